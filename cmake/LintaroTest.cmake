@@ -1,0 +1,21 @@
+# One place registers every test binary and the environment it runs in.
+find_package(GTest REQUIRED)
+find_package(ZXing QUIET)
+if(NOT ZXing_FOUND)
+    pkg_check_modules(ZXING REQUIRED IMPORTED_TARGET zxing)
+    add_library(ZXing::ZXing ALIAS PkgConfig::ZXING)
+endif()
+
+# lintaro_add_test(NAME SOURCES src... LIBS lib...)
+function(lintaro_add_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+    target_compile_definitions(${name} PRIVATE
+        LINTARO_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures")
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES
+        TIMEOUT 600
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;LANG=C.UTF-8;ASAN_OPTIONS=detect_leaks=0:abort_on_error=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+endfunction()

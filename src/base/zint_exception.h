@@ -1,0 +1,19 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+// The program's one exception type: encoder errors, layout size errors, file errors.
+// The message is UTF-8 and is shown to the user as it stands.
+class EZintException : public std::runtime_error
+{
+public:
+    explicit EZintException(const std::string& message) : std::runtime_error(message) {}
+};
+
+// Raised when an object is assigned from an object of an unrelated class.
+class EConvertError final : public EZintException
+{
+public:
+    EConvertError(const char* sourceClass, const char* targetClass);
+};
