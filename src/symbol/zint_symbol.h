@@ -27,6 +27,13 @@ constexpr int ZintBind = 2;
 constexpr int ZintBox = 4;
 constexpr int ZintDots = 256;
 
+// Data Matrix size restriction in option_3; any other value allows the square and the
+// standard rectangular sizes (928 is the created value).
+constexpr int DmSquareOnly = 100;
+constexpr int DmAllSizes = 101;
+constexpr int DmRectangularOnly = 102;
+constexpr int DmDefaultSizes = 928;
+
 // The one object through which the program talks to libzint. The record's fields are
 // answered from libzint's own record, brought in line with what the layout expects
 // after every encode (row heights, bands, message tags, input mode).
@@ -93,6 +100,11 @@ public:
 
 private:
     struct Record;
+    int RunEncoder(const unsigned char* bytes, int length);
+    int EncodeOnce(const unsigned char* bytes, int length);
+    int EncodeRectangular(const unsigned char* bytes, int length);
+    void NormaliseResults(int result);
+
     std::unique_ptr<Record> FRecord;
     bool FNoMinHeightCheck = false;
     std::unique_ptr<TZintMSIPlessyOptions> FMSIPlesseyOptions;
