@@ -1,0 +1,25 @@
+#pragma once
+
+#include "io/image_format.h"
+
+#include <QByteArray>
+#include <QString>
+
+class QImage;
+class QIODevice;
+
+// Every function refuses a null image (an empty preview) with an EZintException before
+// anything is written.
+
+// Writes the picture in the given format. Throws EZintException with the encoder's reason.
+void WriteImage(const QImage& image, TImageFileFormat format, QIODevice& device);
+
+// Saves the picture to `path` in the format its extension names, replacing an existing file
+// (the user confirmed that). A failure raises "Cannot create file "<path>". <reason>" and
+// leaves any earlier file under the name as it was.
+void DosyayiKaydet(const QImage& image, const QString& path);
+
+// Saves the picture under `path` or, where that name exists, the next numbered name of
+// UniqueFileName's series; never replaces anything, even a file that appears while saving.
+// Returns the name written.
+QString SaveImageToNewFile(const QImage& image, const QString& path);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+// The encodings the open dialog offers, in the order of its choice list.
+enum class TTextEncoding
+{
+    teAnsi,
+    teAscii,
+    teUnicode,
+    teBigEndianUnicode,
+    teUtf8,
+    teUtf7
+};
+
+// Display names of the encodings, indexed by the enumeration ordinal.
+const QStringList& TextEncodingNames();
+
+// The encoding for an index of the dialog's choice; any unknown index counts as ANSI.
+TTextEncoding TextEncodingFromIndex(int index);
+
+// The texts a file contributes to the list: its lines in file order, empty lines left out.
+// A byte-order mark overrides the chosen encoding. The whole input is decoded before anything
+// is returned, so invalid bytes anywhere yield an EZintException and no texts.
+QStringList DecodeTextLines(const QByteArray& bytes, TTextEncoding encoding);
+
+// Reads the whole file, then decodes it as DecodeTextLines does.
+QStringList ReadTextLines(const QString& path, TTextEncoding encoding);

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+// A path split once into the parts that numbered alternatives are built from.
+class TNumberedFileName final
+{
+public:
+    explicit TNumberedFileName(const QString& path);
+
+    // Candidate 1 is the path itself; candidate n > 1 inserts " (n)" before the extension.
+    QString Candidate(qint64 n) const;
+
+private:
+    QString FFolder;
+    QString FBase;
+    QString FExt;
+};
+
+// The first candidate that names no existing file (links followed; folders do not count).
+// Only a hint: the name may be taken before it is used, see SaveImageToNewFile.
+QString UniqueFileName(const QString& path);
