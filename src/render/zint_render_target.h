@@ -90,6 +90,13 @@ protected:
 
     virtual void HandleEANUPCBar(int bar, TZintRenderRect& rect);
 
+    // The human-readable text is drawn: the symbol has one and ShowText is on.
+    bool TextDrawn() const;
+    // Height of one row in target units; rows of height 0 share what is left over.
+    float RowHeight(int row) const;
+    // The symbologies whose digits are laid out between and beside the bars.
+    static bool IsEANUPC(int symbology);
+
     // Back-end operations.
     virtual void ResizeTarget(float width, float height) = 0;
     virtual void ClearBackground(const TZintRenderRect& rect) = 0;

@@ -1,0 +1,52 @@
+#include "render/render_pipeline.h"
+#include "render/zint_metafile.h"
+#include "symbol/zint_symbol.h"
+
+#include <QGuiApplication>
+#include <QImage>
+
+#include <benchmark/benchmark.h>
+
+// One preview as the program makes it: encode, lay out, record, rasterise.
+namespace {
+
+struct TBenchCase
+{
+    TZintSymbology symbology;
+    const char* text;
+};
+
+void BM_RenderPreview(benchmark::State& state, TBenchCase benchCase)
+{
+    TZintSymbol symbol;
+    const QString text = QString::fromUtf8(benchCase.text);
+    for (auto _ : state) {
+        PrepareSymbol(symbol, benchCase.symbology);
+        const TMetafile metafile = RenderSymbolToMetafile(symbol, text, QSize(303, 417), {});
+        benchmark::DoNotOptimize(RasteriseMetafile(metafile));
+    }
+}
+
+BENCHMARK_CAPTURE(BM_RenderPreview, Code128, TBenchCase{TZintSymbology::zsCODE128, "1234567890"});
+BENCHMARK_CAPTURE(BM_RenderPreview, QRCode,
+                  TBenchCase{TZintSymbology::zsQRCODE, "https://www.kelmora.example/lintaro"});
+BENCHMARK_CAPTURE(BM_RenderPreview, DataMatrix,
+                  TBenchCase{TZintSymbology::zsDATAMATRIX, "Lintaro Data Matrix 1234567890"});
+BENCHMARK_CAPTURE(BM_RenderPreview, PDF417,
+                  TBenchCase{TZintSymbology::zsPDF417, "Lintaro PDF417 1234567890"});
+BENCHMARK_CAPTURE(BM_RenderPreview, MaxiCode,
+                  TBenchCase{TZintSymbology::zsMAXICODE, "Lintaro MaxiCode 1234567890"});
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Text measurement needs the GUI application's font database, not a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

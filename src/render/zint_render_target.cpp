@@ -1,0 +1,518 @@
+#include "render/zint_render_target.h"
+
+#include "base/zint_exception.h"
+#include "render/zint_render_box.h"
+#include "render/zint_render_value.h"
+#include "symbol/zint_symbol.h"
+
+#include <cmath>
+#include <initializer_list>
+#include <iterator>
+
+namespace {
+constexpr int MaxiCodeSymbology = 57;
+constexpr int UnicodeInput = 1; // input_mode bit: the text is UTF-8
+
+// Layout arithmetic runs in double; only what is stored is rounded to float.
+float Sum(std::initializer_list<double> terms)
+{
+    double total = 0;
+    for (double term : terms)
+        total += term;
+    return float(total);
+}
+
+bool IsStackable(int symbology)
+{
+    switch (symbology) {
+    case 60:
+    case 69:
+    case 72:
+    case 75:
+    case 77:
+    case 86:
+    case 87:
+    case 89:
+    case 129:
+        return true;
+    default:
+        return symbology < 55;
+    }
+}
+
+TZintRenderRect Inset(const TZintRenderRect& rect, const TZintRenderBox& box)
+{
+    return {Sum({rect.X, box.Left()->TargetUnits()}), Sum({rect.Y, box.Top()->TargetUnits()}),
+            Sum({rect.Width, -box.Left()->TargetUnits(), -box.Right()->TargetUnits()}),
+            Sum({rect.Height, -box.Top()->TargetUnits(), -box.Bottom()->TargetUnits()})};
+}
+
+// Length of the run of equal modules that starts at (row, column).
+int RunLength(const TZintSymbol& symbol, int row, int column)
+{
+    const bool dark = symbol.module(row, column);
+    int end = column + 1;
+    while (end < symbol.width() && symbol.module(row, end) == dark)
+        ++end;
+    return end - column;
+}
+} // namespace
+
+TZintCustomRenderTarget::TZintCustomRenderTarget(TZintPersistent* owner)
+    : TZintPersistent(owner), FMargin(std::make_unique<TZintRenderBox>(this)),
+      FBorder(std::make_unique<TZintRenderBox>(this)),
+      FPadding(std::make_unique<TZintRenderBox>(this)),
+      FWhitespace(std::make_unique<TZintRenderBox>(this)),
+      FTextSpacing(std::make_unique<TZintRenderBox>(this))
+{}
+
+TZintCustomRenderTarget::~TZintCustomRenderTarget()
+{
+    FMargin.reset();
+    FBorder.reset();
+    FPadding.reset();
+    FWhitespace.reset();
+    FTextSpacing.reset();
+}
+
+void TZintCustomRenderTarget::Assign(const TZintPersistent* source)
+{
+    const auto* target = dynamic_cast<const TZintCustomRenderTarget*>(source);
+    if (!target) {
+        TZintPersistent::Assign(source);
+        return;
+    }
+    FXDesired = target->FXDesired;
+    FYDesired = target->FYDesired;
+    FWidthDesired = target->FWidthDesired;
+    FHeightDesired = target->FHeightDesired;
+    FRenderAdjustMode = target->FRenderAdjustMode;
+    FTransparent = target->FTransparent;
+    FHexagonScale = target->FHexagonScale;
+    FMargin->Assign(target->Margin());
+    FBorder->Assign(target->Border());
+    FPadding->Assign(target->Padding());
+    FWhitespace->Assign(target->Whitespace());
+    FTextSpacing->Assign(target->TextSpacing());
+    FHAlign = target->FHAlign;
+    FVAlign = target->FVAlign;
+    FMinModuleWidth = target->FMinModuleWidth;
+    FMaxModuleWidth = target->FMaxModuleWidth;
+    FShowText = target->FShowText;
+    Changed();
+}
+
+namespace {
+template <typename T> void SetAndNotify(T& field, T value, TZintPersistent& owner)
+{
+    if (field == value)
+        return;
+    field = value;
+    owner.Changed();
+}
+} // namespace
+
+void TZintCustomRenderTarget::SetRenderAdjustMode(TZintRenderAdjustMode value)
+{
+    SetAndNotify(FRenderAdjustMode, value, *this);
+}
+
+void TZintCustomRenderTarget::SetTransparent(bool value)
+{
+    SetAndNotify(FTransparent, value, *this);
+}
+
+void TZintCustomRenderTarget::SetHexagonScale(float value)
+{
+    SetAndNotify(FHexagonScale, value, *this);
+}
+
+void TZintCustomRenderTarget::SetHAlign(TZintHAlign value)
+{
+    SetAndNotify(FHAlign, value, *this);
+}
+
+void TZintCustomRenderTarget::SetVAlign(TZintVAlign value)
+{
+    SetAndNotify(FVAlign, value, *this);
+}
+
+void TZintCustomRenderTarget::SetMinModuleWidth(float value)
+{
+    SetAndNotify(FMinModuleWidth, value, *this);
+}
+
+void TZintCustomRenderTarget::SetMaxModuleWidth(float value)
+{
+    SetAndNotify(FMaxModuleWidth, value, *this);
+}
+
+void TZintCustomRenderTarget::SetShowText(bool value)
+{
+    SetAndNotify(FShowText, value, *this);
+}
+
+void TZintCustomRenderTarget::SetBox(int index, const TZintRenderBox& value)
+{
+    TZintRenderBox* const boxes[] = {Margin(), Padding(), Border(), Whitespace(), TextSpacing()};
+    if (index < 0 || index >= int(std::size(boxes)))
+        return;
+    boxes[index]->Assign(&value);
+    Changed();
+}
+
+bool TZintCustomRenderTarget::TextDrawn() const
+{
+    return FHasText && FShowText;
+}
+
+void TZintCustomRenderTarget::Render(TZintSymbol& symbol)
+{
+    FSymbol = &symbol;
+    FTextDone = false;
+    StartRender();
+    AddSymbolSpacing();
+    CountRowHeights();
+    PrepareText();
+    CalcEANUPCFlags();
+    ReserveSideTexts();
+    CalcSize();
+    AddModulesToBoxes();
+    CalcRects();
+    CalcLargeBarHeight();
+    StartDrawing();
+    if (!FTransparent)
+        ClearBackground({FXDesired, FYDesired, FWidthDesired, FHeightDesired});
+    DrawBorder();
+    if (symbol.symbology() == MaxiCodeSymbology) {
+        DrawMaxiRings();
+        DrawMaxiModules();
+    } else {
+        if (symbol.output_options() & ZintDots)
+            DrawDots();
+        else
+            DrawBars();
+        if (FHasText)
+            DrawSymbolText();
+    }
+    EndDrawing();
+    RemoveModulesFromBoxes();
+    RemoveSymbolSpacing();
+    EndRender();
+}
+
+void TZintCustomRenderTarget::AddSymbolSpacing()
+{
+    const float whitespace = float(FSymbol->whitespace_width());
+    const float border = float(FSymbol->border_width());
+    const int options = FSymbol->output_options();
+    FWhitespace->Left()->IncModules(whitespace);
+    FWhitespace->Right()->IncModules(whitespace);
+    if (options & (ZintBind | ZintBox)) {
+        FBorder->Top()->IncModules(border);
+        FBorder->Bottom()->IncModules(border);
+    }
+    if (options & ZintBox) {
+        FBorder->Left()->IncModules(border);
+        FBorder->Right()->IncModules(border);
+    }
+}
+
+void TZintCustomRenderTarget::RemoveSymbolSpacing()
+{
+    const float whitespace = float(FSymbol->whitespace_width());
+    const float border = float(FSymbol->border_width());
+    const int options = FSymbol->output_options();
+    FWhitespace->Left()->DecModules(whitespace);
+    FWhitespace->Right()->DecModules(whitespace);
+    if (options & (ZintBind | ZintBox)) {
+        FBorder->Top()->DecModules(border);
+        FBorder->Bottom()->DecModules(border);
+    }
+    if (options & ZintBox) {
+        FBorder->Left()->DecModules(border);
+        FBorder->Right()->DecModules(border);
+    }
+}
+
+void TZintCustomRenderTarget::AddModulesToBoxes()
+{
+    for (TZintRenderBox* box : {Margin(), Border(), Padding(), Whitespace()})
+        box->AddModulesToTargetUnits(FModuleWidth, FModuleHeight, true, true, true, true);
+    // Left and right text spacing stay in target units: the text is not laid out in modules.
+    FTextSpacing->AddModulesToTargetUnits(FModuleWidth, FModuleHeight, true, true, false, false);
+}
+
+void TZintCustomRenderTarget::RemoveModulesFromBoxes()
+{
+    for (TZintRenderBox* box : {Margin(), Border(), Padding(), Whitespace()})
+        box->RemoveModulesFromTargetUnits(FModuleWidth, FModuleHeight, true, true, true, true);
+    FTextSpacing->RemoveModulesFromTargetUnits(FModuleWidth, FModuleHeight, true, true, false,
+                                               false);
+}
+
+void TZintCustomRenderTarget::CountRowHeights()
+{
+    FRowHeights = 0;
+    FLargeBarCount = 0;
+    for (int row = 0; row < FSymbol->rows(); ++row) {
+        const int height = FSymbol->row_height(row);
+        FRowHeights += height;
+        if (height == 0)
+            ++FLargeBarCount;
+    }
+}
+
+void TZintCustomRenderTarget::PrepareText()
+{
+    QByteArray bytes = FSymbol->text();
+    const int zero = bytes.indexOf('\0');
+    if (zero >= 0)
+        bytes.truncate(zero);
+    FHasText = !bytes.isEmpty();
+    FText = (FSymbol->input_mode() & UnicodeInput) ? QString::fromUtf8(bytes)
+                                                   : QString::fromLatin1(bytes);
+
+    const int plus = FText.indexOf(QLatin1Char('+'));
+    FHasAddonText = plus >= 0 && IsEANUPC(FSymbol->symbology());
+    if (FHasAddonText) {
+        FAddonText = FText.mid(plus + 1);
+        FText.truncate(plus);
+    } else {
+        FAddonText.clear();
+    }
+    FTextHeight = TextDrawn() ? CalcTextHeight({FText}) : 0;
+}
+
+void TZintCustomRenderTarget::CalcSize()
+{
+    const bool maxiCode = FSymbol->symbology() == MaxiCodeSymbology;
+    const bool textDrawn = TextDrawn();
+    const double k = maxiCode ? 2 / std::sqrt(3.0) : 1;
+    const TZintRenderBox& ws = *FWhitespace;
+    const TZintRenderBox& pad = *FPadding;
+    const TZintRenderBox& border = *FBorder;
+    const TZintRenderBox& margin = *FMargin;
+    const TZintRenderBox& ts = *FTextSpacing;
+
+    const float modulesAcross =
+        Sum({ws.LeftAndRightModules(), double(FSymbol->width()), pad.LeftAndRightModules(),
+             border.LeftAndRightModules(), margin.LeftAndRightModules()});
+    const float unitsAcross =
+        Sum({ws.LeftAndRightTargetUnits(), pad.LeftAndRightTargetUnits(),
+             border.LeftAndRightTargetUnits(), margin.LeftAndRightTargetUnits()});
+    const auto widthFor = [&](float moduleWidth) {
+        return Sum({unitsAcross, double(modulesAcross) * moduleWidth});
+    };
+    const auto inflateWidth = [&](float width) {
+        FWidth = width;
+        ResizeTarget(FWidth, FHeightDesired);
+        FWidthDesired = FWidth;
+    };
+
+    FWidth = FWidthDesired;
+    float available = Sum({FWidthDesired, -double(unitsAcross)});
+    if (available <= 0) {
+        if (FRenderAdjustMode == TZintRenderAdjustMode::ramScale)
+            throw EZintException("The desired width is too small.");
+        available =
+            FMinModuleWidth > 0 ? float(double(modulesAcross) * FMinModuleWidth) : modulesAcross;
+        inflateWidth(Sum({unitsAcross, available}));
+    }
+
+    FModuleWidth = modulesAcross != 0 ? float(double(available) / modulesAcross) : FMaxModuleWidth;
+    if (FMaxModuleWidth > 0 && FModuleWidth > FMaxModuleWidth) {
+        FModuleWidth = FMaxModuleWidth;
+        FWidth = widthFor(FModuleWidth);
+    }
+    if (FRenderAdjustMode == TZintRenderAdjustMode::ramInflate && FMinModuleWidth > 0 &&
+        FModuleWidth < FMinModuleWidth) {
+        FModuleWidth = FMinModuleWidth;
+        inflateWidth(widthFor(FModuleWidth));
+    }
+    FModuleHeight = float(FModuleWidth * k);
+
+    const int rowsHigh = FRowHeights + FLargeBarCount;
+    const float modulesHigh =
+        Sum({ws.TopAndBottomModules(), pad.TopAndBottomModules(), border.TopAndBottomModules(),
+             margin.TopAndBottomModules(), textDrawn ? ts.TopAndBottomModules() : 0.0f});
+    const float bandsHigh =
+        Sum({ws.TopAndBottomTargetUnits(), pad.TopAndBottomTargetUnits(),
+             border.TopAndBottomTargetUnits(), margin.TopAndBottomTargetUnits()});
+    const float textBand = textDrawn ? Sum({ts.TopAndBottomTargetUnits(), FTextHeight}) : 0.0f;
+    const float rowsAvailable = Sum({FHeightDesired, -double(bandsHigh), -double(textBand)});
+    // MaxiCode rows overlap by a quarter of a module height and carry no text line.
+    const float heightInModules =
+        maxiCode ? Sum({0.75 * rowsHigh, 0.25, modulesHigh}) : Sum({double(rowsHigh), modulesHigh});
+    FHeight = Sum(
+        {bandsHigh, maxiCode ? 0.0 : double(textBand), double(FModuleHeight) * heightInModules});
+
+    const auto inflateHeight = [&] {
+        ResizeTarget(FWidth, FHeight);
+        FHeightDesired = FHeight;
+    };
+    if (rowsAvailable <= 0) {
+        if (FRenderAdjustMode == TZintRenderAdjustMode::ramScale)
+            throw EZintException("The desired height is too small.");
+        inflateHeight();
+    }
+
+    if (FSymbol->NoMinHeightCheck()) {
+        FHeight = FHeightDesired;
+    } else if (FHeightDesired >= FHeight) {
+        if (!maxiCode && FLargeBarCount > 0)
+            FHeight = FHeightDesired;
+    } else if (FRenderAdjustMode == TZintRenderAdjustMode::ramScale) {
+        FModuleHeight = float(double(rowsAvailable) / heightInModules);
+        FModuleWidth = float(FModuleHeight / k);
+        FWidth = widthFor(FModuleWidth);
+        FHeight = FHeightDesired;
+    } else {
+        inflateHeight();
+    }
+}
+
+void TZintCustomRenderTarget::CalcLargeBarHeight()
+{
+    if (FLargeBarCount > 0)
+        FLargeBarHeight = float(
+            (double(FBarcodeRect.Height) - double(FRowHeights) * FModuleHeight) / FLargeBarCount);
+}
+
+void TZintCustomRenderTarget::CalcRects()
+{
+    const auto place = [](float desiredStart, float desiredSize, float size, int alignment) {
+        // alignment: 0 start, 1 centre, 2 end
+        switch (alignment) {
+        case 1:
+            return Sum({desiredStart, (double(desiredSize) - size) / 2});
+        case 2:
+            return Sum({desiredStart, desiredSize, -double(size)});
+        default:
+            return desiredStart;
+        }
+    };
+    FX = place(FXDesired, FWidthDesired, FWidth, int(FHAlign));
+    FY = place(FYDesired, FHeightDesired, FHeight, int(FVAlign));
+
+    FMarginRect = {FX, FY, FWidth, FHeight};
+    FBorderRect = Inset(FMarginRect, *FMargin);
+    FPaddingRect = Inset(FBorderRect, *FBorder);
+    const float textBand = TextDrawn() ? Sum({FTextSpacing->Top()->TargetUnits(), FTextHeight,
+                                              FTextSpacing->Bottom()->TargetUnits()})
+                                       : 0.0f;
+    FWhitespaceRect = Inset(FPaddingRect, *FPadding);
+    FWhitespaceRect.Height = Sum({FWhitespaceRect.Height, -double(textBand)});
+    FTextSpacingRect = {FWhitespaceRect.X, Sum({FWhitespaceRect.Y, FWhitespaceRect.Height}),
+                        FWhitespaceRect.Width, textBand};
+    FTextRect = Inset(FTextSpacingRect, *FTextSpacing);
+    FBarcodeRect = Inset(FWhitespaceRect, *FWhitespace);
+}
+
+void TZintCustomRenderTarget::DrawBorder()
+{
+    const TZintRenderRect& r = FBorderRect;
+    const float top = FBorder->Top()->TargetUnits();
+    const float bottom = FBorder->Bottom()->TargetUnits();
+    const float left = FBorder->Left()->TargetUnits();
+    const float right = FBorder->Right()->TargetUnits();
+    if (top > 0)
+        DrawRect({r.X, r.Y, r.Width, top});
+    if (bottom > 0)
+        DrawRect({r.X, Sum({r.Y, r.Height, -double(bottom)}), r.Width, bottom});
+    if (left > 0)
+        DrawRect({r.X, r.Y, left, r.Height});
+    if (right > 0)
+        DrawRect({Sum({r.X, r.Width, -double(right)}), r.Y, right, r.Height});
+}
+
+float TZintCustomRenderTarget::RowHeight(int row) const
+{
+    const int modules = FSymbol->row_height(row);
+    return modules != 0 ? float(double(modules) * FModuleWidth) : FLargeBarHeight;
+}
+
+void TZintCustomRenderTarget::DrawBars()
+{
+    const int rows = FSymbol->rows();
+    const bool separators =
+        (FSymbol->output_options() & ZintBind) && IsStackable(FSymbol->symbology());
+    const float separatorHeight = float(double(FSymbol->border_width()) * FModuleWidth);
+    const bool eanUpcText = TextDrawn() && !FEANUPCFlags.Empty();
+    float y = FBarcodeRect.Y;
+    for (int row = 0; row < rows; ++row) {
+        const float rowHeight = RowHeight(row);
+        if (row > 0 && separators)
+            DrawRect({FBarcodeRect.X, Sum({y, -double(separatorHeight) / 2}), FBarcodeRect.Width,
+                      separatorHeight});
+        const bool lastRow = row == rows - 1;
+        float x = FBarcodeRect.X;
+        int bar = 0;
+        for (int column = 0; column < FSymbol->width();) {
+            const int run = RunLength(*FSymbol, row, column);
+            const float runWidth = float(double(run) * FModuleWidth);
+            if (FSymbol->module(row, column)) {
+                TZintRenderRect rect{x, y, runWidth, rowHeight};
+                if (lastRow && eanUpcText)
+                    HandleEANUPCBar(bar, rect);
+                DrawRect(rect);
+                ++bar;
+            }
+            x = Sum({x, runWidth});
+            column += run;
+        }
+        y = Sum({y, rowHeight});
+    }
+}
+
+void TZintCustomRenderTarget::DrawDots()
+{
+    const double halfModule = double(FModuleWidth) / 2;
+    double y = FBarcodeRect.Y + halfModule;
+    for (int row = 0; row < FSymbol->rows(); ++row) {
+        double x = FBarcodeRect.X + halfModule;
+        for (int column = 0; column < FSymbol->width();) {
+            const int run = RunLength(*FSymbol, row, column);
+            if (FSymbol->module(row, column))
+                DrawCircle({float(x), float(y), FModuleWidth});
+            x += double(run) * FModuleWidth;
+            column += run;
+        }
+        y += RowHeight(row);
+    }
+}
+
+void TZintCustomRenderTarget::DrawMaxiRings()
+{
+    const double step = double(FBarcodeRect.Height) / 40;
+    // Four module heights: the bullseye spans eleven overlapping rows.
+    const double outer = (11 * double(FModuleHeight) * 0.75 - double(FModuleHeight) * 0.25) / 2;
+    const float x =
+        Sum({FBarcodeRect.X, double(FBarcodeRect.Width) / 2, -double(FModuleWidth) / 2});
+    const float y = Sum({FBarcodeRect.Y, double(FBarcodeRect.Height) / 2});
+    for (int ring = 0; ring < 3; ++ring)
+        DrawRing({x, y, float(outer - 2 * ring * step), float(outer - (2 * ring + 1) * step)});
+}
+
+void TZintCustomRenderTarget::DrawMaxiModules()
+{
+    const float halfWidth = float(double(FModuleWidth) * 0.5);
+    const float rowStep = float(double(FModuleHeight) * 0.75);
+    float y = Sum({FBarcodeRect.Y, double(FModuleHeight) * 0.5});
+    for (int row = 0; row < FSymbol->rows(); ++row) {
+        float x = Sum({FBarcodeRect.X, halfWidth});
+        const bool oddRow = row % 2 == 1;
+        for (int column = 0; column < FSymbol->width(); ++column) {
+            if (FSymbol->module(row, column))
+                DrawHexagon({oddRow ? Sum({x, halfWidth}) : x, y, FModuleWidth, FModuleHeight});
+            x = Sum({x, FModuleWidth});
+        }
+        y = Sum({y, rowStep});
+    }
+}
+
+void TZintCustomRenderTarget::DrawSymbolText()
+{
+    if (TextDrawn() && !FTextDone)
+        DrawText({FTextRect.X, FTextRect.Y, FTextRect.Width, FTextRect.Height, FText});
+}

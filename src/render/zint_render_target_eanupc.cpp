@@ -1,0 +1,238 @@
+// The EAN/UPC digit layout of the layout engine: digits stand between the guard bars, the
+// guard bars reach into the text line, the outer digits stand beside the bars and the add-on
+// digits above the add-on's bars.
+#include "render/zint_render_box.h"
+#include "render/zint_render_target.h"
+#include "render/zint_render_value.h"
+#include "symbol/zint_symbol.h"
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+
+namespace {
+using TBarSet = std::uint64_t; // bar numbers stay below 64: the longest row has 46 bars
+
+constexpr TBarSet Bars(std::initializer_list<int> bars)
+{
+    TBarSet set = 0;
+    for (int bar : bars)
+        set |= TBarSet(1) << bar;
+    return set;
+}
+
+bool InSet(TBarSet set, int bar)
+{
+    return bar >= 0 && bar < 64 && (set >> bar) & 1;
+}
+
+struct TDigitGroup
+{
+    int Bar = -1;  // the bar that closes the group
+    int First = 0; // 1-based character positions in the text
+    int Last = 0;
+};
+
+struct TEANUPCLayout
+{
+    TZintEANUPCFlag Type;
+    TBarSet GuardBars;
+    int LastMainBar; // higher bars belong to the add-on
+    bool LeadingDigit;
+    int TrailingDigitBar;
+    std::array<TDigitGroup, 2> Groups;
+    TBarSet StartBars;
+    int Addon2TextBar;
+    int Addon5TextBar;
+};
+
+constexpr std::array<TEANUPCLayout, 4> Layouts = {{
+    {TZintEANUPCFlag::euEAN8,
+     Bars({0, 1, 10, 11, 20, 21}),
+     21,
+     false,
+     -1,
+     {{{10, 1, 4}, {20, 5, 8}}},
+     Bars({1, 11, 22}),
+     28,
+     37},
+    {TZintEANUPCFlag::euEAN13,
+     Bars({0, 1, 14, 15, 28, 29}),
+     29,
+     true,
+     -1,
+     {{{14, 2, 7}, {28, 8, 13}}},
+     Bars({1, 15, 30}),
+     36,
+     45},
+    {TZintEANUPCFlag::euUPCA,
+     Bars({0, 1, 2, 3, 14, 15, 26, 27, 28, 29}),
+     29,
+     true,
+     29,
+     {{{14, 2, 6}, {26, 7, 11}}},
+     Bars({3, 15, 30}),
+     36,
+     45},
+    {TZintEANUPCFlag::euUPCE,
+     Bars({0, 1, 14, 15, 16}),
+     16,
+     true,
+     16,
+     {{{14, 2, 7}, {}}},
+     Bars({1, 17}),
+     23,
+     32},
+}};
+
+const TEANUPCLayout* LayoutFor(const TZintEANUPCFlags& flags)
+{
+    for (const TEANUPCLayout& layout : Layouts)
+        if (flags.Contains(layout.Type))
+            return &layout;
+    return nullptr;
+}
+
+float Sum(std::initializer_list<double> terms)
+{
+    double total = 0;
+    for (double term : terms)
+        total += term;
+    return float(total);
+}
+} // namespace
+
+bool TZintCustomRenderTarget::IsEANUPC(int symbology)
+{
+    switch (symbology) {
+    case 13:
+    case 34:
+    case 37:
+    case 69:
+    case 130:
+    case 135:
+    case 136:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TZintCustomRenderTarget::CalcEANUPCFlags()
+{
+    FEANUPCFlags.Clear();
+    const int symbology = FSymbol->symbology();
+    const bool singleRowOnly = symbology == 13 || symbology == 34 || symbology == 37;
+    // Composites and ISBN qualify with any number of rows: their digits go under the last row.
+    if (!IsEANUPC(symbology) || (singleRowOnly && FSymbol->rows() != 1))
+        return;
+    if (FHasText) {
+        switch (symbology) {
+        case 13:
+        case 69:
+        case 130:
+            if (FText.size() == 8)
+                FEANUPCFlags.Include(TZintEANUPCFlag::euEAN8);
+            else if (FText.size() == 13)
+                FEANUPCFlags.Include(TZintEANUPCFlag::euEAN13);
+            break;
+        case 34:
+        case 135:
+            FEANUPCFlags.Include(TZintEANUPCFlag::euUPCA);
+            break;
+        default:
+            FEANUPCFlags.Include(TZintEANUPCFlag::euUPCE);
+            break;
+        }
+    }
+    if (FHasAddonText) {
+        if (FAddonText.size() == 2)
+            FEANUPCFlags.Include(TZintEANUPCFlag::euAddon2);
+        else if (FAddonText.size() == 5)
+            FEANUPCFlags.Include(TZintEANUPCFlag::euAddon5);
+    }
+}
+
+void TZintCustomRenderTarget::ReserveSideTexts()
+{
+    const bool upc = FEANUPCFlags.Contains(TZintEANUPCFlag::euUPCA) ||
+                     FEANUPCFlags.Contains(TZintEANUPCFlag::euUPCE);
+    const bool hasAddon = FEANUPCFlags.Contains(TZintEANUPCFlag::euAddon2) ||
+                          FEANUPCFlags.Contains(TZintEANUPCFlag::euAddon5);
+    TZintRenderValue& wsLeft = *Whitespace()->Left();
+    TZintRenderValue& wsRight = *Whitespace()->Right();
+
+    // Made whether or not the text is shown, so the symbol keeps its place either way.
+    if (upc || FEANUPCFlags.Contains(TZintEANUPCFlag::euEAN13)) {
+        FLeadingText = FText.left(1);
+        FLeadingTextWidth = CalcTextWidth({FLeadingText});
+        const float needed = Sum({FLeadingTextWidth, TextSpacing()->Right()->TargetUnits()});
+        if (wsLeft.TargetUnits() < needed)
+            wsLeft.SetTargetUnits(needed);
+    } else {
+        FLeadingText.clear();
+        FLeadingTextWidth = 0;
+    }
+
+    if (upc) {
+        FTrailingText = FText.right(1);
+        FTrailingTextWidth = CalcTextWidth({FTrailingText});
+        // With an add-on the trailing digit stands in the gap before it.
+        const float needed = Sum({FTrailingTextWidth, TextSpacing()->Left()->TargetUnits()});
+        if (!hasAddon && wsRight.TargetUnits() < needed)
+            wsRight.SetTargetUnits(needed);
+    } else {
+        FTrailingText.clear();
+        FTrailingTextWidth = 0;
+    }
+}
+
+void TZintCustomRenderTarget::HandleEANUPCBar(int bar, TZintRenderRect& rect)
+{
+    FTextDone = true;
+    const TEANUPCLayout* layout = LayoutFor(FEANUPCFlags);
+    if (!layout)
+        return;
+
+    const float spacingTop = TextSpacing()->Top()->TargetUnits();
+    const float spacingBottom = TextSpacing()->Bottom()->TargetUnits();
+    const float spacingLeft = TextSpacing()->Left()->TargetUnits();
+    const float spacingRight = TextSpacing()->Right()->TargetUnits();
+    const bool addonBar = bar > layout->LastMainBar;
+
+    if (addonBar || InSet(layout->GuardBars, bar))
+        rect.Height = Sum({rect.Height, Whitespace()->Bottom()->TargetUnits(), spacingTop,
+                           double(FTextHeight) / 2});
+    if (addonBar) {
+        const float digitsAbove = Sum({FTextHeight, spacingTop, spacingBottom});
+        rect.Y = Sum({rect.Y, digitsAbove});
+        rect.Height = Sum({rect.Height, -double(digitsAbove)});
+    }
+
+    if (layout->LeadingDigit && bar == 0)
+        DrawText({Sum({rect.X, -double(spacingRight), -double(FLeadingTextWidth)}), FTextRect.Y,
+                  FLeadingTextWidth, FTextRect.Height, FLeadingText});
+    if (bar == layout->TrailingDigitBar)
+        DrawText({Sum({rect.X, rect.Width, spacingLeft}), FTextRect.Y, FTrailingTextWidth,
+                  FTextRect.Height, FTrailingText});
+
+    const TZintRenderRect& start = FStartTextBar;
+    const float startRight = Sum({start.X, start.Width});
+    for (const TDigitGroup& group : layout->Groups)
+        if (bar == group.Bar)
+            DrawText(
+                {Sum({startRight, spacingLeft}), FTextRect.Y,
+                 Sum({rect.X, -double(startRight), -double(spacingLeft), -double(spacingRight)}),
+                 FTextRect.Height, FText.mid(group.First - 1, group.Last - group.First + 1)});
+
+    const int addonTextBar =
+        FEANUPCFlags.Contains(TZintEANUPCFlag::euAddon2)   ? layout->Addon2TextBar
+        : FEANUPCFlags.Contains(TZintEANUPCFlag::euAddon5) ? layout->Addon5TextBar
+                                                           : -1;
+    if (bar == addonTextBar)
+        DrawText({start.X, Sum({FBarcodeRect.Y, spacingTop}),
+                  Sum({rect.X, rect.Width, -double(start.X)}), FTextHeight, FAddonText});
+
+    if (InSet(layout->StartBars, bar))
+        FStartTextBar = rect;
+}

@@ -1,0 +1,141 @@
+#define ZX_USE_UTF8
+#include "render/render_pipeline.h"
+#include "render/zint_metafile.h"
+#include "render/zint_render_box.h"
+#include "render/zint_render_value.h"
+#include "render/zint_render_wmf.h"
+#include "symbol/zint_symbol.h"
+
+#include <ZXing/ReadBarcode.h>
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <ostream>
+#include <string>
+
+// What a scanner must read back from the preview picture, drawn with text and quiet zones.
+namespace {
+
+struct ScanCase
+{
+    const char* name;
+    TZintSymbology symbology;
+    const char* input;
+    ZXing::BarcodeFormat format;
+    const char* decoded; // the content a reader reports, check digits included
+};
+
+void PrintTo(const ScanCase& scanCase, std::ostream* os)
+{
+    *os << scanCase.name;
+}
+
+constexpr float QuietModulesAcross = 10;
+constexpr float QuietModulesAbove = 4;
+const QSize DefaultArea(303, 417);
+
+// Centred like a symbol a scanner is aimed at: the readers search outwards from the middle.
+void ApplyQuietZone(TZintRenderTargetWMF& target)
+{
+    target.SetHAlign(TZintHAlign::haCenter);
+    target.SetVAlign(TZintVAlign::vaCenter);
+    TZintRenderBox* whitespace = target.Whitespace();
+    whitespace->Left()->SetModules(QuietModulesAcross);
+    whitespace->Right()->SetModules(QuietModulesAcross);
+    whitespace->Top()->SetModules(QuietModulesAbove);
+    whitespace->Bottom()->SetModules(QuietModulesAbove);
+}
+
+std::string Decode(const QImage& picture, ZXing::BarcodeFormat format)
+{
+    const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
+    ZXing::DecodeHints hints;
+    hints.setFormats(format);
+    hints.setTryHarder(true);
+    hints.setReturnCodabarStartEnd(true);
+    hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Read);
+    // The MaxiCode reader only handles an unrotated symbol filling the picture's dark area.
+    hints.setIsPure(format == ZXing::BarcodeFormat::MaxiCode);
+    const ZXing::Result result =
+        ZXing::ReadBarcode(ZXing::ImageView(grey.constBits(), grey.width(), grey.height(),
+                                            ZXing::ImageFormat::Lum, int(grey.bytesPerLine())),
+                           hints);
+    return result.isValid() ? result.text() : std::string("<unread>");
+}
+
+class Scannability : public testing::TestWithParam<ScanCase>
+{
+protected:
+    TMetafile Render(QSize area, TZintRenderAdjustMode mode, float minModuleWidth)
+    {
+        PrepareSymbol(symbol, GetParam().symbology);
+        return RenderSymbolToMetafile(symbol, QString::fromUtf8(GetParam().input), area,
+                                      [&](TZintRenderTargetWMF& target) {
+                                          ApplyQuietZone(target);
+                                          target.SetRenderAdjustMode(mode);
+                                          target.SetMinModuleWidth(minModuleWidth);
+                                      });
+    }
+
+    TZintSymbol symbol;
+};
+
+TEST_P(Scannability, ReadsBackAtTheDefaultPreviewSize)
+{
+    const TMetafile metafile = Render(DefaultArea, TZintRenderAdjustMode::ramScale, 0);
+    const QImage picture = RasteriseMetafile(metafile);
+    ASSERT_EQ(picture.size(), DefaultArea);
+    EXPECT_EQ(Decode(picture, GetParam().format), GetParam().decoded);
+}
+
+TEST_P(Scannability, ReadsBackAtTheSmallestSizeWithTwoPixelModules)
+{
+    // The enlarging mode finds the size that gives exactly two units per module; scaling
+    // into that size must give the same symbol.
+    const QSize smallest = Render(QSize(1, 1), TZintRenderAdjustMode::ramInflate, 2).Size();
+    const TMetafile metafile = Render(smallest, TZintRenderAdjustMode::ramScale, 0);
+    EXPECT_EQ(Decode(RasteriseMetafile(metafile), GetParam().format), GetParam().decoded)
+        << "at " << smallest.width() << " x " << smallest.height();
+}
+
+using ZXing::BarcodeFormat;
+using TZS = TZintSymbology;
+
+INSTANTIATE_TEST_SUITE_P(
+    PreviewPicture, Scannability,
+    testing::Values(
+        ScanCase{"Code128", TZS::zsCODE128, "Lintaro-128", BarcodeFormat::Code128, "Lintaro-128"},
+        ScanCase{"Code39", TZS::zsCODE39, "LIN-39", BarcodeFormat::Code39, "LIN-39"},
+        ScanCase{"Code93", TZS::zsCODE93, "LINTARO93", BarcodeFormat::Code93, "LINTARO93"},
+        ScanCase{"Codabar", TZS::zsCODABAR, "A40156B", BarcodeFormat::Codabar, "A40156B"},
+        ScanCase{"Interleaved2of5", TZS::zsC25INTER, "12345670", BarcodeFormat::ITF, "12345670"},
+        ScanCase{"EAN13", TZS::zsEANX, "590123412345", BarcodeFormat::EAN13, "5901234123457"},
+        ScanCase{"EAN13AddOn2", TZS::zsEANX, "590123412345+12", BarcodeFormat::EAN13,
+                 "5901234123457 12"},
+        ScanCase{"EAN13AddOn5", TZS::zsEANX, "590123412345+52495", BarcodeFormat::EAN13,
+                 "5901234123457 52495"},
+        ScanCase{"EAN8", TZS::zsEANX, "9638507", BarcodeFormat::EAN8, "96385074"},
+        ScanCase{"UPCA", TZS::zsUPCA, "03600029145", BarcodeFormat::UPCA, "036000291452"},
+        ScanCase{"UPCE", TZS::zsUPCE, "0123456", BarcodeFormat::UPCE, "01234565"},
+        ScanCase{"DataBar", TZS::zsRSS14, "0950110153001", BarcodeFormat::DataBar,
+                 "09501101530010"},
+        ScanCase{"QRCode", TZS::zsQRCODE, "Lintaro QR Grüße", BarcodeFormat::QRCode,
+                 "Lintaro QR Grüße"},
+        ScanCase{"DataMatrix", TZS::zsDATAMATRIX, "Lintaro DM 2024", BarcodeFormat::DataMatrix,
+                 "Lintaro DM 2024"},
+        ScanCase{"Aztec", TZS::zsAZTEC, "Lintaro Aztec", BarcodeFormat::Aztec, "Lintaro Aztec"},
+        ScanCase{"PDF417", TZS::zsPDF417, "Lintaro PDF417", BarcodeFormat::PDF417,
+                 "Lintaro PDF417"},
+        // The fixed primary message "1234567890" makes a structured carrier message:
+        // postcode 1234, country 567, service 890, then the text.
+        ScanCase{"MaxiCode", TZS::zsMAXICODE, "Lintaro MaxiCode", BarcodeFormat::MaxiCode,
+                 "1234\x1D"
+                 "567\x1D"
+                 "890\x1D"
+                 "Lintaro MaxiCode"}),
+    [](const testing::TestParamInfo<ScanCase>& info) { return std::string(info.param.name); });
+
+} // namespace
