@@ -40,6 +40,14 @@ bool isComposite(int symbology)
     return symbology >= BARCODE_EANX_CC && symbology <= BARCODE_DBAR_EXPSTK_CC;
 }
 
+// Add-on digits stand above the add-on bars, a text line lower than the main bars; with
+// five-module bars the add-on no longer overlaps the main symbol and cannot be scanned.
+bool isEanUpc(int symbology)
+{
+    return symbology == BARCODE_EANX || symbology == BARCODE_UPCA || symbology == BARCODE_UPCE ||
+           symbology == BARCODE_ISBNX;
+}
+
 // "Error 778: No input data" -> "error: No input data".
 QString tagMessage(const char* libraryText, bool isError)
 {
@@ -414,7 +422,9 @@ void TZintSymbol::NormaliseResults(int result)
                 ++sharingRows;
         }
         int share = LinearRowHeight;
-        if (rowCount > 1 && sharingRows > 0 && !isComposite(zint.symbology))
+        const bool takesLibraryShare =
+            (rowCount > 1 && !isComposite(zint.symbology)) || isEanUpc(zint.symbology);
+        if (takesLibraryShare && sharingRows > 0)
             share = std::max(1, static_cast<int>((zint.height - fixedHeight) / sharingRows));
         for (int row = 0; row < rowCount; ++row) {
             const float fixed = zint.row_height[row];

@@ -123,7 +123,7 @@ TEST(ZintRenderTargetEANUPC, DigitsStandBetweenAndBesideTheBars)
                   c.Trailing.isEmpty() ? 0 : sideDigit);
 
         const TZintRenderRect& barcode = r.Target.BarcodeRect();
-        const float rowHeight = 5 * r.Target.ModuleWidth();
+        const float rowHeight = r.Symbol.row_height(0) * r.Target.ModuleWidth();
         // Under the whitespace's bottom (0 here) and the text spacing's top lies the text line.
         const float textY = Bottom(barcode) + Spacing;
         for (int bar = 0; bar < c.BarCount; ++bar) {
@@ -195,7 +195,7 @@ TEST(ZintRenderTargetEANUPC, HiddenTextStillReservesTheLeadingDigit)
     TRendered r;
     Render(r, EAN, QStringLiteral("123456789012"), false);
     EXPECT_TRUE(r.Texts.empty());
-    const float rowHeight = 5 * r.Target.ModuleWidth();
+    const float rowHeight = r.Symbol.row_height(0) * r.Target.ModuleWidth();
     for (const TZintRenderRect& bar : r.Bars)
         EXPECT_FLOAT_EQ(bar.Height, rowHeight);
     EXPECT_EQ(r.Target.Whitespace()->Left()->TargetUnits(), DigitWidth + Spacing);

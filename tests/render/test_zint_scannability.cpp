@@ -108,6 +108,8 @@ INSTANTIATE_TEST_SUITE_P(
     PreviewPicture, Scannability,
     testing::Values(
         ScanCase{"Code128", TZS::zsCODE128, "Lintaro-128", BarcodeFormat::Code128, "Lintaro-128"},
+        // Unicode input reaches the encoder as text, not as its UTF-8 bytes.
+        ScanCase{"Code128Latin1", TZS::zsCODE128, "Müller", BarcodeFormat::Code128, "Müller"},
         ScanCase{"Code39", TZS::zsCODE39, "LIN-39", BarcodeFormat::Code39, "LIN-39"},
         ScanCase{"Code93", TZS::zsCODE93, "LINTARO93", BarcodeFormat::Code93, "LINTARO93"},
         ScanCase{"Codabar", TZS::zsCODABAR, "A40156B", BarcodeFormat::Codabar, "A40156B"},

@@ -159,6 +159,9 @@ TEST(TZintSymbol, RowHeightsFollowTheLayoutsRules)
         {TZintSymbology::zsQRCODE, "Hello", {1}},
         {TZintSymbology::zsRSS14STACK, "1234567890123", {5, 1, 7}},
         {TZintSymbology::zsRSS14STACK_OMNI, "1234567890123", {33, 1, 1, 1, 33}},
+        // EAN/UPC keep libzint's bar height so that an add-on overlaps the main bars.
+        {TZintSymbology::zsEANX, "5901234123457+12", {50}},
+        {TZintSymbology::zsUPCE, "1234567", {50}},
         {TZintSymbology::zsEANX_CC, "[99]1234-abcd", {2, 2, 2, 2, 2, 2, 5}},
         {TZintSymbology::zsRSS14_CC, "[99]1234-abcd", {2, 2, 2, 1, 5}},
     };
