@@ -1,0 +1,163 @@
+#include "cli/batch_options.h"
+
+#include "base/zint_exception.h"
+#include "editors/property_registry.h"
+#include "symbol/zint_symbol.h"
+
+#include <QCommandLineParser>
+
+namespace {
+struct TUsageError
+{
+    QString Message;
+};
+
+QString InvalidValue(const QString& option, const QString& value)
+{
+    return QStringLiteral("Invalid value for --%1: \"%2\"").arg(option, value);
+}
+
+// Reads a set option through `read` into `field`; a value it cannot read is a usage error.
+template <typename T, typename TRead>
+void ReadOption(const QCommandLineParser& parser, const QString& name, TRead read, T& field)
+{
+    if (!parser.isSet(name))
+        return;
+    const QString value = parser.value(name);
+    const auto parsed = read(value);
+    if (!parsed)
+        throw TUsageError{InvalidValue(name, value)};
+    field = *parsed;
+}
+
+void AddOptions(QCommandLineParser& parser)
+{
+    const auto add = [&parser](const QStringList& names, const char* description,
+                               const char* valueName = nullptr) {
+        parser.addOption(QCommandLineOption(names, QLatin1String(description),
+                                            valueName ? QLatin1String(valueName) : QString()));
+    };
+    const auto name = [](const char* text) { return QStringList{QLatin1String(text)}; };
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes one barcode image per non-empty line of INPUT into DIR, named by the "
+        "line's entry number (1.png, 2.png, ...); existing files are never replaced."));
+    parser.addHelpOption();
+    add({QStringLiteral("o"), QStringLiteral("output")},
+        "Folder the images are written to; created when missing.", "DIR");
+    add({QStringLiteral("s"), QStringLiteral("symbology")},
+        "Display name, enumeration name (zsQRCODE) or library number. Default: Code 39.", "NAME");
+    add({QStringLiteral("f"), QStringLiteral("format")}, "png, jpeg, gif or bmp. Default: png.",
+        "FORMAT");
+    add(name("encoding"), "ansi, ascii, utf-16le, utf-16be, utf-8 or utf-7. Default: utf-8.",
+        "ENCODING");
+    add(name("size"), "Image size in pixels. Default: 303x417.", "WxH");
+    add(name("adjust"), "scale or inflate. Default: scale.", "MODE");
+    add(name("fg"), "Bar colour: #RRGGBB or a colour name. Default: Black.", "COLOR");
+    add(name("bg"), "Background colour: #RRGGBB or a colour name. Default: White.", "COLOR");
+    add(name("hide-text"), "Do not draw the human-readable text.");
+    add(name("font"), "Text font. Default: Liberation Mono,19.", "FAMILY,PIXELS");
+    for (const char* band : {"margin", "padding", "border", "whitespace", "text-spacing"})
+        add(name(band), "One length or T,L,R,B; a trailing m counts modules. Default: 0.",
+            "LENGTHS");
+    add(name("halign"), "left, center or right. Default: left.", "ALIGN");
+    add(name("valign"), "top, center or bottom. Default: top.", "ALIGN");
+    add(name("min-module"), "Minimum module width; 0 for none.", "WIDTH");
+    add(name("max-module"), "Maximum module width; 0 for none.", "WIDTH");
+    add(name("hexagon-scale"), "MaxiCode hexagon scale. Default: 1.", "SCALE");
+    add(name("option"), "Symbology option, repeatable (QRCodeOptions.ECCLevel=qreLevelH).",
+        "SET.PROPERTY=VALUE");
+    add(name("list-symbologies"),
+        "List index, library number, enumeration name and display name of every symbology.");
+    parser.addPositionalArgument(
+        QStringLiteral("INPUT"),
+        QStringLiteral("Text file, one text per line; - for standard input."));
+}
+
+void ReadPropertyWrites(const QCommandLineParser& parser, TBatchSettings& settings)
+{
+    TZintSymbol scratch;
+    for (const QString& write : parser.values(QStringLiteral("option"))) {
+        const qsizetype equals = write.indexOf(QLatin1Char('='));
+        if (equals <= 0)
+            throw TUsageError{InvalidValue(QStringLiteral("option"), write)};
+        const QString path = write.left(equals);
+        const QString value = write.mid(equals + 1);
+        try {
+            WritePropertyPath(&scratch, path, PropertyValue(value), QLatin1Char('.'));
+        } catch (const EZintException& error) {
+            throw TUsageError{
+                QStringLiteral("--option %1: %2").arg(write, QString::fromUtf8(error.what()))};
+        }
+        settings.PropertyWrites.append({path, value});
+    }
+}
+
+TBatchSettings ReadSettings(const QCommandLineParser& parser)
+{
+    TBatchSettings settings;
+    const QStringList inputs = parser.positionalArguments();
+    if (inputs.size() != 1)
+        throw TUsageError{
+            QStringLiteral("Exactly one INPUT file is needed (- for standard input).")};
+    settings.InputPath = inputs.first();
+    settings.OutputFolder = parser.value(QStringLiteral("output"));
+    if (settings.OutputFolder.isEmpty())
+        throw TUsageError{QStringLiteral("The output folder is missing (-o DIR).")};
+
+    ReadOption(parser, QStringLiteral("symbology"), ParseSymbology, settings.Symbology);
+    ReadOption(parser, QStringLiteral("format"), ParseImageExtension, settings.Extension);
+    ReadOption(parser, QStringLiteral("encoding"), ParseTextEncoding, settings.Encoding);
+    ReadOption(parser, QStringLiteral("size"), ParseSize, settings.Size);
+    ReadOption(parser, QStringLiteral("adjust"), ParseAdjustMode, settings.AdjustMode);
+    ReadOption(parser, QStringLiteral("fg"), ParseColor, settings.Foreground);
+    ReadOption(parser, QStringLiteral("bg"), ParseColor, settings.Background);
+    settings.ShowText = !parser.isSet(QStringLiteral("hide-text"));
+    ReadOption(parser, QStringLiteral("font"), ParseFont, settings.Font);
+    ReadOption(parser, QStringLiteral("margin"), ParseBox, settings.Margin);
+    ReadOption(parser, QStringLiteral("padding"), ParseBox, settings.Padding);
+    ReadOption(parser, QStringLiteral("border"), ParseBox, settings.Border);
+    ReadOption(parser, QStringLiteral("whitespace"), ParseBox, settings.Whitespace);
+    ReadOption(parser, QStringLiteral("text-spacing"), ParseBox, settings.TextSpacing);
+    ReadOption(parser, QStringLiteral("halign"), ParseHAlign, settings.HAlign);
+    ReadOption(parser, QStringLiteral("valign"), ParseVAlign, settings.VAlign);
+    ReadOption(parser, QStringLiteral("min-module"), ParseNonNegative, settings.MinModuleWidth);
+    ReadOption(parser, QStringLiteral("max-module"), ParseNonNegative, settings.MaxModuleWidth);
+    ReadOption(parser, QStringLiteral("hexagon-scale"), ParsePositive, settings.HexagonScale);
+    ReadPropertyWrites(parser, settings);
+    return settings;
+}
+} // namespace
+
+QFont TBatchSettings::DefaultFont()
+{
+    QFont font(QStringLiteral("Liberation Mono"));
+    font.setPixelSize(19);
+    return font;
+}
+
+TBatchParseResult ParseBatchOptions(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    AddOptions(parser);
+    TBatchParseResult result;
+    if (!parser.parse(arguments)) {
+        result.Text = parser.errorText();
+        return result;
+    }
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        result.Command = TBatchCommand::bcHelp;
+        result.Text = parser.helpText();
+        return result;
+    }
+    if (parser.isSet(QStringLiteral("list-symbologies"))) {
+        result.Command = TBatchCommand::bcListSymbologies;
+        return result;
+    }
+    try {
+        result.Settings = ReadSettings(parser);
+        result.Command = TBatchCommand::bcRun;
+    } catch (const TUsageError& error) {
+        result.Text = error.Message;
+    }
+    return result;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "cli/batch_values.h"
+#include "io/text_import.h"
+
+#include <QColor>
+#include <QFont>
+#include <QList>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+// Everything one batch run needs, read from the command line.
+struct TBatchSettings
+{
+    QString InputPath; // "-" reads standard input
+    QString OutputFolder;
+    TZintSymbology Symbology = TZintSymbology::zsCODE39;
+    QString Extension = QStringLiteral(".png"); // decides the written format
+    TTextEncoding Encoding = TTextEncoding::teUtf8;
+    QSize Size{303, 417};
+    TZintRenderAdjustMode AdjustMode = TZintRenderAdjustMode::ramScale;
+    QColor Foreground = Qt::black;
+    QColor Background = Qt::white;
+    bool ShowText = true;
+    QFont Font = DefaultFont();
+    TBatchBox Margin;
+    TBatchBox Padding;
+    TBatchBox Border;
+    TBatchBox Whitespace;
+    TBatchBox TextSpacing;
+    TZintHAlign HAlign = TZintHAlign::haLeft;
+    TZintVAlign VAlign = TZintVAlign::vaTop;
+    float MinModuleWidth = 0;
+    float MaxModuleWidth = 0;
+    float HexagonScale = 1;
+    // "SET.PROPERTY" and value, applied in command-line order.
+    QList<std::pair<QString, QString>> PropertyWrites;
+
+    static QFont DefaultFont();
+};
+
+enum class TBatchCommand
+{
+    bcRun,
+    bcListSymbologies,
+    bcHelp,
+    bcUsageError
+};
+
+struct TBatchParseResult
+{
+    TBatchCommand Command = TBatchCommand::bcUsageError;
+    TBatchSettings Settings;
+    QString Text; // the help text, or the message of a usage error
+};
+
+// Reads the arguments (the program name first). Every --option is tried on a scratch symbol,
+// so a bad property path or value is a usage error before anything is rendered.
+TBatchParseResult ParseBatchOptions(const QStringList& arguments);

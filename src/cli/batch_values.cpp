@@ -1,0 +1,196 @@
+#include "cli/batch_values.h"
+
+#include "io/image_format.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <cmath>
+
+namespace {
+struct TNamedColor
+{
+    const char* Name;
+    QRgb Rgb;
+};
+
+// The names the window's colour lists show for their fixed entries.
+constexpr TNamedColor NamedColors[] = {
+    {"Black", 0x000000}, {"Maroon", 0x800000},      {"Green", 0x008000},
+    {"Olive", 0x808000}, {"Navy", 0x000080},        {"Purple", 0x800080},
+    {"Teal", 0x008080},  {"Gray", 0x808080},        {"Silver", 0xC0C0C0},
+    {"Red", 0xFF0000},   {"Lime", 0x00FF00},        {"Yellow", 0xFFFF00},
+    {"Blue", 0x0000FF},  {"Fuchsia", 0xFF00FF},     {"Aqua", 0x00FFFF},
+    {"White", 0xFFFFFF}, {"Money Green", 0xC0DCC0}, {"Sky Blue", 0xA6CAF0},
+    {"Cream", 0xFFFBF0}, {"Medium Gray", 0xA0A0A4}};
+
+// Beyond this QPainter's coordinates and QImage's allocation stop being reliable.
+constexpr int MaxImageSide = 32767;
+
+bool SameName(const QString& text, const char* name)
+{
+    return text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+}
+
+std::optional<TBatchSide> ParseSide(QString text)
+{
+    TBatchSide side;
+    const bool inModules = text.endsWith(QLatin1Char('m'), Qt::CaseInsensitive);
+    if (inModules)
+        text.chop(1);
+    const std::optional<float> length = ParseNonNegative(text);
+    if (!length)
+        return std::nullopt;
+    (inModules ? side.Modules : side.TargetUnits) = *length;
+    return side;
+}
+
+template <typename TEnum, std::size_t N>
+std::optional<TEnum> ParseChoice(const QString& text, const char* const (&names)[N])
+{
+    for (std::size_t i = 0; i < N; ++i)
+        if (SameName(text, names[i]))
+            return TEnum(i);
+    return std::nullopt;
+}
+} // namespace
+
+std::optional<TZintSymbology> ParseSymbology(const QString& text)
+{
+    for (const TSymbologyEntry& entry : SymbologyCatalogue)
+        if (SameName(text, entry.DisplayName) || SameName(text, entry.EnumName))
+            return entry.Symbology;
+    bool isNumber = false;
+    const int libraryNumber = text.toInt(&isNumber);
+    if (isNumber)
+        for (const TSymbologyEntry& entry : SymbologyCatalogue)
+            if (entry.LibraryNumber == libraryNumber)
+                return entry.Symbology;
+    return std::nullopt;
+}
+
+std::optional<QString> ParseImageExtension(const QString& text)
+{
+    static const char* const names[] = {"png", "jpeg", "gif", "bmp"};
+    const std::optional<int> format = ParseChoice<int>(text, names);
+    if (!format)
+        return std::nullopt;
+    return FolderExportExtension(QString::fromLatin1(names[*format]).toUpper());
+}
+
+std::optional<TTextEncoding> ParseTextEncoding(const QString& text)
+{
+    // In the order of the import's encoding choice.
+    static const char* const names[] = {"ansi", "ascii", "utf-16le", "utf-16be", "utf-8", "utf-7"};
+    const std::optional<int> index = ParseChoice<int>(text, names);
+    if (!index)
+        return std::nullopt;
+    return TextEncodingFromIndex(*index);
+}
+
+std::optional<QColor> ParseColor(const QString& text)
+{
+    for (const TNamedColor& color : NamedColors)
+        if (SameName(text, color.Name))
+            return QColor::fromRgb(color.Rgb);
+    static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
+    if (hex.match(text).hasMatch())
+        return QColor::fromString(text);
+    return std::nullopt;
+}
+
+std::optional<QSize> ParseSize(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char('x'), Qt::KeepEmptyParts, Qt::CaseInsensitive);
+    if (parts.size() != 2)
+        return std::nullopt;
+    bool widthOk = false;
+    bool heightOk = false;
+    const QSize size(parts[0].toInt(&widthOk), parts[1].toInt(&heightOk));
+    const auto inRange = [](int side) { return side > 0 && side <= MaxImageSide; };
+    if (!widthOk || !heightOk || !inRange(size.width()) || !inRange(size.height()))
+        return std::nullopt;
+    return size;
+}
+
+std::optional<float> ParseNonNegative(const QString& text)
+{
+    bool ok = false;
+    const float value = text.toFloat(&ok);
+    if (!ok || !std::isfinite(value) || value < 0)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<float> ParsePositive(const QString& text)
+{
+    const std::optional<float> value = ParseNonNegative(text);
+    return value && *value > 0 ? value : std::nullopt;
+}
+
+std::optional<TBatchBox> ParseBox(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 1 && parts.size() != 4)
+        return std::nullopt;
+    TBatchSide sides[4];
+    for (int i = 0; i < 4; ++i) {
+        const std::optional<TBatchSide> side = ParseSide(parts[parts.size() == 1 ? 0 : i]);
+        if (!side)
+            return std::nullopt;
+        sides[i] = *side;
+    }
+    return TBatchBox{sides[0], sides[1], sides[2], sides[3]};
+}
+
+std::optional<QFont> ParseFont(const QString& text)
+{
+    const qsizetype comma = text.lastIndexOf(QLatin1Char(','));
+    if (comma <= 0)
+        return std::nullopt;
+    bool ok = false;
+    const int pixels = text.mid(comma + 1).toInt(&ok);
+    if (!ok || pixels <= 0)
+        return std::nullopt;
+    QFont font(text.left(comma));
+    font.setPixelSize(pixels);
+    return font;
+}
+
+std::optional<TZintRenderAdjustMode> ParseAdjustMode(const QString& text)
+{
+    static const char* const names[] = {"scale", "inflate"};
+    return ParseChoice<TZintRenderAdjustMode>(text, names);
+}
+
+std::optional<TZintHAlign> ParseHAlign(const QString& text)
+{
+    static const char* const names[] = {"left", "center", "right"};
+    return ParseChoice<TZintHAlign>(text, names);
+}
+
+std::optional<TZintVAlign> ParseVAlign(const QString& text)
+{
+    static const char* const names[] = {"top", "center", "bottom"};
+    return ParseChoice<TZintVAlign>(text, names);
+}
+
+QVariant PropertyValue(const QString& text)
+{
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    return isNumber ? QVariant(number) : QVariant(text);
+}
+
+QString SymbologyTable()
+{
+    QString table;
+    for (std::size_t index = 0; index < SymbologyCatalogue.size(); ++index) {
+        const TSymbologyEntry& entry = SymbologyCatalogue[index];
+        table += QStringLiteral("%1\t%2\t%3\t%4\n")
+                     .arg(index)
+                     .arg(entry.LibraryNumber)
+                     .arg(QLatin1String(entry.EnumName), QString::fromUtf8(entry.DisplayName));
+    }
+    return table;
+}

@@ -1,0 +1,43 @@
+#include "cli/batch_options.h"
+#include "cli/batch_runner.h"
+
+#include <QGuiApplication>
+#include <QTextStream>
+
+#include <cstring>
+
+namespace {
+bool NamesPlatform(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "-platform") == 0)
+            return true;
+    return false;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Fonts need a GUI application, a display does not: default to drawing offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !NamesPlatform(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream errors(stderr);
+
+    const TBatchParseResult parsed = ParseBatchOptions(QCoreApplication::arguments());
+    switch (parsed.Command) {
+    case TBatchCommand::bcHelp:
+        out << parsed.Text;
+        return becAllWritten;
+    case TBatchCommand::bcListSymbologies:
+        out << SymbologyTable();
+        return becAllWritten;
+    case TBatchCommand::bcUsageError:
+        errors << parsed.Text << "\nTry --help for the options." << Qt::endl;
+        return becUsageOrInput;
+    case TBatchCommand::bcRun:
+        break;
+    }
+    return RunBatch(parsed.Settings, errors);
+}

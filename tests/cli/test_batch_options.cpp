@@ -1,0 +1,226 @@
+#include "cli/batch_options.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+// The required arguments, then the options under test.
+QStringList Arguments(const QStringList& options)
+{
+    return QStringList{QStringLiteral("lintaro-batch"), QStringLiteral("-o"), QStringLiteral("out"),
+                       QStringLiteral("in.txt")} +
+           options;
+}
+
+void ExpectSide(const TBatchSide& side, float targetUnits, float modules)
+{
+    EXPECT_FLOAT_EQ(side.TargetUnits, targetUnits);
+    EXPECT_FLOAT_EQ(side.Modules, modules);
+}
+
+struct TGoodCase
+{
+    QStringList Options;
+    std::function<void(const TBatchSettings&)> Check;
+};
+
+struct TBadCase
+{
+    QStringList Arguments;
+    const char* MessagePart;
+};
+} // namespace
+
+TEST(BatchOptions, DefaultsAreThoseOfTheWindow)
+{
+    const TBatchParseResult result = ParseBatchOptions(Arguments({}));
+    ASSERT_EQ(result.Command, TBatchCommand::bcRun) << result.Text.toStdString();
+    const TBatchSettings& settings = result.Settings;
+    EXPECT_EQ(settings.InputPath, QStringLiteral("in.txt"));
+    EXPECT_EQ(settings.OutputFolder, QStringLiteral("out"));
+    EXPECT_EQ(settings.Symbology, TZintSymbology::zsCODE39);
+    EXPECT_EQ(settings.Extension, QStringLiteral(".png"));
+    EXPECT_EQ(settings.Encoding, TTextEncoding::teUtf8);
+    EXPECT_EQ(settings.Size, QSize(303, 417));
+    EXPECT_EQ(settings.AdjustMode, TZintRenderAdjustMode::ramScale);
+    EXPECT_EQ(settings.Foreground, QColor(Qt::black));
+    EXPECT_EQ(settings.Background, QColor(Qt::white));
+    EXPECT_TRUE(settings.ShowText);
+    EXPECT_EQ(settings.Font.family(), QStringLiteral("Liberation Mono"));
+    EXPECT_EQ(settings.Font.pixelSize(), 19);
+    EXPECT_EQ(settings.HAlign, TZintHAlign::haLeft);
+    EXPECT_EQ(settings.VAlign, TZintVAlign::vaTop);
+    EXPECT_FLOAT_EQ(settings.HexagonScale, 1);
+    EXPECT_FLOAT_EQ(settings.MinModuleWidth, 0);
+    EXPECT_FLOAT_EQ(settings.MaxModuleWidth, 0);
+    ExpectSide(settings.Margin.Top, 0, 0);
+    EXPECT_TRUE(settings.PropertyWrites.isEmpty());
+}
+
+TEST(BatchOptions, ReadsEveryValueForm)
+{
+    using S = const TBatchSettings&;
+    const TGoodCase cases[] = {
+        {{QStringLiteral("-s"), QStringLiteral("Code 128 (automatic subset switching)")},
+         [](S s) { EXPECT_EQ(s.Symbology, TZintSymbology::zsCODE128); }},
+        {{QStringLiteral("--symbology"), QStringLiteral("zsqrcode")},
+         [](S s) { EXPECT_EQ(s.Symbology, TZintSymbology::zsQRCODE); }},
+        {{QStringLiteral("-s"), QStringLiteral("71")},
+         [](S s) { EXPECT_EQ(s.Symbology, TZintSymbology::zsDATAMATRIX); }},
+        {{QStringLiteral("-f"), QStringLiteral("jpeg")},
+         [](S s) { EXPECT_EQ(s.Extension, QStringLiteral(".jpg")); }},
+        {{QStringLiteral("--format"), QStringLiteral("GIF")},
+         [](S s) { EXPECT_EQ(s.Extension, QStringLiteral(".gif")); }},
+        {{QStringLiteral("-f"), QStringLiteral("bmp")},
+         [](S s) { EXPECT_EQ(s.Extension, QStringLiteral(".bmp")); }},
+        {{QStringLiteral("--encoding"), QStringLiteral("utf-16be")},
+         [](S s) { EXPECT_EQ(s.Encoding, TTextEncoding::teBigEndianUnicode); }},
+        {{QStringLiteral("--encoding"), QStringLiteral("ANSI")},
+         [](S s) { EXPECT_EQ(s.Encoding, TTextEncoding::teAnsi); }},
+        {{QStringLiteral("--size"), QStringLiteral("640x48")},
+         [](S s) { EXPECT_EQ(s.Size, QSize(640, 48)); }},
+        {{QStringLiteral("--adjust"), QStringLiteral("inflate")},
+         [](S s) { EXPECT_EQ(s.AdjustMode, TZintRenderAdjustMode::ramInflate); }},
+        {{QStringLiteral("--fg"), QStringLiteral("money green"), QStringLiteral("--bg"),
+          QStringLiteral("#102030")},
+         [](S s) {
+             EXPECT_EQ(s.Foreground, QColor(0xC0, 0xDC, 0xC0));
+             EXPECT_EQ(s.Background, QColor(0x10, 0x20, 0x30));
+         }},
+        {{QStringLiteral("--hide-text")}, [](S s) { EXPECT_FALSE(s.ShowText); }},
+        {{QStringLiteral("--font"), QStringLiteral("DejaVu Sans,12")},
+         [](S s) {
+             EXPECT_EQ(s.Font.family(), QStringLiteral("DejaVu Sans"));
+             EXPECT_EQ(s.Font.pixelSize(), 12);
+         }},
+        {{QStringLiteral("--margin"), QStringLiteral("5")},
+         [](S s) {
+             for (const TBatchSide& side :
+                  {s.Margin.Top, s.Margin.Left, s.Margin.Right, s.Margin.Bottom})
+                 ExpectSide(side, 5, 0);
+         }},
+        {{QStringLiteral("--whitespace"), QStringLiteral("10m")},
+         [](S s) { ExpectSide(s.Whitespace.Bottom, 0, 10); }},
+        {{QStringLiteral("--padding"), QStringLiteral("1,2.5m,3,4M")},
+         [](S s) {
+             ExpectSide(s.Padding.Top, 1, 0);
+             ExpectSide(s.Padding.Left, 0, 2.5f);
+             ExpectSide(s.Padding.Right, 3, 0);
+             ExpectSide(s.Padding.Bottom, 0, 4);
+         }},
+        {{QStringLiteral("--border"), QStringLiteral("2"), QStringLiteral("--text-spacing"),
+          QStringLiteral("1m")},
+         [](S s) {
+             ExpectSide(s.Border.Left, 2, 0);
+             ExpectSide(s.TextSpacing.Top, 0, 1);
+         }},
+        {{QStringLiteral("--halign"), QStringLiteral("right"), QStringLiteral("--valign"),
+          QStringLiteral("Center")},
+         [](S s) {
+             EXPECT_EQ(s.HAlign, TZintHAlign::haRight);
+             EXPECT_EQ(s.VAlign, TZintVAlign::vaCenter);
+         }},
+        {{QStringLiteral("--min-module"), QStringLiteral("1.5"), QStringLiteral("--max-module"),
+          QStringLiteral("4"), QStringLiteral("--hexagon-scale"), QStringLiteral("0.75")},
+         [](S s) {
+             EXPECT_FLOAT_EQ(s.MinModuleWidth, 1.5f);
+             EXPECT_FLOAT_EQ(s.MaxModuleWidth, 4);
+             EXPECT_FLOAT_EQ(s.HexagonScale, 0.75f);
+         }},
+        {{QStringLiteral("--option"), QStringLiteral("QRCodeOptions.ECCLevel=qreLevelH"),
+          QStringLiteral("--option"), QStringLiteral("qrcodeoptions.size=5"),
+          QStringLiteral("--option"), QStringLiteral("QRCodeOptions.Size=qrs21")},
+         [](S s) {
+             using W = std::pair<QString, QString>;
+             EXPECT_EQ(
+                 s.PropertyWrites,
+                 (QList<W>{{QStringLiteral("QRCodeOptions.ECCLevel"), QStringLiteral("qreLevelH")},
+                           {QStringLiteral("qrcodeoptions.size"), QStringLiteral("5")},
+                           {QStringLiteral("QRCodeOptions.Size"), QStringLiteral("qrs21")}}));
+         }},
+    };
+    for (const TGoodCase& test : cases) {
+        SCOPED_TRACE(test.Options.join(QLatin1Char(' ')).toStdString());
+        const TBatchParseResult result = ParseBatchOptions(Arguments(test.Options));
+        ASSERT_EQ(result.Command, TBatchCommand::bcRun) << result.Text.toStdString();
+        test.Check(result.Settings);
+    }
+}
+
+TEST(BatchOptions, RejectsBadValuesWithAMessage)
+{
+    const auto with = [](std::initializer_list<const char*> options) {
+        QStringList list;
+        for (const char* option : options)
+            list << QString::fromUtf8(option);
+        return Arguments(list);
+    };
+    const TBadCase cases[] = {
+        {{QStringLiteral("lintaro-batch"), QStringLiteral("in.txt")}, "-o DIR"},
+        {{QStringLiteral("lintaro-batch"), QStringLiteral("-o"), QStringLiteral("out")}, "INPUT"},
+        {with({"second.txt"}), "INPUT"},
+        {with({"--no-such-option"}), "no-such-option"},
+        {with({"-s", "Code 39"}), "--symbology: \"Code 39\""},
+        {with({"-s", "9999"}), "--symbology"},
+        {with({"-f", "tiff"}), "--format: \"tiff\""},
+        {with({"--encoding", "latin1"}), "--encoding"},
+        {with({"--size", "303"}), "--size"},
+        {with({"--size", "0x417"}), "--size"},
+        {with({"--size", "-5x10"}), "--size"},
+        {with({"--size", "100000x10"}), "--size"},
+        {with({"--size", "12.5x10"}), "--size"},
+        {with({"--adjust", "stretch"}), "--adjust"},
+        {with({"--fg", "#12345"}), "--fg"},
+        {with({"--bg", "Window"}), "--bg"},
+        {with({"--font", "Liberation Mono"}), "--font"},
+        {with({"--font", "Liberation Mono,0"}), "--font"},
+        {with({"--font", ",12"}), "--font"},
+        {with({"--margin", "1,2"}), "--margin"},
+        {with({"--padding", "-1"}), "--padding"},
+        {with({"--border", "x"}), "--border"},
+        {with({"--whitespace", "nan"}), "--whitespace"},
+        {with({"--text-spacing", "1,2,3,m"}), "--text-spacing"},
+        {with({"--halign", "middle"}), "--halign"},
+        {with({"--valign", "left"}), "--valign"},
+        {with({"--min-module", "1,5"}), "--min-module"},
+        {with({"--max-module", "inf"}), "--max-module"},
+        {with({"--hexagon-scale", "0"}), "--hexagon-scale"},
+        {with({"--option", "QRCodeOptions.ECCLevel"}), "--option"},
+        {with({"--option", "QRCodeOptions.NoSuch=1"}), "NoSuch"},
+        {with({"--option", "QRCodeOptions.ECCLevel=qreLevelZ"}), "qreLevelZ"},
+        {with({"--option", "QRCodeOptions=1"}), "--option QRCodeOptions=1"},
+    };
+    for (const TBadCase& test : cases) {
+        SCOPED_TRACE(test.Arguments.join(QLatin1Char(' ')).toStdString());
+        const TBatchParseResult result = ParseBatchOptions(test.Arguments);
+        EXPECT_EQ(result.Command, TBatchCommand::bcUsageError);
+        EXPECT_TRUE(result.Text.contains(QString::fromUtf8(test.MessagePart)))
+            << result.Text.toStdString();
+    }
+}
+
+TEST(BatchOptions, HelpAndListNeedNoFiles)
+{
+    const TBatchParseResult help =
+        ParseBatchOptions({QStringLiteral("lintaro-batch"), QStringLiteral("--help")});
+    EXPECT_EQ(help.Command, TBatchCommand::bcHelp);
+    EXPECT_TRUE(help.Text.contains(QStringLiteral("--list-symbologies")));
+    EXPECT_EQ(
+        ParseBatchOptions({QStringLiteral("lintaro-batch"), QStringLiteral("--list-symbologies")})
+            .Command,
+        TBatchCommand::bcListSymbologies);
+}
+
+TEST(BatchOptions, SymbologyTableNamesEverySymbologyTheParserAccepts)
+{
+    const QStringList lines = SymbologyTable().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), SymbologyCount);
+    for (int index = 0; index < lines.size(); ++index) {
+        const QStringList fields = lines[index].split(QLatin1Char('\t'));
+        ASSERT_EQ(fields.size(), 4) << lines[index].toStdString();
+        EXPECT_EQ(fields[0].toInt(), index);
+        for (const QString& name : fields.mid(1))
+            EXPECT_EQ(ParseSymbology(name), TZintSymbology(index)) << name.toStdString();
+    }
+}

@@ -1,0 +1,243 @@
+// Runs the real lintaro-batch against temporary folders and reads back what it wrote.
+#include "cli/batch_values.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#define ZX_USE_UTF8 1 // text() as UTF-8
+#include <ZXing/ReadBarcode.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+struct TDecoded
+{
+    QString Text;
+    std::string ECCLevel;
+};
+
+TDecoded Decode(const QString& path, ZXing::BarcodeFormat format)
+{
+    const QImage gray = QImage(path).convertToFormat(QImage::Format_Grayscale8);
+    if (gray.isNull())
+        return {};
+    const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(),
+                                ZXing::ImageFormat::Lum, int(gray.bytesPerLine()));
+    ZXing::DecodeHints hints;
+    hints.setFormats(format);
+    hints.setTryHarder(true);
+    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
+    if (!result.isValid())
+        return {};
+    return {QString::fromStdString(result.text()), result.ecLevel()};
+}
+
+struct TRun
+{
+    int ExitCode = -1;
+    QByteArray Output;
+    QString Errors;
+};
+
+// Every run draws a quiet zone and centres the symbol, as a label is printed to be scanned:
+// the readers search outwards from the middle.
+const QStringList QuietZone = {QStringLiteral("--whitespace"), QStringLiteral("10m"),
+                               QStringLiteral("--halign"),     QStringLiteral("center"),
+                               QStringLiteral("--valign"),     QStringLiteral("center")};
+
+class BatchTool : public testing::Test
+{
+protected:
+    TRun Run(const QStringList& arguments, const QByteArray& standardInput = {}) const
+    {
+        QProcess process;
+        process.start(QStringLiteral(LINTARO_BATCH_EXECUTABLE), arguments);
+        EXPECT_TRUE(process.waitForStarted()) << process.errorString().toStdString();
+        process.write(standardInput);
+        process.closeWriteChannel();
+        EXPECT_TRUE(process.waitForFinished(120000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        TRun run{process.exitCode(), process.readAllStandardOutput(),
+                 QString::fromUtf8(process.readAllStandardError())};
+        // A sanitizer report in the tool would otherwise pass as an expected failure.
+        EXPECT_FALSE(run.Errors.contains(QStringLiteral("Sanitizer")) ||
+                     run.Errors.contains(QStringLiteral("runtime error")))
+            << run.Errors.toStdString();
+        return run;
+    }
+
+    // Writes the input file and runs the tool on it into Out().
+    TRun Export(const QByteArray& input, const QStringList& options) const
+    {
+        const QString path = FDir.filePath(QStringLiteral("input.txt"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(input);
+        file.close();
+        return Run(QStringList{QStringLiteral("-o"), Out(), path} + QuietZone + options);
+    }
+
+    QString Out() const { return FDir.filePath(QStringLiteral("out")); }
+    QString OutFile(const QString& name) const { return QDir(Out()).filePath(name); }
+    QStringList Files() const { return QDir(Out()).entryList(QDir::Files, QDir::Name); }
+
+    QTemporaryDir FDir;
+};
+} // namespace
+
+TEST_F(BatchTool, NamesFilesByEntryNumberAndNeverOverwrites)
+{
+    const QByteArray input = "ONE\n\nTWO\r\nTHREE";
+    ASSERT_EQ(Export(input, {}).ExitCode, 0);
+    EXPECT_EQ(Files(), (QStringList{QStringLiteral("1.png"), QStringLiteral("2.png"),
+                                    QStringLiteral("3.png")}));
+    EXPECT_EQ(Decode(OutFile(QStringLiteral("2.png")), ZXing::BarcodeFormat::Code39).Text,
+              QStringLiteral("TWO"));
+
+    const QByteArray firstRun = [&] {
+        QFile file(OutFile(QStringLiteral("1.png")));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }();
+    ASSERT_EQ(Export("CHANGED\n", {}).ExitCode, 0);
+    EXPECT_EQ(Files(), (QStringList{QStringLiteral("1 (2).png"), QStringLiteral("1.png"),
+                                    QStringLiteral("2.png"), QStringLiteral("3.png")}));
+    QFile first(OutFile(QStringLiteral("1.png")));
+    ASSERT_TRUE(first.open(QIODevice::ReadOnly));
+    EXPECT_EQ(first.readAll(), firstRun);
+    EXPECT_EQ(Decode(OutFile(QStringLiteral("1 (2).png")), ZXing::BarcodeFormat::Code39).Text,
+              QStringLiteral("CHANGED"));
+}
+
+TEST_F(BatchTool, SkipsAFailingEntryAndKeepsItsNumberUnused)
+{
+    const TRun run =
+        Export("123456789012\nABC\n400638133393\n", {QStringLiteral("-s"), QStringLiteral("EAN")});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(run.Errors.contains(QStringLiteral("line 2: EAN: error: ")))
+        << run.Errors.toStdString();
+    EXPECT_FALSE(run.Errors.contains(QStringLiteral("line 1"))) << run.Errors.toStdString();
+    EXPECT_FALSE(run.Errors.contains(QStringLiteral("line 3"))) << run.Errors.toStdString();
+    EXPECT_EQ(Files(), (QStringList{QStringLiteral("1.png"), QStringLiteral("3.png")}));
+    EXPECT_EQ(Decode(OutFile(QStringLiteral("3.png")), ZXing::BarcodeFormat::EAN13).Text,
+              QStringLiteral("4006381333931"));
+}
+
+TEST_F(BatchTool, LayoutErrorsAreReportedPerEntryToo)
+{
+    const TRun run = Export("WIDE\n", {QStringLiteral("--size"), QStringLiteral("10x417"),
+                                       QStringLiteral("--margin"), QStringLiteral("20")});
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_TRUE(run.Errors.contains(
+        QStringLiteral("line 1: Code 3 of 9 (Code 39): error: The desired width is too small.")))
+        << run.Errors.toStdString();
+    EXPECT_TRUE(Files().isEmpty());
+}
+
+TEST_F(BatchTool, UndecodableInputWritesNothing)
+{
+    const TRun run = Export("GOOD\n\xC3\x28\n", {});
+    EXPECT_EQ(run.ExitCode, 2);
+    EXPECT_TRUE(run.Errors.contains(QStringLiteral("No mapping for the Unicode character")))
+        << run.Errors.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(Out()));
+}
+
+TEST_F(BatchTool, UsageErrorsExitWithTwoBeforeWriting)
+{
+    const TRun badValue = Export("GOOD\n", {QStringLiteral("--size"), QStringLiteral("0x0")});
+    EXPECT_EQ(badValue.ExitCode, 2);
+    EXPECT_TRUE(badValue.Errors.contains(QStringLiteral("--size")))
+        << badValue.Errors.toStdString();
+    const TRun missingInput =
+        Run({QStringLiteral("-o"), Out(), FDir.filePath(QStringLiteral("none.txt"))});
+    EXPECT_EQ(missingInput.ExitCode, 2);
+    EXPECT_TRUE(missingInput.Errors.contains(QStringLiteral("Cannot open file")))
+        << missingInput.Errors.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(Out()));
+}
+
+TEST_F(BatchTool, ReadsStandardInput)
+{
+    // UTF-16 with its byte-order mark, which overrides the default UTF-8.
+    const TRun run = Run(QStringList{QStringLiteral("-o"), Out(), QStringLiteral("-")} + QuietZone,
+                         QByteArray("\xFF\xFES\0T\0D\0I\0N\0\n\0", 14));
+    ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
+    EXPECT_EQ(Files(), QStringList{QStringLiteral("1.png")});
+    EXPECT_EQ(Decode(OutFile(QStringLiteral("1.png")), ZXing::BarcodeFormat::Code39).Text,
+              QStringLiteral("STDIN"));
+}
+
+TEST_F(BatchTool, SymbologyOptionsReachTheEncoder)
+{
+    // Long enough that the encoder's own choice stays below level H.
+    const QByteArray text = "lintaro batch error correction test 0040\n";
+    const QStringList qr = {QStringLiteral("-s"), QStringLiteral("zsQRCODE")};
+    ASSERT_EQ(Export(text, qr).ExitCode, 0);
+    ASSERT_EQ(Export(text, qr + QStringList{QStringLiteral("--option"),
+                                            QStringLiteral("QRCodeOptions.ECCLevel=qreLevelH")})
+                  .ExitCode,
+              0);
+    const TDecoded plain = Decode(OutFile(QStringLiteral("1.png")), ZXing::BarcodeFormat::QRCode);
+    const TDecoded high =
+        Decode(OutFile(QStringLiteral("1 (2).png")), ZXing::BarcodeFormat::QRCode);
+    EXPECT_EQ(plain.Text, QString::fromUtf8(text.trimmed()));
+    EXPECT_EQ(high.Text, plain.Text);
+    EXPECT_NE(plain.ECCLevel, "H");
+    EXPECT_EQ(high.ECCLevel, "H");
+}
+
+TEST_F(BatchTool, EveryFormatDecodesBackToItsText)
+{
+    struct TFormat
+    {
+        const char* Name;
+        const char* Extension;
+        QByteArray Magic;
+    };
+    const TFormat formats[] = {{"png", ".png", "\x89PNG"},
+                               {"jpeg", ".jpg", "\xFF\xD8\xFF"},
+                               {"gif", ".gif", "GIF8"},
+                               {"bmp", ".bmp", "BM"}};
+    struct TSymbol
+    {
+        const char* Symbology;
+        ZXing::BarcodeFormat Format;
+        const char* Input;
+        const char* Decoded;
+    };
+    const TSymbol symbols[] = {
+        {"zsCODE128", ZXing::BarcodeFormat::Code128, "Lintaro-128", "Lintaro-128"},
+        {"zsQRCODE", ZXing::BarcodeFormat::QRCode, "Grüße 2024", "Grüße 2024"},
+        {"zsDATAMATRIX", ZXing::BarcodeFormat::DataMatrix, "DataMatrix 71", "DataMatrix 71"},
+        {"zsEANX", ZXing::BarcodeFormat::EAN13, "590123412345", "5901234123457"},
+    };
+    for (const TFormat& format : formats) {
+        // Every symbology writes entry 1 again: 1.ext, then "1 (2).ext" and so on.
+        int run = 0;
+        for (const TSymbol& symbol : symbols) {
+            SCOPED_TRACE(std::string(format.Name) + " " + symbol.Symbology);
+            const TRun result = Export(QByteArray(symbol.Input) + '\n',
+                                       {QStringLiteral("-f"), QLatin1String(format.Name),
+                                        QStringLiteral("-s"), QLatin1String(symbol.Symbology)});
+            ASSERT_EQ(result.ExitCode, 0) << result.Errors.toStdString();
+            const QString name =
+                (++run == 1 ? QStringLiteral("1") : QStringLiteral("1 (%1)").arg(run)) +
+                QLatin1String(format.Extension);
+            QFile file(OutFile(name));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+            EXPECT_EQ(file.read(format.Magic.size()), format.Magic);
+            EXPECT_EQ(Decode(file.fileName(), symbol.Format).Text,
+                      QString::fromUtf8(symbol.Decoded));
+        }
+    }
+}
+
+TEST_F(BatchTool, ListsTheSymbologies)
+{
+    const TRun run = Run({QStringLiteral("--list-symbologies")});
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(QString::fromUtf8(run.Output), SymbologyTable());
+}
