@@ -1,8 +1,20 @@
-#include <QApplication>
+#include "app/app_form.h"
+#include "app/lintaro_application.h"
+#include "app/qt_dialog_service.h"
+#include "platform/named_mutex.h"
+
+#include <QStandardPaths>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Lintaro"));
-    return 0;
+    CreateNamedMutex("KELMORA_Lintaro");
+    TQtDialogService dialogs;
+    TLintaroApplication app(argc, argv, dialogs);
+    QApplication::setApplicationDisplayName(QStringLiteral("Lintaro"));
+
+    TAppForm form({QApplication::applicationFilePath(),
+                   QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                   &dialogs});
+    form.show();
+    return app.exec();
 }

@@ -1,0 +1,63 @@
+#include "app/app_form.h"
+
+#include "app/data_folder.h"
+#include "symbol/zint_symbol.h"
+
+#include <QComboBox>
+#include <QFileInfo>
+#include <QShowEvent>
+
+TAppForm::TAppForm(const TAppEnvironment& environment, QWidget* parent)
+    : QMainWindow(parent), FEnvironment(environment), FCurrentText(QStringLiteral("1234567890")),
+      FBarcodeText(FCurrentText)
+{
+    CreateControls();
+    FormCreate();
+}
+
+TAppForm::~TAppForm()
+{
+    // The options grids point at the symbol: they go first.
+    delete centralWidget();
+}
+
+void TAppForm::FormCreate()
+{
+    FIdentity = ReadAppIdentity(FEnvironment.ProgramPath);
+    setWindowTitle(FIdentity.AppName);
+    FDataFolder =
+        ChooseDataFolder(QFileInfo(FEnvironment.ProgramPath).absolutePath(), FEnvironment.DataHome,
+                         FIdentity.AppCompanyName, FIdentity.AppProductName);
+    FSettings = OpenSettingsFile(FDataFolder);
+    FillSymbologyList();
+    FSymbol = std::make_unique<TZintSymbol>();
+    CreateOptionTabs(*FSymbol);
+    CreateBorderFrames();
+    InitLanguage(QString());
+}
+
+void TAppForm::FillSymbologyList()
+{
+    for (const TSymbologyEntry& entry : SymbologyCatalogue)
+        comType->addItem(QLatin1String(entry.DisplayName), int(entry.Symbology));
+    // Selected by program: not a user's choice, so nothing renders yet.
+    comType->setCurrentIndex(int(TZintSymbology::zsCODE39));
+}
+
+void TAppForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // A spontaneous show is the window coming back from being minimised, not a new showing.
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TAppForm::FormShow()
+{
+    UpdateBarcode();
+}
+
+void TAppForm::InitLanguage(const QString&)
+{
+    // The main window's own texts are never translated; the auxiliary windows hook in here.
+}

@@ -1,0 +1,136 @@
+#pragma once
+
+#include "app/app_environment.h"
+#include "app/app_identity.h"
+#include "app/settings_file.h"
+
+#include <QMainWindow>
+
+#include <memory>
+#include <optional>
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QSplitter;
+class QTabWidget;
+class QTimer;
+class TColorBox;
+class TFrameBorderOptions;
+class TPreviewImage;
+class TZintCustomRenderTarget;
+class TZintSymbol;
+
+// The main window: the list of texts, the preview, the settings page and the export bar.
+class TAppForm final : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TAppForm(const TAppEnvironment& environment, QWidget* parent = nullptr);
+    ~TAppForm() override;
+
+    const TAppIdentity& Identity() const { return FIdentity; }
+    const QString& DataFolder() const { return FDataFolder; }
+    const QString& CurrentText() const { return FCurrentText; }
+    TZintSymbol& Symbol() const { return *FSymbol; }
+
+    // Renders CurrentText.
+    void UpdateBarcode();
+    void UpdateBarcodeYeni(const QString& text);
+    // One complete render of the text last given; reports its own errors.
+    void RenderBarcode();
+    void ApplyRenderSettings(TZintCustomRenderTarget& target) const;
+
+    void comTypeChange();
+    void edDataChange();
+    void Settings1Click(bool checked);
+    void Help2Click();
+    void Exit1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormShow();
+
+    // Creation steps, each in the file of its concern.
+    void CreateControls();
+    void CreateExportBar();
+    void CreateListPane();
+    void CreatePreviewPane();
+    void CreateSettingsPage();
+    void CreateSettingsColumns(QWidget* page);
+    void CreateMenus();
+    void FillSymbologyList();
+    void CreateOptionTabs(TZintSymbol& ASymbol);
+    void CreateBorderFrames();
+    void InitLanguage(const QString& fileName);
+
+    TAppEnvironment FEnvironment;
+    TAppIdentity FIdentity;
+    QString FDataFolder;
+    std::optional<TSettingsFile> FSettings;
+    QString FCurrentText;
+    QString FBarcodeText; // the text of the last render, re-rendered by option changes
+
+    // Export bar.
+    QWidget* Panel1 = nullptr;
+    QLabel* Label9 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    // Settings page.
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr;
+    QTabWidget* PageControl2 = nullptr;
+    QComboBox* cbRAM = nullptr;
+    QLineEdit* edMHS = nullptr;
+    QComboBox* comHAlign = nullptr;
+    QComboBox* comVAlign = nullptr;
+    QLineEdit* edMiMW = nullptr;
+    QLineEdit* edMaMW = nullptr;
+    QPushButton* ButtonFont = nullptr;
+    QCheckBox* cbHRT = nullptr;
+    TColorBox* ColorBox1 = nullptr;
+    TColorBox* ColorBox2 = nullptr;
+    // Preview and list panes.
+    QSplitter* Splitter1 = nullptr;
+    QWidget* Panel2 = nullptr;
+    TPreviewImage* imgResult = nullptr;
+    QWidget* Panel3 = nullptr;
+    QWidget* Panel4 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QListWidget* ListView1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QComboBox* comType = nullptr;
+    QTimer* TimerChecker = nullptr;
+    // Menus.
+    QAction* New1 = nullptr;
+    QAction* Load1 = nullptr;
+    QAction* Savesingleimage1 = nullptr;
+    QAction* Savealltofolder1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QAction* Settings1 = nullptr;
+    QAction* Help2 = nullptr;
+    QAction* UpdateNotifications1 = nullptr;
+    QAction* Language1 = nullptr;
+    QAction* SendFeedback1 = nullptr;
+    QAction* About1 = nullptr;
+    QAction* Delete1 = nullptr;
+    QAction* DeleteAll1 = nullptr;
+
+    TFrameBorderOptions* fboMargin = nullptr;
+    TFrameBorderOptions* fboPadding = nullptr;
+    TFrameBorderOptions* fboTextSpacing = nullptr;
+    TFrameBorderOptions* fboBorder = nullptr;
+    TFrameBorderOptions* fboWhitespace = nullptr;
+    std::unique_ptr<TZintSymbol> FSymbol;
+};

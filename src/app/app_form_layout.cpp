@@ -1,0 +1,149 @@
+// The window's panes: the list pane and the preview pane side by side above the settings page
+// and the export bar.
+#include "app/app_form.h"
+
+#include "app/preview_image.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int ClientWidth = 679;
+constexpr int ClientHeight = 459;
+constexpr int PreviewPaneWidth = 309;
+constexpr int SplitterWidth = 5;
+constexpr int ControlMargin = 3;
+
+template <typename TWidget, typename... TArgs>
+TWidget* NewControl(const char* name, TArgs&&... args)
+{
+    auto* widget = new TWidget(std::forward<TArgs>(args)...);
+    widget->setObjectName(QLatin1String(name));
+    return widget;
+}
+
+QBoxLayout* BareLayout(QBoxLayout* layout, int margin = 0)
+{
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->setSpacing(0);
+    return layout;
+}
+} // namespace
+
+void TAppForm::CreateControls()
+{
+    Q_INIT_RESOURCE(icons);
+    setFont(QFont(QStringLiteral("Tahoma"), 8));
+
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+    CreatePreviewPane();
+    CreateListPane();
+    Splitter1 = NewControl<QSplitter>("Splitter1", Qt::Horizontal);
+    Splitter1->setHandleWidth(SplitterWidth);
+    Splitter1->setChildrenCollapsible(false);
+    Splitter1->setOpaqueResize(true);
+    Splitter1->addWidget(Panel3);
+    Splitter1->addWidget(Panel2);
+    // Widening the window widens the list pane only.
+    Splitter1->setStretchFactor(0, 1);
+    Splitter1->setStretchFactor(1, 0);
+    Splitter1->setSizes({ClientWidth - PreviewPaneWidth - SplitterWidth, PreviewPaneWidth});
+
+    CreateSettingsPage();
+    CreateExportBar();
+
+    auto* layout = BareLayout(new QVBoxLayout(client));
+    layout->addWidget(Splitter1, 1);
+    layout->addWidget(PageControl1);
+    layout->addWidget(Panel1);
+
+    CreateMenus();
+    TimerChecker = new QTimer(this);
+    TimerChecker->setObjectName(QStringLiteral("TimerChecker"));
+    TimerChecker->setInterval(1000);
+    TimerChecker->start();
+
+    resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+void TAppForm::CreateExportBar()
+{
+    Panel1 = NewControl<QWidget>("Panel1", centralWidget());
+    Panel1->setFixedHeight(36);
+    Label9 = NewControl<QLabel>("Label9", QStringLiteral("Output Format:"));
+    Label9->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    ComboBox1 = NewControl<QComboBox>("ComboBox1");
+    ComboBox1->addItems({QStringLiteral("PNG"), QStringLiteral("JPEG"), QStringLiteral("GIF"),
+                         QStringLiteral("BMP")});
+    ComboBox1->setFixedWidth(131);
+    Button1 = NewControl<QPushButton>("Button1", QIcon(QStringLiteral(":/icons/save48")),
+                                      QStringLiteral("Save single image..."));
+    Button2 = NewControl<QPushButton>("Button2", QIcon(QStringLiteral(":/icons/saved_imports")),
+                                      QStringLiteral("Save all to folder..."));
+    for (QPushButton* button : {Button1, Button2})
+        button->setFixedSize(158, 30);
+
+    auto* layout = BareLayout(new QHBoxLayout(Panel1), ControlMargin);
+    layout->setSpacing(2 * ControlMargin);
+    for (QWidget* control : {static_cast<QWidget*>(Label9), static_cast<QWidget*>(ComboBox1),
+                             static_cast<QWidget*>(Button1), static_cast<QWidget*>(Button2)})
+        layout->addWidget(control);
+    layout->addStretch(1);
+}
+
+void TAppForm::CreatePreviewPane()
+{
+    Panel2 = NewControl<QWidget>("Panel2");
+    Panel2->setMinimumWidth(2 * ControlMargin + 1);
+    imgResult = NewControl<TPreviewImage>("imgResult");
+    BareLayout(new QVBoxLayout(Panel2), ControlMargin)->addWidget(imgResult);
+}
+
+void TAppForm::CreateListPane()
+{
+    Panel3 = NewControl<QWidget>("Panel3");
+    Panel4 = NewControl<QWidget>("Panel4");
+    Panel4->setFixedHeight(30);
+    Edit1 = NewControl<QLineEdit>("Edit1");
+    Edit1->setFont(QFont(QStringLiteral("Tahoma"), 10));
+    Button3 = NewControl<QPushButton>("Button3", QStringLiteral("Add"));
+    Button3->setFixedWidth(75);
+    auto* entryRow = BareLayout(new QHBoxLayout(Panel4));
+    entryRow->addWidget(Edit1, 1);
+    entryRow->addWidget(Button3);
+
+    ListView1 = NewControl<QListWidget>("ListView1");
+    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
+    PopupMenu1 = NewControl<QMenu>("PopupMenu1", this);
+    Delete1 = PopupMenu1->addAction(QStringLiteral("Delete"));
+    Delete1->setObjectName(QStringLiteral("Delete1"));
+    DeleteAll1 = PopupMenu1->addAction(QStringLiteral("Delete All"));
+    DeleteAll1->setObjectName(QStringLiteral("DeleteAll1"));
+    connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        PopupMenu1->popup(ListView1->viewport()->mapToGlobal(pos));
+    });
+
+    comType = NewControl<QComboBox>("comType");
+    comType->setMaxVisibleItems(50);
+    connect(comType, &QComboBox::activated, this, &TAppForm::comTypeChange);
+
+    auto* layout = BareLayout(new QVBoxLayout(Panel3));
+    layout->addWidget(Panel4);
+    layout->addWidget(ListView1, 1);
+    layout->addWidget(comType);
+}

@@ -1,0 +1,81 @@
+// The main menu and the handlers of its own items.
+#include "app/app_form.h"
+
+#include <QDesktopServices>
+#include <QMenuBar>
+#include <QTabWidget>
+#include <QUrl>
+
+namespace {
+QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& title)
+{
+    QMenu* menu = bar->addMenu(title);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
+                 const char* picture = nullptr)
+{
+    QAction* action = menu->addAction(caption);
+    action->setObjectName(QLatin1String(name));
+    if (picture)
+        action->setIcon(QIcon(QStringLiteral(":/icons/") + QLatin1String(picture)));
+    return action;
+}
+} // namespace
+
+void TAppForm::CreateMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+
+    QMenu* file = AddMenu(bar, "File1", QStringLiteral("File"));
+    New1 = AddItem(file, "New1", QStringLiteral("Clear"));
+    file->addSeparator();
+    Load1 = AddItem(file, "Load1", QStringLiteral("Load..."));
+    file->addSeparator();
+    Savesingleimage1 =
+        AddItem(file, "Savesingleimage1", QStringLiteral("Save single image..."), "save48");
+    Savealltofolder1 =
+        AddItem(file, "Savealltofolder1", QStringLiteral("Save all to folder..."), "saved_imports");
+    file->addSeparator();
+    Exit1 = AddItem(file, "Exit1", QStringLiteral("Exit"), "exit");
+    connect(Exit1, &QAction::triggered, this, &TAppForm::Exit1Click);
+
+    QMenu* view = AddMenu(bar, "View1", QStringLiteral("View"));
+    Settings1 = AddItem(view, "Settings1", QStringLiteral("Settings"));
+    Settings1->setCheckable(true);
+    connect(Settings1, &QAction::toggled, this, &TAppForm::Settings1Click);
+
+    QMenu* help = AddMenu(bar, "Help1", QStringLiteral("Help"));
+    Help2 = AddItem(help, "Help2", QStringLiteral("Online Help"), "help");
+    Help2->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(Help2, &QAction::triggered, this, &TAppForm::Help2Click);
+    help->addSeparator();
+    UpdateNotifications1 =
+        AddItem(help, "UpdateNotifications1", QStringLiteral("Update Notifications"));
+    UpdateNotifications1->setCheckable(true);
+    UpdateNotifications1->setChecked(true);
+    UpdateNotifications1->setEnabled(false);
+    help->addSeparator()->setObjectName(QStringLiteral("UpdateNotificationsBar"));
+    Language1 = AddItem(help, "Language1", QStringLiteral("Language..."), "flag");
+    Language1->setVisible(false);
+    SendFeedback1 = AddItem(help, "SendFeedback1", QStringLiteral("Send &Feedback..."), "feedback");
+    About1 = AddItem(help, "About1", QStringLiteral("&About..."), "about");
+}
+
+void TAppForm::Settings1Click(bool checked)
+{
+    PageControl1->setVisible(checked);
+}
+
+void TAppForm::Help2Click()
+{
+    QDesktopServices::openUrl(QUrl(OnlineHelpAddress(FIdentity.AppProductName)));
+}
+
+void TAppForm::Exit1Click()
+{
+    close();
+}

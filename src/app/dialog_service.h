@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QWidget;
+
+// Every modal question the main window asks the user, and the beep, behind one interface so
+// that tests can answer and observe them.
+class TDialogService
+{
+public:
+    struct TTextFileChoice
+    {
+        QString Path;
+        int Encoding = 0; // index into TextFileEncodingNames
+    };
+
+    virtual ~TDialogService() = default;
+
+    virtual void ErrorBox(QWidget* parent, const QString& caption, const QString& text) = 0;
+    virtual std::optional<TTextFileChoice> OpenTextFile(QWidget* parent,
+                                                        const TTextFileChoice& last) = 0;
+    // filterIndex is 1-based over ImageFileFilter's entries.
+    virtual std::optional<QString> SaveImageFile(QWidget* parent, const QString& lastPath,
+                                                 int filterIndex, const QString& defaultExt) = 0;
+    virtual std::optional<QString> PickFolder(QWidget* parent, const QString& title,
+                                              const QString& startFolder) = 0;
+    virtual std::optional<QColor> PickColor(QWidget* parent, const QColor& initial) = 0;
+    virtual std::optional<QFont> PickFont(QWidget* parent, const QFont& initial) = 0;
+    virtual void Beep() = 0;
+};
+
+// The encodings the text import offers, in the order of its choice list.
+extern const QStringList TextFileEncodingNames;
+extern const QString TextFileFilter;
+extern const QString ImageFileFilter;

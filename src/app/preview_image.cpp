@@ -1,0 +1,28 @@
+#include "app/preview_image.h"
+
+#include <QPainter>
+
+TPreviewImage::TPreviewImage(QWidget* parent) : QWidget(parent) {}
+
+void TPreviewImage::SetPicture(const TMetafile& picture)
+{
+    FPicture = picture;
+    FEmpty = false;
+    update();
+}
+
+void TPreviewImage::Clear()
+{
+    FPicture = TMetafile();
+    FEmpty = true;
+    update();
+}
+
+void TPreviewImage::paintEvent(QPaintEvent*)
+{
+    if (FEmpty)
+        return;
+    QPainter painter(this);
+    painter.setClipRect(rect());
+    painter.drawPicture(0, 0, FPicture.Picture());
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/dialog_service.h"
+
+// The real dialogs: Qt's message box, file, colour and font dialogs and the system beep.
+class TQtDialogService final : public TDialogService
+{
+public:
+    void ErrorBox(QWidget* parent, const QString& caption, const QString& text) override;
+    std::optional<TTextFileChoice> OpenTextFile(QWidget* parent,
+                                                const TTextFileChoice& last) override;
+    std::optional<QString> SaveImageFile(QWidget* parent, const QString& lastPath, int filterIndex,
+                                         const QString& defaultExt) override;
+    std::optional<QString> PickFolder(QWidget* parent, const QString& title,
+                                      const QString& startFolder) override;
+    std::optional<QColor> PickColor(QWidget* parent, const QColor& initial) override;
+    std::optional<QFont> PickFont(QWidget* parent, const QFont& initial) override;
+    void Beep() override;
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/app_form.h"
+#include "recording_dialog_service.h"
+#include "symbol/zint_symbology.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class TPreviewImage;
+
+// The dialog service of the application object's default error handling.
+TRecordingDialogService& ApplicationDialogs();
+
+// A main window over a temporary program folder (holding a link to the real program, so that
+// the version record is found) and a temporary data home, with recorded dialogs.
+class TGuiTestBase : public testing::Test
+{
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    TAppForm& CreateForm();
+    TAppForm& ShowForm();
+
+    template <typename TWidget> TWidget* Find(const char* name) const
+    {
+        auto* widget = Form->findChild<TWidget*>(QLatin1String(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    // Selects the symbology as the user would, which renders.
+    void ChooseSymbology(TZintSymbology symbology);
+    TPreviewImage& Preview() const;
+    // The preview picture played into an image of its own size; null when empty.
+    QImage PreviewImage() const;
+
+    // The bounding rectangle of the dark pixels: where the bars and the text are.
+    static QRect DarkArea(const QImage& image);
+
+    QString ProgramFolder() const { return FProgramDir.path(); }
+    QString DataHome() const { return FDataHome.path(); }
+
+    TRecordingDialogService Dialogs;
+    std::unique_ptr<TAppForm> Form;
+
+private:
+    QTemporaryDir FProgramDir;
+    QTemporaryDir FDataHome;
+};

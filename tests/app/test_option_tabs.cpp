@@ -1,0 +1,95 @@
+#include "gui_test_base.h"
+
+#include "app/preview_image.h"
+#include "editors/frame_options.h"
+#include "symbol/zint_symbol.h"
+
+#include <QCheckBox>
+#include <QTabWidget>
+#include <QTableWidget>
+
+class OptionTabsTest : public TGuiTestBase
+{
+protected:
+    void SetUp() override
+    {
+        TGuiTestBase::SetUp();
+        ShowForm();
+        Pages = Find<QTabWidget>("PageControl1");
+        Pages->show();
+    }
+
+    // Brings the option set's tab to the front and returns its grid.
+    TFrameOptions* ShowOptionTab(const QString& caption)
+    {
+        for (int index = 0; index < Pages->count(); ++index) {
+            if (Pages->tabText(index) == caption) {
+                Pages->setCurrentIndex(index);
+                return Pages->widget(index)->findChild<TFrameOptions*>();
+            }
+        }
+        ADD_FAILURE() << caption.toStdString();
+        return nullptr;
+    }
+
+    static QString ValueOf(TFrameOptions* grid, const QString& key)
+    {
+        auto* table = grid->findChild<QTableWidget*>(QStringLiteral("ValueListEditor1"));
+        for (int row = 0; row < table->rowCount(); ++row)
+            if (table->item(row, 0)->text() == key)
+                return table->item(row, 1)->text();
+        return {};
+    }
+
+    QTabWidget* Pages = nullptr;
+};
+
+TEST_F(OptionTabsTest, GridEditSetsTheOptionsAndRendersTheChosenSize)
+{
+    ChooseSymbology(TZintSymbology::zsDATAMATRIX);
+    const QImage squarePicture = PreviewImage();
+    ASSERT_FALSE(squarePicture.isNull());
+
+    TFrameOptions* grid = ShowOptionTab(QStringLiteral("DatamatrixOptions"));
+    ASSERT_NE(grid, nullptr);
+    grid->ValueListEditor1Validate(QStringLiteral("Size"), QStringLiteral("dmre8x48"));
+
+    EXPECT_EQ(Form->Symbol().option_2(), 31);
+    EXPECT_EQ(Form->Symbol().option_3(), 101);
+    EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
+    EXPECT_EQ(Form->Symbol().rows(), 8);
+    EXPECT_EQ(Form->Symbol().width(), 48);
+    // The installed decoder predates the DMRE sizes: the shape of the picture shows the size.
+    const QRect square = DarkArea(squarePicture);
+    EXPECT_EQ(square.width(), square.height());
+    const QRect rectangle = DarkArea(PreviewImage());
+    EXPECT_EQ(rectangle.width(), 303);
+    EXPECT_NEAR(float(rectangle.width()) / float(rectangle.height()), 48.0f / 8.0f, 0.2f);
+}
+
+TEST_F(OptionTabsTest, SharedOptionIntegerShowsOnAnotherTabWhenItIsShown)
+{
+    // The encoder writes the size it used back; with QR Code selected that is the one chosen.
+    ChooseSymbology(TZintSymbology::zsQRCODE);
+    TFrameOptions* qr = ShowOptionTab(QStringLiteral("QRCodeOptions"));
+    ASSERT_NE(qr, nullptr);
+    qr->ValueListEditor1Validate(QStringLiteral("Size"), QStringLiteral("qrs25"));
+    EXPECT_EQ(ValueOf(qr, QStringLiteral("Size")), QStringLiteral("qrs25"));
+
+    TFrameOptions* aztec = ShowOptionTab(QStringLiteral("AztecOptions"));
+    ASSERT_NE(aztec, nullptr);
+    EXPECT_EQ(ValueOf(aztec, QStringLiteral("Size")), QStringLiteral("ats19Compact"));
+}
+
+TEST_F(OptionTabsTest, RejectedGridValueStillRendersWithoutAMessage)
+{
+    TFrameOptions* pdf = ShowOptionTab(QStringLiteral("PDF417Options"));
+    ASSERT_NE(pdf, nullptr);
+    const QImage before = PreviewImage();
+    // Takes effect at the next render only, so a changed picture shows that one happened.
+    Find<QCheckBox>("cbHRT")->setChecked(false);
+    pdf->ValueListEditor1Validate(QStringLiteral("Columns"), QStringLiteral("31"));
+    EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
+    EXPECT_NE(PreviewImage(), before);
+    EXPECT_EQ(ValueOf(pdf, QStringLiteral("Columns")), QStringLiteral("0"));
+}

@@ -1,0 +1,171 @@
+#include "gui_test_base.h"
+
+#include "app/color_box.h"
+#include "app/preview_image.h"
+#include "decode_barcode.h"
+#include "render/zint_render_box.h"
+#include "render/zint_render_value.h"
+#include "render/zint_render_wmf.h"
+#include "symbol/zint_symbol.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+const QString Code39Name = QStringLiteral("Code 3 of 9 (Code 39)");
+const QString WidthTooSmall = QStringLiteral("The desired width is too small.");
+} // namespace
+
+class PreviewTest : public TGuiTestBase
+{
+protected:
+    void SetUp() override
+    {
+        TGuiTestBase::SetUp();
+        ShowForm();
+    }
+
+    // An edit of a four-sided editor, which re-renders.
+    void SetMarginSide(const char* side, const QString& text)
+    {
+        auto* margin = Find<QWidget>("fboMargin");
+        margin->findChild<QLineEdit*>(QLatin1String(side))->setText(text);
+    }
+};
+
+TEST_F(PreviewTest, ShowingTheWindowPreviewsTheInitialTextInCode39)
+{
+    EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
+    const QImage image = PreviewImage();
+    ASSERT_FALSE(image.isNull());
+    EXPECT_EQ(image.size(), QSize(303, 417));
+    EXPECT_EQ(DarkArea(image).topLeft(), QPoint(0, 0)) << "left and top aligned bars";
+    EXPECT_EQ(Form->Symbol().SymbolType(), TZintSymbology::zsCODE39);
+    EXPECT_EQ(Form->Symbol().text(), QByteArray("*1234567890*"));
+}
+
+TEST_F(PreviewTest, PreviewWithWiderModulesScansAsTheText)
+{
+    // Under 2 pixels per module (the design size) the rounded 2:1 bars of Code 39 defeat the
+    // decoder; three-pixel modules in an enlarged picture do not.
+    Find<QLineEdit>("edMiMW")->setText(QStringLiteral("3"));
+    Find<QComboBox>("cbRAM")->setCurrentIndex(1);
+    Form->UpdateBarcode();
+    const QImage image = PreviewImage();
+    EXPECT_GT(image.width(), Preview().width());
+    EXPECT_EQ(DecodeBarcode(image, ZXing::BarcodeFormat::Code39), QStringLiteral("1234567890"));
+}
+
+TEST_F(PreviewTest, EncoderErrorIsCaptionedWithTheSymbologyAndEmptiesThePreview)
+{
+    Form->UpdateBarcodeYeni(QStringLiteral("ABC"));
+    ASSERT_TRUE(Dialogs.ErrorBoxes.empty());
+
+    ChooseSymbology(TZintSymbology::zsC25IND);
+    ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
+    EXPECT_EQ(Dialogs.ErrorBoxes[0].Caption, QStringLiteral("Code 2 of 5 Industrial"));
+    EXPECT_TRUE(Dialogs.ErrorBoxes[0].Text.startsWith(QStringLiteral("error: ")))
+        << Dialogs.ErrorBoxes[0].Text.toStdString();
+    EXPECT_TRUE(Preview().IsEmpty());
+
+    ChooseSymbology(TZintSymbology::zsCODE39);
+    EXPECT_EQ(Dialogs.ErrorBoxes.size(), 1u);
+    EXPECT_EQ(DecodeBarcode(PreviewImage(), ZXing::BarcodeFormat::Code39), QStringLiteral("ABC"));
+}
+
+TEST_F(PreviewTest, EmptyTextIsAnEncoderError)
+{
+    Form->UpdateBarcodeYeni(QString());
+    ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
+    EXPECT_EQ(Dialogs.ErrorBoxes[0].Caption, Code39Name);
+    EXPECT_TRUE(Preview().IsEmpty());
+}
+
+TEST_F(PreviewTest, HugeMarginFailsInScaleModeAndEnlargesThePictureInInflateMode)
+{
+    SetMarginSide("edLeft", QStringLiteral("1000"));
+    ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
+    EXPECT_EQ(Dialogs.ErrorBoxes[0].Caption, Code39Name);
+    EXPECT_EQ(Dialogs.ErrorBoxes[0].Text, WidthTooSmall);
+    EXPECT_TRUE(Preview().IsEmpty());
+
+    Find<QComboBox>("cbRAM")->setCurrentIndex(1); // "Inflate Image": takes effect at next render
+    EXPECT_TRUE(Preview().IsEmpty());
+    SetMarginSide("edLeft", QStringLiteral("1001"));
+    EXPECT_EQ(Dialogs.ErrorBoxes.size(), 1u);
+    ASSERT_FALSE(Preview().IsEmpty());
+    EXPECT_GT(Preview().Picture().Width(), 1001);
+    EXPECT_GT(Preview().Picture().Width(), Preview().width());
+}
+
+TEST_F(PreviewTest, BandEditRendersAgainWithTheNewValue)
+{
+    const QImage before = PreviewImage();
+    SetMarginSide("edTop", QStringLiteral("40"));
+    EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
+    const QImage after = PreviewImage();
+    ASSERT_FALSE(after.isNull());
+    EXPECT_NE(after, before);
+    EXPECT_EQ(DarkArea(before).top(), 0);
+    EXPECT_EQ(DarkArea(after).top(), 40);
+}
+
+TEST_F(PreviewTest, PageValuesTakeEffectAtTheNextRenderOnly)
+{
+    auto* bars = Find<TColorBox>("ColorBox1");
+    bars->SetSelected(Qt::red);
+    Find<QCheckBox>("cbHRT")->setChecked(false);
+    const QImage unchanged = PreviewImage();
+    EXPECT_TRUE(unchanged.allGray()) << "no render expected yet, bars are still black";
+    ChooseSymbology(TZintSymbology::zsCODE39);
+    const QImage red = PreviewImage();
+    EXPECT_NE(red, unchanged);
+    bool hasRed = false;
+    for (int y = 0; y < red.height() && !hasRed; ++y)
+        for (int x = 0; x < red.width() && !hasRed; ++x)
+            hasRed = red.pixelColor(x, y) == QColor(Qt::red);
+    EXPECT_TRUE(hasRed);
+}
+
+TEST_F(PreviewTest, NumberFieldsAreReadWithTheLocaleAndFallBackWhenNotANumber)
+{
+    const struct
+    {
+        const char* HexagonScale;
+        const char* MinModuleWidth;
+        const char* MaxModuleWidth;
+        float ExpectedHexagonScale;
+        float ExpectedMin;
+        float ExpectedMax;
+    } cases[] = {{"abc", "1,5", "", 1.0f, 0.0f, 0.0f},
+                 {"0.75", "1.5", " 4 ", 0.75f, 1.5f, 4.0f},
+                 {"inf", "nan", "1,000", 1.0f, 0.0f, 0.0f}};
+    for (const auto& entry : cases) {
+        Find<QLineEdit>("edMHS")->setText(QLatin1String(entry.HexagonScale));
+        Find<QLineEdit>("edMiMW")->setText(QLatin1String(entry.MinModuleWidth));
+        Find<QLineEdit>("edMaMW")->setText(QLatin1String(entry.MaxModuleWidth));
+        TZintRenderTargetWMF target;
+        Form->ApplyRenderSettings(target);
+        EXPECT_EQ(target.HexagonScale(), entry.ExpectedHexagonScale) << entry.HexagonScale;
+        EXPECT_EQ(target.MinModuleWidth(), entry.ExpectedMin) << entry.MinModuleWidth;
+        EXPECT_EQ(target.MaxModuleWidth(), entry.ExpectedMax) << entry.MaxModuleWidth;
+    }
+}
+
+TEST_F(PreviewTest, SettingsPageReachesTheTarget)
+{
+    Find<QComboBox>("cbRAM")->setCurrentIndex(1);
+    Find<QComboBox>("comHAlign")->setCurrentIndex(2);
+    Find<QComboBox>("comVAlign")->setCurrentIndex(1);
+    Find<QCheckBox>("cbHRT")->setChecked(false);
+    SetMarginSide("edRight", QStringLiteral("7"));
+    TZintRenderTargetWMF target;
+    Form->ApplyRenderSettings(target);
+    EXPECT_EQ(target.RenderAdjustMode(), TZintRenderAdjustMode::ramInflate);
+    EXPECT_EQ(target.HAlign(), TZintHAlign::haRight);
+    EXPECT_EQ(target.VAlign(), TZintVAlign::vaCenter);
+    EXPECT_FALSE(target.ShowText());
+    EXPECT_EQ(target.Margin()->Right()->TargetUnits(), 7.0f);
+    EXPECT_EQ(target.Padding()->Right()->TargetUnits(), 0.0f);
+}
