@@ -1,15 +1,18 @@
 #include "app/app_form.h"
 
 #include "app/data_folder.h"
+#include "base/zint_exception.h"
+#include "io/text_import.h"
 #include "symbol/zint_symbol.h"
 
 #include <QComboBox>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QShowEvent>
 
 TAppForm::TAppForm(const TAppEnvironment& environment, QWidget* parent)
     : QMainWindow(parent), FEnvironment(environment), FCurrentText(QStringLiteral("1234567890")),
-      FBarcodeText(FCurrentText)
+      FBarcodeText(FCurrentText), FLastTextFile{QString(), int(TTextEncoding::teUtf8)}
 {
     CreateControls();
     FormCreate();
@@ -60,4 +63,10 @@ void TAppForm::FormShow()
 void TAppForm::InitLanguage(const QString&)
 {
     // The main window's own texts are never translated; the auxiliary windows hook in here.
+}
+
+void TAppForm::ShowDefaultError(const EZintException& error)
+{
+    FEnvironment.Dialogs->ErrorBox(this, QGuiApplication::applicationDisplayName(),
+                                   QString::fromUtf8(error.what()));
 }

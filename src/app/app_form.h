@@ -2,6 +2,7 @@
 
 #include "app/app_environment.h"
 #include "app/app_identity.h"
+#include "app/dialog_service.h"
 #include "app/settings_file.h"
 
 #include <QMainWindow>
@@ -14,14 +15,16 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 class QPushButton;
 class QSplitter;
 class QTabWidget;
 class QTimer;
+class EZintException;
 class TColorBox;
 class TFrameBorderOptions;
+class TItemListModel;
+class TItemListView;
 class TPreviewImage;
 class TZintCustomRenderTarget;
 class TZintSymbol;
@@ -47,6 +50,27 @@ public:
     void RenderBarcode();
     void ApplyRenderSettings(TZintCustomRenderTarget& target) const;
 
+    // The list of texts.
+    void Button3Click();
+    bool Edit1KeyPress(int key);
+    void Edit1Change(const QString& text);
+    void ListView1Click();
+    void Delete1Click();
+    void DeleteAll1Click();
+    void New1Click();
+    void Load1Click();
+
+    // Export.
+    void Button1Click();
+    void Savesingleimage1Click();
+    void Button2Click();
+    void Savealltofolder1Click();
+    // Saves the preview picture, format by the name's extension; may replace the file.
+    void DosyayiKaydet(const QString& DosyaAdi);
+    // Renders every entry through the preview and saves it as <number><ext> in the folder,
+    // never replacing a file; a progress dialog offers to stop between entries.
+    void AddMyFolder(const QString& Foldername);
+
     void comTypeChange();
     void edDataChange();
     void Settings1Click(bool checked);
@@ -55,6 +79,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
@@ -72,6 +97,9 @@ private:
     void CreateOptionTabs(TZintSymbol& ASymbol);
     void CreateBorderFrames();
     void InitLanguage(const QString& fileName);
+    // What the application's default error handling does with a failure that a handler
+    // catches instead of letting it unwind through Qt.
+    void ShowDefaultError(const EZintException& error);
 
     TAppEnvironment FEnvironment;
     TAppIdentity FIdentity;
@@ -79,6 +107,9 @@ private:
     std::optional<TSettingsFile> FSettings;
     QString FCurrentText;
     QString FBarcodeText; // the text of the last render, re-rendered by option changes
+    TDialogService::TTextFileChoice FLastTextFile;
+    QString FLastSavePath;
+    QString LastExportFolder;
 
     // Export bar.
     QWidget* Panel1 = nullptr;
@@ -108,7 +139,8 @@ private:
     QWidget* Panel4 = nullptr;
     QLineEdit* Edit1 = nullptr;
     QPushButton* Button3 = nullptr;
-    QListWidget* ListView1 = nullptr;
+    TItemListView* ListView1 = nullptr;
+    TItemListModel* FItems = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QComboBox* comType = nullptr;
     QTimer* TimerChecker = nullptr;

@@ -2,6 +2,8 @@
 // and the export bar.
 #include "app/app_form.h"
 
+#include "app/item_list_model.h"
+#include "app/item_list_view.h"
 #include "app/preview_image.h"
 
 #include <QComboBox>
@@ -9,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -97,6 +98,8 @@ void TAppForm::CreateExportBar()
                                       QStringLiteral("Save all to folder..."));
     for (QPushButton* button : {Button1, Button2})
         button->setFixedSize(158, 30);
+    connect(Button1, &QPushButton::clicked, this, &TAppForm::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TAppForm::Button2Click);
 
     auto* layout = BareLayout(new QHBoxLayout(Panel1), ControlMargin);
     layout->setSpacing(2 * ControlMargin);
@@ -123,17 +126,25 @@ void TAppForm::CreateListPane()
     Edit1->setFont(QFont(QStringLiteral("Tahoma"), 10));
     Button3 = NewControl<QPushButton>("Button3", QStringLiteral("Add"));
     Button3->setFixedWidth(75);
+    Edit1->installEventFilter(this);
+    connect(Edit1, &QLineEdit::textChanged, this, &TAppForm::Edit1Change);
+    connect(Button3, &QPushButton::clicked, this, &TAppForm::Button3Click);
     auto* entryRow = BareLayout(new QHBoxLayout(Panel4));
     entryRow->addWidget(Edit1, 1);
     entryRow->addWidget(Button3);
 
-    ListView1 = NewControl<QListWidget>("ListView1");
+    ListView1 = NewControl<TItemListView>("ListView1");
+    FItems = new TItemListModel(ListView1);
+    ListView1->setModel(FItems);
+    connect(ListView1, &TItemListView::Clicked, this, &TAppForm::ListView1Click);
     ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
     PopupMenu1 = NewControl<QMenu>("PopupMenu1", this);
     Delete1 = PopupMenu1->addAction(QStringLiteral("Delete"));
     Delete1->setObjectName(QStringLiteral("Delete1"));
     DeleteAll1 = PopupMenu1->addAction(QStringLiteral("Delete All"));
     DeleteAll1->setObjectName(QStringLiteral("DeleteAll1"));
+    connect(Delete1, &QAction::triggered, this, &TAppForm::Delete1Click);
+    connect(DeleteAll1, &QAction::triggered, this, &TAppForm::DeleteAll1Click);
     connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         PopupMenu1->popup(ListView1->viewport()->mapToGlobal(pos));
     });

@@ -32,13 +32,17 @@ void TAppForm::CreateMenus()
 
     QMenu* file = AddMenu(bar, "File1", QStringLiteral("File"));
     New1 = AddItem(file, "New1", QStringLiteral("Clear"));
+    connect(New1, &QAction::triggered, this, &TAppForm::New1Click);
     file->addSeparator();
     Load1 = AddItem(file, "Load1", QStringLiteral("Load..."));
+    connect(Load1, &QAction::triggered, this, &TAppForm::Load1Click);
     file->addSeparator();
     Savesingleimage1 =
         AddItem(file, "Savesingleimage1", QStringLiteral("Save single image..."), "save48");
+    connect(Savesingleimage1, &QAction::triggered, this, &TAppForm::Savesingleimage1Click);
     Savealltofolder1 =
         AddItem(file, "Savealltofolder1", QStringLiteral("Save all to folder..."), "saved_imports");
+    connect(Savealltofolder1, &QAction::triggered, this, &TAppForm::Savealltofolder1Click);
     file->addSeparator();
     Exit1 = AddItem(file, "Exit1", QStringLiteral("Exit"), "exit");
     connect(Exit1, &QAction::triggered, this, &TAppForm::Exit1Click);

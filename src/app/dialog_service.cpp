@@ -1,9 +1,8 @@
 #include "app/dialog_service.h"
 
-const QStringList TextFileEncodingNames = {
-    QStringLiteral("ANSI"),    QStringLiteral("ASCII"),
-    QStringLiteral("Unicode"), QStringLiteral("Big Endian Unicode"),
-    QStringLiteral("UTF-8"),   QStringLiteral("UTF-7")};
+#include "io/text_import.h"
+
+const QStringList TextFileEncodingNames = TextEncodingNames();
 
 const QString TextFileFilter = QStringLiteral("Text File (*.txt);;Any File (*.*)");
 

@@ -70,10 +70,15 @@ std::optional<QString> TQtDialogService::SaveImageFile(QWidget* parent, const QS
 std::optional<QString> TQtDialogService::PickFolder(QWidget* parent, const QString& title,
                                                     const QString& startFolder)
 {
-    const QString folder = QFileDialog::getExistingDirectory(parent, title, startFolder);
-    if (folder.isEmpty())
+    QFileDialog dialog(parent, title, startFolder);
+    UseWidgetDialog(dialog);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Select"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty() ||
+        dialog.selectedFiles().constFirst().isEmpty())
         return std::nullopt;
-    return folder;
+    return dialog.selectedFiles().constFirst();
 }
 
 std::optional<QColor> TQtDialogService::PickColor(QWidget* parent, const QColor& initial)

@@ -1,9 +1,12 @@
 #include "gui_test_base.h"
 
+#include "app/item_list_view.h"
 #include "app/preview_image.h"
 
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
+#include <QTest>
 
 void TGuiTestBase::SetUp()
 {
@@ -60,4 +63,36 @@ QRect TGuiTestBase::DarkArea(const QImage& image)
             if (image.pixelColor(x, y).lightness() < 128)
                 area |= QRect(x, y, 1, 1);
     return area;
+}
+
+TItemListView& TGuiTestBase::List() const
+{
+    return *Find<TItemListView>("ListView1");
+}
+
+QStringList TGuiTestBase::ListTexts() const
+{
+    const QAbstractItemModel& model = *List().model();
+    QStringList texts;
+    for (int row = 0; row < model.rowCount(); ++row)
+        texts << model.index(row, 0).data().toString();
+    return texts;
+}
+
+void TGuiTestBase::AddEntry(const QString& text)
+{
+    auto* edit = Find<QLineEdit>("Edit1");
+    edit->setText(text);
+    QTest::keyClick(edit, Qt::Key_Return);
+}
+
+void TGuiTestBase::ClickList(QPoint position)
+{
+    QTest::mouseClick(List().viewport(), Qt::LeftButton, Qt::NoModifier, position);
+}
+
+void TGuiTestBase::ClickEntry(int row)
+{
+    TItemListView& list = List();
+    ClickList(list.visualRect(list.model()->index(row, 0)).center());
 }

@@ -11,6 +11,7 @@
 
 #include <memory>
 
+class TItemListView;
 class TPreviewImage;
 
 // The dialog service of the application object's default error handling.
@@ -39,6 +40,14 @@ protected:
     TPreviewImage& Preview() const;
     // The preview picture played into an image of its own size; null when empty.
     QImage PreviewImage() const;
+
+    TItemListView& List() const;
+    QStringList ListTexts() const;
+    // Adds a text as the user does: typed into the entry box, then Enter.
+    void AddEntry(const QString& text);
+    // A left click on the list at a point of its viewport.
+    void ClickList(QPoint position);
+    void ClickEntry(int row);
 
     // The bounding rectangle of the dark pixels: where the bars and the text are.
     static QRect DarkArea(const QImage& image);

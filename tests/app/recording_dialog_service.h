@@ -15,6 +15,17 @@ public:
         QString Caption;
         QString Text;
     };
+    struct TSaveImageRequest
+    {
+        QString LastPath;
+        int FilterIndex = 0;
+        QString DefaultExt;
+    };
+    struct TFolderRequest
+    {
+        QString Title;
+        QString StartFolder;
+    };
 
     std::vector<TErrorBox> ErrorBoxes;
     int Beeps = 0;
@@ -23,21 +34,30 @@ public:
     std::deque<QString> FolderReplies;
     std::deque<QColor> ColorReplies;
     std::deque<QFont> FontReplies;
+    // What the window handed to each dialog: the remembered choices it reopens with.
+    std::vector<TTextFileChoice> TextFileRequests;
+    std::vector<TSaveImageRequest> SaveImageRequests;
+    std::vector<TFolderRequest> FolderRequests;
 
     void ErrorBox(QWidget*, const QString& caption, const QString& text) override
     {
         ErrorBoxes.push_back({caption, text});
     }
-    std::optional<TTextFileChoice> OpenTextFile(QWidget*, const TTextFileChoice&) override
+    std::optional<TTextFileChoice> OpenTextFile(QWidget*, const TTextFileChoice& last) override
     {
+        TextFileRequests.push_back(last);
         return Next(TextFileReplies);
     }
-    std::optional<QString> SaveImageFile(QWidget*, const QString&, int, const QString&) override
+    std::optional<QString> SaveImageFile(QWidget*, const QString& lastPath, int filterIndex,
+                                         const QString& defaultExt) override
     {
+        SaveImageRequests.push_back({lastPath, filterIndex, defaultExt});
         return Next(SaveImageReplies);
     }
-    std::optional<QString> PickFolder(QWidget*, const QString&, const QString&) override
+    std::optional<QString> PickFolder(QWidget*, const QString& title,
+                                      const QString& startFolder) override
     {
+        FolderRequests.push_back({title, startFolder});
         return Next(FolderReplies);
     }
     std::optional<QColor> PickColor(QWidget*, const QColor&) override { return Next(ColorReplies); }

@@ -1,0 +1,42 @@
+#include "app/item_list_view.h"
+
+#include <QMouseEvent>
+
+TItemListView::TItemListView(QWidget* parent) : QListView(parent)
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::DoubleClicked |
+                    QAbstractItemView::EditKeyPressed);
+    // Every row has the same height, so long lists need no per-row measuring.
+    setUniformItemSizes(true);
+}
+
+int TItemListView::SelectedRow() const
+{
+    if (!selectionModel())
+        return -1;
+    const QModelIndexList selected = selectionModel()->selectedRows();
+    return selected.isEmpty() ? -1 : selected.constFirst().row();
+}
+
+void TItemListView::SelectRow(int row)
+{
+    const QModelIndex index = model()->index(row, 0);
+    setCurrentIndex(index);
+    scrollTo(index);
+}
+
+void TItemListView::mousePressEvent(QMouseEvent* event)
+{
+    // Qt keeps the selection when the press misses every entry; this list drops it.
+    if (!indexAt(event->position().toPoint()).isValid())
+        selectionModel()->clear();
+    QListView::mousePressEvent(event);
+}
+
+void TItemListView::mouseReleaseEvent(QMouseEvent* event)
+{
+    QListView::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton)
+        emit Clicked();
+}

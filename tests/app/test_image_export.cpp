@@ -1,0 +1,362 @@
+#include "gui_test_base.h"
+
+#include "app/item_list_view.h"
+#include "app/preview_image.h"
+#include "decode_barcode.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+struct TFormatCase
+{
+    const char* ListText;
+    const char* Extension;
+    QByteArray Magic;
+};
+
+const TFormatCase Formats[] = {{"PNG", ".png", QByteArray("\x89PNG")},
+                               {"JPEG", ".jpg", QByteArray("\xFF\xD8\xFF")},
+                               {"GIF", ".gif", QByteArray("GIF8")},
+                               {"BMP", ".bmp", QByteArray("BM")}};
+
+QByteArray FileStart(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.read(4) : QByteArray();
+}
+
+QStringList FilesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
+
+QStringList Names(std::initializer_list<const char*> names)
+{
+    QStringList list;
+    for (const char* name : names)
+        list << QLatin1String(name);
+    return list;
+}
+
+// Runs an action once, from the event processing between two entries of a folder export,
+// as soon as the condition holds: what another program might do meanwhile.
+class TBetweenEntries final
+{
+public:
+    TBetweenEntries(std::function<bool()> condition, std::function<void()> action)
+    {
+        QObject::connect(&FTimer, &QTimer::timeout, [this, condition, action] {
+            if (condition()) {
+                FTimer.stop();
+                action();
+            }
+        });
+        FTimer.start(0);
+    }
+
+private:
+    QTimer FTimer;
+};
+} // namespace
+
+class ImageExportTest : public TGuiTestBase
+{
+protected:
+    void SetUp() override
+    {
+        TGuiTestBase::SetUp();
+        ASSERT_TRUE(FFolder.isValid());
+        ShowForm();
+    }
+
+    QString Folder() const { return FFolder.path(); }
+    QString InFolder(const QString& name) const { return FFolder.filePath(name); }
+
+    void ChooseFormat(const char* listText)
+    {
+        auto* formats = Find<QComboBox>("ComboBox1");
+        formats->setCurrentIndex(formats->findText(QLatin1String(listText)));
+    }
+
+    // Modules of three pixels in an enlarged picture: the decoder needs two at least.
+    void UseScannableModules()
+    {
+        Find<QLineEdit>("edMiMW")->setText(QStringLiteral("3"));
+        Find<QComboBox>("cbRAM")->setCurrentIndex(1);
+    }
+
+    void ExportAll(const QString& folder)
+    {
+        Dialogs.FolderReplies.push_back(folder);
+        Find<QPushButton>("Button2")->click();
+    }
+
+    void SaveSingle(const QString& path)
+    {
+        Dialogs.SaveImageReplies.push_back(path);
+        Find<QPushButton>("Button1")->click();
+    }
+
+private:
+    QTemporaryDir FFolder;
+};
+
+TEST_F(ImageExportTest, FolderExportNumbersTheEntriesAndNeverReplaces)
+{
+    ChooseSymbology(TZintSymbology::zsCODE128);
+    UseScannableModules();
+    const QStringList texts = Names({"ONE", "TWO", "THREE"});
+    for (const QString& text : texts)
+        AddEntry(text);
+    for (int run = 0; run < 3; ++run)
+        ExportAll(Folder());
+    EXPECT_EQ(FilesIn(Folder()), Names({"1 (2).png", "1 (3).png", "1.png", "2 (2).png", "2 (3).png",
+                                        "2.png", "3 (2).png", "3 (3).png", "3.png"}));
+    for (int i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(DecodeBarcode(QImage(InFolder(QString::number(i + 1) + QStringLiteral(".png"))),
+                                ZXing::BarcodeFormat::Code128),
+                  texts[i]);
+    EXPECT_EQ(List().SelectedRow(), 2);
+    EXPECT_EQ(Form->CurrentText(), QStringLiteral("THREE"));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    ASSERT_EQ(Dialogs.FolderRequests.size(), 3u);
+    EXPECT_EQ(Dialogs.FolderRequests[0].Title, QStringLiteral("Select folder:"));
+    EXPECT_TRUE(Dialogs.FolderRequests[0].StartFolder.isEmpty());
+    EXPECT_EQ(Dialogs.FolderRequests[2].StartFolder, Folder());
+}
+
+TEST_F(ImageExportTest, EveryFormatDecodesBackForSeveralSymbologies)
+{
+    const struct
+    {
+        TZintSymbology Symbology;
+        ZXing::BarcodeFormat Format;
+        const char* Text;
+    } symbols[] = {{TZintSymbology::zsCODE128, ZXing::BarcodeFormat::Code128, "Code 128"},
+                   {TZintSymbology::zsQRCODE, ZXing::BarcodeFormat::QRCode, "https://x.example"},
+                   {TZintSymbology::zsDATAMATRIX, ZXing::BarcodeFormat::DataMatrix, "DM 42"}};
+    UseScannableModules();
+    for (const auto& symbol : symbols) {
+        ChooseSymbology(symbol.Symbology);
+        Find<QAction>("DeleteAll1")->trigger();
+        AddEntry(QLatin1String(symbol.Text));
+        for (const TFormatCase& format : Formats) {
+            ChooseFormat(format.ListText);
+            const QString folder =
+                InFolder(QLatin1String(symbol.Text).toString() + QLatin1String(format.ListText));
+            ASSERT_TRUE(QDir().mkpath(folder));
+            ExportAll(folder);
+            const QString file = folder + QStringLiteral("/1") + QLatin1String(format.Extension);
+            EXPECT_EQ(FilesIn(folder), QStringList{QFileInfo(file).fileName()});
+            EXPECT_TRUE(FileStart(file).startsWith(format.Magic)) << file.toStdString();
+            const QImage image(file);
+            EXPECT_EQ(image.size(), Preview().Picture().Size()) << file.toStdString();
+            EXPECT_EQ(DecodeBarcode(image, symbol.Format), QLatin1String(symbol.Text))
+                << file.toStdString();
+        }
+    }
+}
+
+TEST_F(ImageExportTest, ImageSizeIsThePreviewAreaOrTheEnlargedPicture)
+{
+    AddEntry(QStringLiteral("A"));
+    ExportAll(Folder());
+    EXPECT_EQ(QImage(InFolder(QStringLiteral("1.png"))).size(), QSize(303, 417));
+
+    Find<QAction>("Settings1")->trigger();
+    QCoreApplication::processEvents();
+    ExportAll(Folder());
+    EXPECT_EQ(QImage(InFolder(QStringLiteral("1 (2).png"))).size(), QSize(303, 226));
+
+    Find<QComboBox>("cbRAM")->setCurrentIndex(1);
+    Find<QLineEdit>("edMiMW")->setText(QStringLiteral("8"));
+    ExportAll(Folder());
+    const QSize inflated = QImage(InFolder(QStringLiteral("1 (3).png"))).size();
+    EXPECT_GT(inflated.width(), 303);
+    EXPECT_EQ(inflated, Preview().Picture().Size());
+}
+
+TEST_F(ImageExportTest, SingleSaveSuggestsTheListFormatButWritesTheNamedOne)
+{
+    const struct
+    {
+        const char* ListText;
+        const char* Name;
+        int FilterIndex;
+        const char* DefaultExt;
+        QByteArray Magic;
+    } cases[] = {{"GIF", "code.gif", 3, "gif", QByteArray("GIF8")},
+                 {"GIF", "code.jpeg", 3, "gif", QByteArray("\xFF\xD8\xFF")},
+                 {"JPEG", "label.png", 2, "jpg", QByteArray("\x89PNG")},
+                 {"PNG", "CODE.PNG", 1, "png", QByteArray("\x89PNG")},
+                 {"BMP", "label.tif", 4, "bmp", QByteArray("BM")},
+                 {"PNG", "noext", 1, "png", QByteArray("BM")}};
+    QString lastPath;
+    for (const auto& entry : cases) {
+        ChooseFormat(entry.ListText);
+        const QString path = InFolder(QLatin1String(entry.Name));
+        const int beeps = Dialogs.Beeps;
+        SaveSingle(path);
+        ASSERT_FALSE(Dialogs.SaveImageRequests.empty());
+        const auto& request = Dialogs.SaveImageRequests.back();
+        EXPECT_EQ(request.FilterIndex, entry.FilterIndex) << entry.Name;
+        EXPECT_EQ(request.DefaultExt, QLatin1String(entry.DefaultExt)) << entry.Name;
+        EXPECT_EQ(request.LastPath, lastPath) << entry.Name;
+        EXPECT_TRUE(FileStart(path).startsWith(entry.Magic)) << entry.Name;
+        EXPECT_EQ(QImage(path).size(), QSize(303, 417)) << entry.Name;
+        EXPECT_EQ(Dialogs.Beeps, beeps + 1) << entry.Name;
+        lastPath = path;
+    }
+    EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
+}
+
+TEST_F(ImageExportTest, SingleSaveReplacesTheChosenFileAndCancelWritesNothing)
+{
+    const QString path = InFolder(QStringLiteral("label.png"));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    SaveSingle(path);
+    EXPECT_TRUE(FileStart(path).startsWith("\x89PNG"));
+
+    Find<QPushButton>("Button1")->click(); // no reply queued: cancelled
+    EXPECT_EQ(FilesIn(Folder()), QStringList{QStringLiteral("label.png")});
+    EXPECT_EQ(Dialogs.Beeps, 1);
+}
+
+TEST_F(ImageExportTest, EmptyPreviewIsNeverSaved)
+{
+    Form->UpdateBarcodeYeni(QString());
+    ASSERT_TRUE(Preview().IsEmpty());
+    Dialogs.ErrorBoxes.clear();
+    Dialogs.SaveImageReplies.push_back(InFolder(QStringLiteral("empty.png")));
+    Find<QAction>("Savesingleimage1")->trigger();
+    ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
+    EXPECT_EQ(Dialogs.ErrorBoxes[0].Caption, QStringLiteral("Lintaro"));
+    EXPECT_EQ(Dialogs.ErrorBoxes[0].Text, QStringLiteral("There is no barcode to save."));
+    EXPECT_TRUE(FilesIn(Folder()).isEmpty());
+    EXPECT_EQ(Dialogs.Beeps, 0);
+}
+
+TEST_F(ImageExportTest, FailingEntryIsSkippedAndItsNumberStaysUnused)
+{
+    for (const char* text : {"A", "B!", "C"})
+        AddEntry(QLatin1String(text));
+    Dialogs.ErrorBoxes.clear();
+    ExportAll(Folder());
+    EXPECT_EQ(FilesIn(Folder()), Names({"1.png", "3.png"}));
+    ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
+    EXPECT_EQ(Dialogs.ErrorBoxes[0].Caption, QStringLiteral("Code 3 of 9 (Code 39)"));
+    EXPECT_TRUE(Dialogs.ErrorBoxes[0].Text.startsWith(QStringLiteral("error: ")));
+    EXPECT_EQ(List().SelectedRow(), 2);
+}
+
+TEST_F(ImageExportTest, EmptyListAsksForTheFolderAndWritesNothing)
+{
+    ExportAll(Folder());
+    EXPECT_EQ(Dialogs.FolderRequests.size(), 1u);
+    EXPECT_TRUE(FilesIn(Folder()).isEmpty());
+    EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
+    EXPECT_EQ(List().SelectedRow(), -1);
+
+    Find<QPushButton>("Button2")->click(); // cancelled
+    EXPECT_TRUE(FilesIn(Folder()).isEmpty());
+}
+
+TEST_F(ImageExportTest, FileAppearingUnderTheNextNameIsLeftUntouched)
+{
+    for (const char* text : {"A", "B", "C"})
+        AddEntry(QLatin1String(text));
+    const QString taken = InFolder(QStringLiteral("2.png"));
+    TBetweenEntries other([&] { return QFile::exists(InFolder(QStringLiteral("1.png"))); },
+                          [&] {
+                              QFile file(taken);
+                              ASSERT_TRUE(file.open(QIODevice::NewOnly));
+                              file.write("someone else's");
+                          });
+    ExportAll(Folder());
+    EXPECT_EQ(FilesIn(Folder()), Names({"1.png", "2 (2).png", "2.png", "3.png"}));
+    QFile file(taken);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("someone else's"));
+}
+
+TEST_F(ImageExportTest, WriteErrorEndsTheRunAndKeepsTheEarlierFiles)
+{
+    for (const char* text : {"A", "B", "C", "D"})
+        AddEntry(QLatin1String(text));
+    // The folder turns into a plain file halfway: creating a file in it fails even for root.
+    const QString folder = InFolder(QStringLiteral("out"));
+    const QString moved = InFolder(QStringLiteral("moved"));
+    ASSERT_TRUE(QDir().mkpath(folder));
+    TBetweenEntries other([&] { return QFile::exists(folder + QStringLiteral("/2.png")); },
+                          [&] {
+                              ASSERT_TRUE(QDir().rename(folder, moved));
+                              QFile file(folder);
+                              ASSERT_TRUE(file.open(QIODevice::NewOnly));
+                          });
+    ExportAll(folder);
+    ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
+    EXPECT_EQ(Dialogs.ErrorBoxes[0].Caption, QStringLiteral("Lintaro"));
+    EXPECT_EQ(Dialogs.ErrorBoxes[0].Text,
+              QStringLiteral("Cannot create file \"%1/3.png\". Not a directory").arg(folder));
+    EXPECT_EQ(FilesIn(moved), Names({"1.png", "2.png"}));
+    EXPECT_EQ(Form->CurrentText(), QStringLiteral("C")) << "the run ends at the failing entry";
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(ImageExportTest, ProgressDialogOfALongExportCancelsAfterTheCurrentEntry)
+{
+    constexpr int Count = 20000;
+    QTemporaryDir lists;
+    const QString listFile = lists.filePath(QStringLiteral("long.txt"));
+    {
+        QFile file(listFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        for (int i = 1; i <= Count; ++i)
+            file.write(QByteArray::number(i) + '\n');
+    }
+    Dialogs.TextFileReplies.push_back({listFile, 4});
+    Find<QAction>("Load1")->trigger();
+    ASSERT_EQ(ListTexts().size(), Count);
+
+    QProgressDialog* shown = nullptr;
+    int maximum = 0;
+    TBetweenEntries user(
+        [&] {
+            shown = Form->findChild<QProgressDialog*>(QStringLiteral("ExportProgress"));
+            return shown && shown->isVisible();
+        },
+        [&] {
+            EXPECT_TRUE(shown->isModal());
+            EXPECT_GE(shown->minimumDuration(), 1000);
+            maximum = shown->maximum();
+            auto* cancel = shown->findChild<QPushButton*>();
+            ASSERT_NE(cancel, nullptr);
+            cancel->click();
+        });
+    ExportAll(Folder());
+
+    EXPECT_EQ(maximum, Count);
+    const int written = int(FilesIn(Folder()).size());
+    ASSERT_GE(written, 1);
+    EXPECT_LT(written, Count);
+    for (int i = 1; i <= written; ++i)
+        EXPECT_TRUE(QFile::exists(InFolder(QString::number(i) + QStringLiteral(".png")))) << i;
+    EXPECT_EQ(Form->CurrentText(), QString::number(written));
+    EXPECT_EQ(List().SelectedRow(), written - 1) << "the selection follows the preview";
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(Form->findChild<QProgressDialog*>(), nullptr);
+}
