@@ -5,6 +5,7 @@
 #include "symbol/zint_symbol.h"
 
 #include <QCommandLineParser>
+#include <QThread>
 
 namespace {
 struct TUsageError
@@ -66,6 +67,10 @@ void AddOptions(QCommandLineParser& parser)
     add(name("hexagon-scale"), "MaxiCode hexagon scale. Default: 1.", "SCALE");
     add(name("option"), "Symbology option, repeatable (QRCodeOptions.ECCLevel=qreLevelH).",
         "SET.PROPERTY=VALUE");
+    add({QStringLiteral("j"), QStringLiteral("jobs")},
+        "Entries rendered in parallel. Default: the number of processor cores.", "N");
+    add(name("verify"), "Decode every written image again; an entry that does not read back "
+                        "to its text counts as failed.");
     add(name("list-symbologies"),
         "List index, library number, enumeration name and display name of every symbology.");
     parser.addPositionalArgument(
@@ -123,6 +128,9 @@ TBatchSettings ReadSettings(const QCommandLineParser& parser)
     ReadOption(parser, QStringLiteral("min-module"), ParseNonNegative, settings.MinModuleWidth);
     ReadOption(parser, QStringLiteral("max-module"), ParseNonNegative, settings.MaxModuleWidth);
     ReadOption(parser, QStringLiteral("hexagon-scale"), ParsePositive, settings.HexagonScale);
+    settings.Jobs = QThread::idealThreadCount();
+    ReadOption(parser, QStringLiteral("jobs"), ParseJobCount, settings.Jobs);
+    settings.Verify = parser.isSet(QStringLiteral("verify"));
     ReadPropertyWrites(parser, settings);
     return settings;
 }

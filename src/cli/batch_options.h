@@ -34,6 +34,8 @@ struct TBatchSettings
     float MinModuleWidth = 0;
     float MaxModuleWidth = 0;
     float HexagonScale = 1;
+    int Jobs = 1;        // entries rendered at the same time, each worker with its own symbol
+    bool Verify = false; // decode every written file again and fail entries that misread
     // "SET.PROPERTY" and value, applied in command-line order.
     QList<std::pair<QString, QString>> PropertyWrites;
 

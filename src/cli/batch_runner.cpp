@@ -2,6 +2,7 @@
 
 #include "base/zint_exception.h"
 #include "cli/batch_options.h"
+#include "cli/verify_read_back.h"
 #include "editors/property_registry.h"
 #include "io/image_writer.h"
 #include "render/render_pipeline.h"
@@ -12,11 +13,19 @@
 #include "symbol/zint_symbol.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QTextStream>
 
-#include <cstdio>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <utility>
+#include <vector>
 
 namespace {
 void CopyBox(const TBatchBox& from, TZintRenderBox& to)
@@ -44,6 +53,22 @@ QString AsErrorText(const char* message)
     return text.startsWith(tag) ? text : tag + text;
 }
 
+// Copies of a QFont share a private part that caches the loaded font engine without a lock,
+// so a worker thread gets a font built afresh rather than a copy.
+QFont FontOfItsOwn(const QFont& font)
+{
+    QFont own(font.families());
+    own.fromString(font.toString());
+    return own;
+}
+
+TBatchSettings WorkerSettings(const TBatchSettings& settings)
+{
+    TBatchSettings own = settings;
+    own.Font = FontOfItsOwn(settings.Font);
+    return own;
+}
+
 QByteArray ReadStandardInput()
 {
     QFile input;
@@ -54,7 +79,7 @@ QByteArray ReadStandardInput()
 } // namespace
 
 TBatchWorker::TBatchWorker(const TBatchSettings& settings)
-    : FSettings(settings), FSymbol(std::make_unique<TZintSymbol>())
+    : FSettings(WorkerSettings(settings)), FSymbol(std::make_unique<TZintSymbol>())
 {
     FSymbol->SetSymbolType(settings.Symbology);
     for (const auto& [path, value] : settings.PropertyWrites)
@@ -78,6 +103,28 @@ QString TBatchWorker::WriteEntry(int number, const QString& text)
     const QString path =
         QDir(FSettings.OutputFolder).filePath(QString::number(number) + FSettings.Extension);
     return SaveImageToNewFile(RenderEntry(text), path);
+}
+
+QString TBatchWorker::ExportEntry(int number, const QString& text)
+{
+    try {
+        const QString written = WriteEntry(number, text);
+        return FSettings.Verify ? VerifyFile(written, text) : QString();
+    } catch (const std::exception& error) {
+        return AsErrorText(error.what());
+    }
+}
+
+// The file as written, not the picture in memory: a lossy format must scan too.
+QString TBatchWorker::VerifyFile(const QString& path, const QString& text) const
+{
+    if (!IsVerifiable(FSettings.Symbology))
+        return {};
+    const TReadBackCheck check = CheckReadBack(FSettings.Symbology, text, QImage(path));
+    if (check.Matches)
+        return {};
+    return QStringLiteral("does not read back (read: %1)")
+        .arg(check.Read ? QStringLiteral("\"%1\"").arg(*check.Read) : QStringLiteral("nothing"));
 }
 
 void TBatchWorker::ApplyRenderSettings(TZintRenderTargetWMF& target) const
@@ -106,7 +153,82 @@ QStringList ReadBatchInput(const TBatchSettings& settings)
     return ReadTextLines(settings.InputPath, settings.Encoding);
 }
 
-TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors)
+namespace {
+// Entries are handed out one at a time to whichever worker is free; their outcomes are
+// collected by entry number so the run can report them in order.
+class TEntryBoard final
+{
+public:
+    explicit TEntryBoard(int count) : FOutcomes(std::size_t(count)) {}
+
+    // The next entry nobody has taken yet, or -1 when all are taken.
+    int Take()
+    {
+        const int index = FNext.fetch_add(1);
+        return index < int(FOutcomes.size()) ? index : -1;
+    }
+
+    void Finish(int index, QString error)
+    {
+        {
+            const std::lock_guard<std::mutex> lock(FMutex);
+            FOutcomes[std::size_t(index)] = std::move(error);
+            ++FDone;
+        }
+        FChanged.notify_one();
+    }
+
+    // Waits a little for entry `index` and returns the outcomes ready in order from it on.
+    std::vector<QString> ReadyFrom(int index, int& done)
+    {
+        std::unique_lock<std::mutex> lock(FMutex);
+        FChanged.wait_for(lock, std::chrono::milliseconds(200),
+                          [&] { return FOutcomes[std::size_t(index)].has_value(); });
+        std::vector<QString> ready;
+        for (std::size_t i = std::size_t(index); i < FOutcomes.size() && FOutcomes[i]; ++i)
+            ready.push_back(*FOutcomes[i]);
+        done = FDone;
+        return ready;
+    }
+
+private:
+    std::atomic<int> FNext{0};
+    std::mutex FMutex;
+    std::condition_variable FChanged;
+    std::vector<std::optional<QString>> FOutcomes; // empty text: written
+    int FDone = 0;
+};
+
+QString ProgressLine(int done, int total, double seconds)
+{
+    const double rate = seconds > 0 ? done / seconds : 0;
+    const QString left = rate > 0
+                             ? QStringLiteral("%1 s left").arg((total - done) / rate, 0, 'f', 0)
+                             : QStringLiteral("starting");
+    return QStringLiteral("%1/%2, %3 images/s, %4")
+        .arg(done)
+        .arg(total)
+        .arg(rate, 0, 'f', 0)
+        .arg(left);
+}
+
+QString SummaryLine(int written, int failed, double seconds)
+{
+    return QStringLiteral("written %1, failed %2, %3 s, %4 images/s")
+        .arg(written)
+        .arg(failed)
+        .arg(seconds, 0, 'f', 2)
+        .arg(seconds > 0 ? written / seconds : 0.0, 0, 'f', 0);
+}
+
+// How often the progress line is rewritten, in milliseconds.
+constexpr qint64 ProgressInterval = 250;
+
+// Goes back to the start of the line and clears it.
+const QString EraseLine = QStringLiteral("\r\x1b[K");
+} // namespace
+
+TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, bool showProgress)
 {
     QStringList texts;
     try {
@@ -119,17 +241,54 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors)
         errors << "Cannot create folder \"" << settings.OutputFolder << "\"." << Qt::endl;
         return becUsageOrInput;
     }
+    const QString symbologyName = SymbologyName(settings.Symbology);
+    if (settings.Verify && !IsVerifiable(settings.Symbology))
+        errors << symbologyName << ": not verifiable" << Qt::endl;
 
-    TBatchWorker worker(settings);
-    TBatchExitCode status = becAllWritten;
-    for (int i = 0; i < texts.size(); ++i) {
-        try {
-            worker.WriteEntry(i + 1, texts[i]);
-        } catch (const EZintException& error) {
-            errors << "line " << i + 1 << ": " << SymbologyName(settings.Symbology) << ": "
-                   << AsErrorText(error.what()) << Qt::endl;
-            status = becSomeFailed;
+    QElapsedTimer clock;
+    clock.start();
+    const int total = int(texts.size());
+    TEntryBoard board(total);
+    // Built here, one after another: a worker applies the --option writes as it is made.
+    std::vector<std::unique_ptr<TBatchWorker>> workers;
+    for (int i = 0; i < std::min(settings.Jobs, total); ++i)
+        workers.push_back(std::make_unique<TBatchWorker>(settings));
+    std::vector<std::thread> threads;
+    for (const auto& worker : workers)
+        threads.emplace_back([&board, &entries = std::as_const(texts), worker = worker.get()] {
+            for (int index = board.Take(); index >= 0; index = board.Take())
+                board.Finish(index, worker->ExportEntry(index + 1, entries.at(index)));
+        });
+
+    int reported = 0;
+    int failed = 0;
+    qint64 progressShownAt = -ProgressInterval;
+    bool progressShown = false;
+    while (reported < total) {
+        int done = 0;
+        const std::vector<QString> outcomes = board.ReadyFrom(reported, done);
+        for (const QString& error : outcomes) {
+            ++reported;
+            if (error.isEmpty())
+                continue;
+            ++failed;
+            if (std::exchange(progressShown, false))
+                errors << EraseLine;
+            errors << "line " << reported << ": " << symbologyName << ": " << error << '\n';
         }
+        if (showProgress && reported < total &&
+            clock.elapsed() - progressShownAt >= ProgressInterval) {
+            progressShownAt = clock.elapsed();
+            errors << EraseLine << ProgressLine(done, total, progressShownAt / 1000.0);
+            progressShown = true;
+        }
+        errors.flush();
     }
-    return status;
+    if (progressShown)
+        errors << EraseLine;
+    for (std::thread& thread : threads)
+        thread.join();
+
+    errors << SummaryLine(total - failed, failed, clock.nsecsElapsed() / 1e9) << Qt::endl;
+    return failed == 0 ? becAllWritten : becSomeFailed;
 }

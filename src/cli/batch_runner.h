@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cli/batch_options.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -9,7 +11,6 @@ class QImage;
 class QTextStream;
 class TZintRenderTargetWMF;
 class TZintSymbol;
-struct TBatchSettings;
 
 // The exit status of a run.
 enum TBatchExitCode
@@ -20,8 +21,8 @@ enum TBatchExitCode
 };
 
 // Renders entries through the window's render pipeline with a symbol of its own and writes
-// each into a new file. Workers share nothing but the read-only settings, so entries can be
-// shared out between several of them.
+// each into a new file. Workers share nothing, so each can run on a thread of its own; a
+// worker itself is used by one thread at a time.
 class TBatchWorker final
 {
 public:
@@ -33,11 +34,17 @@ public:
     // Writes entry `number` (1-based) as "<number><ext>" in the output folder, or under the
     // next free numbered name; nothing is ever replaced. Returns the name written.
     QString WriteEntry(int number, const QString& text);
+    // WriteEntry and, with verification on, reading the written file back. Returns the
+    // entry's error message ("error: ..." or "does not read back (read: ...)"), empty when the
+    // entry succeeded. Never raises for a failing entry.
+    QString ExportEntry(int number, const QString& text);
 
 private:
     void ApplyRenderSettings(TZintRenderTargetWMF& target) const;
+    QString VerifyFile(const QString& path, const QString& text) const;
 
-    const TBatchSettings& FSettings;
+    TBatchSettings FSettings; // a copy with a font of its own: fonts cache per thread
+
     std::unique_ptr<TZintSymbol> FSymbol;
 };
 
@@ -45,6 +52,11 @@ private:
 // Raises EZintException when it cannot be read or decoded.
 QStringList ReadBatchInput(const TBatchSettings& settings);
 
-// The whole run: reads the input, creates the output folder, writes every entry. An entry that
-// fails is reported on `errors` as "line N: <symbology>: error: ..." and skipped.
-TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors);
+// The whole run: reads the input, creates the output folder, writes every entry with
+// settings.Jobs workers. An entry that fails is reported on `errors` as
+// "line N: <symbology>: error: ..." and skipped; reports come in entry order whatever the
+// number of workers, and the files are the same. With `showProgress` a progress line is
+// rewritten in place while the run goes on. The run ends with the summary line
+// "written N, failed M, S s, R images/s".
+TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors,
+                        bool showProgress = false);

@@ -27,6 +27,9 @@ constexpr TNamedColor NamedColors[] = {
 // Beyond this QPainter's coordinates and QImage's allocation stop being reliable.
 constexpr int MaxImageSide = 32767;
 
+// More threads than this only add memory, never speed.
+constexpr int MaxJobs = 256;
+
 bool SameName(const QString& text, const char* name)
 {
     return text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
@@ -111,6 +114,15 @@ std::optional<QSize> ParseSize(const QString& text)
     if (!widthOk || !heightOk || !inRange(size.width()) || !inRange(size.height()))
         return std::nullopt;
     return size;
+}
+
+std::optional<int> ParseJobCount(const QString& text)
+{
+    bool ok = false;
+    const int jobs = text.toInt(&ok);
+    if (!ok || jobs < 1 || jobs > MaxJobs)
+        return std::nullopt;
+    return jobs;
 }
 
 std::optional<float> ParseNonNegative(const QString& text)

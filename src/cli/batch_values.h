@@ -46,6 +46,9 @@ std::optional<QColor> ParseColor(const QString& text);
 // "WxH", both positive.
 std::optional<QSize> ParseSize(const QString& text);
 
+// A whole number from 1 to 256.
+std::optional<int> ParseJobCount(const QString& text);
+
 // A finite number, not negative.
 std::optional<float> ParseNonNegative(const QString& text);
 

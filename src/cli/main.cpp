@@ -6,6 +6,8 @@
 
 #include <cstring>
 
+#include <unistd.h>
+
 namespace {
 bool NamesPlatform(int argc, char** argv)
 {
@@ -39,5 +41,5 @@ int main(int argc, char** argv)
     case TBatchCommand::bcRun:
         break;
     }
-    return RunBatch(parsed.Settings, errors);
+    return RunBatch(parsed.Settings, errors, isatty(STDERR_FILENO) == 1);
 }

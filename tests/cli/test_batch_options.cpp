@@ -1,5 +1,7 @@
 #include "cli/batch_options.h"
 
+#include <QThread>
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -55,6 +57,8 @@ TEST(BatchOptions, DefaultsAreThoseOfTheWindow)
     EXPECT_FLOAT_EQ(settings.MinModuleWidth, 0);
     EXPECT_FLOAT_EQ(settings.MaxModuleWidth, 0);
     ExpectSide(settings.Margin.Top, 0, 0);
+    EXPECT_EQ(settings.Jobs, QThread::idealThreadCount());
+    EXPECT_FALSE(settings.Verify);
     EXPECT_TRUE(settings.PropertyWrites.isEmpty());
 }
 
@@ -68,6 +72,11 @@ TEST(BatchOptions, ReadsEveryValueForm)
          [](S s) { EXPECT_EQ(s.Symbology, TZintSymbology::zsQRCODE); }},
         {{QStringLiteral("-s"), QStringLiteral("71")},
          [](S s) { EXPECT_EQ(s.Symbology, TZintSymbology::zsDATAMATRIX); }},
+        {{QStringLiteral("-j"), QStringLiteral("3"), QStringLiteral("--verify")},
+         [](S s) {
+             EXPECT_EQ(s.Jobs, 3);
+             EXPECT_TRUE(s.Verify);
+         }},
         {{QStringLiteral("-f"), QStringLiteral("jpeg")},
          [](S s) { EXPECT_EQ(s.Extension, QStringLiteral(".jpg")); }},
         {{QStringLiteral("--format"), QStringLiteral("GIF")},
@@ -171,6 +180,9 @@ TEST(BatchOptions, RejectsBadValuesWithAMessage)
         {with({"--size", "100000x10"}), "--size"},
         {with({"--size", "12.5x10"}), "--size"},
         {with({"--adjust", "stretch"}), "--adjust"},
+        {with({"-j", "0"}), "--jobs: \"0\""},
+        {with({"--jobs", "two"}), "--jobs"},
+        {with({"--jobs", "257"}), "--jobs"},
         {with({"--fg", "#12345"}), "--fg"},
         {with({"--bg", "Window"}), "--bg"},
         {with({"--font", "Liberation Mono"}), "--font"},

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "symbol/zint_symbology.h"
+
+#include <QString>
+
+#include <optional>
+
+class QImage;
+
+// Reading written images back with a barcode decoder (ZXing-C++): which symbologies it reads,
+// and what it must read for a given input. Free of widgets and of the batch tool, so tests can
+// use the same rules.
+
+// Whether the decoder reads this symbology at all.
+bool IsVerifiable(TZintSymbology symbology);
+
+// What a scanner returns for `text` encoded in `symbology`: the input with the check digits,
+// padding, prefixes and structure the symbology itself adds. Only for verifiable symbologies.
+QString ExpectedReadBack(TZintSymbology symbology, const QString& text);
+
+// Decodes the picture as it would look printed on white paper; nothing when no symbol of the
+// symbology is found. GS1 field separators are dropped, as bracketed input carries none.
+std::optional<QString> ReadBack(TZintSymbology symbology, const QImage& image);
+
+struct TReadBackCheck
+{
+    bool Matches = false;
+    std::optional<QString> Read;
+};
+
+// Reads the picture back and compares it with what `text` should read as.
+TReadBackCheck CheckReadBack(TZintSymbology symbology, const QString& text, const QImage& image);

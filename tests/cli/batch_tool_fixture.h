@@ -1,0 +1,94 @@
+#pragma once
+
+// Runs the real lintaro-batch against temporary folders and reads back what it wrote.
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#define ZX_USE_UTF8 1 // text() as UTF-8
+#include <ZXing/ReadBarcode.h>
+
+#include <gtest/gtest.h>
+
+struct TDecoded
+{
+    QString Text;
+    std::string ECCLevel;
+};
+
+inline TDecoded Decode(const QString& path, ZXing::BarcodeFormat format)
+{
+    const QImage gray = QImage(path).convertToFormat(QImage::Format_Grayscale8);
+    if (gray.isNull())
+        return {};
+    const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(),
+                                ZXing::ImageFormat::Lum, int(gray.bytesPerLine()));
+    ZXing::DecodeHints hints;
+    hints.setFormats(format);
+    hints.setTryHarder(true);
+    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
+    if (!result.isValid())
+        return {};
+    return {QString::fromStdString(result.text()), result.ecLevel()};
+}
+
+struct TRun
+{
+    int ExitCode = -1;
+    QByteArray Output;
+    QString Errors;
+};
+
+// Every run draws a quiet zone and centres the symbol, as a label is printed to be scanned:
+// the readers search outwards from the middle.
+inline const QStringList QuietZone = {QStringLiteral("--whitespace"), QStringLiteral("10m"),
+                                      QStringLiteral("--halign"),     QStringLiteral("center"),
+                                      QStringLiteral("--valign"),     QStringLiteral("center")};
+
+class BatchTool : public testing::Test
+{
+protected:
+    TRun Run(const QStringList& arguments, const QByteArray& standardInput = {}) const
+    {
+        QProcess process;
+        process.start(QStringLiteral(LINTARO_BATCH_EXECUTABLE), arguments);
+        EXPECT_TRUE(process.waitForStarted()) << process.errorString().toStdString();
+        process.write(standardInput);
+        process.closeWriteChannel();
+        EXPECT_TRUE(process.waitForFinished(120000));
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        TRun run{process.exitCode(), process.readAllStandardOutput(),
+                 QString::fromUtf8(process.readAllStandardError())};
+        // A sanitizer report in the tool would otherwise pass as an expected failure.
+        EXPECT_FALSE(run.Errors.contains(QStringLiteral("Sanitizer")) ||
+                     run.Errors.contains(QStringLiteral("runtime error")))
+            << run.Errors.toStdString();
+        return run;
+    }
+
+    // Writes the input file and returns its path.
+    QString WriteInput(const QByteArray& input) const
+    {
+        const QString path = FDir.filePath(QStringLiteral("input.txt"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(input);
+        return path;
+    }
+
+    // Writes the input file and runs the tool on it into `folder` (Out() by default).
+    TRun Export(const QByteArray& input, const QStringList& options, QString folder = {}) const
+    {
+        const QString path = WriteInput(input);
+        return Run(QStringList{QStringLiteral("-o"), folder.isEmpty() ? Out() : folder, path} +
+                   QuietZone + options);
+    }
+
+    QString Out() const { return FDir.filePath(QStringLiteral("out")); }
+    QString OutFile(const QString& name) const { return QDir(Out()).filePath(name); }
+    QStringList Files() const { return QDir(Out()).entryList(QDir::Files, QDir::Name); }
+
+    QTemporaryDir FDir;
+};

@@ -1,0 +1,166 @@
+// Every symbology the decoder reads, written by lintaro-batch in every format, must scan back
+// to exactly what the symbology defines for its input.
+#include "batch_tool_fixture.h"
+#include "cli/batch_values.h"
+#include "cli/verify_read_back.h"
+#include "io/image_format.h"
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+struct TLine
+{
+    const char* Input;
+    const char* Read; // what a scanner returns, check digits and all
+};
+
+struct TSymbologyCase
+{
+    TZintSymbology Symbology;
+    std::vector<TLine> Lines;
+    QStringList Options = {};
+};
+
+// At 303 pixels a linear symbol of more than about 150 modules gets modules narrower than two
+// pixels, drawn unevenly one or two pixels wide, which the decoder cannot measure: wide symbols
+// are given whole two-pixel modules in an enlarged image, as a user would do for print.
+const QStringList WideLinear = {QStringLiteral("--adjust"), QStringLiteral("inflate"),
+                                QStringLiteral("--min-module"), QStringLiteral("2")};
+
+// The check digits below are those of the symbologies' published examples.
+const std::vector<TSymbologyCase>& Cases()
+{
+    static const std::vector<TSymbologyCase> cases = {
+        {TZintSymbology::zsC25INTER, {{"12345", "012345"}, {"1234567890", "1234567890"}}},
+        {TZintSymbology::zsCODE39, {{"abc-123", "ABC-123"}}},
+        {TZintSymbology::zsCODE39, {{"HELLO $/+%", "HELLO $/+%"}}, WideLinear},
+        {TZintSymbology::zsEXCODE39, {{"Ext+", "Ext+"}}},
+        {TZintSymbology::zsEXCODE39, {{"Lintaro ext!", "Lintaro ext!"}}, WideLinear},
+        {TZintSymbology::zsEANX,
+         {{"590123412345", "5901234123457"},
+          {"9638507", "96385074"},
+          {"590123412345+12", "5901234123457 12"},
+          {"590123412345+54321", "5901234123457 54321"}}},
+        {TZintSymbology::zsEAN128, {{"[01]09501101530003", "0109501101530003"}}},
+        {TZintSymbology::zsEAN128,
+         {{"[01]09501101530003[10]ABC123", "010950110153000310ABC123"}},
+         WideLinear},
+        {TZintSymbology::zsCODABAR, {{"A123456B", "A123456B"}}},
+        {TZintSymbology::zsCODABAR,
+         {{"a40-1$b", "A40-1$B"}, {"B1234-5$C", "B1234-5$C"}},
+         WideLinear},
+        {TZintSymbology::zsCODE128,
+         {{"Lintaro-128", "Lintaro-128"},
+          {"Gr\xC3\xBC\xC3\x9F"
+           "e 2024",
+           "Gr\xC3\xBC\xC3\x9F"
+           "e 2024"}}},
+        {TZintSymbology::zsDPLEIT, {{"2104512345678", "21045123456783"}}},
+        {TZintSymbology::zsDPIDENT, {{"56310243031", "563102430313"}}},
+        {TZintSymbology::zsCODE93, {{"CODE 93", "CODE 93"}}},
+        {TZintSymbology::zsCODE93, {{"Code 93 text", "Code 93 text"}}, WideLinear},
+        {TZintSymbology::zsRSS14, {{"0950110153000", "09501101530003"}}},
+        {TZintSymbology::zsRSS_EXP,
+         {{"[01]98898765432106[3202]012345[15]991231", "(01)98898765432106(3202)012345(15)991231"}},
+         WideLinear},
+        {TZintSymbology::zsUPCA,
+         {{"03600029145", "036000291452"}, {"03600029145+12", "036000291452 12"}}},
+        {TZintSymbology::zsUPCE, {{"0123456", "01234565"}, {"123456+12345", "01234565 12345"}}},
+        {TZintSymbology::zsLOGMARS, {{"abc123", "ABC123"}}},
+        {TZintSymbology::zsPDF417,
+         {{"PDF417 text", "PDF417 text"},
+          {"\xC3\x9C"
+           "bung \xD0\x9F\xD1\x80\xD0\xB8",
+           "\xC3\x9C"
+           "bung \xD0\x9F\xD1\x80\xD0\xB8"}}},
+        {TZintSymbology::zsPDF417TRUNC, {{"Truncated 417", "Truncated 417"}}},
+        {TZintSymbology::zsMAXICODE,
+         {{"MaxiCode text", "1234\x1D"
+                            "567\x1D"
+                            "890\x1D"
+                            "MaxiCode text"}}},
+        {TZintSymbology::zsQRCODE,
+         {{"https://example.com/lintaro?id=42", "https://example.com/lintaro?id=42"},
+          {"\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"},
+          {"\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 \xE2\x82\xAC",
+           "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 \xE2\x82\xAC"}}},
+        {TZintSymbology::zsCODE128B, {{"Subset B text", "Subset B text"}}},
+        {TZintSymbology::zsISBNX,
+         {{"0306406152", "9780306406157"}, {"9780306406157+12", "9780306406157 12"}}},
+        {TZintSymbology::zsDATAMATRIX,
+         {{"Data Matrix 71", "Data Matrix 71"},
+          {"Gr\xC3\xBC\xC3\x9F"
+           "e \xE2\x82\xAC \xCE\xA9",
+           "Gr\xC3\xBC\xC3\x9F"
+           "e \xE2\x82\xAC \xCE\xA9"}}},
+        {TZintSymbology::zsEAN14, {{"0950110153000", "0109501101530003"}}},
+        {TZintSymbology::zsNVE18, {{"10614141123456789", "00106141411234567897"}}},
+        {TZintSymbology::zsRSS14STACK, {{"0950110153000", "09501101530003"}}},
+        {TZintSymbology::zsRSS14STACK_OMNI, {{"0950110153000", "09501101530003"}}},
+        {TZintSymbology::zsITF14, {{"1540014128876", "15400141288763"}}},
+        {TZintSymbology::zsAZTEC,
+         {{"Aztec text 92", "Aztec text 92"},
+          {"\xE4\xB8\xAD\xE6\x96\x87 \xC3\xA9", "\xE4\xB8\xAD\xE6\x96\x87 \xC3\xA9"}}},
+        {TZintSymbology::zsMICROQR, {{"12345", "12345"}, {"MICRO QR", "MICRO QR"}}},
+        {TZintSymbology::zsHIBC_128, {{"A123BJC5D6E71", "+A123BJC5D6E71G"}}},
+        {TZintSymbology::zsHIBC_39, {{"a1b", "+A1BK"}}},
+        {TZintSymbology::zsHIBC_39, {{"A123BJC5D6E71", "+A123BJC5D6E71G"}}, WideLinear},
+        {TZintSymbology::zsHIBC_DM, {{"A123BJC5D6E71", "+A123BJC5D6E71G"}}},
+        {TZintSymbology::zsHIBC_QR, {{"lintaro42", "+LINTARO42R"}}},
+        {TZintSymbology::zsHIBC_PDF, {{"A123BJC5D6E71", "+A123BJC5D6E71G"}}},
+        {TZintSymbology::zsHIBC_AZTEC, {{"A123BJC5D6E71", "+A123BJC5D6E71G"}}},
+    };
+    return cases;
+}
+
+const char* const Formats[] = {"png", "jpeg", "gif", "bmp"};
+
+QString SymbologyName(TZintSymbology symbology)
+{
+    return QLatin1String(SymbologyCatalogue[std::size_t(symbology)].EnumName);
+}
+
+class Scannability : public BatchTool
+{};
+} // namespace
+
+TEST(ScannabilityTable, CoversEveryVerifiableSymbology)
+{
+    for (const TSymbologyEntry& entry : SymbologyCatalogue) {
+        const bool inTable = std::any_of(Cases().begin(), Cases().end(), [&](const auto& c) {
+            return c.Symbology == entry.Symbology;
+        });
+        EXPECT_EQ(inTable, IsVerifiable(entry.Symbology)) << entry.EnumName;
+    }
+}
+
+TEST_F(Scannability, EveryFormatReadsBackExactly)
+{
+    for (const TSymbologyCase& symbologyCase : Cases()) {
+        QByteArray input;
+        for (const TLine& line : symbologyCase.Lines)
+            input += QByteArray(line.Input) + '\n';
+        for (const char* format : Formats) {
+            const QString name = SymbologyName(symbologyCase.Symbology);
+            SCOPED_TRACE(name.toStdString() + " " + format);
+            ASSERT_TRUE(QDir(Out()).removeRecursively());
+            const QStringList options = {QStringLiteral("-s"),      name,
+                                         QStringLiteral("-f"),      QLatin1String(format),
+                                         QStringLiteral("-j"),      QStringLiteral("2"),
+                                         QStringLiteral("--verify")};
+            const TRun run = Export(input, options + symbologyCase.Options);
+            EXPECT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
+            const QStringList files = Files();
+            ASSERT_EQ(files.size(), qsizetype(symbologyCase.Lines.size()));
+            for (std::size_t i = 0; i < symbologyCase.Lines.size(); ++i) {
+                const QString file =
+                    OutFile(QString::number(i + 1) + FileNameExtension(files.first()));
+                const std::optional<QString> read = ReadBack(symbologyCase.Symbology, QImage(file));
+                EXPECT_EQ(read.value_or(QStringLiteral("<nothing>")).toStdString(),
+                          symbologyCase.Lines[i].Read)
+                    << symbologyCase.Lines[i].Input;
+            }
+        }
+    }
+}
