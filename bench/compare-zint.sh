@@ -6,7 +6,7 @@
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-lintaro="${1:-$here/build-b6-rel/src/cli/lintaro-batch}"
+lintaro="${1:-$here/build-rel/src/cli/lintaro-batch}"
 rounds=5
 count=1000
 command -v zint >/dev/null || { echo "zint is not installed (Debian package zint)" >&2; exit 2; }

@@ -25,8 +25,8 @@ QByteArray nativeName(const QString& path)
     return QFile::encodeName(path);
 }
 
-// Writes everything and closes the descriptor; returns the error number, 0 on success.
-int writeAllAndClose(int fd, const QByteArray& contents)
+// Writes everything; returns the error number, 0 on success.
+int writeAll(int fd, const QByteArray& contents)
 {
     const char* data = contents.constData();
     qsizetype left = contents.size();
@@ -42,6 +42,13 @@ int writeAllAndClose(int fd, const QByteArray& contents)
         data += written > 0 ? written : 0;
         left -= written > 0 ? written : 0;
     }
+    return error;
+}
+
+// Writes everything and closes the descriptor; returns the error number, 0 on success.
+int writeAllAndClose(int fd, const QByteArray& contents)
+{
+    int error = writeAll(fd, contents);
     if (::close(fd) != 0 && error == 0)
         error = errno;
     return error;
@@ -107,6 +114,49 @@ bool hardLinksUnsupported(int error)
     return error == EPERM || error == EOPNOTSUPP || error == ENOSYS || error == EMLINK;
 }
 
+// An unnamed file in the folder (O_TMPFILE): written completely before it gets its only
+// name, and gone by itself if anything fails, with one folder update instead of three.
+class TAnonymousFile final
+{
+public:
+    // False when the file system has no unnamed files; the named temporary file is used then.
+    bool Create(const QString& finalPath, const QByteArray& contents)
+    {
+        const QString folder = finalPath.left(finalPath.lastIndexOf(u'/') + 1);
+        FFd = ::open(nativeName(folder.isEmpty() ? QStringLiteral(".") : folder).constData(),
+                     O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+        if (FFd < 0)
+            return false;
+        if (const int error = writeAll(FFd, contents))
+            throwCannotCreate(finalPath, error);
+        return true;
+    }
+    ~TAnonymousFile()
+    {
+        if (FFd >= 0)
+            ::close(FFd);
+    }
+
+    // 0 when linked, else the error number; EEXIST when the name is taken.
+    int LinkAs(const QString& path) const
+    {
+        const QByteArray name = nativeName(path);
+        if (::linkat(FFd, "", AT_FDCWD, name.constData(), AT_EMPTY_PATH) == 0)
+            return 0;
+        if (errno != ENOENT && errno != EPERM)
+            return errno;
+        // Without the capability for AT_EMPTY_PATH the descriptor is linked through /proc.
+        const QByteArray self = "/proc/self/fd/" + QByteArray::number(FFd);
+        return ::linkat(AT_FDCWD, self.constData(), AT_FDCWD, name.constData(),
+                        AT_SYMLINK_FOLLOW) == 0
+                   ? 0
+                   : errno;
+    }
+
+private:
+    int FFd = -1;
+};
+
 } // namespace
 
 void PublishFileReplacing(const QByteArray& contents, const QString& path)
@@ -119,6 +169,19 @@ void PublishFileReplacing(const QByteArray& contents, const QString& path)
 
 QString PublishNewFile(const QByteArray& contents, const TNumberedFileName& names)
 {
+    TAnonymousFile anonymous;
+    if (anonymous.Create(names.Candidate(1), contents)) {
+        for (qint64 n = 1;; ++n) {
+            const QString candidate = names.Candidate(n);
+            const int error = anonymous.LinkAs(candidate);
+            if (error == 0)
+                return candidate;
+            if (hardLinksUnsupported(error))
+                break;
+            if (error != EEXIST)
+                throwCannotCreate(candidate, error);
+        }
+    }
     TTemporaryFile temporary(names.Candidate(1), contents);
     for (qint64 n = 1;; ++n) {
         const QString candidate = names.Candidate(n);
