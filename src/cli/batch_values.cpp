@@ -1,6 +1,7 @@
 #include "cli/batch_values.h"
 
 #include "io/image_format.h"
+#include "render/named_colors.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -8,22 +9,6 @@
 #include <cmath>
 
 namespace {
-struct TNamedColor
-{
-    const char* Name;
-    QRgb Rgb;
-};
-
-// The names the window's colour lists show for their fixed entries.
-constexpr TNamedColor NamedColors[] = {
-    {"Black", 0x000000}, {"Maroon", 0x800000},      {"Green", 0x008000},
-    {"Olive", 0x808000}, {"Navy", 0x000080},        {"Purple", 0x800080},
-    {"Teal", 0x008080},  {"Gray", 0x808080},        {"Silver", 0xC0C0C0},
-    {"Red", 0xFF0000},   {"Lime", 0x00FF00},        {"Yellow", 0xFFFF00},
-    {"Blue", 0x0000FF},  {"Fuchsia", 0xFF00FF},     {"Aqua", 0x00FFFF},
-    {"White", 0xFFFFFF}, {"Money Green", 0xC0DCC0}, {"Sky Blue", 0xA6CAF0},
-    {"Cream", 0xFFFBF0}, {"Medium Gray", 0xA0A0A4}};
-
 // Beyond this QPainter's coordinates and QImage's allocation stop being reliable.
 constexpr int MaxImageSide = 32767;
 
@@ -93,7 +78,10 @@ std::optional<TTextEncoding> ParseTextEncoding(const QString& text)
 
 std::optional<QColor> ParseColor(const QString& text)
 {
-    for (const TNamedColor& color : NamedColors)
+    for (const TNamedColor& color : StandardColors)
+        if (SameName(text, color.Name))
+            return QColor::fromRgb(color.Rgb);
+    for (const TNamedColor& color : ExtendedColors)
         if (SameName(text, color.Name))
             return QColor::fromRgb(color.Rgb);
     static const QRegularExpression hex(QStringLiteral("^#[0-9A-Fa-f]{6}$"));
