@@ -1,6 +1,6 @@
 #include "app/app_form.h"
-#include "app/dialog_service.h"
 #include "app/preview_image.h"
+#include "silent_dialogs.h"
 #include "symbol/zint_symbology.h"
 
 #include <QApplication>
@@ -12,31 +12,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-// Any dialog is a failed render here; the benchmark reports it instead of blocking.
-class TSilentDialogs final : public TDialogService
-{
-public:
-    QString LastError;
-    std::optional<TTextFileChoice> TextFile;
-
-    void ErrorBox(QWidget*, const QString&, const QString& text) override { LastError = text; }
-    std::optional<TTextFileChoice> OpenTextFile(QWidget*, const TTextFileChoice&) override
-    {
-        return TextFile;
-    }
-    std::optional<QString> SaveImageFile(QWidget*, const QString&, int, const QString&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> PickFolder(QWidget*, const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QColor> PickColor(QWidget*, const QColor&) override { return std::nullopt; }
-    std::optional<QFont> PickFont(QWidget*, const QFont&) override { return std::nullopt; }
-    void Beep() override {}
-};
-
 // One preview of the main window at its design size (303 x 417 preview area).
 void BM_RenderBarcode(benchmark::State& state)
 {

@@ -1,7 +1,7 @@
 // Loads a text file of 1,000,000 lines into the window's list through "Load...", for
 // /usr/bin/time -v: prints the load's wall time and the peak memory before and after it.
 #include "app/app_form.h"
-#include "app/dialog_service.h"
+#include "silent_dialogs.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -14,35 +14,6 @@
 
 namespace {
 constexpr int Lines = 1000000;
-
-class TLoadingDialogs final : public TDialogService
-{
-public:
-    explicit TLoadingDialogs(const QString& path) : FPath(path) {}
-
-    void ErrorBox(QWidget*, const QString&, const QString& text) override
-    {
-        std::fprintf(stderr, "error: %s\n", qPrintable(text));
-    }
-    std::optional<TTextFileChoice> OpenTextFile(QWidget*, const TTextFileChoice&) override
-    {
-        return TTextFileChoice{FPath, 4};
-    }
-    std::optional<QString> SaveImageFile(QWidget*, const QString&, int, const QString&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> PickFolder(QWidget*, const QString&, const QString&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QColor> PickColor(QWidget*, const QColor&) override { return std::nullopt; }
-    std::optional<QFont> PickFont(QWidget*, const QFont&) override { return std::nullopt; }
-    void Beep() override {}
-
-private:
-    QString FPath;
-};
 
 long PeakKilobytes()
 {
@@ -67,7 +38,8 @@ int main(int argc, char** argv)
             file.write(QByteArray("ITEM-") + QByteArray::number(i) + '\n');
         std::printf("file: %lld bytes, %d lines\n", file.size(), Lines);
     }
-    TLoadingDialogs dialogs(path);
+    TSilentDialogs dialogs;
+    dialogs.TextFile = TDialogService::TTextFileChoice{path, 4}; // UTF-8
     TAppForm form({work.filePath(QStringLiteral("lintaro")), work.path(), &dialogs});
     form.show();
     QApplication::processEvents();
@@ -77,6 +49,8 @@ int main(int argc, char** argv)
     form.Load1Click();
     QApplication::processEvents(); // the list paints its rows
     std::printf("load into the list: %lld ms\n", timer.elapsed());
+    if (!dialogs.LastError.isEmpty())
+        std::fprintf(stderr, "error: %s\n", qPrintable(dialogs.LastError));
     std::printf("peak RSS: %ld KB before the load, %ld KB after\n", before, PeakKilobytes());
     return form.CurrentText() == QStringLiteral("ITEM-%1").arg(Lines) ? 0 : 2;
 }

@@ -1,7 +1,6 @@
 #include "cli/batch_options.h"
 #include "cli/batch_runner.h"
 
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -52,15 +51,3 @@ LINTARO_BENCH_FORMAT(gif, ".gif");
 LINTARO_BENCH_FORMAT(bmp, ".bmp");
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // Text measurement needs the GUI application's font database, not a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -7,7 +7,6 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -113,15 +112,3 @@ LINTARO_BREAKDOWN(BM_PngEncode);
 LINTARO_BREAKDOWN(BM_PublishNewFile);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // Text measurement needs the GUI application's font database, not a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -2,7 +2,6 @@
 #include "render/zint_metafile.h"
 #include "symbol/zint_symbol.h"
 
-#include <QGuiApplication>
 #include <QImage>
 
 #include <benchmark/benchmark.h>
@@ -38,15 +37,3 @@ BENCHMARK_CAPTURE(BM_RenderPreview, MaxiCode,
                   TBenchCase{TZintSymbology::zsMAXICODE, "Lintaro MaxiCode 1234567890"});
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // Text measurement needs the GUI application's font database, not a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

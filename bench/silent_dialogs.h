@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/dialog_service.h"
+
+#include <QColor>
+#include <QFont>
+
+// Dialogs that never block a benchmark: errors are kept for it to report, the text file to
+// load is preset, everything else is cancelled.
+class TSilentDialogs final : public TDialogService
+{
+public:
+    QString LastError;
+    std::optional<TTextFileChoice> TextFile;
+
+    void ErrorBox(QWidget*, const QString&, const QString& text) override { LastError = text; }
+    std::optional<TTextFileChoice> OpenTextFile(QWidget*, const TTextFileChoice&) override
+    {
+        return TextFile;
+    }
+    std::optional<QString> SaveImageFile(QWidget*, const QString&, int, const QString&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QString> PickFolder(QWidget*, const QString&, const QString&) override
+    {
+        return std::nullopt;
+    }
+    std::optional<QColor> PickColor(QWidget*, const QColor&) override { return std::nullopt; }
+    std::optional<QFont> PickFont(QWidget*, const QFont&) override { return std::nullopt; }
+    void Beep() override {}
+};
