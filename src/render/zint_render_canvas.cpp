@@ -29,6 +29,16 @@ QRect RoundedRect(const TZintRenderRect& rect)
     return RoundedRect(rect.X, rect.Y, double(rect.X) + rect.Width, double(rect.Y) + rect.Height);
 }
 
+// A metafile keeps a rectangle as a general path, costly to write and to play back; as four
+// corners it is a polygon, which covers exactly the same pixels.
+void FillRect(QPainter& canvas, const QRect& rect)
+{
+    const QPoint corners[4] = {rect.topLeft(), QPoint(rect.x() + rect.width(), rect.y()),
+                               QPoint(rect.x() + rect.width(), rect.y() + rect.height()),
+                               QPoint(rect.x(), rect.y() + rect.height())};
+    canvas.drawPolygon(corners, 4);
+}
+
 // A recording canvas writes every pen or brush change into the metafile, so the same state
 // is not set again: a symbol of many bars then records little more than its rectangles.
 void UseFill(QPainter& canvas, const QColor& colour)
@@ -124,13 +134,13 @@ void TZintRenderTargetCanvas::ResizeTarget(float, float) {}
 void TZintRenderTargetCanvas::ClearBackground(const TZintRenderRect& rect)
 {
     UseFill(*FCanvas, TColorToQColor(FBGColor));
-    FCanvas->drawRect(RoundedRect(rect));
+    FillRect(*FCanvas, RoundedRect(rect));
 }
 
 void TZintRenderTargetCanvas::DrawRect(const TZintRenderRect& rect)
 {
     UseFill(*FCanvas, TColorToQColor(FFGColor));
-    FCanvas->drawRect(RoundedRect(rect));
+    FillRect(*FCanvas, RoundedRect(rect));
 }
 
 void TZintRenderTargetCanvas::DrawHexagon(const TZintHexagonParams& params)
