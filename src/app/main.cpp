@@ -1,6 +1,7 @@
 #include "app/app_form.h"
 #include "app/lintaro_application.h"
 #include "app/qt_dialog_service.h"
+#include "app/window_fonts.h"
 #include "platform/named_mutex.h"
 
 #include <QStandardPaths>
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
     TQtDialogService dialogs;
     TLintaroApplication app(argc, argv, dialogs);
     QApplication::setApplicationDisplayName(QStringLiteral("Lintaro"));
+    RegisterWindowFonts();
 
     TAppForm form({QApplication::applicationFilePath(),
                    QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
