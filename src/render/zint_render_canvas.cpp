@@ -31,7 +31,7 @@ QRect RoundedRect(const TZintRenderRect& rect)
 
 // A metafile keeps a rectangle as a general path, costly to write and to play back; as four
 // corners it is a polygon, which covers exactly the same pixels.
-void FillRect(QPainter& canvas, const QRect& rect)
+void FillPolygon(QPainter& canvas, const QRect& rect)
 {
     const QPoint corners[4] = {rect.topLeft(), QPoint(rect.x() + rect.width(), rect.y()),
                                QPoint(rect.x() + rect.width(), rect.y() + rect.height()),
@@ -131,16 +131,25 @@ void TZintRenderTargetCanvas::StartRender()
 
 void TZintRenderTargetCanvas::ResizeTarget(float, float) {}
 
+QRect TZintRenderTargetCanvas::DeviceRect(const TZintRenderRect& rect)
+{
+    return RoundedRect(rect);
+}
+
+void TZintRenderTargetCanvas::FillRect(const QRect& rect, TColor color)
+{
+    UseFill(*FCanvas, TColorToQColor(color));
+    FillPolygon(*FCanvas, rect);
+}
+
 void TZintRenderTargetCanvas::ClearBackground(const TZintRenderRect& rect)
 {
-    UseFill(*FCanvas, TColorToQColor(FBGColor));
-    FillRect(*FCanvas, RoundedRect(rect));
+    FillRect(RoundedRect(rect), FBGColor);
 }
 
 void TZintRenderTargetCanvas::DrawRect(const TZintRenderRect& rect)
 {
-    UseFill(*FCanvas, TColorToQColor(FFGColor));
-    FillRect(*FCanvas, RoundedRect(rect));
+    FillRect(RoundedRect(rect), FFGColor);
 }
 
 void TZintRenderTargetCanvas::DrawHexagon(const TZintHexagonParams& params)

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 class QPainter;
+class QRect;
 
 // Colour value with red in the lowest byte, then green, then blue (0x00BBGGRR).
 using TColor = std::uint32_t;
@@ -50,6 +51,11 @@ protected:
     void DrawText(const TZintDrawTextParams& params) override;
     float CalcTextHeight(const TZintCalcTextHeightParams& params) override;
     float CalcTextWidth(const TZintCalcTextHeightParams& params) override;
+
+    // The device rectangle of a layout rectangle: edges rounded, halves to even.
+    static QRect DeviceRect(const TZintRenderRect& rect);
+    // Fills a device rectangle, right and bottom edges exclusive.
+    void FillRect(const QRect& rect, TColor color);
 
     QPainter* FCanvas = nullptr;
 

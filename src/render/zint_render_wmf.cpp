@@ -5,7 +5,9 @@
 #include <QPainter>
 
 #include <cmath>
+#include <cstdint>
 #include <stdexcept>
+#include <unordered_map>
 
 TZintRenderTargetWMF::TZintRenderTargetWMF(TZintPersistent* owner) : TZintRenderTargetCanvas(owner)
 {}
@@ -35,6 +37,77 @@ void TZintRenderTargetWMF::Render(TZintSymbol& symbol)
     EndRecording();
 }
 
+void TZintRenderTargetWMF::EndDrawing()
+{
+    FlushFills();
+}
+
+void TZintRenderTargetWMF::ClearBackground(const TZintRenderRect& rect)
+{
+    QueueFill(DeviceRect(rect), BackgroundColor());
+}
+
+void TZintRenderTargetWMF::DrawRect(const TZintRenderRect& rect)
+{
+    QueueFill(DeviceRect(rect), ForegroundColor());
+}
+
+void TZintRenderTargetWMF::DrawHexagon(const TZintHexagonParams& params)
+{
+    FlushFills();
+    TZintRenderTargetCanvas::DrawHexagon(params);
+}
+
+void TZintRenderTargetWMF::DrawRing(const TZintRingParams& params)
+{
+    FlushFills();
+    TZintRenderTargetCanvas::DrawRing(params);
+}
+
+void TZintRenderTargetWMF::DrawCircle(const TZintCircleParams& params)
+{
+    FlushFills();
+    TZintRenderTargetCanvas::DrawCircle(params);
+}
+
+void TZintRenderTargetWMF::DrawText(const TZintDrawTextParams& params)
+{
+    FlushFills();
+    TZintRenderTargetCanvas::DrawText(params);
+}
+
+void TZintRenderTargetWMF::QueueFill(const QRect& rect, TColor color)
+{
+    if (!FPendingFills.empty() && color != FPendingColor)
+        FlushFills();
+    FPendingColor = color;
+    FPendingFills.push_back(rect);
+}
+
+void TZintRenderTargetWMF::FlushFills()
+{
+    // Rows arrive top to bottom: a rectangle continues the one of the same columns that
+    // ends where it starts.
+    std::vector<QRect> merged;
+    merged.reserve(FPendingFills.size());
+    std::unordered_map<std::uint64_t, std::size_t> columnsEnd;
+    for (const QRect& rect : FPendingFills) {
+        const std::uint64_t columns =
+            (std::uint64_t(std::uint32_t(rect.x())) << 32) | std::uint32_t(rect.width());
+        const auto above = columnsEnd.find(columns);
+        if (rect.isValid() && above != columnsEnd.end() && merged[above->second].isValid() &&
+            merged[above->second].bottom() + 1 == rect.top()) {
+            merged[above->second].setBottom(rect.bottom());
+            continue;
+        }
+        columnsEnd[columns] = merged.size();
+        merged.push_back(rect);
+    }
+    FPendingFills.clear();
+    for (const QRect& rect : merged)
+        FillRect(rect, FPendingColor);
+}
+
 void TZintRenderTargetWMF::ResizeTarget(float width, float height)
 {
     EndRecording();
@@ -51,6 +124,7 @@ float TZintRenderTargetWMF::CalcTextWidth(const TZintCalcTextHeightParams& param
 
 void TZintRenderTargetWMF::BeginRecording()
 {
+    FPendingFills.clear();
     FMetafile->Picture() = QPicture();
     FRecorder = std::make_unique<QPainter>(&FMetafile->Picture());
     FRecorder->setFont(Font());
