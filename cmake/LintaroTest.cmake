@@ -12,8 +12,6 @@ function(lintaro_add_test name)
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-    target_compile_definitions(${name} PRIVATE
-        LINTARO_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures")
     add_test(NAME ${name} COMMAND ${name})
     set_tests_properties(${name} PROPERTIES
         TIMEOUT 600
