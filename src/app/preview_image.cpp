@@ -24,5 +24,5 @@ void TPreviewImage::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     painter.setClipRect(rect());
-    painter.drawPicture(0, 0, FPicture.Picture());
+    FPicture.Play(painter);
 }

@@ -1,11 +1,21 @@
 #pragma once
 
-#include <QPicture>
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <QRect>
 #include <QSize>
+#include <QString>
+
+#include <variant>
+#include <vector>
 
 class QImage;
+class QPainter;
 
 // A recorded drawing with a pixel size: the preview shows it, exports rasterise it 1:1.
+// It keeps the device-level drawing commands as they were issued, in order, and plays them
+// through the same painting code as the canvas back-end.
 class TMetafile final
 {
 public:
@@ -17,13 +27,53 @@ public:
     QSize Size() const { return FSize; }
     void SetSize(int width, int height) { FSize = QSize(width, height); }
 
-    QPicture& Picture() { return FPicture; }
-    const QPicture& Picture() const { return FPicture; }
-    bool IsEmpty() const { return FPicture.isNull(); }
+    bool IsEmpty() const { return FCommands.empty(); }
+    // Drops the drawing, keeps the size.
+    void Clear() { FCommands.clear(); }
+
+    void AddRectFill(const QRect& rect, const QColor& colour);
+    void AddPolygonFill(const QPoint* points, int count, const QColor& colour);
+    void AddEllipseStroke(const QRect& rect, const QColor& colour, int penWidth);
+    void AddEllipseFill(const QRect& rect, const QColor& colour);
+    void AddText(const QRect& rect, int flags, const QString& text, const QFont& font,
+                 const QColor& colour);
+
+    void Play(QPainter& painter) const;
 
 private:
+    struct TRectFills
+    {
+        QColor Colour;
+        std::vector<QRect> Rects;
+    };
+    struct TPolygonFill
+    {
+        QColor Colour;
+        std::vector<QPoint> Points;
+    };
+    struct TEllipseStroke
+    {
+        QColor Colour;
+        int PenWidth;
+        QRect Rect;
+    };
+    struct TEllipseFill
+    {
+        QColor Colour;
+        QRect Rect;
+    };
+    struct TText
+    {
+        QRect Rect;
+        int Flags;
+        QString Text;
+        QFont Font;
+        QColor Colour;
+    };
+    using TCommand = std::variant<TRectFills, TPolygonFill, TEllipseStroke, TEllipseFill, TText>;
+
     QSize FSize;
-    QPicture FPicture;
+    std::vector<TCommand> FCommands;
 };
 
 // Plays the metafile 1:1 into an RGB image of the metafile's size (white where nothing

@@ -1,5 +1,7 @@
 #include "render/zint_render_canvas.h"
 
+#include "render/device_painting.h"
+
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPainter>
@@ -27,35 +29,6 @@ QRect RoundedRect(double left, double top, double right, double bottom)
 QRect RoundedRect(const TZintRenderRect& rect)
 {
     return RoundedRect(rect.X, rect.Y, double(rect.X) + rect.Width, double(rect.Y) + rect.Height);
-}
-
-// A metafile keeps a rectangle as a general path, costly to write and to play back; as four
-// corners it is a polygon, which covers exactly the same pixels.
-void FillPolygon(QPainter& canvas, const QRect& rect)
-{
-    const QPoint corners[4] = {rect.topLeft(), QPoint(rect.x() + rect.width(), rect.y()),
-                               QPoint(rect.x() + rect.width(), rect.y() + rect.height()),
-                               QPoint(rect.x(), rect.y() + rect.height())};
-    canvas.drawPolygon(corners, 4);
-}
-
-// A recording canvas writes every pen or brush change into the metafile, so the same state
-// is not set again: a symbol of many bars then records little more than its rectangles.
-void UseFill(QPainter& canvas, const QColor& colour)
-{
-    if (canvas.pen().style() != Qt::NoPen)
-        canvas.setPen(Qt::NoPen);
-    const QBrush brush(colour);
-    if (canvas.brush() != brush)
-        canvas.setBrush(brush);
-}
-
-void UseOutline(QPainter& canvas, const QPen& pen)
-{
-    if (canvas.pen() != pen)
-        canvas.setPen(pen);
-    if (canvas.brush().style() != Qt::NoBrush)
-        canvas.setBrush(Qt::NoBrush);
 }
 
 // Between renders there is no canvas; the font alone then answers for the same pixel sizes.
@@ -131,25 +104,42 @@ void TZintRenderTargetCanvas::StartRender()
 
 void TZintRenderTargetCanvas::ResizeTarget(float, float) {}
 
-QRect TZintRenderTargetCanvas::DeviceRect(const TZintRenderRect& rect)
+void TZintRenderTargetCanvas::FillDeviceRect(const QRect& rect, const QColor& colour)
 {
-    return RoundedRect(rect);
+    PaintFill(*FCanvas, colour, rect);
 }
 
-void TZintRenderTargetCanvas::FillRect(const QRect& rect, TColor color)
+void TZintRenderTargetCanvas::FillDevicePolygon(const QPoint* points, int count,
+                                                const QColor& colour)
 {
-    UseFill(*FCanvas, TColorToQColor(color));
-    FillPolygon(*FCanvas, rect);
+    PaintPolygon(*FCanvas, colour, points, count);
+}
+
+void TZintRenderTargetCanvas::StrokeDeviceEllipse(const QRect& rect, const QColor& colour,
+                                                  int penWidth)
+{
+    PaintRing(*FCanvas, colour, penWidth, rect);
+}
+
+void TZintRenderTargetCanvas::FillDeviceEllipse(const QRect& rect, const QColor& colour)
+{
+    PaintCircle(*FCanvas, colour, rect);
+}
+
+void TZintRenderTargetCanvas::DrawDeviceText(const QRect& rect, int flags, const QString& text,
+                                             const QColor& colour)
+{
+    PaintText(*FCanvas, rect, flags, text, FFont, colour);
 }
 
 void TZintRenderTargetCanvas::ClearBackground(const TZintRenderRect& rect)
 {
-    FillRect(RoundedRect(rect), FBGColor);
+    FillDeviceRect(RoundedRect(rect), TColorToQColor(FBGColor));
 }
 
 void TZintRenderTargetCanvas::DrawRect(const TZintRenderRect& rect)
 {
-    FillRect(RoundedRect(rect), FFGColor);
+    FillDeviceRect(RoundedRect(rect), TColorToQColor(FFGColor));
 }
 
 void TZintRenderTargetCanvas::DrawHexagon(const TZintHexagonParams& params)
@@ -167,8 +157,7 @@ void TZintRenderTargetCanvas::DrawHexagon(const TZintHexagonParams& params)
         QPoint(Round(x0 + sqrt3 * h / 2), Round(y - h / 4.0)),
         QPoint(Round(x0 + sqrt3 * h / 4), Round(y - h / 2.0)),
     };
-    UseFill(*FCanvas, TColorToQColor(FFGColor));
-    FCanvas->drawPolygon(points, 6);
+    FillDevicePolygon(points, 6, TColorToQColor(FFGColor));
 }
 
 void TZintRenderTargetCanvas::DrawRing(const TZintRingParams& params)
@@ -176,29 +165,25 @@ void TZintRenderTargetCanvas::DrawRing(const TZintRingParams& params)
     const double band = double(params.OuterRadius) - params.InnerRadius;
     const int half = Round(band / 2);
     const double outer = params.OuterRadius;
-    QPen pen(TColorToQColor(FFGColor));
-    pen.setWidth(Round(band));
-    pen.setStyle(Qt::SolidLine);
-    UseOutline(*FCanvas, pen);
-    FCanvas->drawEllipse(RoundedRect(params.X - outer + half, params.Y - outer + half,
-                                     params.X + outer - half, params.Y + outer - half));
+    StrokeDeviceEllipse(RoundedRect(params.X - outer + half, params.Y - outer + half,
+                                    params.X + outer - half, params.Y + outer - half),
+                        TColorToQColor(FFGColor), Round(band));
 }
 
 void TZintRenderTargetCanvas::DrawCircle(const TZintCircleParams& params)
 {
     const double r = params.Diameter / 2.0;
-    // A cosmetic outline would add a pixel right and below the box; the fill alone covers it.
-    UseFill(*FCanvas, TColorToQColor(FFGColor));
-    FCanvas->drawEllipse(RoundedRect(params.X - r, params.Y - r, params.X + r, params.Y + r));
+    FillDeviceEllipse(RoundedRect(params.X - r, params.Y - r, params.X + r, params.Y + r),
+                      TColorToQColor(FFGColor));
 }
 
 void TZintRenderTargetCanvas::DrawText(const TZintDrawTextParams& params)
 {
     const QRect rect = RoundedRect(params.X, params.Y, double(params.X) + params.Width,
                                    double(params.Y) + params.Height);
-    UseOutline(*FCanvas, QPen(FFontColor));
     // No mnemonic flag: every character, "&" included, is drawn as it stands.
-    FCanvas->drawText(rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, params.Text);
+    DrawDeviceText(rect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextSingleLine, params.Text,
+                   FFontColor);
 }
 
 float TZintRenderTargetCanvas::CalcTextHeight(const TZintCalcTextHeightParams&)

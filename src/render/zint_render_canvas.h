@@ -8,6 +8,7 @@
 #include <cstdint>
 
 class QPainter;
+class QPoint;
 class QRect;
 
 // Colour value with red in the lowest byte, then green, then blue (0x00BBGGRR).
@@ -52,10 +53,14 @@ protected:
     float CalcTextHeight(const TZintCalcTextHeightParams& params) override;
     float CalcTextWidth(const TZintCalcTextHeightParams& params) override;
 
-    // The device rectangle of a layout rectangle: edges rounded, halves to even.
-    static QRect DeviceRect(const TZintRenderRect& rect);
-    // Fills a device rectangle, right and bottom edges exclusive.
-    void FillRect(const QRect& rect, TColor color);
+    // Every drawing operation ends in one of these, in device pixels: the canvas paints,
+    // a recording target keeps the command.
+    virtual void FillDeviceRect(const QRect& rect, const QColor& colour);
+    virtual void FillDevicePolygon(const QPoint* points, int count, const QColor& colour);
+    virtual void StrokeDeviceEllipse(const QRect& rect, const QColor& colour, int penWidth);
+    virtual void FillDeviceEllipse(const QRect& rect, const QColor& colour);
+    virtual void DrawDeviceText(const QRect& rect, int flags, const QString& text,
+                                const QColor& colour);
 
     QPainter* FCanvas = nullptr;
 

@@ -2,9 +2,6 @@
 
 #include "render/zint_render_canvas.h"
 
-#include <memory>
-#include <vector>
-
 class TMetafile;
 
 // Records the drawing into a metafile whose size is the target rectangle; in the enlarging
@@ -23,27 +20,16 @@ public:
     void Render(TZintSymbol& symbol) override;
 
 protected:
-    void EndDrawing() override;
+    void StartRender() override;
     void ResizeTarget(float width, float height) override;
-    void ClearBackground(const TZintRenderRect& rect) override;
-    void DrawRect(const TZintRenderRect& rect) override;
-    void DrawHexagon(const TZintHexagonParams& params) override;
-    void DrawRing(const TZintRingParams& params) override;
-    void DrawCircle(const TZintCircleParams& params) override;
-    void DrawText(const TZintDrawTextParams& params) override;
+    void FillDeviceRect(const QRect& rect, const QColor& colour) override;
+    void FillDevicePolygon(const QPoint* points, int count, const QColor& colour) override;
+    void StrokeDeviceEllipse(const QRect& rect, const QColor& colour, int penWidth) override;
+    void FillDeviceEllipse(const QRect& rect, const QColor& colour) override;
+    void DrawDeviceText(const QRect& rect, int flags, const QString& text,
+                        const QColor& colour) override;
     float CalcTextWidth(const TZintCalcTextHeightParams& params) override;
 
 private:
-    void BeginRecording();
-    void EndRecording();
-    // Fills of one colour wait until something else is drawn, so that runs stacked in
-    // consecutive rows are recorded as one rectangle: the same pixels, fewer records.
-    void QueueFill(const QRect& rect, TColor color);
-    void FlushFills();
-
-    std::vector<QRect> FPendingFills;
-    TColor FPendingColor = clBlack;
-
     TMetafile* FMetafile = nullptr;
-    std::unique_ptr<QPainter> FRecorder;
 };

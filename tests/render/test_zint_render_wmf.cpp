@@ -149,6 +149,25 @@ TEST(TZintRenderTargetWMF, EachRenderReplacesTheRecording)
     EXPECT_EQ(RasteriseMetafile(reused), RasteriseMetafile(fresh));
 }
 
+TEST(TZintRenderTargetWMF, CopiesPlayTheRecordedDrawingAfterTheTargetMovesOn)
+{
+    TZintSymbol symbol;
+    TMetafile metafile(300, 150);
+    TZintRenderTargetWMF target;
+    target.SetMetafile(&metafile);
+    EncodedCode128(symbol, QStringLiteral("FIRST 123")).Render(target);
+    const QImage first = RasteriseMetafile(metafile);
+    const TMetafile copy = metafile;
+
+    EncodedCode128(symbol, QStringLiteral("2")).Render(target);
+
+    EXPECT_EQ(RasteriseMetafile(copy), first);
+    EXPECT_NE(RasteriseMetafile(metafile), first);
+    metafile.Clear();
+    EXPECT_TRUE(metafile.IsEmpty());
+    EXPECT_EQ(metafile.Size(), QSize(300, 150));
+}
+
 TEST(RasteriseMetafile, GivesAWhiteImageOfTheMetafileSize)
 {
     const QImage image = RasteriseMetafile(TMetafile(37, 21));
@@ -186,9 +205,8 @@ QImage RecordedAndPlayed(TZintSymbol& symbol, QSize size)
 
 TEST(TZintRenderTargetWMF, PlaybackGivesExactlyThePixelsTheCanvasDraws)
 {
-    // Matrix symbols stack runs of modules in consecutive rows, which the metafile records
-    // together; stacked and linear ones have separators, bars and text. (EAN/UPC side digits
-    // are measured differently by the two on purpose.)
+    // Matrix symbols are many small fills; stacked and linear ones have separators, bars and
+    // text. (EAN/UPC side digits are measured differently by the two on purpose.)
     const std::pair<TZintSymbology, const char*> cases[] = {
         {TZintSymbology::zsQRCODE, "Lintaro, one image per line"},
         {TZintSymbology::zsDATAMATRIX, "Lintaro 0123456789"},
