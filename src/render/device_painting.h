@@ -14,7 +14,7 @@ class QString;
 // painter has it.
 
 // Right and bottom edges exclusive.
-void PaintFill(QPainter& painter, const QColor& colour, const QRect& rect);
+void PaintFills(QPainter& painter, const QColor& colour, const QRect* rects, int count);
 void PaintPolygon(QPainter& painter, const QColor& colour, const QPoint* points, int count);
 // An ellipse outline of the given pen width centred on the rectangle's edge.
 void PaintRing(QPainter& painter, const QColor& colour, int penWidth, const QRect& rect);

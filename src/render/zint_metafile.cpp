@@ -52,8 +52,7 @@ void TMetafile::Play(QPainter& painter) const
 {
     const auto play = TOverloaded{
         [&](const TRectFills& c) {
-            for (const QRect& rect : c.Rects)
-                PaintFill(painter, c.Colour, rect);
+            PaintFills(painter, c.Colour, c.Rects.data(), int(c.Rects.size()));
         },
         [&](const TPolygonFill& c) {
             PaintPolygon(painter, c.Colour, c.Points.data(), int(c.Points.size()));

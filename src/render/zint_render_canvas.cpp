@@ -106,7 +106,7 @@ void TZintRenderTargetCanvas::ResizeTarget(float, float) {}
 
 void TZintRenderTargetCanvas::FillDeviceRect(const QRect& rect, const QColor& colour)
 {
-    PaintFill(*FCanvas, colour, rect);
+    PaintFills(*FCanvas, colour, &rect, 1);
 }
 
 void TZintRenderTargetCanvas::FillDevicePolygon(const QPoint* points, int count,
