@@ -3,6 +3,7 @@
 
 #include "app/color_box.h"
 #include "app/dialog_service.h"
+#include "render/zint_render_canvas.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -107,9 +108,7 @@ void TAppForm::CreateSettingsColumns(QWidget* page)
 
     ButtonFont = Place<QPushButton>(page, "ButtonFont", QRect(480, 3, 208, 44),
                                     QStringLiteral("change Text Font"));
-    QFont textFont(QStringLiteral("Liberation Mono"));
-    textFont.setPixelSize(19);
-    ButtonFont->setFont(textFont);
+    ButtonFont->setFont(DefaultTextFont());
     // The button's font is the human-readable text's font; a choice takes effect at the next
     // render like every other value of the page.
     connect(ButtonFont, &QPushButton::clicked, this, [this] {

@@ -136,13 +136,6 @@ TBatchSettings ReadSettings(const QCommandLineParser& parser)
 }
 } // namespace
 
-QFont TBatchSettings::DefaultFont()
-{
-    QFont font(QStringLiteral("Liberation Mono"));
-    font.setPixelSize(19);
-    return font;
-}
-
 TBatchParseResult ParseBatchOptions(const QStringList& arguments)
 {
     QCommandLineParser parser;

@@ -2,6 +2,7 @@
 
 #include "cli/batch_values.h"
 #include "io/text_import.h"
+#include "render/zint_render_canvas.h"
 
 #include <QColor>
 #include <QFont>
@@ -23,7 +24,7 @@ struct TBatchSettings
     QColor Foreground = Qt::black;
     QColor Background = Qt::white;
     bool ShowText = true;
-    QFont Font = DefaultFont();
+    QFont Font = DefaultTextFont();
     TBatchBox Margin;
     TBatchBox Padding;
     TBatchBox Border;
@@ -38,8 +39,6 @@ struct TBatchSettings
     bool Verify = false; // decode every written file again and fail entries that misread
     // "SET.PROPERTY" and value, applied in command-line order.
     QList<std::pair<QString, QString>> PropertyWrites;
-
-    static QFont DefaultFont();
 };
 
 enum class TBatchCommand

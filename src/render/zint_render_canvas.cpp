@@ -49,16 +49,19 @@ TColor QColorToTColor(const QColor& color)
     return TColor(color.red()) | (TColor(color.green()) << 8) | (TColor(color.blue()) << 16);
 }
 
-TZintRenderTargetCanvas::TZintRenderTargetCanvas(TZintPersistent* owner)
-    : TZintCustomRenderTarget(owner)
+QFont DefaultTextFont()
 {
-    // Liberation Mono is metric-compatible with Courier New, the font the text layout expects.
-    FFont.setFamily(QStringLiteral("Liberation Mono"));
-    FFont.setPixelSize(19);
-    FFont.setWeight(QFont::Normal);
-    FFont.setStyle(QFont::StyleNormal);
-    FFont.setStyleHint(QFont::Monospace);
+    QFont font(QStringLiteral("Liberation Mono"));
+    font.setPixelSize(19);
+    font.setWeight(QFont::Normal);
+    font.setStyle(QFont::StyleNormal);
+    font.setStyleHint(QFont::Monospace);
+    return font;
 }
+
+TZintRenderTargetCanvas::TZintRenderTargetCanvas(TZintPersistent* owner)
+    : TZintCustomRenderTarget(owner), FFont(DefaultTextFont())
+{}
 
 TZintRenderTargetCanvas::~TZintRenderTargetCanvas() = default;
 

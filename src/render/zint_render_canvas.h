@@ -16,6 +16,10 @@ using TColor = std::uint32_t;
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clWhite = 0xFFFFFF;
 QColor TColorToQColor(TColor color);
+
+// The human-readable text's font unless the user picks another: Courier New, 19 pixels,
+// regular (Liberation Mono, metric-compatible, on Linux).
+QFont DefaultTextFont();
 TColor QColorToTColor(const QColor& color);
 
 // Draws the layout through a QPainter. The target rectangle is the painter's clip rectangle
