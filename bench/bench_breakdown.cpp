@@ -2,6 +2,7 @@
 #include "io/png_writer.h"
 #include "io/unique_file_name.h"
 #include "render/render_pipeline.h"
+#include "render/render_settings.h"
 #include "render/zint_metafile.h"
 #include "symbol/zint_symbol.h"
 
@@ -32,7 +33,7 @@ QSize AreaOf(const TBreakdownCase& c)
 TMetafile Record(TZintSymbol& symbol, const TBreakdownCase& c)
 {
     PrepareSymbol(symbol, c.Symbology);
-    return RenderSymbolToMetafile(symbol, QString::fromUtf8(c.Text), AreaOf(c), {});
+    return RenderSymbolToMetafile(symbol, QString::fromUtf8(c.Text), TRenderSettings(), AreaOf(c));
 }
 
 QByteArray Png(const QImage& image)
@@ -50,7 +51,7 @@ void BM_Encode(benchmark::State& state, TBreakdownCase c)
     const QString text = QString::fromUtf8(c.Text);
     for (auto _ : state) {
         PrepareSymbol(symbol, c.Symbology);
-        symbol.set_primary(PrimaryMessage);
+        symbol.set_primary(TRenderSettings().PrimaryMessage);
         symbol.Encode(text, true);
     }
 }

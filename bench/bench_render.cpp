@@ -1,4 +1,5 @@
 #include "render/render_pipeline.h"
+#include "render/render_settings.h"
 #include "render/zint_metafile.h"
 #include "symbol/zint_symbol.h"
 
@@ -6,7 +7,8 @@
 
 #include <benchmark/benchmark.h>
 
-// One preview as the program makes it: encode, lay out, record, rasterise.
+// One preview as the program makes it at the default settings: encode, lay out, record,
+// rasterise.
 namespace {
 
 struct TBenchCase
@@ -19,10 +21,11 @@ void BM_RenderPreview(benchmark::State& state, TBenchCase benchCase)
 {
     TZintSymbol symbol;
     const QString text = QString::fromUtf8(benchCase.text);
+    const TRenderSettings settings;
     for (auto _ : state) {
         PrepareSymbol(symbol, benchCase.symbology);
-        const TMetafile metafile = RenderSymbolToMetafile(symbol, text, QSize(303, 417), {});
-        benchmark::DoNotOptimize(RasteriseMetafile(metafile));
+        const TMetafile metafile = RenderSymbolToMetafile(symbol, text, settings, QSize(303, 417));
+        benchmark::DoNotOptimize(RenderedImage(metafile, settings));
     }
 }
 

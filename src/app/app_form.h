@@ -26,7 +26,7 @@ class TFrameBorderOptions;
 class TItemListModel;
 class TItemListView;
 class TPreviewImage;
-class TZintCustomRenderTarget;
+struct TRenderSettings;
 class TZintSymbol;
 
 // The main window: the list of texts, the preview, the settings page and the export bar.
@@ -48,7 +48,8 @@ public:
     void UpdateBarcodeYeni(const QString& text);
     // One complete render of the text last given; reports its own errors.
     void RenderBarcode();
-    void ApplyRenderSettings(TZintCustomRenderTarget& target) const;
+    // The settings page as one value: what the preview and both exports render with.
+    TRenderSettings CurrentRenderSettings() const;
 
     // The list of texts.
     void Button3Click();
@@ -92,6 +93,14 @@ private:
     void CreatePreviewPane();
     void CreateSettingsPage();
     void CreateSettingsColumns(QWidget* page);
+    void CreateOutputSizePage();
+    // Every output-size control renders the preview again when it changes.
+    void RenderOnChange(QWidget* control);
+    void ShowImageSize();
+    // Renders one entry of the folder export and writes it. A failed render is shown and
+    // answers false; a failed write raises.
+    bool ExportFolderEntry(int index, const QString& folder, const QString& ext,
+                           const TRenderSettings& settings, QWidget* errorParent);
     void CreateMenus();
     void FillSymbologyList();
     void CreateOptionTabs(TZintSymbol& ASymbol);
@@ -131,10 +140,26 @@ private:
     QCheckBox* cbHRT = nullptr;
     TColorBox* ColorBox1 = nullptr;
     TColorBox* ColorBox2 = nullptr;
+    // Output size page.
+    QWidget* TabOutputSize = nullptr;
+    QComboBox* comImageSize = nullptr;
+    QLineEdit* edImageWidth = nullptr;
+    QLineEdit* edImageHeight = nullptr;
+    QComboBox* comModuleSize = nullptr;
+    QLineEdit* edModuleSize = nullptr;
+    QCheckBox* cbExactFit = nullptr;
+    QComboBox* comBarHeight = nullptr;
+    QLineEdit* edBarHeight = nullptr;
+    QComboBox* comQuietZones = nullptr;
+    QLineEdit* edDpi = nullptr;
+    QComboBox* comCaptionSize = nullptr;
+    QLineEdit* edCaptionSize = nullptr;
+    QLineEdit* edPrimary = nullptr;
     // Preview and list panes.
     QSplitter* Splitter1 = nullptr;
     QWidget* Panel2 = nullptr;
     TPreviewImage* imgResult = nullptr;
+    QLabel* lblImageSize = nullptr;
     QWidget* Panel3 = nullptr;
     QWidget* Panel4 = nullptr;
     QLineEdit* Edit1 = nullptr;

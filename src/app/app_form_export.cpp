@@ -6,8 +6,10 @@
 #include "app/item_list_view.h"
 #include "app/preview_image.h"
 #include "base/zint_exception.h"
+#include "io/entry_export.h"
 #include "io/image_format.h"
 #include "io/image_writer.h"
+#include "render/render_settings.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -28,15 +30,13 @@ struct TSaveDialogChoice
     QString DefaultExt;
 };
 
+// The save dialog's filters come in the order of the format table.
 TSaveDialogChoice SaveDialogChoice(const QString& formatName)
 {
-    if (formatName == QLatin1String("PNG"))
-        return {1, QStringLiteral("png")};
-    if (formatName == QLatin1String("JPEG"))
-        return {2, QStringLiteral("jpg")};
-    if (formatName == QLatin1String("GIF"))
-        return {3, QStringLiteral("gif")};
-    return {4, QStringLiteral("bmp")};
+    for (std::size_t i = 0; i < ImageFormats.size(); ++i)
+        if (formatName == QLatin1String(ImageFormats[i].Name))
+            return {int(i) + 1, QLatin1String(ImageFormats[i].Extension + 1)};
+    return {int(ImageFormats.size()), QLatin1String(ImageFormats.back().Extension + 1)};
 }
 
 // The busy cursor for as long as the export runs, however it ends.
@@ -84,7 +84,7 @@ void TAppForm::Savesingleimage1Click()
 
 void TAppForm::DosyayiKaydet(const QString& DosyaAdi)
 {
-    ::DosyayiKaydet(RasteriseMetafile(imgResult->Picture()), DosyaAdi);
+    ::DosyayiKaydet(imgResult->Image(), DosyaAdi);
 }
 
 void TAppForm::Savealltofolder1Click()
@@ -101,7 +101,7 @@ void TAppForm::AddMyFolder(const QString& Foldername)
 {
     const TBusyCursor busy;
     const QString ext = FolderExportExtension(ComboBox1->currentText());
-    const QDir folder(Foldername);
+    const TRenderSettings settings = CurrentRenderSettings();
 
     QProgressDialog progress(this);
     progress.setObjectName(QStringLiteral("ExportProgress"));
@@ -118,26 +118,44 @@ void TAppForm::AddMyFolder(const QString& Foldername)
     progress.setValue(0);
 
     int last = -1;
+    bool lastWritten = false;
     for (int i = 0; i < FItems->Count() && !progress.wasCanceled(); ++i) {
-        FCurrentText = FItems->Text(i);
-        UpdateBarcode();
         last = i;
-        // A failed render has shown its error box and left the preview empty: no file, and
-        // its number stays unused.
-        if (!imgResult->IsEmpty()) {
-            try {
-                SaveImageToNewFile(RasteriseMetafile(imgResult->Picture()),
-                                   folder.filePath(QString::number(i + 1) + ext));
-            } catch (const EZintException& error) {
-                ShowDefaultError(error);
-                return;
-            }
+        FCurrentText = FItems->Text(i);
+        // The error boxes belong to the progress dialog: it may appear while one is open and
+        // would otherwise block it.
+        try {
+            lastWritten = ExportFolderEntry(i, Foldername, ext, settings, &progress);
+        } catch (const EZintException& error) {
+            ShowDefaultError(error);
+            return;
         }
         progress.setValue(i + 1);
         // Until the dialog shows, the window must not take clicks that change the list.
         QCoreApplication::processEvents(progress.isVisible() ? QEventLoop::AllEvents
                                                              : QEventLoop::ExcludeUserInputEvents);
     }
-    if (last >= 0)
-        ListView1->SelectRow(last);
+    if (last < 0)
+        return;
+    ListView1->SelectRow(last);
+    if (lastWritten)
+        UpdateBarcode();
+}
+
+bool TAppForm::ExportFolderEntry(int index, const QString& folder, const QString& ext,
+                                 const TRenderSettings& settings, QWidget* errorParent)
+{
+    QImage image;
+    try {
+        image = RenderEntryImage(*FSymbol, TZintSymbology(comType->currentData().toInt()),
+                                 FItems->Text(index), settings, imgResult->size());
+    } catch (const EZintException& error) {
+        // A failed render is shown and skipped; its number stays unused.
+        FEnvironment.Dialogs->ErrorBox(errorParent, comType->currentText(),
+                                       QString::fromUtf8(error.what()));
+        return false;
+    }
+    // A failed write ends the export: the caller shows it.
+    SaveImageToNewFile(image, QDir(folder).filePath(QString::number(index + 1) + ext));
+    return true;
 }

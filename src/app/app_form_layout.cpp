@@ -106,6 +106,9 @@ void TAppForm::CreateExportBar()
     for (QWidget* control : {static_cast<QWidget*>(Label9), static_cast<QWidget*>(ComboBox1),
                              static_cast<QWidget*>(Button1), static_cast<QWidget*>(Button2)})
         layout->addWidget(control);
+    // The size the saved images will have, beside the buttons that save them.
+    lblImageSize = NewControl<QLabel>("lblImageSize");
+    layout->addWidget(lblImageSize);
     layout->addStretch(1);
 }
 

@@ -4,7 +4,7 @@
 
 #include "editors/frame_border_options.h"
 #include "editors/frame_options.h"
-#include "editors/property_registry.h"
+#include "symbol/property_registry.h"
 
 #include <QTabWidget>
 #include <QVBoxLayout>

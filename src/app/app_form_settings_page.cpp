@@ -3,12 +3,16 @@
 
 #include "app/color_box.h"
 #include "app/dialog_service.h"
+#include "render/render_settings.h"
 #include "render/zint_render_canvas.h"
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QTabWidget>
@@ -80,6 +84,102 @@ void TAppForm::CreateSettingsPage()
         PageControl2->addTab(tab, QLatin1String(caption));
     }
     CreateSettingsColumns(TabSheet1);
+    CreateOutputSizePage();
+}
+
+void TAppForm::RenderOnChange(QWidget* control)
+{
+    if (auto* combo = qobject_cast<QComboBox*>(control))
+        connect(combo, &QComboBox::currentIndexChanged, this, &TAppForm::RenderBarcode);
+    else if (auto* edit = qobject_cast<QLineEdit*>(control))
+        connect(edit, &QLineEdit::editingFinished, this, &TAppForm::RenderBarcode);
+    else if (auto* check = qobject_cast<QCheckBox*>(control))
+        connect(check, &QCheckBox::toggled, this, &TAppForm::RenderBarcode);
+}
+
+void TAppForm::CreateOutputSizePage()
+{
+    TabOutputSize = new QWidget;
+    TabOutputSize->setObjectName(QStringLiteral("TabOutputSize"));
+    PageControl1->addTab(TabOutputSize, QStringLiteral("Output Size"));
+    const TRenderSettings defaults;
+    const auto combo = [this](const char* name, const QStringList& items, int index) {
+        auto* box = new QComboBox(TabOutputSize);
+        box->setObjectName(QLatin1String(name));
+        box->addItems(items);
+        box->setCurrentIndex(index);
+        return box;
+    };
+    const auto edit = [this](const char* name, const QString& text) {
+        auto* line = new QLineEdit(text, TabOutputSize);
+        line->setObjectName(QLatin1String(name));
+        line->setMaximumWidth(70);
+        return line;
+    };
+    const auto number = [](double value) { return QLocale().toString(value, 'g', 6); };
+
+    comImageSize = combo("comImageSize",
+                         {QStringLiteral("Fit symbol"), QStringLiteral("Preview area"),
+                          QStringLiteral("Fixed (W x H)")},
+                         int(defaults.ImageSize));
+    edImageWidth = edit("edImageWidth", QString::number(defaults.FixedImageSize.width()));
+    edImageHeight = edit("edImageHeight", QString::number(defaults.FixedImageSize.height()));
+    comModuleSize = combo("comModuleSize",
+                          {QStringLiteral("Pixels"), QStringLiteral("Millimetres"),
+                           QStringLiteral("Inches"), QStringLiteral("Fit")},
+                          int(defaults.ModuleSizeMode));
+    edModuleSize = edit("edModuleSize", number(defaults.ModuleSize));
+    cbExactFit = new QCheckBox(QStringLiteral("Exact fit"), TabOutputSize);
+    cbExactFit->setObjectName(QStringLiteral("cbExactFit"));
+    comBarHeight =
+        combo("comBarHeight",
+              {QStringLiteral("Standard"), QStringLiteral("Modules"), QStringLiteral("Millimetres"),
+               QStringLiteral("Inches"), QStringLiteral("Fill")},
+              int(defaults.BarHeightMode));
+    edBarHeight = edit("edBarHeight", QStringLiteral("50"));
+    comQuietZones = combo("comQuietZones", {QStringLiteral("Standard"), QStringLiteral("None")},
+                          int(defaults.QuietZones));
+    edDpi = edit("edDpi", QString::number(defaults.Dpi));
+    comCaptionSize =
+        combo("comCaptionSize",
+              {QStringLiteral("Font"), QStringLiteral("Pixels"), QStringLiteral("Share of module")},
+              int(defaults.CaptionSizeMode));
+    edCaptionSize = edit("edCaptionSize", QStringLiteral("12"));
+    edPrimary = edit("edPrimary", defaults.PrimaryMessage);
+    edPrimary->setMaximumWidth(QWIDGETSIZE_MAX);
+
+    auto* grid = new QGridLayout(TabOutputSize);
+    grid->setContentsMargins(6, 4, 6, 4);
+    grid->setVerticalSpacing(3);
+    const auto row = [grid](int line, int column, const QString& caption,
+                            std::initializer_list<QWidget*> controls) {
+        grid->addWidget(new QLabel(caption), line, column);
+        auto* cell = new QHBoxLayout;
+        for (QWidget* control : controls)
+            cell->addWidget(control);
+        cell->addStretch(1);
+        grid->addLayout(cell, line, column + 1);
+    };
+    row(0, 0, QStringLiteral("Image size"), {comImageSize, edImageWidth, edImageHeight});
+    row(1, 0, QStringLiteral("Module size"), {comModuleSize, edModuleSize, cbExactFit});
+    row(2, 0, QStringLiteral("Bar height"), {comBarHeight, edBarHeight});
+    row(0, 2, QStringLiteral("Quiet zones"), {comQuietZones});
+    row(1, 2, QStringLiteral("Resolution (dpi)"), {edDpi});
+    row(2, 2, QStringLiteral("Caption size"), {comCaptionSize, edCaptionSize});
+    row(3, 0, QStringLiteral("Primary message"), {edPrimary});
+    grid->setRowStretch(4, 1);
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+
+    for (QWidget* control :
+         {static_cast<QWidget*>(comImageSize), static_cast<QWidget*>(edImageWidth),
+          static_cast<QWidget*>(edImageHeight), static_cast<QWidget*>(comModuleSize),
+          static_cast<QWidget*>(edModuleSize), static_cast<QWidget*>(cbExactFit),
+          static_cast<QWidget*>(comBarHeight), static_cast<QWidget*>(edBarHeight),
+          static_cast<QWidget*>(comQuietZones), static_cast<QWidget*>(edDpi),
+          static_cast<QWidget*>(comCaptionSize), static_cast<QWidget*>(edCaptionSize),
+          static_cast<QWidget*>(edPrimary)})
+        RenderOnChange(control);
 }
 
 void TAppForm::CreateSettingsColumns(QWidget* page)

@@ -2,11 +2,15 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 TPreviewImage::TPreviewImage(QWidget* parent) : QWidget(parent) {}
 
-void TPreviewImage::SetPicture(const TMetafile& picture)
+void TPreviewImage::SetPicture(const TMetafile& picture, const QImage& image)
 {
     FPicture = picture;
+    FImage = image;
     FEmpty = false;
     update();
 }
@@ -14,15 +18,29 @@ void TPreviewImage::SetPicture(const TMetafile& picture)
 void TPreviewImage::Clear()
 {
     FPicture = TMetafile();
+    FImage = QImage();
     FEmpty = true;
     update();
 }
 
+QRect TPreviewImage::ImageRect() const
+{
+    if (FEmpty || FImage.isNull())
+        return {};
+    const double fit =
+        std::min(double(width()) / FImage.width(), double(height()) / FImage.height());
+    // Whole-number zooms keep every module the same number of screen pixels wide.
+    const double zoom = fit >= 1 ? std::floor(fit) : fit;
+    return QRect(0, 0, std::max(1, int(FImage.width() * zoom)),
+                 std::max(1, int(FImage.height() * zoom)));
+}
+
 void TPreviewImage::paintEvent(QPaintEvent*)
 {
-    if (FEmpty)
+    if (FEmpty || FImage.isNull())
         return;
     QPainter painter(this);
-    painter.setClipRect(rect());
-    FPicture.Play(painter);
+    const QRect target = ImageRect();
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, target.width() < FImage.width());
+    painter.drawImage(target, FImage);
 }

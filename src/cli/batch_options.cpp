@@ -1,7 +1,7 @@
 #include "cli/batch_options.h"
 
 #include "base/zint_exception.h"
-#include "editors/property_registry.h"
+#include "symbol/property_registry.h"
 #include "symbol/zint_symbol.h"
 
 #include <QCommandLineParser>
@@ -31,6 +31,15 @@ void ReadOption(const QCommandLineParser& parser, const QString& name, TRead rea
     field = *parsed;
 }
 
+// Reads a set option that changes several settings at once.
+template <typename TRead>
+void ReadSettingOption(const QCommandLineParser& parser, const QString& name, TRead read,
+                       TRenderSettings& settings)
+{
+    if (parser.isSet(name) && !read(parser.value(name), settings))
+        throw TUsageError{InvalidValue(name, parser.value(name))};
+}
+
 void AddOptions(QCommandLineParser& parser)
 {
     const auto add = [&parser](const QStringList& names, const char* description,
@@ -51,7 +60,34 @@ void AddOptions(QCommandLineParser& parser)
         "FORMAT");
     add(name("encoding"), "ansi, ascii, utf-16le, utf-16be, utf-8 or utf-7. Default: utf-8.",
         "ENCODING");
-    add(name("size"), "Image size in pixels. Default: 303x417.", "WxH");
+    add(name("size"), "Fixed image size in pixels (the same as --image-size WxH).", "WxH");
+    add(name("image-size"),
+        "fit (the symbol with its bands and quiet zones), preview (the preview area) or WxH. "
+        "Default: fit.",
+        "SIZE");
+    add(name("preview-area"),
+        "The preview area: the image size for --image-size preview, and the room that "
+        "--module fit and --bar-height fill take. Default: 303x417.",
+        "WxH");
+    add(name("module"),
+        "Module width: whole pixels (2), a length at --dpi (0.33mm, 0.013in), fit (whole "
+        "pixels that fill the image) or fit-exact (fractional). Default: 2.",
+        "SIZE");
+    add(name("bar-height"),
+        "Bar height of single-row symbols: standard (the symbology's own), modules (50), a "
+        "length (15mm, 0.6in) or fill. Default: standard.",
+        "HEIGHT");
+    add(name("quiet-zones"),
+        "standard (the symbology's quiet zones, in modules; --whitespace adds to them) or "
+        "none. Default: standard.",
+        "ZONES");
+    add(name("dpi"), "Resolution for lengths, written into every file. Default: 300.", "DPI");
+    add(name("caption-size"),
+        "Text size: font (the font's own), pixels (12) or a share of the module width (6m); "
+        "text wider than the symbol is always set smaller. Default: font.",
+        "SIZE");
+    add(name("primary"), "Primary message of composite symbols and MaxiCode. Default: 1234567890.",
+        "TEXT");
     add(name("adjust"), "scale or inflate. Default: scale.", "MODE");
     add(name("fg"), "Bar colour: #RRGGBB or a colour name. Default: Black.", "COLOR");
     add(name("bg"), "Background colour: #RRGGBB or a colour name. Default: White.", "COLOR");
@@ -112,22 +148,39 @@ TBatchSettings ReadSettings(const QCommandLineParser& parser)
     ReadOption(parser, QStringLiteral("symbology"), ParseSymbology, settings.Symbology);
     ReadOption(parser, QStringLiteral("format"), ParseImageExtension, settings.Extension);
     ReadOption(parser, QStringLiteral("encoding"), ParseTextEncoding, settings.Encoding);
-    ReadOption(parser, QStringLiteral("size"), ParseSize, settings.Size);
-    ReadOption(parser, QStringLiteral("adjust"), ParseAdjustMode, settings.AdjustMode);
-    ReadOption(parser, QStringLiteral("fg"), ParseColor, settings.Foreground);
-    ReadOption(parser, QStringLiteral("bg"), ParseColor, settings.Background);
-    settings.ShowText = !parser.isSet(QStringLiteral("hide-text"));
-    ReadOption(parser, QStringLiteral("font"), ParseFont, settings.Font);
-    ReadOption(parser, QStringLiteral("margin"), ParseBox, settings.Margin);
-    ReadOption(parser, QStringLiteral("padding"), ParseBox, settings.Padding);
-    ReadOption(parser, QStringLiteral("border"), ParseBox, settings.Border);
-    ReadOption(parser, QStringLiteral("whitespace"), ParseBox, settings.Whitespace);
-    ReadOption(parser, QStringLiteral("text-spacing"), ParseBox, settings.TextSpacing);
-    ReadOption(parser, QStringLiteral("halign"), ParseHAlign, settings.HAlign);
-    ReadOption(parser, QStringLiteral("valign"), ParseVAlign, settings.VAlign);
-    ReadOption(parser, QStringLiteral("min-module"), ParseNonNegative, settings.MinModuleWidth);
-    ReadOption(parser, QStringLiteral("max-module"), ParseNonNegative, settings.MaxModuleWidth);
-    ReadOption(parser, QStringLiteral("hexagon-scale"), ParsePositive, settings.HexagonScale);
+    TRenderSettings& render = settings.Render;
+    ReadOption(parser, QStringLiteral("preview-area"), ParseSize, settings.PreviewArea);
+    ReadSettingOption(parser, QStringLiteral("image-size"), ParseImageSize, render);
+    if (parser.isSet(QStringLiteral("size"))) {
+        const QString value = parser.value(QStringLiteral("size"));
+        const std::optional<QSize> size = ParseSize(value);
+        if (!size)
+            throw TUsageError{InvalidValue(QStringLiteral("size"), value)};
+        render.ImageSize = TImageSizeMode::ismFixed;
+        render.FixedImageSize = *size;
+    }
+    ReadSettingOption(parser, QStringLiteral("module"), ParseModuleSize, render);
+    ReadSettingOption(parser, QStringLiteral("bar-height"), ParseBarHeight, render);
+    ReadSettingOption(parser, QStringLiteral("quiet-zones"), ParseQuietZones, render);
+    ReadSettingOption(parser, QStringLiteral("caption-size"), ParseCaptionSize, render);
+    ReadOption(parser, QStringLiteral("dpi"), ParseDpi, render.Dpi);
+    if (parser.isSet(QStringLiteral("primary")))
+        render.PrimaryMessage = parser.value(QStringLiteral("primary"));
+    ReadOption(parser, QStringLiteral("adjust"), ParseAdjustMode, render.AdjustMode);
+    ReadOption(parser, QStringLiteral("fg"), ParseColor, render.Foreground);
+    ReadOption(parser, QStringLiteral("bg"), ParseColor, render.Background);
+    render.ShowText = !parser.isSet(QStringLiteral("hide-text"));
+    ReadOption(parser, QStringLiteral("font"), ParseFont, render.Font);
+    ReadOption(parser, QStringLiteral("margin"), ParseBox, render.Margin);
+    ReadOption(parser, QStringLiteral("padding"), ParseBox, render.Padding);
+    ReadOption(parser, QStringLiteral("border"), ParseBox, render.Border);
+    ReadOption(parser, QStringLiteral("whitespace"), ParseBox, render.Whitespace);
+    ReadOption(parser, QStringLiteral("text-spacing"), ParseBox, render.TextSpacing);
+    ReadOption(parser, QStringLiteral("halign"), ParseHAlign, render.HAlign);
+    ReadOption(parser, QStringLiteral("valign"), ParseVAlign, render.VAlign);
+    ReadOption(parser, QStringLiteral("min-module"), ParseNonNegative, render.MinModuleWidth);
+    ReadOption(parser, QStringLiteral("max-module"), ParseNonNegative, render.MaxModuleWidth);
+    ReadOption(parser, QStringLiteral("hexagon-scale"), ParsePositive, render.HexagonScale);
     settings.Jobs = QThread::idealThreadCount();
     ReadOption(parser, QStringLiteral("jobs"), ParseJobCount, settings.Jobs);
     settings.Verify = parser.isSet(QStringLiteral("verify"));

@@ -2,10 +2,8 @@
 
 #include "cli/batch_values.h"
 #include "io/text_import.h"
-#include "render/zint_render_canvas.h"
+#include "render/render_settings.h"
 
-#include <QColor>
-#include <QFont>
 #include <QList>
 #include <QSize>
 #include <QString>
@@ -19,22 +17,9 @@ struct TBatchSettings
     TZintSymbology Symbology = TZintSymbology::zsCODE39;
     QString Extension = QStringLiteral(".png"); // decides the written format
     TTextEncoding Encoding = TTextEncoding::teUtf8;
-    QSize Size{303, 417};
-    TZintRenderAdjustMode AdjustMode = TZintRenderAdjustMode::ramScale;
-    QColor Foreground = Qt::black;
-    QColor Background = Qt::white;
-    bool ShowText = true;
-    QFont Font = DefaultTextFont();
-    TBatchBox Margin;
-    TBatchBox Padding;
-    TBatchBox Border;
-    TBatchBox Whitespace;
-    TBatchBox TextSpacing;
-    TZintHAlign HAlign = TZintHAlign::haLeft;
-    TZintVAlign VAlign = TZintVAlign::vaTop;
-    float MinModuleWidth = 0;
-    float MaxModuleWidth = 0;
-    float HexagonScale = 1;
+    // The room for fitted modules and filled rows, and the image size for "preview".
+    QSize PreviewArea{303, 417};
+    TRenderSettings Render;
     int Jobs = 1;        // entries rendered at the same time, each worker with its own symbol
     bool Verify = false; // decode every written file again and fail entries that misread
     // "SET.PROPERTY" and value, applied in command-line order.

@@ -3,13 +3,8 @@
 #include "base/zint_exception.h"
 #include "cli/batch_options.h"
 #include "cli/verify_read_back.h"
-#include "editors/property_registry.h"
-#include "io/image_writer.h"
-#include "render/render_pipeline.h"
-#include "render/zint_metafile.h"
-#include "render/zint_render_box.h"
-#include "render/zint_render_value.h"
-#include "render/zint_render_wmf.h"
+#include "io/entry_export.h"
+#include "symbol/property_registry.h"
 #include "symbol/zint_symbol.h"
 
 #include <QDir>
@@ -28,18 +23,6 @@
 #include <vector>
 
 namespace {
-void CopyBox(const TBatchBox& from, TZintRenderBox& to)
-{
-    const std::pair<const TBatchSide&, TZintRenderValue*> sides[] = {{from.Top, to.Top()},
-                                                                     {from.Left, to.Left()},
-                                                                     {from.Right, to.Right()},
-                                                                     {from.Bottom, to.Bottom()}};
-    for (const auto& [side, value] : sides) {
-        value->SetTargetUnits(side.TargetUnits);
-        value->SetModules(side.Modules);
-    }
-}
-
 QString SymbologyName(TZintSymbology symbology)
 {
     return QString::fromUtf8(SymbologyCatalogue[std::size_t(symbology)].DisplayName);
@@ -65,7 +48,7 @@ QFont FontOfItsOwn(const QFont& font)
 TBatchSettings WorkerSettings(const TBatchSettings& settings)
 {
     TBatchSettings own = settings;
-    own.Font = FontOfItsOwn(settings.Font);
+    own.Render.Font = FontOfItsOwn(settings.Render.Font);
     return own;
 }
 
@@ -90,19 +73,16 @@ TBatchWorker::~TBatchWorker() = default;
 
 QImage TBatchWorker::RenderEntry(const QString& text)
 {
-    TZintSymbol& symbol = PrepareSymbol(*FSymbol, FSettings.Symbology);
-    const TMetafile picture =
-        RenderSymbolToMetafile(symbol, text, FSettings.Size, [this](TZintRenderTargetWMF& target) {
-            ApplyRenderSettings(target);
-        });
-    return RasteriseMetafile(picture);
+    return RenderEntryImage(*FSymbol, FSettings.Symbology, text, FSettings.Render,
+                            FSettings.PreviewArea);
 }
 
 QString TBatchWorker::WriteEntry(int number, const QString& text)
 {
     const QString path =
         QDir(FSettings.OutputFolder).filePath(QString::number(number) + FSettings.Extension);
-    return SaveImageToNewFile(RenderEntry(text), path);
+    return ExportEntryToNewFile(*FSymbol, FSettings.Symbology, text, FSettings.Render,
+                                FSettings.PreviewArea, path);
 }
 
 QString TBatchWorker::ExportEntry(int number, const QString& text)
@@ -125,25 +105,6 @@ QString TBatchWorker::VerifyFile(const QString& path, const QString& text) const
         return {};
     return QStringLiteral("does not read back (read: %1)")
         .arg(check.Read ? QStringLiteral("\"%1\"").arg(*check.Read) : QStringLiteral("nothing"));
-}
-
-void TBatchWorker::ApplyRenderSettings(TZintRenderTargetWMF& target) const
-{
-    target.SetForegroundColor(QColorToTColor(FSettings.Foreground));
-    target.SetBackgroundColor(QColorToTColor(FSettings.Background));
-    target.SetFont(FSettings.Font, Qt::black);
-    target.SetHexagonScale(FSettings.HexagonScale);
-    target.SetRenderAdjustMode(FSettings.AdjustMode);
-    target.SetShowText(FSettings.ShowText);
-    CopyBox(FSettings.Margin, *target.Margin());
-    CopyBox(FSettings.Padding, *target.Padding());
-    CopyBox(FSettings.TextSpacing, *target.TextSpacing());
-    CopyBox(FSettings.Border, *target.Border());
-    CopyBox(FSettings.Whitespace, *target.Whitespace());
-    target.SetHAlign(FSettings.HAlign);
-    target.SetVAlign(FSettings.VAlign);
-    target.SetMinModuleWidth(FSettings.MinModuleWidth);
-    target.SetMaxModuleWidth(FSettings.MaxModuleWidth);
 }
 
 QStringList ReadBatchInput(const TBatchSettings& settings)

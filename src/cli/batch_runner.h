@@ -9,7 +9,6 @@
 
 class QImage;
 class QTextStream;
-class TZintRenderTargetWMF;
 class TZintSymbol;
 
 // The exit status of a run.
@@ -40,7 +39,6 @@ public:
     QString ExportEntry(int number, const QString& text);
 
 private:
-    void ApplyRenderSettings(TZintRenderTargetWMF& target) const;
     QString VerifyFile(const QString& path, const QString& text) const;
 
     TBatchSettings FSettings; // a copy with a font of its own: fonts cache per thread

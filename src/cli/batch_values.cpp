@@ -2,6 +2,7 @@
 
 #include "io/image_format.h"
 #include "render/named_colors.h"
+#include "render/render_pipeline.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -9,9 +10,6 @@
 #include <cmath>
 
 namespace {
-// Beyond this QPainter's coordinates and QImage's allocation stop being reliable.
-constexpr int MaxImageSide = 32767;
-
 // More threads than this only add memory, never speed.
 constexpr int MaxJobs = 256;
 
@@ -20,9 +18,9 @@ bool SameName(const QString& text, const char* name)
     return text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
 }
 
-std::optional<TBatchSide> ParseSide(QString text)
+std::optional<TRenderSide> ParseSide(QString text)
 {
-    TBatchSide side;
+    TRenderSide side;
     const bool inModules = text.endsWith(QLatin1Char('m'), Qt::CaseInsensitive);
     if (inModules)
         text.chop(1);
@@ -59,11 +57,9 @@ std::optional<TZintSymbology> ParseSymbology(const QString& text)
 
 std::optional<QString> ParseImageExtension(const QString& text)
 {
-    static const char* const names[] = {"png", "jpeg", "gif", "bmp"};
-    const std::optional<int> format = ParseChoice<int>(text, names);
-    if (!format)
-        return std::nullopt;
-    return FolderExportExtension(QString::fromLatin1(names[*format]).toUpper());
+    if (const TImageFormatEntry* entry = FindImageFormat(text))
+        return QLatin1String(entry->Extension);
+    return std::nullopt;
 }
 
 std::optional<TTextEncoding> ParseTextEncoding(const QString& text)
@@ -128,19 +124,19 @@ std::optional<float> ParsePositive(const QString& text)
     return value && *value > 0 ? value : std::nullopt;
 }
 
-std::optional<TBatchBox> ParseBox(const QString& text)
+std::optional<TRenderBoxValue> ParseBox(const QString& text)
 {
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() != 1 && parts.size() != 4)
         return std::nullopt;
-    TBatchSide sides[4];
+    TRenderSide sides[4];
     for (int i = 0; i < 4; ++i) {
-        const std::optional<TBatchSide> side = ParseSide(parts[parts.size() == 1 ? 0 : i]);
+        const std::optional<TRenderSide> side = ParseSide(parts[parts.size() == 1 ? 0 : i]);
         if (!side)
             return std::nullopt;
         sides[i] = *side;
     }
-    return TBatchBox{sides[0], sides[1], sides[2], sides[3]};
+    return TRenderBoxValue{sides[0], sides[1], sides[2], sides[3]};
 }
 
 std::optional<QFont> ParseFont(const QString& text)
@@ -193,4 +189,113 @@ QString SymbologyTable()
                      .arg(QLatin1String(entry.EnumName), QString::fromUtf8(entry.DisplayName));
     }
     return table;
+}
+
+namespace {
+// "0.33mm" or "0.013in": the length and whether it is in inches.
+std::optional<std::pair<float, bool>> ParseLength(const QString& text)
+{
+    for (const auto& [unit, inches] : {std::pair{"mm", false}, std::pair{"in", true}}) {
+        if (text.endsWith(QLatin1String(unit), Qt::CaseInsensitive)) {
+            const std::optional<float> length = ParsePositive(text.chopped(2));
+            if (!length)
+                return std::nullopt;
+            return std::pair{*length, inches};
+        }
+    }
+    return std::nullopt;
+}
+} // namespace
+
+bool ParseImageSize(const QString& text, TRenderSettings& settings)
+{
+    if (SameName(text, "fit")) {
+        settings.ImageSize = TImageSizeMode::ismFitSymbol;
+    } else if (SameName(text, "preview")) {
+        settings.ImageSize = TImageSizeMode::ismPreviewArea;
+    } else if (const std::optional<QSize> size = ParseSize(text)) {
+        settings.ImageSize = TImageSizeMode::ismFixed;
+        settings.FixedImageSize = *size;
+    } else {
+        return false;
+    }
+    return true;
+}
+
+bool ParseModuleSize(const QString& text, TRenderSettings& settings)
+{
+    if (SameName(text, "fit") || SameName(text, "fit-exact")) {
+        settings.ModuleSizeMode = TModuleSizeMode::msmFit;
+        settings.ExactFit = SameName(text, "fit-exact");
+        return true;
+    }
+    if (const auto length = ParseLength(text)) {
+        settings.ModuleSizeMode =
+            length->second ? TModuleSizeMode::msmInches : TModuleSizeMode::msmMillimetres;
+        settings.ModuleSize = length->first;
+        return true;
+    }
+    bool ok = false;
+    const int pixels = text.toInt(&ok);
+    if (!ok || pixels < 1 || pixels > MaxImageSide)
+        return false;
+    settings.ModuleSizeMode = TModuleSizeMode::msmPixels;
+    settings.ModuleSize = float(pixels);
+    return true;
+}
+
+bool ParseBarHeight(const QString& text, TRenderSettings& settings)
+{
+    if (SameName(text, "standard")) {
+        settings.BarHeightMode = TBarHeightMode::bhmStandard;
+    } else if (SameName(text, "fill")) {
+        settings.BarHeightMode = TBarHeightMode::bhmFill;
+    } else if (const auto length = ParseLength(text)) {
+        settings.BarHeightMode =
+            length->second ? TBarHeightMode::bhmInches : TBarHeightMode::bhmMillimetres;
+        settings.BarHeight = length->first;
+    } else {
+        bool ok = false;
+        const int modules = text.toInt(&ok);
+        if (!ok || modules < 1 || modules > MaxImageSide)
+            return false;
+        settings.BarHeightMode = TBarHeightMode::bhmModules;
+        settings.BarHeight = float(modules);
+    }
+    return true;
+}
+
+bool ParseQuietZones(const QString& text, TRenderSettings& settings)
+{
+    if (SameName(text, "standard"))
+        settings.QuietZones = TQuietZoneMode::qzmStandard;
+    else if (SameName(text, "none"))
+        settings.QuietZones = TQuietZoneMode::qzmNone;
+    else
+        return false;
+    return true;
+}
+
+bool ParseCaptionSize(const QString& text, TRenderSettings& settings)
+{
+    if (SameName(text, "font")) {
+        settings.CaptionSizeMode = TCaptionSizeMode::csmFont;
+        return true;
+    }
+    const bool share = text.endsWith(QLatin1Char('m'), Qt::CaseInsensitive);
+    const std::optional<float> size = ParsePositive(share ? text.chopped(1) : text);
+    if (!size || *size > MaxImageSide)
+        return false;
+    settings.CaptionSizeMode = share ? TCaptionSizeMode::csmModules : TCaptionSizeMode::csmPixels;
+    settings.CaptionSize = *size;
+    return true;
+}
+
+std::optional<int> ParseDpi(const QString& text)
+{
+    bool ok = false;
+    const int dpi = text.toInt(&ok);
+    if (!ok || dpi < 1 || dpi > 100000)
+        return std::nullopt;
+    return dpi;
 }

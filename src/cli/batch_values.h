@@ -1,6 +1,7 @@
 #pragma once
 
 #include "io/text_import.h"
+#include "render/render_settings.h"
 #include "render/zint_render_types.h"
 #include "symbol/zint_symbology.h"
 
@@ -14,22 +15,6 @@
 
 // Readers of single command-line values. Each answers nothing for a text it cannot read, so
 // the caller can name the option in its message.
-
-// One side of a band: the part in target units and the part in modules.
-struct TBatchSide
-{
-    float TargetUnits = 0;
-    float Modules = 0;
-};
-
-// The four sides of a band, given on the command line as one value or "T,L,R,B".
-struct TBatchBox
-{
-    TBatchSide Top;
-    TBatchSide Left;
-    TBatchSide Right;
-    TBatchSide Bottom;
-};
 
 // A display name or enumeration name (letter case ignored), or a library number.
 std::optional<TZintSymbology> ParseSymbology(const QString& text);
@@ -56,7 +41,22 @@ std::optional<float> ParseNonNegative(const QString& text);
 std::optional<float> ParsePositive(const QString& text);
 
 // One length for all four sides, or "T,L,R,B"; a trailing "m" counts a length in modules.
-std::optional<TBatchBox> ParseBox(const QString& text);
+std::optional<TRenderBoxValue> ParseBox(const QString& text);
+
+// The output size values. Each reads into `settings` and answers false for a text it cannot
+// read, leaving `settings` as it was.
+// "fit", "preview" or "WxH".
+bool ParseImageSize(const QString& text, TRenderSettings& settings);
+// Whole pixels ("2"), a length ("0.33mm", "0.013in"), "fit" or "fit-exact".
+bool ParseModuleSize(const QString& text, TRenderSettings& settings);
+// "standard", "fill", modules ("50") or a length ("15mm", "0.6in").
+bool ParseBarHeight(const QString& text, TRenderSettings& settings);
+// "standard" or "none".
+bool ParseQuietZones(const QString& text, TRenderSettings& settings);
+// "font", pixels ("12") or a share of the module width ("6m").
+bool ParseCaptionSize(const QString& text, TRenderSettings& settings);
+// Dots per inch, 1 to 100000.
+std::optional<int> ParseDpi(const QString& text);
 
 // "FAMILY,PIXELS".
 std::optional<QFont> ParseFont(const QString& text);

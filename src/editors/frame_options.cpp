@@ -1,7 +1,7 @@
 #include "editors/frame_options.h"
 
 #include "editors/options_item_delegate.h"
-#include "editors/property_registry.h"
+#include "symbol/property_registry.h"
 #include "symbol/zint_symbol.h"
 #include "symbol/zint_symbol_options.h"
 

@@ -9,6 +9,21 @@ bool sameText(const QString& a, const char* b)
 
 } // namespace
 
+const std::array<TImageFormatEntry, 4> ImageFormats{{
+    {"PNG", TImageFileFormat::iffPng, ".png"},
+    {"JPEG", TImageFileFormat::iffJpeg, ".jpg"},
+    {"GIF", TImageFileFormat::iffGif, ".gif"},
+    {"BMP", TImageFileFormat::iffBmp, ".bmp"},
+}};
+
+const TImageFormatEntry* FindImageFormat(const QString& name)
+{
+    for (const TImageFormatEntry& entry : ImageFormats)
+        if (sameText(name, entry.Name))
+            return &entry;
+    return nullptr;
+}
+
 QString FileNameExtension(const QString& path)
 {
     const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
@@ -30,11 +45,9 @@ TImageFileFormat ImageFormatForPath(const QString& path)
 
 QString FolderExportExtension(const QString& formatName)
 {
-    if (formatName == QLatin1String("PNG"))
-        return QStringLiteral(".png");
-    if (formatName == QLatin1String("JPEG"))
-        return QStringLiteral(".jpg");
-    if (formatName == QLatin1String("GIF"))
-        return QStringLiteral(".gif");
-    return QStringLiteral(".bmp");
+    // The list's own texts only; anything else is written as the Windows default, BMP.
+    for (const TImageFormatEntry& entry : ImageFormats)
+        if (formatName == QLatin1String(entry.Name))
+            return QLatin1String(entry.Extension);
+    return QLatin1String(ImageFormats.back().Extension);
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <array>
+
 enum class TImageFileFormat
 {
     iffPng,
@@ -9,6 +11,18 @@ enum class TImageFileFormat
     iffGif,
     iffBmp
 };
+
+// The four formats, in the order of the window's format list and the save dialog's filters.
+struct TImageFormatEntry
+{
+    const char* Name; // "PNG": the format list's text
+    TImageFileFormat Format;
+    const char* Extension; // ".png": what exports name their files with
+};
+extern const std::array<TImageFormatEntry, 4> ImageFormats;
+
+// The entry of a format list text, letter case ignored; nothing for an unknown name.
+const TImageFormatEntry* FindImageFormat(const QString& name);
 
 // The text from the last "." of the file name part on, dot included; empty when there is none.
 QString FileNameExtension(const QString& path);

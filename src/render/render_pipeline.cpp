@@ -1,10 +1,68 @@
 #include "render/render_pipeline.h"
 
+#include "base/zint_exception.h"
+#include "render/render_settings.h"
 #include "render/zint_metafile.h"
+#include "render/zint_render_box.h"
+#include "render/zint_render_value.h"
 #include "render/zint_render_wmf.h"
+#include "symbol/quiet_zones.h"
 #include "symbol/zint_symbol.h"
 
-const QString PrimaryMessage = QStringLiteral("1234567890");
+#include <QImage>
+
+#include <cmath>
+#include <string>
+
+namespace {
+constexpr double MetresPerInch = 0.0254;
+
+bool HasAddon(const TZintSymbol& symbol)
+{
+    return symbol.text().contains('+');
+}
+
+void AddQuietZones(const TZintSymbol& symbol, TZintRenderBox& whitespace)
+{
+    const TQuietZones zones = StandardQuietZones(symbol.SymbolType(), HasAddon(symbol));
+    whitespace.Left()->IncModules(float(zones.Left));
+    whitespace.Right()->IncModules(float(zones.Right));
+    whitespace.Top()->IncModules(float(zones.Top));
+    whitespace.Bottom()->IncModules(float(zones.Bottom));
+}
+
+QSize ImageArea(const TRenderSettings& settings, QSize previewArea)
+{
+    return settings.ImageSize == TImageSizeMode::ismFixed ? settings.FixedImageSize : previewArea;
+}
+
+void CheckNotEmpty(QSize size)
+{
+    if (size.width() < 1 || size.height() < 1)
+        throw EZintException("There is no image to save.");
+}
+
+void CheckModuleWidth(float moduleWidth)
+{
+    if (!(moduleWidth >= 1))
+        throw EZintException(
+            QStringLiteral("The symbol's modules would be %1 pixels wide; they must be at least "
+                           "one pixel. Make the image larger or the symbol's bands smaller.")
+                .arg(double(moduleWidth), 0, 'g', 3)
+                .toStdString());
+}
+} // namespace
+
+void CheckImageSize(double width, double height)
+{
+    // Four bytes a pixel, as the picture is rasterised.
+    if (!(width <= MaxImageSide && height <= MaxImageSide && width * height * 4 <= MaxImageBytes))
+        throw EZintException(QStringLiteral("The image would be %1 x %2 pixels; images are limited "
+                                            "to 32767 pixels a side and 256 MiB.")
+                                 .arg(width, 0, 'f', 0)
+                                 .arg(height, 0, 'f', 0)
+                                 .toStdString());
+}
 
 TZintSymbol& PrepareSymbol(TZintSymbol& symbol, TZintSymbology symbology)
 {
@@ -14,16 +72,32 @@ TZintSymbol& PrepareSymbol(TZintSymbol& symbol, TZintSymbology symbology)
     return symbol;
 }
 
-TMetafile RenderSymbolToMetafile(TZintSymbol& symbol, const QString& text, QSize area,
-                                 const TApplyRenderSettings& applySettings)
+TMetafile RenderSymbolToMetafile(TZintSymbol& symbol, const QString& text,
+                                 const TRenderSettings& settings, QSize previewArea)
 {
-    symbol.set_primary(PrimaryMessage);
+    symbol.set_primary(settings.PrimaryMessage);
+    symbol.SetLinearRowHeight(LinearRowHeightFor(settings));
     symbol.Encode(text, true);
+    const QSize area = ImageArea(settings, previewArea);
+    CheckImageSize(area.width(), area.height());
     TMetafile metafile(area.width(), area.height());
     TZintRenderTargetWMF target;
     target.SetMetafile(&metafile);
-    if (applySettings)
-        applySettings(target);
+    ApplyRenderSettings(settings, target);
+    if (settings.QuietZones == TQuietZoneMode::qzmStandard)
+        AddQuietZones(symbol, *target.Whitespace());
     symbol.Render(target);
+    CheckImageSize(metafile.Width(), metafile.Height());
+    CheckNotEmpty(metafile.Size());
+    CheckModuleWidth(target.ModuleWidth());
     return metafile;
+}
+
+QImage RenderedImage(const TMetafile& metafile, const TRenderSettings& settings)
+{
+    QImage image = RasteriseMetafile(metafile);
+    const int dotsPerMetre = int(std::lround(settings.Dpi / MetresPerInch));
+    image.setDotsPerMeterX(dotsPerMetre);
+    image.setDotsPerMeterY(dotsPerMetre);
+    return image;
 }

@@ -5,25 +5,29 @@
 #include <QSize>
 #include <QString>
 
-#include <functional>
-
+class QImage;
 class TMetafile;
 class TZintSymbol;
-class TZintRenderTargetWMF;
-
-// The primary message every encode carries: the linear component of composites and
-// MaxiCode's primary message.
-extern const QString PrimaryMessage;
+struct TRenderSettings;
 
 // Clear, symbology, Unicode input: readies the one reused symbol for the next encode.
 TZintSymbol& PrepareSymbol(TZintSymbol& symbol, TZintSymbology symbology);
 
-// Copies colours, font and layout settings into a fresh target before it renders.
-using TApplyRenderSettings = std::function<void(TZintRenderTargetWMF& target)>;
+// The largest image any render makes: a side of 32,767 pixels and 256 MiB of pixels.
+constexpr int MaxImageSide = 32767;
+constexpr qint64 MaxImageBytes = qint64(256) << 20;
 
-// One complete render shared by the preview, the folder export and the batch tool:
-// primary, encode (raising on encoder errors), a fresh metafile of the area's size and a
-// fresh metafile target, settings, layout. Raises EZintException with the encoder's or the
-// layout's message; the returned metafile may be larger than the area ("Inflate Image").
-TMetafile RenderSymbolToMetafile(TZintSymbol& symbol, const QString& text, QSize area,
-                                 const TApplyRenderSettings& applySettings);
+// Raises EZintException naming the size when an image of it would be over the bounds.
+void CheckImageSize(double width, double height);
+
+// One complete render shared by the preview, both exports and the batch tool: primary
+// message, bar height, encode (raising on encoder errors), a fresh metafile and target with
+// the settings and the symbology's quiet zones, layout. `previewArea` is the image size for
+// "Preview area" and the room that fitted module widths and filled rows take otherwise.
+// Raises EZintException with the encoder's or the layout's message, and when the image
+// would be too large or its modules narrower than a pixel.
+TMetafile RenderSymbolToMetafile(TZintSymbol& symbol, const QString& text,
+                                 const TRenderSettings& settings, QSize previewArea);
+
+// The metafile rasterised 1:1, carrying the settings' resolution.
+QImage RenderedImage(const TMetafile& metafile, const TRenderSettings& settings);

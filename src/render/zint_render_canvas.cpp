@@ -2,12 +2,14 @@
 
 #include "render/device_painting.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QPoint>
 #include <QRect>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -192,6 +194,18 @@ void TZintRenderTargetCanvas::DrawText(const TZintDrawTextParams& params)
 float TZintRenderTargetCanvas::CalcTextHeight(const TZintCalcTextHeightParams&)
 {
     return float(TextMetrics(FCanvas, FFont).height());
+}
+
+void TZintRenderTargetCanvas::SetTextPixelSize(float size)
+{
+    FFont.setPixelSize(std::max(1, int(size)));
+    if (FCanvas)
+        FCanvas->setFont(FFont);
+}
+
+float TZintRenderTargetCanvas::TextPixelSize() const
+{
+    return float(FFont.pixelSize() > 0 ? FFont.pixelSize() : QFontInfo(FFont).pixelSize());
 }
 
 float TZintRenderTargetCanvas::CalcTextWidth(const TZintCalcTextHeightParams& params)

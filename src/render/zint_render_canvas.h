@@ -56,6 +56,8 @@ protected:
     void DrawText(const TZintDrawTextParams& params) override;
     float CalcTextHeight(const TZintCalcTextHeightParams& params) override;
     float CalcTextWidth(const TZintCalcTextHeightParams& params) override;
+    void SetTextPixelSize(float size) override;
+    float TextPixelSize() const override;
 
     // Every drawing operation ends in one of these, in device pixels: the canvas paints,
     // a recording target keeps the command.

@@ -5,6 +5,7 @@
 #include "render/zint_render_value.h"
 #include "symbol/zint_symbol.h"
 
+#include <algorithm>
 #include <cmath>
 #include <initializer_list>
 #include <iterator>
@@ -47,6 +48,19 @@ TZintRenderRect Inset(const TZintRenderRect& rect, const TZintRenderBox& box)
             Sum({rect.Height, -box.Top()->TargetUnits(), -box.Bottom()->TargetUnits()})};
 }
 
+// A fitted module width rounded down to whole pixels; the tolerance keeps 2.9999... at 3.
+float WholePixels(float moduleWidth)
+{
+    return std::max(1.0f, std::floor(moduleWidth + 1e-4f));
+}
+
+// The pixel edge a layout coordinate falls on, halves to even as the back-ends round.
+// Bars and rows are placed by their edges, so neighbours share one and no seam opens.
+float PixelEdge(double coordinate)
+{
+    return float(std::nearbyint(coordinate));
+}
+
 // Length of the run of equal modules that starts at (row, column).
 int RunLength(const TZintSymbol& symbol, int row, int column)
 {
@@ -64,7 +78,11 @@ TZintCustomRenderTarget::TZintCustomRenderTarget(TZintPersistent* owner)
       FPadding(std::make_unique<TZintRenderBox>(this)),
       FWhitespace(std::make_unique<TZintRenderBox>(this)),
       FTextSpacing(std::make_unique<TZintRenderBox>(this))
-{}
+{
+    // No owner: the layout's working copies notify nobody.
+    for (auto& band : FLayoutBands)
+        band = std::make_unique<TZintRenderBox>();
+}
 
 TZintCustomRenderTarget::~TZintCustomRenderTarget()
 {
@@ -99,6 +117,11 @@ void TZintCustomRenderTarget::Assign(const TZintPersistent* source)
     FMinModuleWidth = target->FMinModuleWidth;
     FMaxModuleWidth = target->FMaxModuleWidth;
     FShowText = target->FShowText;
+    FFixedModuleWidth = target->FFixedModuleWidth;
+    FWholeModules = target->FWholeModules;
+    FFitToSymbol = target->FFitToSymbol;
+    FFreeRowHeight = target->FFreeRowHeight;
+    FTextModuleShare = target->FTextModuleShare;
     Changed();
 }
 
@@ -152,6 +175,31 @@ void TZintCustomRenderTarget::SetShowText(bool value)
     SetAndNotify(FShowText, value, *this);
 }
 
+void TZintCustomRenderTarget::SetFixedModuleWidth(float value)
+{
+    SetAndNotify(FFixedModuleWidth, value, *this);
+}
+
+void TZintCustomRenderTarget::SetWholeModules(bool value)
+{
+    SetAndNotify(FWholeModules, value, *this);
+}
+
+void TZintCustomRenderTarget::SetFitToSymbol(bool value)
+{
+    SetAndNotify(FFitToSymbol, value, *this);
+}
+
+void TZintCustomRenderTarget::SetFreeRowHeight(float value)
+{
+    SetAndNotify(FFreeRowHeight, value, *this);
+}
+
+void TZintCustomRenderTarget::SetTextModuleShare(float value)
+{
+    SetAndNotify(FTextModuleShare, value, *this);
+}
+
 void TZintCustomRenderTarget::SetBox(int index, const TZintRenderBox& value)
 {
     TZintRenderBox* const boxes[] = {Margin(), Padding(), Border(), Whitespace(), TextSpacing()};
@@ -159,6 +207,12 @@ void TZintCustomRenderTarget::SetBox(int index, const TZintRenderBox& value)
         return;
     boxes[index]->Assign(&value);
     Changed();
+}
+
+bool TZintCustomRenderTarget::OnPixelGrid() const
+{
+    return FWholeModules ||
+           (FFixedModuleWidth > 0 && FFixedModuleWidth == std::floor(FFixedModuleWidth));
 }
 
 bool TZintCustomRenderTarget::TextDrawn() const
@@ -170,6 +224,10 @@ void TZintCustomRenderTarget::Render(TZintSymbol& symbol)
 {
     FSymbol = &symbol;
     FTextDone = false;
+    const TZintRenderBox* const boxes[] = {Margin(), Padding(), Border(), Whitespace(),
+                                           TextSpacing()};
+    for (std::size_t band = 0; band < FLayoutBands.size(); ++band)
+        FLayoutBands[band]->Assign(boxes[band]);
     StartRender();
     AddSymbolSpacing();
     CountRowHeights();
@@ -196,8 +254,6 @@ void TZintCustomRenderTarget::Render(TZintSymbol& symbol)
             DrawSymbolText();
     }
     EndDrawing();
-    RemoveModulesFromBoxes();
-    RemoveSymbolSpacing();
     EndRender();
 }
 
@@ -206,49 +262,26 @@ void TZintCustomRenderTarget::AddSymbolSpacing()
     const float whitespace = float(FSymbol->whitespace_width());
     const float border = float(FSymbol->border_width());
     const int options = FSymbol->output_options();
-    FWhitespace->Left()->IncModules(whitespace);
-    FWhitespace->Right()->IncModules(whitespace);
+    LayoutWhitespace().Left()->IncModules(whitespace);
+    LayoutWhitespace().Right()->IncModules(whitespace);
     if (options & (ZintBind | ZintBox)) {
-        FBorder->Top()->IncModules(border);
-        FBorder->Bottom()->IncModules(border);
+        LayoutBorder().Top()->IncModules(border);
+        LayoutBorder().Bottom()->IncModules(border);
     }
     if (options & ZintBox) {
-        FBorder->Left()->IncModules(border);
-        FBorder->Right()->IncModules(border);
-    }
-}
-
-void TZintCustomRenderTarget::RemoveSymbolSpacing()
-{
-    const float whitespace = float(FSymbol->whitespace_width());
-    const float border = float(FSymbol->border_width());
-    const int options = FSymbol->output_options();
-    FWhitespace->Left()->DecModules(whitespace);
-    FWhitespace->Right()->DecModules(whitespace);
-    if (options & (ZintBind | ZintBox)) {
-        FBorder->Top()->DecModules(border);
-        FBorder->Bottom()->DecModules(border);
-    }
-    if (options & ZintBox) {
-        FBorder->Left()->DecModules(border);
-        FBorder->Right()->DecModules(border);
+        LayoutBorder().Left()->IncModules(border);
+        LayoutBorder().Right()->IncModules(border);
     }
 }
 
 void TZintCustomRenderTarget::AddModulesToBoxes()
 {
-    for (TZintRenderBox* box : {Margin(), Border(), Padding(), Whitespace()})
+    for (TZintRenderBox* box :
+         {&LayoutMargin(), &LayoutBorder(), &LayoutPadding(), &LayoutWhitespace()})
         box->AddModulesToTargetUnits(FModuleWidth, FModuleHeight, true, true, true, true);
     // Left and right text spacing stay in target units: the text is not laid out in modules.
-    FTextSpacing->AddModulesToTargetUnits(FModuleWidth, FModuleHeight, true, true, false, false);
-}
-
-void TZintCustomRenderTarget::RemoveModulesFromBoxes()
-{
-    for (TZintRenderBox* box : {Margin(), Border(), Padding(), Whitespace()})
-        box->RemoveModulesFromTargetUnits(FModuleWidth, FModuleHeight, true, true, true, true);
-    FTextSpacing->RemoveModulesFromTargetUnits(FModuleWidth, FModuleHeight, true, true, false,
-                                               false);
+    LayoutTextSpacing().AddModulesToTargetUnits(FModuleWidth, FModuleHeight, true, true, false,
+                                                false);
 }
 
 void TZintCustomRenderTarget::CountRowHeights()
@@ -287,13 +320,12 @@ void TZintCustomRenderTarget::PrepareText()
 void TZintCustomRenderTarget::CalcSize()
 {
     const bool maxiCode = FSymbol->symbology() == MaxiCodeSymbology;
-    const bool textDrawn = TextDrawn();
     const double k = maxiCode ? 2 / std::sqrt(3.0) : 1;
-    const TZintRenderBox& ws = *FWhitespace;
-    const TZintRenderBox& pad = *FPadding;
-    const TZintRenderBox& border = *FBorder;
-    const TZintRenderBox& margin = *FMargin;
-    const TZintRenderBox& ts = *FTextSpacing;
+    const TZintRenderBox& ws = LayoutWhitespace();
+    const TZintRenderBox& pad = LayoutPadding();
+    const TZintRenderBox& border = LayoutBorder();
+    const TZintRenderBox& margin = LayoutMargin();
+    const TZintRenderBox& ts = LayoutTextSpacing();
 
     const float modulesAcross =
         Sum({ws.LeftAndRightModules(), double(FSymbol->width()), pad.LeftAndRightModules(),
@@ -309,36 +341,66 @@ void TZintCustomRenderTarget::CalcSize()
         ResizeTarget(FWidth, FHeightDesired);
         FWidthDesired = FWidth;
     };
-
-    FWidth = FWidthDesired;
-    float available = Sum({FWidthDesired, -double(unitsAcross)});
-    if (available <= 0) {
+    const auto keepInsideWidth = [&] {
+        if (FWidth <= FWidthDesired)
+            return;
         if (FRenderAdjustMode == TZintRenderAdjustMode::ramScale)
             throw EZintException("The desired width is too small.");
-        available =
-            FMinModuleWidth > 0 ? float(double(modulesAcross) * FMinModuleWidth) : modulesAcross;
-        inflateWidth(Sum({unitsAcross, available}));
-    }
+        inflateWidth(FWidth);
+    };
 
-    FModuleWidth = modulesAcross != 0 ? float(double(available) / modulesAcross) : FMaxModuleWidth;
-    if (FMaxModuleWidth > 0 && FModuleWidth > FMaxModuleWidth) {
-        FModuleWidth = FMaxModuleWidth;
+    if (FFixedModuleWidth > 0) {
+        FModuleWidth = FFixedModuleWidth;
         FWidth = widthFor(FModuleWidth);
-    }
-    if (FRenderAdjustMode == TZintRenderAdjustMode::ramInflate && FMinModuleWidth > 0 &&
-        FModuleWidth < FMinModuleWidth) {
-        FModuleWidth = FMinModuleWidth;
-        inflateWidth(widthFor(FModuleWidth));
+        if (FFitToSymbol)
+            inflateWidth(std::ceil(FWidth));
+        else
+            keepInsideWidth();
+    } else {
+        FWidth = FWidthDesired;
+        float available = Sum({FWidthDesired, -double(unitsAcross)});
+        if (available <= 0) {
+            if (FRenderAdjustMode == TZintRenderAdjustMode::ramScale)
+                throw EZintException("The desired width is too small.");
+            available = FMinModuleWidth > 0 ? float(double(modulesAcross) * FMinModuleWidth)
+                                            : modulesAcross;
+            inflateWidth(Sum({unitsAcross, available}));
+        }
+
+        FModuleWidth =
+            modulesAcross != 0 ? float(double(available) / modulesAcross) : FMaxModuleWidth;
+        if (FMaxModuleWidth > 0 && FModuleWidth > FMaxModuleWidth) {
+            FModuleWidth = FMaxModuleWidth;
+            FWidth = widthFor(FModuleWidth);
+        }
+        if (FRenderAdjustMode == TZintRenderAdjustMode::ramInflate && FMinModuleWidth > 0 &&
+            FModuleWidth < FMinModuleWidth) {
+            FModuleWidth = FMinModuleWidth;
+            inflateWidth(widthFor(FModuleWidth));
+        }
+        if (FWholeModules) {
+            FModuleWidth = WholePixels(FModuleWidth);
+            FWidth = widthFor(FModuleWidth);
+            if (FFitToSymbol)
+                inflateWidth(std::ceil(FWidth));
+            else
+                keepInsideWidth();
+        }
     }
     FModuleHeight = float(FModuleWidth * k);
+    FitText();
 
-    const int rowsHigh = FRowHeights + FLargeBarCount;
+    const bool textDrawn = TextDrawn();
+    const bool fixedFreeRows = FFreeRowHeight > 0;
+    const bool fillingRows = FLargeBarCount > 0 && !fixedFreeRows;
+    const int rowsHigh = FRowHeights + (fixedFreeRows ? 0 : FLargeBarCount);
+    const float freeRowsHeight = fixedFreeRows ? float(FLargeBarCount * double(FFreeRowHeight)) : 0;
     const float modulesHigh =
         Sum({ws.TopAndBottomModules(), pad.TopAndBottomModules(), border.TopAndBottomModules(),
              margin.TopAndBottomModules(), textDrawn ? ts.TopAndBottomModules() : 0.0f});
     const float bandsHigh =
         Sum({ws.TopAndBottomTargetUnits(), pad.TopAndBottomTargetUnits(),
-             border.TopAndBottomTargetUnits(), margin.TopAndBottomTargetUnits()});
+             border.TopAndBottomTargetUnits(), margin.TopAndBottomTargetUnits(), freeRowsHeight});
     const float textBand = textDrawn ? Sum({ts.TopAndBottomTargetUnits(), FTextHeight}) : 0.0f;
     const float rowsAvailable = Sum({FHeightDesired, -double(bandsHigh), -double(textBand)});
     // MaxiCode rows overlap by a quarter of a module height and carry no text line.
@@ -351,6 +413,22 @@ void TZintCustomRenderTarget::CalcSize()
         ResizeTarget(FWidth, FHeight);
         FHeightDesired = FHeight;
     };
+
+    if (FFixedModuleWidth > 0 || FWholeModules) {
+        if (FFitToSymbol && !fillingRows) {
+            FHeight = std::ceil(FHeight);
+            inflateHeight();
+        } else if (FHeightDesired >= FHeight) {
+            if (fillingRows)
+                FHeight = FHeightDesired;
+        } else if (FRenderAdjustMode == TZintRenderAdjustMode::ramScale) {
+            throw EZintException("The desired height is too small.");
+        } else {
+            inflateHeight();
+        }
+        return;
+    }
+
     if (rowsAvailable <= 0) {
         if (FRenderAdjustMode == TZintRenderAdjustMode::ramScale)
             throw EZintException("The desired height is too small.");
@@ -360,16 +438,46 @@ void TZintCustomRenderTarget::CalcSize()
     if (FSymbol->NoMinHeightCheck()) {
         FHeight = FHeightDesired;
     } else if (FHeightDesired >= FHeight) {
-        if (!maxiCode && FLargeBarCount > 0)
+        if (!maxiCode && fillingRows)
             FHeight = FHeightDesired;
     } else if (FRenderAdjustMode == TZintRenderAdjustMode::ramScale) {
         FModuleHeight = float(double(rowsAvailable) / heightInModules);
         FModuleWidth = float(FModuleHeight / k);
         FWidth = widthFor(FModuleWidth);
         FHeight = FHeightDesired;
+        FitText();
     } else {
         inflateHeight();
     }
+}
+
+float TZintCustomRenderTarget::TextRoom() const
+{
+    const TZintRenderBox* const outer[] = {&LayoutMargin(), &LayoutBorder(), &LayoutPadding()};
+    double room = FWidth;
+    for (const TZintRenderBox* box : outer)
+        room -= box->LeftAndRightTargetUnits() + double(box->LeftAndRightModules()) * FModuleWidth;
+    return float(room - LayoutTextSpacing().LeftAndRightTargetUnits());
+}
+
+void TZintCustomRenderTarget::FitText()
+{
+    // EAN/UPC digits are laid out between the bars and fit by construction.
+    if (!TextDrawn() || IsEANUPC(FSymbol->symbology()))
+        return;
+    if (FTextModuleShare > 0)
+        SetTextPixelSize(std::max(1.0f, float(double(FTextModuleShare) * FModuleWidth)));
+    const float room = TextRoom();
+    // Glyph widths do not scale exactly with the pixel size: a few steps settle it.
+    for (int step = 0; step < 8 && room > 0; ++step) {
+        const float width = CalcTextWidth({FText});
+        const float size = TextPixelSize();
+        if (width <= room || size <= 1)
+            break;
+        const float smaller = std::floor(size * room / width);
+        SetTextPixelSize(std::max(1.0f, std::min(smaller, size - 1)));
+    }
+    FTextHeight = CalcTextHeight({FText});
 }
 
 void TZintCustomRenderTarget::CalcLargeBarHeight()
@@ -394,28 +502,35 @@ void TZintCustomRenderTarget::CalcRects()
     };
     FX = place(FXDesired, FWidthDesired, FWidth, int(FHAlign));
     FY = place(FYDesired, FHeightDesired, FHeight, int(FVAlign));
+    // Whole-pixel modules stay whole only from a whole-pixel origin.
+    if (OnPixelGrid()) {
+        FX = std::floor(FX);
+        FY = std::floor(FY);
+    }
 
     FMarginRect = {FX, FY, FWidth, FHeight};
-    FBorderRect = Inset(FMarginRect, *FMargin);
-    FPaddingRect = Inset(FBorderRect, *FBorder);
-    const float textBand = TextDrawn() ? Sum({FTextSpacing->Top()->TargetUnits(), FTextHeight,
-                                              FTextSpacing->Bottom()->TargetUnits()})
-                                       : 0.0f;
-    FWhitespaceRect = Inset(FPaddingRect, *FPadding);
+    FBorderRect = Inset(FMarginRect, LayoutMargin());
+    FPaddingRect = Inset(FBorderRect, LayoutBorder());
+    const TZintRenderBox& ts = LayoutTextSpacing();
+    const float textBand =
+        TextDrawn() ? Sum({ts.Top()->TargetUnits(), FTextHeight, ts.Bottom()->TargetUnits()})
+                    : 0.0f;
+    FWhitespaceRect = Inset(FPaddingRect, LayoutPadding());
     FWhitespaceRect.Height = Sum({FWhitespaceRect.Height, -double(textBand)});
     FTextSpacingRect = {FWhitespaceRect.X, Sum({FWhitespaceRect.Y, FWhitespaceRect.Height}),
                         FWhitespaceRect.Width, textBand};
-    FTextRect = Inset(FTextSpacingRect, *FTextSpacing);
-    FBarcodeRect = Inset(FWhitespaceRect, *FWhitespace);
+    FTextRect = Inset(FTextSpacingRect, ts);
+    FBarcodeRect = Inset(FWhitespaceRect, LayoutWhitespace());
 }
 
 void TZintCustomRenderTarget::DrawBorder()
 {
     const TZintRenderRect& r = FBorderRect;
-    const float top = FBorder->Top()->TargetUnits();
-    const float bottom = FBorder->Bottom()->TargetUnits();
-    const float left = FBorder->Left()->TargetUnits();
-    const float right = FBorder->Right()->TargetUnits();
+    const TZintRenderBox& border = LayoutBorder();
+    const float top = border.Top()->TargetUnits();
+    const float bottom = border.Bottom()->TargetUnits();
+    const float left = border.Left()->TargetUnits();
+    const float right = border.Right()->TargetUnits();
     if (top > 0)
         DrawRect({r.X, r.Y, r.Width, top});
     if (bottom > 0)
@@ -437,31 +552,38 @@ void TZintCustomRenderTarget::DrawBars()
     const int rows = FSymbol->rows();
     const bool separators =
         (FSymbol->output_options() & ZintBind) && IsStackable(FSymbol->symbology());
-    const float separatorHeight = float(double(FSymbol->border_width()) * FModuleWidth);
+    const double separatorHeight = double(FSymbol->border_width()) * FModuleWidth;
     const bool eanUpcText = TextDrawn() && !FEANUPCFlags.Empty();
-    float y = FBarcodeRect.Y;
+    const double left = FBarcodeRect.X;
+    const double top = FBarcodeRect.Y;
+    const auto columnEdge = [&](int column) {
+        return PixelEdge(left + double(column) * FModuleWidth);
+    };
+    double rowStart = 0; // from the top of the bars
     for (int row = 0; row < rows; ++row) {
-        const float rowHeight = RowHeight(row);
-        if (row > 0 && separators)
-            DrawRect({FBarcodeRect.X, Sum({y, -double(separatorHeight) / 2}), FBarcodeRect.Width,
-                      separatorHeight});
+        const double rowEnd = rowStart + RowHeight(row);
+        const float y = PixelEdge(top + rowStart);
+        const float height = PixelEdge(top + rowEnd) - y;
+        if (row > 0 && separators) {
+            const float separatorTop = PixelEdge(top + rowStart - separatorHeight / 2);
+            DrawRect({columnEdge(0), separatorTop, columnEdge(FSymbol->width()) - columnEdge(0),
+                      PixelEdge(top + rowStart + separatorHeight / 2) - separatorTop});
+        }
         const bool lastRow = row == rows - 1;
-        float x = FBarcodeRect.X;
         int bar = 0;
         for (int column = 0; column < FSymbol->width();) {
             const int run = RunLength(*FSymbol, row, column);
-            const float runWidth = float(double(run) * FModuleWidth);
             if (FSymbol->module(row, column)) {
-                TZintRenderRect rect{x, y, runWidth, rowHeight};
+                const float x = columnEdge(column);
+                TZintRenderRect rect{x, y, columnEdge(column + run) - x, height};
                 if (lastRow && eanUpcText)
                     HandleEANUPCBar(bar, rect);
                 DrawRect(rect);
                 ++bar;
             }
-            x = Sum({x, runWidth});
             column += run;
         }
-        y = Sum({y, rowHeight});
+        rowStart = rowEnd;
     }
 }
 

@@ -3,6 +3,7 @@
 #include "base/zint_persistent.h"
 #include "render/zint_render_types.h"
 
+#include <array>
 #include <memory>
 
 class TZintSymbol;
@@ -48,6 +49,24 @@ public:
     bool ShowText() const { return FShowText; }
     void SetShowText(bool value);
 
+    // Output size. A fixed module width (pixels; 0 fits the module width to the target)
+    // makes the target's size a bound the symbol must keep inside, or with FitToSymbol the
+    // target becomes the symbol's own size.
+    float FixedModuleWidth() const { return FFixedModuleWidth; }
+    void SetFixedModuleWidth(float value);
+    // A fitted module width is rounded down to whole pixels (at least one).
+    bool WholeModules() const { return FWholeModules; }
+    void SetWholeModules(bool value);
+    bool FitToSymbol() const { return FFitToSymbol; }
+    void SetFitToSymbol(bool value);
+    // Height in target units of the rows the symbol leaves without one; 0 lets them fill
+    // what the target's height leaves.
+    float FreeRowHeight() const { return FFreeRowHeight; }
+    void SetFreeRowHeight(float value);
+    // The text's pixel size as a share of the module width; 0 keeps the font's size.
+    float TextModuleShare() const { return FTextModuleShare; }
+    void SetTextModuleShare(float value);
+
     float XDesired() const { return FXDesired; }
     float YDesired() const { return FYDesired; }
     float WidthDesired() const { return FWidthDesired; }
@@ -62,13 +81,12 @@ public:
     float Y() const { return FY; }
     float Width() const { return FWidth; }
     float Height() const { return FHeight; }
+    float ModuleWidth() const { return FModuleWidth; }
 
 protected:
     // Render steps, in the order Render calls them.
     virtual void AddSymbolSpacing();
-    virtual void RemoveSymbolSpacing();
     virtual void AddModulesToBoxes();
-    virtual void RemoveModulesFromBoxes();
     virtual void CountRowHeights();
     virtual void CalcSize();
     virtual void PrepareText();
@@ -107,6 +125,17 @@ protected:
     virtual void DrawText(const TZintDrawTextParams& params) = 0;
     virtual float CalcTextHeight(const TZintCalcTextHeightParams& params) = 0;
     virtual float CalcTextWidth(const TZintCalcTextHeightParams& params) = 0;
+    // Sets the text smaller (or to the size asked for); back-ends without fonts ignore it.
+    virtual void SetTextPixelSize(float) {}
+    virtual float TextPixelSize() const { return 0; }
+
+    // The bands of the render in progress: copies of the user's boxes with the encoder's
+    // bands added and modules turned into target units. The user's boxes stay as they are.
+    TZintRenderBox& LayoutMargin() const { return *FLayoutBands[0]; }
+    TZintRenderBox& LayoutPadding() const { return *FLayoutBands[1]; }
+    TZintRenderBox& LayoutBorder() const { return *FLayoutBands[2]; }
+    TZintRenderBox& LayoutWhitespace() const { return *FLayoutBands[3]; }
+    TZintRenderBox& LayoutTextSpacing() const { return *FLayoutBands[4]; }
 
     // Working state of one render (readable by back-ends and tests of derived classes).
     TZintSymbol* FSymbol = nullptr;
@@ -131,6 +160,14 @@ protected:
     float FTrailingTextWidth = 0;
 
 private:
+    // Sizes the text by the module share and sets it smaller until it fits its line.
+    void FitText();
+    // Width the text line may take for the current module width.
+    float TextRoom() const;
+    // Modules of whole pixels: bars and the symbol's origin land on pixel edges.
+    bool OnPixelGrid() const;
+
+    std::array<std::unique_ptr<TZintRenderBox>, 5> FLayoutBands;
     std::unique_ptr<TZintRenderBox> FMargin;
     std::unique_ptr<TZintRenderBox> FBorder;
     std::unique_ptr<TZintRenderBox> FPadding;
@@ -146,4 +183,9 @@ private:
     TZintHAlign FHAlign = TZintHAlign::haLeft;
     TZintVAlign FVAlign = TZintVAlign::vaTop;
     bool FShowText = true;
+    float FFixedModuleWidth = 0;
+    bool FWholeModules = false;
+    bool FFitToSymbol = false;
+    float FFreeRowHeight = 0;
+    float FTextModuleShare = 0;
 };

@@ -159,14 +159,14 @@ void TZintCustomRenderTarget::ReserveSideTexts()
                      FEANUPCFlags.Contains(TZintEANUPCFlag::euUPCE);
     const bool hasAddon = FEANUPCFlags.Contains(TZintEANUPCFlag::euAddon2) ||
                           FEANUPCFlags.Contains(TZintEANUPCFlag::euAddon5);
-    TZintRenderValue& wsLeft = *Whitespace()->Left();
-    TZintRenderValue& wsRight = *Whitespace()->Right();
+    TZintRenderValue& wsLeft = *LayoutWhitespace().Left();
+    TZintRenderValue& wsRight = *LayoutWhitespace().Right();
 
     // Made whether or not the text is shown, so the symbol keeps its place either way.
     if (upc || FEANUPCFlags.Contains(TZintEANUPCFlag::euEAN13)) {
         FLeadingText = FText.left(1);
         FLeadingTextWidth = CalcTextWidth({FLeadingText});
-        const float needed = Sum({FLeadingTextWidth, TextSpacing()->Right()->TargetUnits()});
+        const float needed = Sum({FLeadingTextWidth, LayoutTextSpacing().Right()->TargetUnits()});
         if (wsLeft.TargetUnits() < needed)
             wsLeft.SetTargetUnits(needed);
     } else {
@@ -178,7 +178,7 @@ void TZintCustomRenderTarget::ReserveSideTexts()
         FTrailingText = FText.right(1);
         FTrailingTextWidth = CalcTextWidth({FTrailingText});
         // With an add-on the trailing digit stands in the gap before it.
-        const float needed = Sum({FTrailingTextWidth, TextSpacing()->Left()->TargetUnits()});
+        const float needed = Sum({FTrailingTextWidth, LayoutTextSpacing().Left()->TargetUnits()});
         if (!hasAddon && wsRight.TargetUnits() < needed)
             wsRight.SetTargetUnits(needed);
     } else {
@@ -194,14 +194,14 @@ void TZintCustomRenderTarget::HandleEANUPCBar(int bar, TZintRenderRect& rect)
     if (!layout)
         return;
 
-    const float spacingTop = TextSpacing()->Top()->TargetUnits();
-    const float spacingBottom = TextSpacing()->Bottom()->TargetUnits();
-    const float spacingLeft = TextSpacing()->Left()->TargetUnits();
-    const float spacingRight = TextSpacing()->Right()->TargetUnits();
+    const float spacingTop = LayoutTextSpacing().Top()->TargetUnits();
+    const float spacingBottom = LayoutTextSpacing().Bottom()->TargetUnits();
+    const float spacingLeft = LayoutTextSpacing().Left()->TargetUnits();
+    const float spacingRight = LayoutTextSpacing().Right()->TargetUnits();
     const bool addonBar = bar > layout->LastMainBar;
 
     if (addonBar || InSet(layout->GuardBars, bar))
-        rect.Height = Sum({rect.Height, Whitespace()->Bottom()->TargetUnits(), spacingTop,
+        rect.Height = Sum({rect.Height, LayoutWhitespace().Bottom()->TargetUnits(), spacingTop,
                            double(FTextHeight) / 2});
     if (addonBar) {
         const float digitsAbove = Sum({FTextHeight, spacingTop, spacingBottom});

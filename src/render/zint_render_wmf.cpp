@@ -1,5 +1,6 @@
 #include "render/zint_render_wmf.h"
 
+#include "render/render_pipeline.h"
 #include "render/zint_metafile.h"
 
 #include <cmath>
@@ -33,6 +34,8 @@ void TZintRenderTargetWMF::StartRender() {}
 
 void TZintRenderTargetWMF::ResizeTarget(float width, float height)
 {
+    // Refused before the conversion: an absurd band would not fit an int.
+    CheckImageSize(width, height);
     FMetafile->SetSize(int(std::nearbyint(width)), int(std::nearbyint(height)));
 }
 

@@ -23,8 +23,6 @@ constexpr int MaxRows = static_cast<int>(sizeof(zint_symbol::row_height) / sizeo
 constexpr int MaxColumns = static_cast<int>(sizeof(zint_symbol::encoded_data[0]) * 8);
 constexpr int PrimaryBytes = static_cast<int>(sizeof(zint_symbol::primary)) - 1;
 
-constexpr int LinearRowHeight = 5;
-
 // The rectangular Data Matrix sizes (libzint's option_2 numbers 25 to 48), smallest data
 // capacity first; equal capacities go by area.
 constexpr std::array<int, 24> RectangularSizesByCapacity{
@@ -315,6 +313,11 @@ void TZintSymbol::SetNoMinHeightCheck(bool value)
     Changed();
 }
 
+void TZintSymbol::SetLinearRowHeight(int modules)
+{
+    FLinearRowHeight = std::max(modules, LinearRowHeightFromLayout);
+}
+
 void TZintSymbol::Clear()
 {
     FRecord->ClearResults();
@@ -421,11 +424,18 @@ void TZintSymbol::NormaliseResults(int result)
             else
                 ++sharingRows;
         }
-        int share = LinearRowHeight;
-        const bool takesLibraryShare =
-            (rowCount > 1 && !isComposite(zint.symbology)) || isEanUpc(zint.symbology);
-        if (takesLibraryShare && sharingRows > 0)
-            share = std::max(1, static_cast<int>((zint.height - fixedHeight) / sharingRows));
+        const bool multiRow = rowCount > 1 && !isComposite(zint.symbology);
+        const int libraryShare =
+            sharingRows > 0
+                ? std::max(1, static_cast<int>((zint.height - fixedHeight) / sharingRows))
+                : 0;
+        int share = FLinearRowHeight;
+        if (multiRow || share == LinearRowHeightStandard)
+            share = libraryShare;
+        else if (share == LinearRowHeightFromLayout)
+            share = 0;
+        else if (isEanUpc(zint.symbology))
+            share = std::max(share, libraryShare);
         for (int row = 0; row < rowCount; ++row) {
             const float fixed = zint.row_height[row];
             record.RowHeights[row] =

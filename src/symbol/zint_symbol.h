@@ -34,6 +34,12 @@ constexpr int DmAllSizes = 101;
 constexpr int DmRectangularOnly = 102;
 constexpr int DmDefaultSizes = 928;
 
+// Height of the rows libzint leaves without one (the bars of single-row symbols and the
+// linear rows of composites): a number of modules, or one of these.
+constexpr int LinearRowHeightStandard = 0;    // libzint's own default for the symbology
+constexpr int LinearRowHeightFromLayout = -1; // left at 0: the layout sizes or fills them
+constexpr int LinearRowHeightCreated = 5;
+
 // The one object through which the program talks to libzint. The record's fields are
 // answered from libzint's own record, brought in line with what the layout expects
 // after every encode (row heights, bands, message tags, input mode).
@@ -77,6 +83,10 @@ public:
     void SetSymbolType(TZintSymbology value);
     bool NoMinHeightCheck() const { return FNoMinHeightCheck; }
     void SetNoMinHeightCheck(bool value);
+    int LinearRowHeight() const { return FLinearRowHeight; }
+    // Takes effect at the next encode; EAN/UPC bars never get lower than libzint's, as
+    // their guard bars and add-on depend on that height.
+    void SetLinearRowHeight(int modules);
 
     TZintMSIPlessyOptions* MSIPlesseyOptions() const { return FMSIPlesseyOptions.get(); }
     TZintExtCode39Options* ExtCode39Options() const { return FExtCode39Options.get(); }
@@ -107,6 +117,7 @@ private:
 
     std::unique_ptr<Record> FRecord;
     bool FNoMinHeightCheck = false;
+    int FLinearRowHeight = LinearRowHeightCreated;
     std::unique_ptr<TZintMSIPlessyOptions> FMSIPlesseyOptions;
     std::unique_ptr<TZintExtCode39Options> FExtCode39Options;
     std::unique_ptr<TZintCompositeOptions> FCompositeOptions;

@@ -2,7 +2,9 @@
 
 #include "app/item_list_view.h"
 #include "app/preview_image.h"
+#include "render/render_settings.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -49,10 +51,21 @@ TPreviewImage& TGuiTestBase::Preview() const
     return *Find<TPreviewImage>("imgResult");
 }
 
+void TGuiTestBase::UsePreviewAreaLayout()
+{
+    // Modules fitted first: two-pixel modules may not fit the area.
+    Find<QComboBox>("comModuleSize")->setCurrentIndex(int(TModuleSizeMode::msmFit));
+    Find<QCheckBox>("cbExactFit")->setChecked(true);
+    Find<QComboBox>("comImageSize")->setCurrentIndex(int(TImageSizeMode::ismPreviewArea));
+    Find<QLineEdit>("edBarHeight")->setText(QStringLiteral("5"));
+    Find<QComboBox>("comBarHeight")->setCurrentIndex(int(TBarHeightMode::bhmModules));
+    Find<QComboBox>("comQuietZones")->setCurrentIndex(int(TQuietZoneMode::qzmNone));
+}
+
 QImage TGuiTestBase::PreviewImage() const
 {
     const TPreviewImage& preview = Preview();
-    return preview.IsEmpty() ? QImage() : RasteriseMetafile(preview.Picture());
+    return preview.IsEmpty() ? QImage() : preview.Image();
 }
 
 QRect TGuiTestBase::DarkArea(const QImage& image)

@@ -35,6 +35,9 @@ protected:
         return widget;
     }
 
+    // Sets the output size page to the preview area's own layout: the area's size, modules
+    // fitted exactly, five-module rows, no quiet zones.
+    void UsePreviewAreaLayout();
     // Selects the symbology as the user would, which renders.
     void ChooseSymbology(TZintSymbology symbology);
     TPreviewImage& Preview() const;

@@ -73,9 +73,10 @@ TEST_F(AppFormTest, SettingsPageHoldsOptionTabsAndBandEditors)
     auto* pages = Find<QTabWidget>("PageControl1");
     EXPECT_TRUE(pages->isHidden());
     EXPECT_EQ(TabCaptions(pages),
-              Names({"Settings", "MSIPlesseyOptions", "ExtCode39Options", "CompositeOptions",
-                     "GridMatrixOptions", "PDF417Options", "AztecOptions", "MaxiCodeOptions",
-                     "DatamatrixOptions", "MicroQROptions", "Code1Option", "QRCodeOptions"}));
+              Names({"Settings", "Output Size", "MSIPlesseyOptions", "ExtCode39Options",
+                     "CompositeOptions", "GridMatrixOptions", "PDF417Options", "AztecOptions",
+                     "MaxiCodeOptions", "DatamatrixOptions", "MicroQROptions", "Code1Option",
+                     "QRCodeOptions"}));
     auto* bands = Find<QTabWidget>("PageControl2");
     EXPECT_EQ(TabCaptions(bands),
               Names({"Margin", "Padding", "Border", "TextSpacing", "Whitespace"}));

@@ -168,21 +168,28 @@ TEST_F(ImageExportTest, EveryFormatDecodesBackForSeveralSymbologies)
     }
 }
 
-TEST_F(ImageExportTest, ImageSizeIsThePreviewAreaOrTheEnlargedPicture)
+TEST_F(ImageExportTest, ImageSizeIsTheSymbolThePreviewAreaOrTheEnlargedPicture)
 {
     AddEntry(QStringLiteral("A"));
     ExportAll(Folder());
-    EXPECT_EQ(QImage(InFolder(QStringLiteral("1.png"))).size(), QSize(303, 417));
+    const QImage symbol(InFolder(QStringLiteral("1.png")));
+    EXPECT_EQ(symbol.size(), Preview().Image().size());
+    EXPECT_LT(symbol.width(), 303);
+    EXPECT_EQ(symbol.dotsPerMeterX(), 11811) << "300 dpi";
+
+    UsePreviewAreaLayout();
+    ExportAll(Folder());
+    EXPECT_EQ(QImage(InFolder(QStringLiteral("1 (2).png"))).size(), QSize(303, 417));
 
     Find<QAction>("Settings1")->trigger();
     QCoreApplication::processEvents();
     ExportAll(Folder());
-    EXPECT_EQ(QImage(InFolder(QStringLiteral("1 (2).png"))).size(), QSize(303, 226));
+    EXPECT_EQ(QImage(InFolder(QStringLiteral("1 (3).png"))).size(), QSize(303, 226));
 
     Find<QComboBox>("cbRAM")->setCurrentIndex(1);
     Find<QLineEdit>("edMiMW")->setText(QStringLiteral("8"));
     ExportAll(Folder());
-    const QSize inflated = QImage(InFolder(QStringLiteral("1 (3).png"))).size();
+    const QSize inflated = QImage(InFolder(QStringLiteral("1 (4).png"))).size();
     EXPECT_GT(inflated.width(), 303);
     EXPECT_EQ(inflated, Preview().Picture().Size());
 }
@@ -214,7 +221,7 @@ TEST_F(ImageExportTest, SingleSaveSuggestsTheListFormatButWritesTheNamedOne)
         EXPECT_EQ(request.DefaultExt, QLatin1String(entry.DefaultExt)) << entry.Name;
         EXPECT_EQ(request.LastPath, lastPath) << entry.Name;
         EXPECT_TRUE(FileStart(path).startsWith(entry.Magic)) << entry.Name;
-        EXPECT_EQ(QImage(path).size(), QSize(303, 417)) << entry.Name;
+        EXPECT_EQ(QImage(path).size(), Preview().Image().size()) << entry.Name;
         EXPECT_EQ(Dialogs.Beeps, beeps + 1) << entry.Name;
         lastPath = path;
     }

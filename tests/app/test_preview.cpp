@@ -3,6 +3,7 @@
 #include "app/color_box.h"
 #include "app/preview_image.h"
 #include "decode_barcode.h"
+#include "render/render_settings.h"
 #include "render/zint_render_box.h"
 #include "render/zint_render_value.h"
 #include "render/zint_render_wmf.h"
@@ -10,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 
 namespace {
@@ -39,10 +41,36 @@ TEST_F(PreviewTest, ShowingTheWindowPreviewsTheInitialTextInCode39)
     EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
     const QImage image = PreviewImage();
     ASSERT_FALSE(image.isNull());
-    EXPECT_EQ(image.size(), QSize(303, 417));
-    EXPECT_EQ(DarkArea(image).topLeft(), QPoint(0, 0)) << "left and top aligned bars";
     EXPECT_EQ(Form->Symbol().SymbolType(), TZintSymbology::zsCODE39);
     EXPECT_EQ(Form->Symbol().text(), QByteArray("*1234567890*"));
+    // The image is the symbol: two-pixel modules inside a ten-module quiet zone, scannable
+    // as it stands.
+    EXPECT_EQ(DarkArea(image).left(), 20);
+    EXPECT_EQ(image.width() - 1 - DarkArea(image).right(), 20);
+    EXPECT_EQ(image.dotsPerMeterX(), 11811);
+    EXPECT_EQ(DecodeBarcode(image, ZXing::BarcodeFormat::Code39), QStringLiteral("1234567890"));
+    EXPECT_TRUE(
+        Find<QLabel>("lblImageSize")
+            ->text()
+            .startsWith(QStringLiteral("%1 x %2 px").arg(image.width()).arg(image.height())));
+    // Wider than the pane: scaled down to fit, never cut.
+    ASSERT_GT(image.width(), Preview().width());
+    const QRect fitted = Preview().ImageRect();
+    EXPECT_EQ(fitted.width(), Preview().width());
+    EXPECT_LE(fitted.height(), Preview().height());
+
+    // Narrower: at the largest whole-number zoom that fits.
+    Form->UpdateBarcodeYeni(QStringLiteral("1"));
+    const QImage small = PreviewImage();
+    const int zoom =
+        std::min(Preview().width() / small.width(), Preview().height() / small.height());
+    ASSERT_GE(zoom, 2);
+    EXPECT_EQ(Preview().ImageRect().size(), small.size() * zoom);
+
+    UsePreviewAreaLayout();
+    const QImage area = PreviewImage();
+    EXPECT_EQ(area.size(), QSize(303, 417));
+    EXPECT_EQ(DarkArea(area).topLeft(), QPoint(0, 0)) << "left and top aligned bars";
 }
 
 TEST_F(PreviewTest, PreviewWithWiderModulesScansAsTheText)
@@ -84,6 +112,7 @@ TEST_F(PreviewTest, EmptyTextIsAnEncoderError)
 
 TEST_F(PreviewTest, HugeMarginFailsInScaleModeAndEnlargesThePictureInInflateMode)
 {
+    UsePreviewAreaLayout();
     SetMarginSide("edLeft", QStringLiteral("1000"));
     ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
     EXPECT_EQ(Dialogs.ErrorBoxes[0].Caption, Code39Name);
@@ -145,11 +174,10 @@ TEST_F(PreviewTest, NumberFieldsAreReadWithTheLocaleAndFallBackWhenNotANumber)
         Find<QLineEdit>("edMHS")->setText(QLatin1String(entry.HexagonScale));
         Find<QLineEdit>("edMiMW")->setText(QLatin1String(entry.MinModuleWidth));
         Find<QLineEdit>("edMaMW")->setText(QLatin1String(entry.MaxModuleWidth));
-        TZintRenderTargetWMF target;
-        Form->ApplyRenderSettings(target);
-        EXPECT_EQ(target.HexagonScale(), entry.ExpectedHexagonScale) << entry.HexagonScale;
-        EXPECT_EQ(target.MinModuleWidth(), entry.ExpectedMin) << entry.MinModuleWidth;
-        EXPECT_EQ(target.MaxModuleWidth(), entry.ExpectedMax) << entry.MaxModuleWidth;
+        const TRenderSettings settings = Form->CurrentRenderSettings();
+        EXPECT_EQ(settings.HexagonScale, entry.ExpectedHexagonScale) << entry.HexagonScale;
+        EXPECT_EQ(settings.MinModuleWidth, entry.ExpectedMin) << entry.MinModuleWidth;
+        EXPECT_EQ(settings.MaxModuleWidth, entry.ExpectedMax) << entry.MaxModuleWidth;
     }
 }
 
@@ -161,7 +189,7 @@ TEST_F(PreviewTest, SettingsPageReachesTheTarget)
     Find<QCheckBox>("cbHRT")->setChecked(false);
     SetMarginSide("edRight", QStringLiteral("7"));
     TZintRenderTargetWMF target;
-    Form->ApplyRenderSettings(target);
+    ApplyRenderSettings(Form->CurrentRenderSettings(), target);
     EXPECT_EQ(target.RenderAdjustMode(), TZintRenderAdjustMode::ramInflate);
     EXPECT_EQ(target.HAlign(), TZintHAlign::haRight);
     EXPECT_EQ(target.VAlign(), TZintVAlign::vaCenter);

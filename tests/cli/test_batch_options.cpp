@@ -1,4 +1,5 @@
 #include "cli/batch_options.h"
+#include "render/render_settings.h"
 
 #include <QThread>
 
@@ -15,7 +16,7 @@ QStringList Arguments(const QStringList& options)
            options;
 }
 
-void ExpectSide(const TBatchSide& side, float targetUnits, float modules)
+void ExpectSide(const TRenderSide& side, float targetUnits, float modules)
 {
     EXPECT_FLOAT_EQ(side.TargetUnits, targetUnits);
     EXPECT_FLOAT_EQ(side.Modules, modules);
@@ -44,19 +45,26 @@ TEST(BatchOptions, DefaultsAreThoseOfTheWindow)
     EXPECT_EQ(settings.Symbology, TZintSymbology::zsCODE39);
     EXPECT_EQ(settings.Extension, QStringLiteral(".png"));
     EXPECT_EQ(settings.Encoding, TTextEncoding::teUtf8);
-    EXPECT_EQ(settings.Size, QSize(303, 417));
-    EXPECT_EQ(settings.AdjustMode, TZintRenderAdjustMode::ramScale);
-    EXPECT_EQ(settings.Foreground, QColor(Qt::black));
-    EXPECT_EQ(settings.Background, QColor(Qt::white));
-    EXPECT_TRUE(settings.ShowText);
-    EXPECT_EQ(settings.Font.family(), QStringLiteral("Liberation Mono"));
-    EXPECT_EQ(settings.Font.pixelSize(), 19);
-    EXPECT_EQ(settings.HAlign, TZintHAlign::haLeft);
-    EXPECT_EQ(settings.VAlign, TZintVAlign::vaTop);
-    EXPECT_FLOAT_EQ(settings.HexagonScale, 1);
-    EXPECT_FLOAT_EQ(settings.MinModuleWidth, 0);
-    EXPECT_FLOAT_EQ(settings.MaxModuleWidth, 0);
-    ExpectSide(settings.Margin.Top, 0, 0);
+    EXPECT_EQ(settings.PreviewArea, QSize(303, 417));
+    EXPECT_EQ(settings.Render.ImageSize, TImageSizeMode::ismFitSymbol);
+    EXPECT_EQ(settings.Render.ModuleSizeMode, TModuleSizeMode::msmPixels);
+    EXPECT_FLOAT_EQ(settings.Render.ModuleSize, 2);
+    EXPECT_EQ(settings.Render.BarHeightMode, TBarHeightMode::bhmStandard);
+    EXPECT_EQ(settings.Render.QuietZones, TQuietZoneMode::qzmStandard);
+    EXPECT_EQ(settings.Render.Dpi, 300);
+    EXPECT_EQ(settings.Render.PrimaryMessage, QStringLiteral("1234567890"));
+    EXPECT_EQ(settings.Render.AdjustMode, TZintRenderAdjustMode::ramScale);
+    EXPECT_EQ(settings.Render.Foreground, QColor(Qt::black));
+    EXPECT_EQ(settings.Render.Background, QColor(Qt::white));
+    EXPECT_TRUE(settings.Render.ShowText);
+    EXPECT_EQ(settings.Render.Font.family(), QStringLiteral("Liberation Mono"));
+    EXPECT_EQ(settings.Render.Font.pixelSize(), 19);
+    EXPECT_EQ(settings.Render.HAlign, TZintHAlign::haLeft);
+    EXPECT_EQ(settings.Render.VAlign, TZintVAlign::vaTop);
+    EXPECT_FLOAT_EQ(settings.Render.HexagonScale, 1);
+    EXPECT_FLOAT_EQ(settings.Render.MinModuleWidth, 0);
+    EXPECT_FLOAT_EQ(settings.Render.MaxModuleWidth, 0);
+    ExpectSide(settings.Render.Margin.Top, 0, 0);
     EXPECT_EQ(settings.Jobs, QThread::idealThreadCount());
     EXPECT_FALSE(settings.Verify);
     EXPECT_TRUE(settings.PropertyWrites.isEmpty());
@@ -88,54 +96,96 @@ TEST(BatchOptions, ReadsEveryValueForm)
         {{QStringLiteral("--encoding"), QStringLiteral("ANSI")},
          [](S s) { EXPECT_EQ(s.Encoding, TTextEncoding::teAnsi); }},
         {{QStringLiteral("--size"), QStringLiteral("640x48")},
-         [](S s) { EXPECT_EQ(s.Size, QSize(640, 48)); }},
+         [](S s) {
+             EXPECT_EQ(s.Render.ImageSize, TImageSizeMode::ismFixed);
+             EXPECT_EQ(s.Render.FixedImageSize, QSize(640, 48));
+         }},
+        {{QStringLiteral("--image-size"), QStringLiteral("preview"),
+          QStringLiteral("--preview-area"), QStringLiteral("500x200")},
+         [](S s) {
+             EXPECT_EQ(s.Render.ImageSize, TImageSizeMode::ismPreviewArea);
+             EXPECT_EQ(s.PreviewArea, QSize(500, 200));
+         }},
+        {{QStringLiteral("--module"), QStringLiteral("0.5mm"), QStringLiteral("--dpi"),
+          QStringLiteral("600")},
+         [](S s) {
+             EXPECT_EQ(s.Render.ModuleSizeMode, TModuleSizeMode::msmMillimetres);
+             EXPECT_FLOAT_EQ(s.Render.ModuleSize, 0.5f);
+             EXPECT_EQ(s.Render.Dpi, 600);
+             EXPECT_FLOAT_EQ(ModuleWidthInPixels(s.Render), 12);
+         }},
+        {{QStringLiteral("--module"), QStringLiteral("fit-exact")},
+         [](S s) {
+             EXPECT_EQ(s.Render.ModuleSizeMode, TModuleSizeMode::msmFit);
+             EXPECT_TRUE(s.Render.ExactFit);
+         }},
+        {{QStringLiteral("--bar-height"), QStringLiteral("0.5in"), QStringLiteral("--module"),
+          QStringLiteral("3")},
+         [](S s) {
+             EXPECT_EQ(s.Render.BarHeightMode, TBarHeightMode::bhmInches);
+             // 150 dots at 300 dpi in modules of 3 dots.
+             EXPECT_EQ(LinearRowHeightFor(s.Render), 50);
+         }},
+        {{QStringLiteral("--bar-height"), QStringLiteral("fill"), QStringLiteral("--quiet-zones"),
+          QStringLiteral("none")},
+         [](S s) {
+             EXPECT_EQ(s.Render.BarHeightMode, TBarHeightMode::bhmFill);
+             EXPECT_EQ(s.Render.QuietZones, TQuietZoneMode::qzmNone);
+         }},
+        {{QStringLiteral("--caption-size"), QStringLiteral("6m"), QStringLiteral("--primary"),
+          QStringLiteral("[01]95012345678903")},
+         [](S s) {
+             EXPECT_EQ(s.Render.CaptionSizeMode, TCaptionSizeMode::csmModules);
+             EXPECT_FLOAT_EQ(s.Render.CaptionSize, 6);
+             EXPECT_EQ(s.Render.PrimaryMessage, QStringLiteral("[01]95012345678903"));
+         }},
         {{QStringLiteral("--adjust"), QStringLiteral("inflate")},
-         [](S s) { EXPECT_EQ(s.AdjustMode, TZintRenderAdjustMode::ramInflate); }},
+         [](S s) { EXPECT_EQ(s.Render.AdjustMode, TZintRenderAdjustMode::ramInflate); }},
         {{QStringLiteral("--fg"), QStringLiteral("money green"), QStringLiteral("--bg"),
           QStringLiteral("#102030")},
          [](S s) {
-             EXPECT_EQ(s.Foreground, QColor(0xC0, 0xDC, 0xC0));
-             EXPECT_EQ(s.Background, QColor(0x10, 0x20, 0x30));
+             EXPECT_EQ(s.Render.Foreground, QColor(0xC0, 0xDC, 0xC0));
+             EXPECT_EQ(s.Render.Background, QColor(0x10, 0x20, 0x30));
          }},
-        {{QStringLiteral("--hide-text")}, [](S s) { EXPECT_FALSE(s.ShowText); }},
+        {{QStringLiteral("--hide-text")}, [](S s) { EXPECT_FALSE(s.Render.ShowText); }},
         {{QStringLiteral("--font"), QStringLiteral("DejaVu Sans,12")},
          [](S s) {
-             EXPECT_EQ(s.Font.family(), QStringLiteral("DejaVu Sans"));
-             EXPECT_EQ(s.Font.pixelSize(), 12);
+             EXPECT_EQ(s.Render.Font.family(), QStringLiteral("DejaVu Sans"));
+             EXPECT_EQ(s.Render.Font.pixelSize(), 12);
          }},
         {{QStringLiteral("--margin"), QStringLiteral("5")},
          [](S s) {
-             for (const TBatchSide& side :
-                  {s.Margin.Top, s.Margin.Left, s.Margin.Right, s.Margin.Bottom})
+             for (const TRenderSide& side : {s.Render.Margin.Top, s.Render.Margin.Left,
+                                             s.Render.Margin.Right, s.Render.Margin.Bottom})
                  ExpectSide(side, 5, 0);
          }},
         {{QStringLiteral("--whitespace"), QStringLiteral("10m")},
-         [](S s) { ExpectSide(s.Whitespace.Bottom, 0, 10); }},
+         [](S s) { ExpectSide(s.Render.Whitespace.Bottom, 0, 10); }},
         {{QStringLiteral("--padding"), QStringLiteral("1,2.5m,3,4M")},
          [](S s) {
-             ExpectSide(s.Padding.Top, 1, 0);
-             ExpectSide(s.Padding.Left, 0, 2.5f);
-             ExpectSide(s.Padding.Right, 3, 0);
-             ExpectSide(s.Padding.Bottom, 0, 4);
+             ExpectSide(s.Render.Padding.Top, 1, 0);
+             ExpectSide(s.Render.Padding.Left, 0, 2.5f);
+             ExpectSide(s.Render.Padding.Right, 3, 0);
+             ExpectSide(s.Render.Padding.Bottom, 0, 4);
          }},
         {{QStringLiteral("--border"), QStringLiteral("2"), QStringLiteral("--text-spacing"),
           QStringLiteral("1m")},
          [](S s) {
-             ExpectSide(s.Border.Left, 2, 0);
-             ExpectSide(s.TextSpacing.Top, 0, 1);
+             ExpectSide(s.Render.Border.Left, 2, 0);
+             ExpectSide(s.Render.TextSpacing.Top, 0, 1);
          }},
         {{QStringLiteral("--halign"), QStringLiteral("right"), QStringLiteral("--valign"),
           QStringLiteral("Center")},
          [](S s) {
-             EXPECT_EQ(s.HAlign, TZintHAlign::haRight);
-             EXPECT_EQ(s.VAlign, TZintVAlign::vaCenter);
+             EXPECT_EQ(s.Render.HAlign, TZintHAlign::haRight);
+             EXPECT_EQ(s.Render.VAlign, TZintVAlign::vaCenter);
          }},
         {{QStringLiteral("--min-module"), QStringLiteral("1.5"), QStringLiteral("--max-module"),
           QStringLiteral("4"), QStringLiteral("--hexagon-scale"), QStringLiteral("0.75")},
          [](S s) {
-             EXPECT_FLOAT_EQ(s.MinModuleWidth, 1.5f);
-             EXPECT_FLOAT_EQ(s.MaxModuleWidth, 4);
-             EXPECT_FLOAT_EQ(s.HexagonScale, 0.75f);
+             EXPECT_FLOAT_EQ(s.Render.MinModuleWidth, 1.5f);
+             EXPECT_FLOAT_EQ(s.Render.MaxModuleWidth, 4);
+             EXPECT_FLOAT_EQ(s.Render.HexagonScale, 0.75f);
          }},
         {{QStringLiteral("--option"), QStringLiteral("QRCodeOptions.ECCLevel=qreLevelH"),
           QStringLiteral("--option"), QStringLiteral("qrcodeoptions.size=5"),
@@ -179,6 +229,16 @@ TEST(BatchOptions, RejectsBadValuesWithAMessage)
         {with({"--size", "-5x10"}), "--size"},
         {with({"--size", "100000x10"}), "--size"},
         {with({"--size", "12.5x10"}), "--size"},
+        {with({"--size", "fit"}), "--size"},
+        {with({"--image-size", "huge"}), "--image-size"},
+        {with({"--module", "0"}), "--module"},
+        {with({"--module", "2.5"}), "--module"},
+        {with({"--module", "-1mm"}), "--module"},
+        {with({"--bar-height", "tall"}), "--bar-height"},
+        {with({"--quiet-zones", "some"}), "--quiet-zones"},
+        {with({"--dpi", "0"}), "--dpi"},
+        {with({"--caption-size", "0"}), "--caption-size"},
+        {with({"--preview-area", "1x"}), "--preview-area"},
         {with({"--adjust", "stretch"}), "--adjust"},
         {with({"-j", "0"}), "--jobs: \"0\""},
         {with({"--jobs", "two"}), "--jobs"},

@@ -38,7 +38,6 @@ public:
     void ClearCalls() { FCalls.clear(); }
 
     // Working state of the last render.
-    float ModuleWidth() const { return FModuleWidth; }
     float ModuleHeight() const { return FModuleHeight; }
     const TZintRenderRect& BarcodeRect() const { return FBarcodeRect; }
     const TZintRenderRect& BorderRect() const { return FBorderRect; }

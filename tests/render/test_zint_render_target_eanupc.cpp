@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <set>
 #include <vector>
 
@@ -116,19 +118,23 @@ TEST(ZintRenderTargetEANUPC, DigitsStandBetweenAndBesideTheBars)
         Render(r, c.Symbology, c.Input);
         ASSERT_EQ(int(r.Bars.size()), c.BarCount);
 
+        // The side digits get room in the whitespace beside the bars.
         const float sideDigit = DigitWidth + Spacing;
-        EXPECT_EQ(r.Target.Whitespace()->Left()->TargetUnits(),
-                  c.Leading.isEmpty() ? 0 : sideDigit);
-        EXPECT_EQ(r.Target.Whitespace()->Right()->TargetUnits(),
-                  c.Trailing.isEmpty() ? 0 : sideDigit);
-
         const TZintRenderRect& barcode = r.Target.BarcodeRect();
-        const float rowHeight = r.Symbol.row_height(0) * r.Target.ModuleWidth();
+        EXPECT_FLOAT_EQ(barcode.X - r.Target.X(), c.Leading.isEmpty() ? 0 : sideDigit);
+        EXPECT_FLOAT_EQ(r.Target.X() + r.Target.Width() - (barcode.X + barcode.Width),
+                        c.Trailing.isEmpty() ? 0 : sideDigit);
+
+        // Bars stand on pixel edges; the guard bars reach on into the text line.
+        const auto edge = [](double value) { return float(std::nearbyint(value)); };
+        const float rowHeight =
+            edge(barcode.Y + double(r.Symbol.row_height(0) * r.Target.ModuleWidth())) -
+            edge(barcode.Y);
         // Under the whitespace's bottom (0 here) and the text spacing's top lies the text line.
         const float textY = Bottom(barcode) + Spacing;
         for (int bar = 0; bar < c.BarCount; ++bar) {
             const bool guard = c.GuardBars.count(bar) > 0;
-            EXPECT_FLOAT_EQ(r.Bars[size_t(bar)].Y, barcode.Y);
+            EXPECT_FLOAT_EQ(r.Bars[size_t(bar)].Y, edge(barcode.Y));
             EXPECT_FLOAT_EQ(r.Bars[size_t(bar)].Height,
                             guard ? rowHeight + Spacing + TextHeight / 2 : rowHeight)
                 << "bar " << bar;
@@ -195,10 +201,10 @@ TEST(ZintRenderTargetEANUPC, HiddenTextStillReservesTheLeadingDigit)
     TRendered r;
     Render(r, EAN, QStringLiteral("123456789012"), false);
     EXPECT_TRUE(r.Texts.empty());
-    const float rowHeight = r.Symbol.row_height(0) * r.Target.ModuleWidth();
+    const float rowHeight = std::nearbyint(r.Symbol.row_height(0) * r.Target.ModuleWidth());
     for (const TZintRenderRect& bar : r.Bars)
         EXPECT_FLOAT_EQ(bar.Height, rowHeight);
-    EXPECT_EQ(r.Target.Whitespace()->Left()->TargetUnits(), DigitWidth + Spacing);
+    EXPECT_FLOAT_EQ(r.Target.BarcodeRect().X, DigitWidth + Spacing);
     EXPECT_FLOAT_EQ(r.Bars[0].X, DigitWidth + Spacing);
 }
 
@@ -209,7 +215,12 @@ TEST(ZintRenderTargetEANUPC, ReservationKeepsLargerWhitespaceAndCountsBeforeModu
     r.Target.Whitespace()->Right()->SetTargetUnits(5);
     r.Target.Whitespace()->SetModules(1);
     Render(r, UPCA, QStringLiteral("01234567890"));
-    EXPECT_EQ(r.Target.Whitespace()->Left()->TargetUnits(), 50.0f);
-    EXPECT_EQ(r.Target.Whitespace()->Right()->TargetUnits(), DigitWidth + Spacing);
-    EXPECT_FLOAT_EQ(r.Bars[0].X, 50 + r.Target.ModuleWidth());
+    const TZintRenderRect& barcode = r.Target.BarcodeRect();
+    const float module = r.Target.ModuleWidth();
+    EXPECT_FLOAT_EQ(barcode.X, 50 + module);
+    EXPECT_NEAR(r.Target.Width() - (barcode.X + barcode.Width), DigitWidth + Spacing + module,
+                1e-3);
+    EXPECT_FLOAT_EQ(r.Bars[0].X, std::nearbyint(50 + module));
+    // The user's boxes are as they were set.
+    EXPECT_EQ(r.Target.Whitespace()->Right()->TargetUnits(), 5.0f);
 }

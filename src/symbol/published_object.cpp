@@ -1,7 +1,7 @@
-#include "editors/published_object.h"
+#include "symbol/published_object.h"
 
-#include "editors/published_qobject.h"
-#include "editors/published_symbol.h"
+#include "symbol/published_qobject.h"
+#include "symbol/published_symbol.h"
 
 #include <QObject>
 

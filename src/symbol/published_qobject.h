@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editors/property_types.h"
+#include "symbol/property_types.h"
 
 class QObject;
 

@@ -1,4 +1,4 @@
-#include "editors/published_symbol.h"
+#include "symbol/published_symbol.h"
 
 #include "symbol/zint_symbol.h"
 #include "symbol/zint_symbol_options.h"

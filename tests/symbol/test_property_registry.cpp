@@ -1,4 +1,4 @@
-#include "editors/property_registry.h"
+#include "symbol/property_registry.h"
 #include "symbol/zint_symbol.h"
 #include "symbol/zint_symbol_options.h"
 

@@ -1,4 +1,4 @@
-#include "editors/published_qobject.h"
+#include "symbol/published_qobject.h"
 
 #include <QMetaEnum>
 #include <QMetaProperty>

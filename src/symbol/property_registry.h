@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editors/property_types.h"
-#include "editors/published_object.h"
+#include "symbol/property_types.h"
+#include "symbol/published_object.h"
 
 #include <QChar>
 

@@ -1,0 +1,148 @@
+#include "render/render_settings.h"
+
+#include "render/zint_render_box.h"
+#include "render/zint_render_canvas.h"
+#include "render/zint_render_value.h"
+#include "symbol/zint_symbol.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+namespace {
+constexpr double MillimetresPerInch = 25.4;
+
+// The modules a length in pixels comes to; rows are whole modules high.
+int ModulesFor(float pixels, float moduleWidth)
+{
+    return std::max(1, int(std::lround(double(pixels) / moduleWidth)));
+}
+} // namespace
+
+TRenderSettings::TRenderSettings() : Font(DefaultTextFont()) {}
+
+TRenderSettings PreviewAreaLayoutSettings()
+{
+    TRenderSettings settings;
+    settings.ImageSize = TImageSizeMode::ismPreviewArea;
+    settings.ModuleSizeMode = TModuleSizeMode::msmFit;
+    settings.ExactFit = true;
+    settings.BarHeightMode = TBarHeightMode::bhmModules;
+    settings.BarHeight = LinearRowHeightCreated;
+    settings.QuietZones = TQuietZoneMode::qzmNone;
+    return settings;
+}
+
+float LengthToPixels(float length, bool inches, int dpi)
+{
+    return float(double(length) * dpi / (inches ? 1.0 : MillimetresPerInch));
+}
+
+float ModuleWidthInPixels(const TRenderSettings& settings)
+{
+    switch (settings.ModuleSizeMode) {
+    case TModuleSizeMode::msmPixels:
+        return std::max(1.0f, std::round(settings.ModuleSize));
+    case TModuleSizeMode::msmMillimetres:
+    case TModuleSizeMode::msmInches:
+        // A printer at this resolution prints whole dots: the nearest whole number of them.
+        return std::max(
+            1.0f, std::round(LengthToPixels(settings.ModuleSize,
+                                            settings.ModuleSizeMode == TModuleSizeMode::msmInches,
+                                            settings.Dpi)));
+    case TModuleSizeMode::msmFit:
+        break;
+    }
+    return 0;
+}
+
+int LinearRowHeightFor(const TRenderSettings& settings)
+{
+    switch (settings.BarHeightMode) {
+    case TBarHeightMode::bhmStandard:
+        return LinearRowHeightStandard;
+    case TBarHeightMode::bhmModules:
+        return std::max(1, int(std::lround(settings.BarHeight)));
+    case TBarHeightMode::bhmMillimetres:
+    case TBarHeightMode::bhmInches: {
+        // With a known module width the length becomes whole modules; a fitted module width
+        // is known only to the layout, which then sizes the rows itself.
+        const float moduleWidth = ModuleWidthInPixels(settings);
+        if (moduleWidth > 0)
+            return ModulesFor(LengthToPixels(settings.BarHeight,
+                                             settings.BarHeightMode == TBarHeightMode::bhmInches,
+                                             settings.Dpi),
+                              moduleWidth);
+        return LinearRowHeightFromLayout;
+    }
+    case TBarHeightMode::bhmFill:
+        break;
+    }
+    return LinearRowHeightFromLayout;
+}
+
+TRenderBoxValue BoxValueOf(const TZintRenderBox& box)
+{
+    const auto side = [](const TZintRenderValue& value) {
+        return TRenderSide{value.TargetUnits(), value.Modules()};
+    };
+    return {side(*box.Top()), side(*box.Left()), side(*box.Right()), side(*box.Bottom())};
+}
+
+void CopyBoxValue(const TRenderBoxValue& value, TZintRenderBox& box)
+{
+    const std::pair<const TRenderSide&, TZintRenderValue*> sides[] = {{value.Top, box.Top()},
+                                                                      {value.Left, box.Left()},
+                                                                      {value.Right, box.Right()},
+                                                                      {value.Bottom, box.Bottom()}};
+    for (const auto& [side, target] : sides) {
+        target->SetTargetUnits(side.TargetUnits);
+        target->SetModules(side.Modules);
+    }
+}
+
+void ApplyRenderSettings(const TRenderSettings& settings, TZintRenderTargetCanvas& target)
+{
+    target.SetForegroundColor(QColorToTColor(settings.Foreground));
+    target.SetBackgroundColor(QColorToTColor(settings.Background));
+    target.SetHexagonScale(settings.HexagonScale);
+    target.SetRenderAdjustMode(settings.AdjustMode);
+    target.SetShowText(settings.ShowText);
+    CopyBoxValue(settings.Margin, *target.Margin());
+    CopyBoxValue(settings.Padding, *target.Padding());
+    CopyBoxValue(settings.TextSpacing, *target.TextSpacing());
+    CopyBoxValue(settings.Border, *target.Border());
+    CopyBoxValue(settings.Whitespace, *target.Whitespace());
+    target.SetHAlign(settings.HAlign);
+    target.SetVAlign(settings.VAlign);
+    target.SetMinModuleWidth(settings.MinModuleWidth);
+    target.SetMaxModuleWidth(settings.MaxModuleWidth);
+
+    const float moduleWidth = ModuleWidthInPixels(settings);
+    target.SetFixedModuleWidth(moduleWidth);
+    target.SetWholeModules(moduleWidth == 0 && !settings.ExactFit);
+    target.SetFitToSymbol(settings.ImageSize == TImageSizeMode::ismFitSymbol);
+    const bool lengthRows = settings.BarHeightMode == TBarHeightMode::bhmMillimetres ||
+                            settings.BarHeightMode == TBarHeightMode::bhmInches;
+    target.SetFreeRowHeight(
+        lengthRows && moduleWidth == 0
+            ? LengthToPixels(settings.BarHeight,
+                             settings.BarHeightMode == TBarHeightMode::bhmInches, settings.Dpi)
+            : 0);
+
+    QFont font = settings.Font;
+    switch (settings.CaptionSizeMode) {
+    case TCaptionSizeMode::csmFont:
+        break;
+    case TCaptionSizeMode::csmPixels:
+        font.setPixelSize(std::max(1, int(std::lround(settings.CaptionSize))));
+        break;
+    case TCaptionSizeMode::csmModules:
+        if (moduleWidth > 0)
+            font.setPixelSize(std::max(1, int(std::lround(settings.CaptionSize * moduleWidth))));
+        else
+            target.SetTextModuleShare(settings.CaptionSize);
+        break;
+    }
+    target.SetFont(font, Qt::black);
+}
