@@ -252,6 +252,9 @@ TEST(BatchOptions, HelpAndListNeedNoFiles)
         ParseBatchOptions({QStringLiteral("lintaro-batch"), QStringLiteral("--help")});
     EXPECT_EQ(help.Command, TBatchCommand::bcHelp);
     EXPECT_TRUE(help.Text.contains(QStringLiteral("--list-symbologies")));
+    // What becomes of a file that fails verification is the user's to know beforehand.
+    EXPECT_TRUE(help.Text.simplified().contains(QStringLiteral("renamed N.failed.EXT")))
+        << help.Text.toStdString();
     EXPECT_EQ(
         ParseBatchOptions({QStringLiteral("lintaro-batch"), QStringLiteral("--list-symbologies")})
             .Command,
