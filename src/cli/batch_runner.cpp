@@ -113,7 +113,8 @@ TEntryOutcome TBatchWorker::ExportEntry(int number, const QString& text)
         const QString written = WriteEntry(number, text);
         if (!FSettings.Verify)
             return {};
-        return VerifyWrittenFile(written, FSettings.Symbology, text, PrimaryMessage);
+        return VerifyWrittenFile(written, FSettings.Symbology, text,
+                                 PrimaryMessageCarried(*FSymbol, PrimaryMessage));
     } catch (const std::exception& error) {
         return {TEntryState::esFailed, AsErrorText(error.what())};
     }

@@ -1,12 +1,12 @@
 #include "cli/verify_read_back.h"
 
 #include "symbol/zint_symbol.h"
+#include "symbol/zint_symbol_options.h"
 
 #include <QImage>
 
 #define ZX_USE_UTF8 1 // Result::text() as UTF-8
 #include <ZXing/ReadBarcode.h>
-
 
 namespace {
 using ZXing::BarcodeFormat;
@@ -244,6 +244,20 @@ std::optional<QString> ExpectedReadBack(TZintSymbology symbology, const QString&
         return MaxiCodeReadBack(primaryMessage, text);
     }
     return std::nullopt;
+}
+
+QString PrimaryMessageCarried(const TZintSymbol& symbol, const QString& primaryMessage)
+{
+    if (symbol.SymbolType() != TZintSymbology::zsMAXICODE)
+        return primaryMessage;
+    switch (symbol.MaxiCodeOptions()->Mode()) {
+    case TmcMode::mcmMode4:
+    case TmcMode::mcmMode5:
+    case TmcMode::mcmMode6:
+        return {};
+    default:
+        return primaryMessage;
+    }
 }
 
 namespace {

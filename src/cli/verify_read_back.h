@@ -7,6 +7,7 @@
 #include <optional>
 
 class QImage;
+class TZintSymbol;
 
 // Reading written images back with a barcode decoder (ZXing-C++): which symbologies it reads,
 // and what it must read for a given input. Free of widgets and of the batch tool, so tests can
@@ -21,6 +22,10 @@ bool IsVerifiable(TZintSymbology symbology);
 // decoder cannot read in any picture (an EAN add-on without its main symbol).
 std::optional<QString> ExpectedReadBack(TZintSymbology symbology, const QString& text,
                                         const QString& primaryMessage);
+
+// The primary message the symbol's next encode puts into the symbol: a MaxiCode set to mode
+// 4, 5 or 6 carries none, whatever it is given.
+QString PrimaryMessageCarried(const TZintSymbol& symbol, const QString& primaryMessage);
 
 // Decodes the picture as it stands, with no white added around it; nothing when no symbol of
 // the symbology is found. GS1 field separators are dropped, as bracketed input carries none.

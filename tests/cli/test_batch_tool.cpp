@@ -139,6 +139,18 @@ TEST_F(BatchTool, SymbologyOptionsReachTheEncoder)
     EXPECT_EQ(high.ECCLevel, "H");
 }
 
+TEST_F(BatchTool, VerifyFollowsTheMaxiCodeModeChosen)
+{
+    const TRun run =
+        Export("Lintaro\n",
+               {QStringLiteral("-s"), QStringLiteral("zsMAXICODE"), QStringLiteral("--option"),
+                QStringLiteral("MaxiCodeOptions.Mode=mcmMode4"), QStringLiteral("--verify")});
+    EXPECT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
+    EXPECT_EQ(Files(), QStringList{QStringLiteral("1.png")});
+    EXPECT_EQ(Decode(OutFile(QStringLiteral("1.png")), ZXing::BarcodeFormat::MaxiCode).Text,
+              QStringLiteral("Lintaro"));
+}
+
 TEST_F(BatchTool, EveryFormatDecodesBackToItsText)
 {
     struct TFormat

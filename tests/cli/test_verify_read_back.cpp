@@ -2,6 +2,7 @@
 // encoder really made, and large modules as well as small.
 #include "cli/verify_read_back.h"
 #include "symbol/zint_symbol.h"
+#include "symbol/zint_symbol_options.h"
 
 #include <QImage>
 
@@ -119,4 +120,21 @@ TEST(VerifyReadBack, ExpectsWhatTheEncoderMade)
         SCOPED_TRACE(c.Text.toStdString() + " / " + c.Primary.toStdString());
         EXPECT_EQ(ExpectedReadBack(c.Symbology, c.Text, c.Primary), c.Expected);
     }
+}
+
+TEST(VerifyReadBack, MaxiCodeModesFourToSixCarryNoPrimaryMessage)
+{
+    const QString primary = QStringLiteral("1234567890");
+    TZintSymbol symbol;
+    symbol.SetSymbolType(TZintSymbology::zsMAXICODE);
+    for (const auto& [mode, carried] :
+         {std::pair{TmcMode::mcmAuto, primary}, std::pair{TmcMode::mcmMode2, primary},
+          std::pair{TmcMode::mcmMode3, primary}, std::pair{TmcMode::mcmMode4, QString()},
+          std::pair{TmcMode::mcmMode5, QString()}, std::pair{TmcMode::mcmMode6, QString()}}) {
+        symbol.MaxiCodeOptions()->SetMode(mode);
+        EXPECT_EQ(PrimaryMessageCarried(symbol, primary), carried) << int(mode);
+    }
+    // The same integer means something else to other symbologies.
+    symbol.SetSymbolType(TZintSymbology::zsQRCODE);
+    EXPECT_EQ(PrimaryMessageCarried(symbol, primary), primary);
 }
