@@ -13,7 +13,7 @@
 
 namespace {
 // The symbol's modules drawn as squares of `pixels`, with `quiet` modules of white around;
-// With `seam` the top pixel row of the bottom module row (the solid edge) stays light, as
+// with `seam` the top pixel row of the bottom module row (the solid edge) stays light, as
 // in a faulty raster.
 QImage DrawMatrix(TZintSymbology symbology, const QString& text, int pixels, int quiet,
                   bool seam = false)
