@@ -101,12 +101,16 @@ void AddOptions(QCommandLineParser& parser)
     add(name("min-module"), "Minimum module width; 0 for none.", "WIDTH");
     add(name("max-module"), "Maximum module width; 0 for none.", "WIDTH");
     add(name("hexagon-scale"), "MaxiCode hexagon scale. Default: 1.", "SCALE");
-    add(name("option"), "Symbology option, repeatable (QRCodeOptions.ECCLevel=qreLevelH).",
+    add(name("option"),
+        "Option of the chosen symbology's option set, repeatable "
+        "(QRCodeOptions.ECCLevel=qreLevelH with -s zsQRCODE).",
         "SET.PROPERTY=VALUE");
     add({QStringLiteral("j"), QStringLiteral("jobs")},
         "Entries rendered in parallel. Default: the number of processor cores.", "N");
-    add(name("verify"), "Decode every written image again; an entry that does not read back "
-                        "to its text counts as failed.");
+    add(name("verify"),
+        "Decode every written file again as it stands; an entry that does not read back to its "
+        "text counts as failed and its file is renamed N.failed.EXT (never replacing a file). "
+        "Symbologies the decoder cannot read count as not verifiable.");
     add(name("list-symbologies"),
         "List index, library number, enumeration name and display name of every symbology.");
     parser.addPositionalArgument(
@@ -114,15 +118,32 @@ void AddOptions(QCommandLineParser& parser)
         QStringLiteral("Text file, one text per line; - for standard input."));
 }
 
+// An option set the chosen symbology does not read would be accepted here and then change
+// nothing, or fail every entry; the catalogue knows which set belongs to which symbology.
+void CheckOptionSetApplies(const QString& write, const QString& path, TZintSymbology symbology)
+{
+    const TSymbologyEntry& entry = SymbologyCatalogue[std::size_t(symbology)];
+    const QString set = path.section(QLatin1Char('.'), 0, 0);
+    if (entry.OptionSet && set.compare(QLatin1String(entry.OptionSet), Qt::CaseInsensitive) == 0)
+        return;
+    const QString own = entry.OptionSet
+                            ? QStringLiteral("only %1 applies").arg(QLatin1String(entry.OptionSet))
+                            : QStringLiteral("it has no option set");
+    throw TUsageError{QStringLiteral("--option %1: %2 does not apply to %3; %4.")
+                          .arg(write, set, QString::fromUtf8(entry.DisplayName), own)};
+}
+
 void ReadPropertyWrites(const QCommandLineParser& parser, TBatchSettings& settings)
 {
     TZintSymbol scratch;
+    scratch.SetSymbolType(settings.Symbology);
     for (const QString& write : parser.values(QStringLiteral("option"))) {
         const qsizetype equals = write.indexOf(QLatin1Char('='));
         if (equals <= 0)
             throw TUsageError{InvalidValue(QStringLiteral("option"), write)};
         const QString path = write.left(equals);
         const QString value = write.mid(equals + 1);
+        CheckOptionSetApplies(write, path, settings.Symbology);
         try {
             WritePropertyPath(&scratch, path, PropertyValue(value), QLatin1Char('.'));
         } catch (const EZintException& error) {

@@ -2,7 +2,9 @@
 
 #include "base/zint_exception.h"
 #include "cli/batch_options.h"
+#include "cli/batch_tally.h"
 #include "cli/verify_read_back.h"
+#include "cli/verify_written_file.h"
 #include "io/entry_export.h"
 #include "symbol/property_registry.h"
 #include "symbol/zint_symbol.h"
@@ -85,33 +87,24 @@ QString TBatchWorker::WriteEntry(int number, const QString& text)
                                 FSettings.PreviewArea, path);
 }
 
-QString TBatchWorker::ExportEntry(int number, const QString& text)
+TEntryOutcome TBatchWorker::ExportEntry(int number, const QString& text)
 {
     try {
         const QString written = WriteEntry(number, text);
-        return FSettings.Verify ? VerifyFile(written, text) : QString();
+        if (!FSettings.Verify)
+            return {};
+        return VerifyWrittenFile(written, FSettings.Symbology, text,
+                                 PrimaryMessageCarried(*FSymbol, FSettings.Render.PrimaryMessage));
     } catch (const std::exception& error) {
-        return AsErrorText(error.what());
+        return {TEntryState::esFailed, AsErrorText(error.what())};
     }
 }
 
-// The file as written, not the picture in memory: a lossy format must scan too.
-QString TBatchWorker::VerifyFile(const QString& path, const QString& text) const
-{
-    if (!IsVerifiable(FSettings.Symbology))
-        return {};
-    const TReadBackCheck check = CheckReadBack(FSettings.Symbology, text, QImage(path));
-    if (check.Matches)
-        return {};
-    return QStringLiteral("does not read back (read: %1)")
-        .arg(check.Read ? QStringLiteral("\"%1\"").arg(*check.Read) : QStringLiteral("nothing"));
-}
-
-QStringList ReadBatchInput(const TBatchSettings& settings)
+QList<TNumberedLine> ReadBatchInput(const TBatchSettings& settings)
 {
     if (settings.InputPath == QLatin1String("-"))
-        return DecodeTextLines(ReadStandardInput(), settings.Encoding);
-    return ReadTextLines(settings.InputPath, settings.Encoding);
+        return DecodeNumberedLines(ReadStandardInput(), settings.Encoding);
+    return ReadNumberedLines(settings.InputPath, settings.Encoding);
 }
 
 namespace {
@@ -129,23 +122,23 @@ public:
         return index < int(FOutcomes.size()) ? index : -1;
     }
 
-    void Finish(int index, QString error)
+    void Finish(int index, TEntryOutcome outcome)
     {
         {
             const std::lock_guard<std::mutex> lock(FMutex);
-            FOutcomes[std::size_t(index)] = std::move(error);
+            FOutcomes[std::size_t(index)] = std::move(outcome);
             ++FDone;
         }
         FChanged.notify_one();
     }
 
     // Waits a little for entry `index` and returns the outcomes ready in order from it on.
-    std::vector<QString> ReadyFrom(int index, int& done)
+    std::vector<TEntryOutcome> ReadyFrom(int index, int& done)
     {
         std::unique_lock<std::mutex> lock(FMutex);
         FChanged.wait_for(lock, std::chrono::milliseconds(200),
                           [&] { return FOutcomes[std::size_t(index)].has_value(); });
-        std::vector<QString> ready;
+        std::vector<TEntryOutcome> ready;
         for (std::size_t i = std::size_t(index); i < FOutcomes.size() && FOutcomes[i]; ++i)
             ready.push_back(*FOutcomes[i]);
         done = FDone;
@@ -156,7 +149,7 @@ private:
     std::atomic<int> FNext{0};
     std::mutex FMutex;
     std::condition_variable FChanged;
-    std::vector<std::optional<QString>> FOutcomes; // empty text: written
+    std::vector<std::optional<TEntryOutcome>> FOutcomes;
     int FDone = 0;
 };
 
@@ -173,15 +166,6 @@ QString ProgressLine(int done, int total, double seconds)
         .arg(left);
 }
 
-QString SummaryLine(int written, int failed, double seconds)
-{
-    return QStringLiteral("written %1, failed %2, %3 s, %4 images/s")
-        .arg(written)
-        .arg(failed)
-        .arg(seconds, 0, 'f', 2)
-        .arg(seconds > 0 ? written / seconds : 0.0, 0, 'f', 0);
-}
-
 // How often the progress line is rewritten, in milliseconds.
 constexpr qint64 ProgressInterval = 250;
 
@@ -191,9 +175,9 @@ const QString EraseLine = QStringLiteral("\r\x1b[K");
 
 TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, bool showProgress)
 {
-    QStringList texts;
+    QList<TNumberedLine> entries;
     try {
-        texts = ReadBatchInput(settings);
+        entries = ReadBatchInput(settings);
     } catch (const EZintException& error) {
         errors << settings.InputPath << ": " << QString::fromUtf8(error.what()) << Qt::endl;
         return becUsageOrInput;
@@ -208,7 +192,7 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
 
     QElapsedTimer clock;
     clock.start();
-    const int total = int(texts.size());
+    const int total = int(entries.size());
     TEntryBoard board(total);
     // Built here, one after another: a worker applies the --option writes as it is made.
     std::vector<std::unique_ptr<TBatchWorker>> workers;
@@ -216,26 +200,26 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
         workers.push_back(std::make_unique<TBatchWorker>(settings));
     std::vector<std::thread> threads;
     for (const auto& worker : workers)
-        threads.emplace_back([&board, &entries = std::as_const(texts), worker = worker.get()] {
+        threads.emplace_back([&board, &entries = std::as_const(entries), worker = worker.get()] {
             for (int index = board.Take(); index >= 0; index = board.Take())
-                board.Finish(index, worker->ExportEntry(index + 1, entries.at(index)));
+                board.Finish(index, worker->ExportEntry(index + 1, entries.at(index).Text));
         });
 
     int reported = 0;
-    int failed = 0;
+    TBatchTally tally;
     qint64 progressShownAt = -ProgressInterval;
     bool progressShown = false;
     while (reported < total) {
         int done = 0;
-        const std::vector<QString> outcomes = board.ReadyFrom(reported, done);
-        for (const QString& error : outcomes) {
-            ++reported;
-            if (error.isEmpty())
+        const std::vector<TEntryOutcome> outcomes = board.ReadyFrom(reported, done);
+        for (const TEntryOutcome& outcome : outcomes) {
+            const qsizetype line = entries.at(reported++).LineNumber;
+            tally.Count(outcome.State);
+            if (outcome.Message.isEmpty())
                 continue;
-            ++failed;
             if (std::exchange(progressShown, false))
                 errors << EraseLine;
-            errors << "line " << reported << ": " << symbologyName << ": " << error << '\n';
+            errors << "line " << line << ": " << symbologyName << ": " << outcome.Message << '\n';
         }
         if (showProgress && reported < total &&
             clock.elapsed() - progressShownAt >= ProgressInterval) {
@@ -250,6 +234,6 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
     for (std::thread& thread : threads)
         thread.join();
 
-    errors << SummaryLine(total - failed, failed, clock.nsecsElapsed() / 1e9) << Qt::endl;
-    return failed == 0 ? becAllWritten : becSomeFailed;
+    errors << tally.SummaryLine(settings.Verify, clock.nsecsElapsed() / 1e9) << Qt::endl;
+    return tally.Failed() == 0 ? becAllWritten : becSomeFailed;
 }

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "cli/batch_options.h"
+#include "cli/entry_outcome.h"
+#include "io/text_import.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 
@@ -33,28 +34,26 @@ public:
     // Writes entry `number` (1-based) as "<number><ext>" in the output folder, or under the
     // next free numbered name; nothing is ever replaced. Returns the name written.
     QString WriteEntry(int number, const QString& text);
-    // WriteEntry and, with verification on, reading the written file back. Returns the
-    // entry's error message ("error: ..." or "does not read back (read: ...)"), empty when the
-    // entry succeeded. Never raises for a failing entry.
-    QString ExportEntry(int number, const QString& text);
+    // WriteEntry and, with verification on, reading the written file back (VerifyWrittenFile).
+    // A failing entry's message is "error: ..." or "does not read back (read: ...)". Never
+    // raises for a failing entry.
+    TEntryOutcome ExportEntry(int number, const QString& text);
 
 private:
-    QString VerifyFile(const QString& path, const QString& text) const;
-
     TBatchSettings FSettings; // a copy with a font of its own: fonts cache per thread
 
     std::unique_ptr<TZintSymbol> FSymbol;
 };
 
-// The texts of the input (a file, or standard input for "-"), read by the import's rules.
-// Raises EZintException when it cannot be read or decoded.
-QStringList ReadBatchInput(const TBatchSettings& settings);
+// The texts of the input (a file, or standard input for "-"), read by the import's rules,
+// with the lines they stand on. Raises EZintException when it cannot be read or decoded.
+QList<TNumberedLine> ReadBatchInput(const TBatchSettings& settings);
 
 // The whole run: reads the input, creates the output folder, writes every entry with
 // settings.Jobs workers. An entry that fails is reported on `errors` as
-// "line N: <symbology>: error: ..." and skipped; reports come in entry order whatever the
-// number of workers, and the files are the same. With `showProgress` a progress line is
-// rewritten in place while the run goes on. The run ends with the summary line
-// "written N, failed M, S s, R images/s".
+// "line N: <symbology>: error: ..." (N the line of the input file) and skipped; reports come in
+// entry order whatever the number of workers, and the files are the same. With `showProgress` a
+// progress line is rewritten in place while the run goes on. The run ends with TBatchTally's
+// summary line.
 TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors,
                         bool showProgress = false);

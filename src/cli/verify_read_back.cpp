@@ -1,12 +1,12 @@
 #include "cli/verify_read_back.h"
 
+#include "symbol/zint_symbol.h"
+#include "symbol/zint_symbol_options.h"
+
 #include <QImage>
 
 #define ZX_USE_UTF8 1 // Result::text() as UTF-8
 #include <ZXing/ReadBarcode.h>
-
-#include <cstring>
-#include <vector>
 
 namespace {
 using ZXing::BarcodeFormat;
@@ -17,10 +17,7 @@ enum class TExpectation
     exExact,
     exUpper,            // Code 39 and Codabar fold letters to capitals
     exHibc,             // "+", capitals, mod-43 check character
-    exEan,              // EAN-8 or EAN-13 with check digit, optional add-on
-    exUpcA,             // 12 digits with check digit, optional add-on
-    exUpcE,             // number system, 6 digits, check digit, optional add-on
-    exIsbn,             // ISBN-10 or -13 as EAN-13
+    exEncodedDigits,    // EAN/UPC: the digits the encoder put in, check digit and add-on
     exGs1,              // bracketed application identifiers without their brackets
     exGs1Parenthesised, // bracketed application identifiers in parentheses
     exDataBar,          // GTIN-14: 13 digits and check digit
@@ -30,7 +27,7 @@ enum class TExpectation
     exItf14,            // 13 digits and check digit
     exLeitcode,         // 13 digits and Deutsche Post check digit
     exIdentcode,        // 11 digits and Deutsche Post check digit
-    exMaxiCodeMode2     // the primary message's postcode, country and service before the text
+    exMaxiCode          // the primary message's postcode, country and service before the text
 };
 
 struct TReadBackRule
@@ -47,7 +44,7 @@ constexpr TReadBackRule Rules[] = {
     {TZintSymbology::zsCODE39, BarcodeFormat::Code39, TExpectation::exUpper},
     {TZintSymbology::zsEXCODE39, BarcodeFormat::Code39, TExpectation::exExact},
     {TZintSymbology::zsEANX, BarcodeFormat(int(BarcodeFormat::EAN8) | int(BarcodeFormat::EAN13)),
-     TExpectation::exEan},
+     TExpectation::exEncodedDigits},
     {TZintSymbology::zsEAN128, BarcodeFormat::Code128, TExpectation::exGs1},
     {TZintSymbology::zsCODABAR, BarcodeFormat::Codabar, TExpectation::exUpper},
     {TZintSymbology::zsCODE128, BarcodeFormat::Code128, TExpectation::exExact},
@@ -56,15 +53,15 @@ constexpr TReadBackRule Rules[] = {
     {TZintSymbology::zsCODE93, BarcodeFormat::Code93, TExpectation::exExact},
     {TZintSymbology::zsRSS14, BarcodeFormat::DataBar, TExpectation::exDataBar},
     {TZintSymbology::zsRSS_EXP, BarcodeFormat::DataBarExpanded, TExpectation::exGs1Parenthesised},
-    {TZintSymbology::zsUPCA, BarcodeFormat::UPCA, TExpectation::exUpcA},
-    {TZintSymbology::zsUPCE, BarcodeFormat::UPCE, TExpectation::exUpcE},
+    {TZintSymbology::zsUPCA, BarcodeFormat::UPCA, TExpectation::exEncodedDigits},
+    {TZintSymbology::zsUPCE, BarcodeFormat::UPCE, TExpectation::exEncodedDigits},
     {TZintSymbology::zsLOGMARS, BarcodeFormat::Code39, TExpectation::exUpper},
     {TZintSymbology::zsPDF417, BarcodeFormat::PDF417, TExpectation::exExact},
     {TZintSymbology::zsPDF417TRUNC, BarcodeFormat::PDF417, TExpectation::exExact},
-    {TZintSymbology::zsMAXICODE, BarcodeFormat::MaxiCode, TExpectation::exMaxiCodeMode2},
+    {TZintSymbology::zsMAXICODE, BarcodeFormat::MaxiCode, TExpectation::exMaxiCode},
     {TZintSymbology::zsQRCODE, BarcodeFormat::QRCode, TExpectation::exExact},
     {TZintSymbology::zsCODE128B, BarcodeFormat::Code128, TExpectation::exExact},
-    {TZintSymbology::zsISBNX, BarcodeFormat::EAN13, TExpectation::exIsbn},
+    {TZintSymbology::zsISBNX, BarcodeFormat::EAN13, TExpectation::exEncodedDigits},
     {TZintSymbology::zsDATAMATRIX, BarcodeFormat::DataMatrix, TExpectation::exExact},
     {TZintSymbology::zsEAN14, BarcodeFormat::Code128, TExpectation::exEan14},
     {TZintSymbology::zsNVE18, BarcodeFormat::Code128, TExpectation::exNve18},
@@ -88,10 +85,6 @@ const TReadBackRule* RuleFor(TZintSymbology symbology)
             return &rule;
     return nullptr;
 }
-
-// White paper around the picture, so a symbol drawn up to the image's edge still has the
-// quiet zone a scanner needs.
-constexpr int PaperMargin = 24;
 
 // The GS1 mod-10 check digit (weights 3, 1, ... from the right) of a digit string.
 QChar Gs1CheckDigit(const QString& digits)
@@ -133,24 +126,6 @@ QString WithGs1CheckDigit(const QString& digits, int lengthWithoutCheck)
     return padded + Gs1CheckDigit(padded);
 }
 
-// An add-on of 1-2 digits is an EAN-2, of 3-5 digits an EAN-5; the reader reports it after
-// a space.
-QString WithAddOn(const QString& main, const QString& addOn)
-{
-    if (addOn.isEmpty())
-        return main;
-    return main + u' ' + PadDigits(addOn, addOn.size() <= 2 ? 2 : 5);
-}
-
-// Main part and add-on of an EAN/UPC input "main+addon".
-std::pair<QString, QString> SplitAddOn(const QString& text)
-{
-    const qsizetype plus = text.indexOf(u'+');
-    if (plus < 0)
-        return {text, {}};
-    return {text.left(plus), text.mid(plus + 1)};
-}
-
 // A main part that already ends in its check digit keeps it; the encoder has checked it.
 QString GtinWithCheckDigit(const QString& digits, int lengthWithoutCheck)
 {
@@ -159,39 +134,20 @@ QString GtinWithCheckDigit(const QString& digits, int lengthWithoutCheck)
     return WithGs1CheckDigit(digits, lengthWithoutCheck);
 }
 
-QString EanMain(const QString& digits)
+// libzint decides between EAN-8, EAN-13 and add-on only by length in ways of its own (eight
+// digits make an EAN-13), so the encoder is asked: its human-readable text is the number it
+// encoded, "+" before the add-on. Nothing when there is no main symbol to scan.
+std::optional<QString> EncodedDigits(TZintSymbology symbology, const QString& text)
 {
-    // Up to 8 digits make an EAN-8 (the eighth being its check digit), longer ones an EAN-13.
-    return GtinWithCheckDigit(digits, digits.size() <= 8 ? 7 : 12);
-}
-
-// UPC-E's check digit is that of the UPC-A number it stands for.
-QString UpcEMain(const QString& digits)
-{
-    QString body = digits.size() >= 7 ? digits.left(7) : PadDigits(digits, 6).prepend(u'0');
-    const QString d = body.mid(1, 6);
-    QString expanded;
-    const int last = d[5].digitValue();
-    if (last <= 2)
-        expanded = d.left(2) + d[5] + QStringLiteral("0000") + d.mid(2, 3);
-    else if (last == 3)
-        expanded = d.left(3) + QStringLiteral("00000") + d.mid(3, 2);
-    else if (last == 4)
-        expanded = d.left(4) + QStringLiteral("00000") + d[4];
-    else
-        expanded = d.left(5) + QStringLiteral("0000") + d[5];
-    return body + Gs1CheckDigit(body.left(1) + expanded);
-}
-
-QString IsbnMain(const QString& text)
-{
-    QString digits = text;
-    digits.remove(u'-');
-    if (digits.size() >= 12)
-        return GtinWithCheckDigit(digits.left(12), 12);
-    // An ISBN-10 (or a 9-digit SBN) loses its own check character and gains the 978 prefix.
-    const QString body = PadDigits(digits.left(digits.size() == 10 ? 9 : digits.size()), 9);
-    return WithGs1CheckDigit(QStringLiteral("978") + body, 12);
+    TZintSymbol symbol;
+    symbol.SetSymbolType(symbology);
+    symbol.set_input_mode(1);
+    symbol.Encode(text, false);
+    const QString digits = QString::fromLatin1(symbol.text());
+    const qsizetype plus = digits.indexOf(u'+');
+    if (plus == 0 || digits.size() <= 5)
+        return std::nullopt;
+    return plus < 0 ? digits : digits.left(plus) + u' ' + digits.mid(plus + 1);
 }
 
 QString WithoutBrackets(QString text)
@@ -201,12 +157,22 @@ QString WithoutBrackets(QString text)
     return text;
 }
 
-// Mode 2 carries the primary message "1234567890" as postcode 1234, country 567, service 890.
-QString MaxiCodeMode2(const QString& text)
+// With a primary message the encoder picks mode 2 (numeric postcode) or 3 (alphanumeric,
+// six characters); the reader puts postcode, country and service before the text. Without
+// one it uses mode 4, the text alone.
+QString MaxiCodeReadBack(const QString& primaryMessage, const QString& text)
 {
+    if (primaryMessage.size() <= 6)
+        return text;
     const QChar gs(0x1D);
-    return QStringLiteral("1234") + gs + QStringLiteral("567") + gs + QStringLiteral("890") + gs +
-           text;
+    QString postcode = primaryMessage.left(primaryMessage.size() - 6);
+    bool numeric = true;
+    for (const QChar c : postcode)
+        numeric = numeric && c.isDigit();
+    if (!numeric)
+        postcode = postcode.toUpper().leftJustified(6, u' ', true);
+    return postcode + gs + primaryMessage.mid(primaryMessage.size() - 6, 3) + gs +
+           primaryMessage.right(3) + gs + text;
 }
 
 bool IsGs1(TExpectation expectation)
@@ -217,8 +183,7 @@ bool IsGs1(TExpectation expectation)
 
 bool HasAddOns(TExpectation expectation)
 {
-    return expectation == TExpectation::exEan || expectation == TExpectation::exUpcA ||
-           expectation == TExpectation::exUpcE || expectation == TExpectation::exIsbn;
+    return expectation == TExpectation::exEncodedDigits;
 }
 
 ZXing::DecodeHints HintsFor(const TReadBackRule& rule)
@@ -240,12 +205,12 @@ bool IsVerifiable(TZintSymbology symbology)
     return RuleFor(symbology) != nullptr;
 }
 
-QString ExpectedReadBack(TZintSymbology symbology, const QString& text)
+std::optional<QString> ExpectedReadBack(TZintSymbology symbology, const QString& text,
+                                        const QString& primaryMessage)
 {
     const TReadBackRule* rule = RuleFor(symbology);
     if (!rule)
-        return text;
-    const auto [main, addOn] = SplitAddOn(text);
+        return std::nullopt;
     switch (rule->Expectation) {
     case TExpectation::exExact:
         return text;
@@ -255,14 +220,8 @@ QString ExpectedReadBack(TZintSymbology symbology, const QString& text)
         const QString data = u'+' + text.toUpper();
         return data + Mod43CheckCharacter(data);
     }
-    case TExpectation::exEan:
-        return WithAddOn(EanMain(main), addOn);
-    case TExpectation::exUpcA:
-        return WithAddOn(GtinWithCheckDigit(main, 11), addOn);
-    case TExpectation::exUpcE:
-        return WithAddOn(UpcEMain(main), addOn);
-    case TExpectation::exIsbn:
-        return WithAddOn(IsbnMain(main), addOn);
+    case TExpectation::exEncodedDigits:
+        return EncodedDigits(symbology, text);
     case TExpectation::exGs1:
         return WithoutBrackets(text);
     case TExpectation::exGs1Parenthesised:
@@ -281,38 +240,59 @@ QString ExpectedReadBack(TZintSymbology symbology, const QString& text)
         return PadDigits(text, 13) + DeutschePostCheckDigit(PadDigits(text, 13));
     case TExpectation::exIdentcode:
         return PadDigits(text, 11) + DeutschePostCheckDigit(PadDigits(text, 11));
-    case TExpectation::exMaxiCodeMode2:
-        return MaxiCodeMode2(text);
+    case TExpectation::exMaxiCode:
+        return MaxiCodeReadBack(primaryMessage, text);
     }
-    return text;
+    return std::nullopt;
 }
+
+QString PrimaryMessageCarried(const TZintSymbol& symbol, const QString& primaryMessage)
+{
+    if (symbol.SymbolType() != TZintSymbology::zsMAXICODE)
+        return primaryMessage;
+    switch (symbol.MaxiCodeOptions()->Mode()) {
+    case TmcMode::mcmMode4:
+    case TmcMode::mcmMode5:
+    case TmcMode::mcmMode6:
+        return {};
+    default:
+        return primaryMessage;
+    }
+}
+
+namespace {
+std::optional<QString> Decode(const TReadBackRule& rule, const QImage& gray)
+{
+    const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(),
+                                ZXing::ImageFormat::Lum, int(gray.bytesPerLine()));
+    const ZXing::Result result = ZXing::ReadBarcode(view, HintsFor(rule));
+    if (!result.isValid())
+        return std::nullopt;
+    QString read = QString::fromStdString(result.text());
+    if (IsGs1(rule.Expectation))
+        read.remove(QChar(0x1D));
+    return read;
+}
+
+} // namespace
 
 std::optional<QString> ReadBack(TZintSymbology symbology, const QImage& image)
 {
     const TReadBackRule* rule = RuleFor(symbology);
     if (!rule || image.isNull())
         return std::nullopt;
-    const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
-    const int width = gray.width() + 2 * PaperMargin;
-    const int height = gray.height() + 2 * PaperMargin;
-    std::vector<std::uint8_t> paper(std::size_t(width) * std::size_t(height), 0xFF);
-    for (int y = 0; y < gray.height(); ++y)
-        std::memcpy(&paper[std::size_t(y + PaperMargin) * width + PaperMargin],
-                    gray.constScanLine(y), std::size_t(gray.width()));
-    const ZXing::ImageView view(paper.data(), width, height, ZXing::ImageFormat::Lum);
-    const ZXing::Result result = ZXing::ReadBarcode(view, HintsFor(*rule));
-    if (!result.isValid())
-        return std::nullopt;
-    QString read = QString::fromStdString(result.text());
-    if (IsGs1(rule->Expectation))
-        read.remove(QChar(0x1D));
-    return read;
+    return Decode(*rule, image.convertToFormat(QImage::Format_Grayscale8));
 }
 
-TReadBackCheck CheckReadBack(TZintSymbology symbology, const QString& text, const QImage& image)
+TReadBackCheck CheckReadBack(TZintSymbology symbology, const QString& text,
+                             const QString& primaryMessage, const QImage& image)
 {
     TReadBackCheck check;
+    const std::optional<QString> expected = ExpectedReadBack(symbology, text, primaryMessage);
+    if (!expected)
+        return check;
+    check.Verifiable = true;
     check.Read = ReadBack(symbology, image);
-    check.Matches = check.Read && *check.Read == ExpectedReadBack(symbology, text);
+    check.Matches = check.Read == expected;
     return check;
 }

@@ -7,6 +7,7 @@
 #include <optional>
 
 class QImage;
+class TZintSymbol;
 
 // Reading written images back with a barcode decoder (ZXing-C++): which symbologies it reads,
 // and what it must read for a given input. Free of widgets and of the batch tool, so tests can
@@ -15,19 +16,28 @@ class QImage;
 // Whether the decoder reads this symbology at all.
 bool IsVerifiable(TZintSymbology symbology);
 
-// What a scanner returns for `text` encoded in `symbology`: the input with the check digits,
-// padding, prefixes and structure the symbology itself adds. Only for verifiable symbologies.
-QString ExpectedReadBack(TZintSymbology symbology, const QString& text);
+// What a scanner returns for `text` encoded in `symbology` with `primaryMessage` (MaxiCode's
+// postcode, country and service): the input with the check digits, padding, prefixes and
+// structure the encoder adds. Nothing for an unverifiable symbology or for an entry the
+// decoder cannot read in any picture (an EAN add-on without its main symbol).
+std::optional<QString> ExpectedReadBack(TZintSymbology symbology, const QString& text,
+                                        const QString& primaryMessage);
 
-// Decodes the picture as it would look printed on white paper; nothing when no symbol of the
-// symbology is found. GS1 field separators are dropped, as bracketed input carries none.
+// The primary message the symbol's next encode puts into the symbol: a MaxiCode set to mode
+// 4, 5 or 6 carries none, whatever it is given.
+QString PrimaryMessageCarried(const TZintSymbol& symbol, const QString& primaryMessage);
+
+// Decodes the picture as it stands, with no white added around it; nothing when no symbol of
+// the symbology is found. GS1 field separators are dropped, as bracketed input carries none.
 std::optional<QString> ReadBack(TZintSymbology symbology, const QImage& image);
 
 struct TReadBackCheck
 {
+    bool Verifiable = false; // false: nothing was read, and Matches says nothing
     bool Matches = false;
     std::optional<QString> Read;
 };
 
 // Reads the picture back and compares it with what `text` should read as.
-TReadBackCheck CheckReadBack(TZintSymbology symbology, const QString& text, const QImage& image);
+TReadBackCheck CheckReadBack(TZintSymbology symbology, const QString& text,
+                             const QString& primaryMessage, const QImage& image);

@@ -92,24 +92,35 @@ QString decodeStrictly(QByteArrayView bytes, TTextEncoding encoding)
     return text;
 }
 
-QStringList nonEmptyLines(const QString& text)
+QList<TNumberedLine> nonEmptyLines(const QString& text)
 {
-    QStringList lines;
+    QList<TNumberedLine> lines;
     const QChar* const begin = text.constData();
     const QChar* const end = begin + text.size();
     const QChar* lineStart = begin;
+    qsizetype lineNumber = 1;
     for (const QChar* p = begin; p != end; ++p) {
         if (*p != u'\r' && *p != u'\n')
             continue;
         if (p != lineStart)
-            lines.append(QString(lineStart, p - lineStart));
+            lines.append({QString(lineStart, p - lineStart), lineNumber});
         if (*p == u'\r' && p + 1 != end && p[1] == u'\n')
             ++p;
         lineStart = p + 1;
+        ++lineNumber;
     }
     if (lineStart != end)
-        lines.append(QString(lineStart, end - lineStart));
+        lines.append({QString(lineStart, end - lineStart), lineNumber});
     return lines;
+}
+
+QStringList textsOf(const QList<TNumberedLine>& lines)
+{
+    QStringList texts;
+    texts.reserve(lines.size());
+    for (const TNumberedLine& line : lines)
+        texts.append(line.Text);
+    return texts;
 }
 
 QString decodeWholeText(const QByteArray& bytes, TTextEncoding encoding)
@@ -177,10 +188,20 @@ TTextEncoding TextEncodingFromIndex(int index)
 
 QStringList DecodeTextLines(const QByteArray& bytes, TTextEncoding encoding)
 {
+    return textsOf(DecodeNumberedLines(bytes, encoding));
+}
+
+QList<TNumberedLine> DecodeNumberedLines(const QByteArray& bytes, TTextEncoding encoding)
+{
     return nonEmptyLines(decodeWholeText(bytes, encoding));
 }
 
 QStringList ReadTextLines(const QString& path, TTextEncoding encoding)
+{
+    return textsOf(ReadNumberedLines(path, encoding));
+}
+
+QList<TNumberedLine> ReadNumberedLines(const QString& path, TTextEncoding encoding)
 {
     // The file's bytes are gone before the lines are cut, which lowers the peak for big files.
     const QString text = decodeWholeText(readWholeFile(path), encoding);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -21,10 +22,19 @@ const QStringList& TextEncodingNames();
 // The encoding for an index of the dialog's choice; any unknown index counts as ANSI.
 TTextEncoding TextEncodingFromIndex(int index);
 
+// One text of a file and the line it stands on (1-based; every line end counts, CR LF once).
+struct TNumberedLine
+{
+    QString Text;
+    qsizetype LineNumber = 0;
+};
+
 // The texts a file contributes to the list: its lines in file order, empty lines left out.
 // A byte-order mark overrides the chosen encoding. The whole input is decoded before anything
 // is returned, so invalid bytes anywhere yield an EZintException and no texts.
 QStringList DecodeTextLines(const QByteArray& bytes, TTextEncoding encoding);
+QList<TNumberedLine> DecodeNumberedLines(const QByteArray& bytes, TTextEncoding encoding);
 
 // Reads the whole file, then decodes it as DecodeTextLines does.
 QStringList ReadTextLines(const QString& path, TTextEncoding encoding);
+QList<TNumberedLine> ReadNumberedLines(const QString& path, TTextEncoding encoding);

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <new>
@@ -326,9 +327,10 @@ void TZintSymbol::Clear()
 
 void TZintSymbol::Encode(const QString& data, bool raiseExceptions)
 {
-    QByteArray bytes = (input_mode() & UNICODE_MODE) ? data.toUtf8() : ToAnsiCodePage(data);
-    bytes.truncate(qstrnlen(bytes.constData(), bytes.size()));
-    Encode(bytes, bytes.size(), raiseExceptions);
+    // The whole text with its length: a NUL is data, and an encoder that cannot carry it
+    // refuses the text instead of ending it there.
+    const QByteArray bytes = (input_mode() & UNICODE_MODE) ? data.toUtf8() : ToAnsiCodePage(data);
+    Encode(bytes, int(std::min<qsizetype>(bytes.size(), INT_MAX)), raiseExceptions);
 }
 
 void TZintSymbol::Encode(const QByteArray& data, int length, bool raiseExceptions)

@@ -102,7 +102,8 @@ public:
 
     // Resets the result part of the record; keeps symbology, options, input mode, primary.
     void Clear();
-    // Text form: UTF-8 when input_mode has bit 1, else Windows-1252; cut at the first U+0000.
+    // Text form: UTF-8 when input_mode has bit 1, else Windows-1252; the whole text, NULs
+    // included.
     void Encode(const QString& data, bool raiseExceptions);
     // Byte form. A result of 5 or more raises EZintException(errtxt) when asked to.
     void Encode(const QByteArray& data, int length, bool raiseExceptions);

@@ -101,6 +101,9 @@ struct TSymbologyEntry
     TZintSymbology Symbology;
     const char* EnumName; // "zsCODE39"
     int LibraryNumber;
+    // The symbol's option set whose meanings this symbology's encoder reads (the property
+    // name, "QRCodeOptions"); none when no set describes its options.
+    const char* OptionSet = nullptr;
 };
 
 extern const std::array<TSymbologyEntry, SymbologyCount> SymbologyCatalogue;

@@ -1,5 +1,7 @@
 #include "cli/batch_options.h"
 #include "render/render_settings.h"
+#include "symbol/property_registry.h"
+#include "symbol/zint_symbol.h"
 
 #include <QThread>
 
@@ -187,9 +189,10 @@ TEST(BatchOptions, ReadsEveryValueForm)
              EXPECT_FLOAT_EQ(s.Render.MaxModuleWidth, 4);
              EXPECT_FLOAT_EQ(s.Render.HexagonScale, 0.75f);
          }},
-        {{QStringLiteral("--option"), QStringLiteral("QRCodeOptions.ECCLevel=qreLevelH"),
-          QStringLiteral("--option"), QStringLiteral("qrcodeoptions.size=5"),
-          QStringLiteral("--option"), QStringLiteral("QRCodeOptions.Size=qrs21")},
+        {{QStringLiteral("-s"), QStringLiteral("zsHIBC_QR"), QStringLiteral("--option"),
+          QStringLiteral("QRCodeOptions.ECCLevel=qreLevelH"), QStringLiteral("--option"),
+          QStringLiteral("qrcodeoptions.size=5"), QStringLiteral("--option"),
+          QStringLiteral("QRCodeOptions.Size=qrs21")},
          [](S s) {
              using W = std::pair<QString, QString>;
              EXPECT_EQ(
@@ -258,10 +261,18 @@ TEST(BatchOptions, RejectsBadValuesWithAMessage)
         {with({"--min-module", "1,5"}), "--min-module"},
         {with({"--max-module", "inf"}), "--max-module"},
         {with({"--hexagon-scale", "0"}), "--hexagon-scale"},
-        {with({"--option", "QRCodeOptions.ECCLevel"}), "--option"},
-        {with({"--option", "QRCodeOptions.NoSuch=1"}), "NoSuch"},
-        {with({"--option", "QRCodeOptions.ECCLevel=qreLevelZ"}), "qreLevelZ"},
-        {with({"--option", "QRCodeOptions=1"}), "--option QRCodeOptions=1"},
+        {with({"-s", "zsQRCODE", "--option", "QRCodeOptions.ECCLevel"}), "--option"},
+        {with({"-s", "zsQRCODE", "--option", "QRCodeOptions.NoSuch=1"}), "NoSuch"},
+        {with({"-s", "zsQRCODE", "--option", "QRCodeOptions.ECCLevel=qreLevelZ"}), "qreLevelZ"},
+        {with({"-s", "zsQRCODE", "--option", "QRCodeOptions=1"}), "--option QRCodeOptions=1"},
+        // An option set of another symbology would fail every entry or change nothing.
+        {with({"-s", "zsCODE11", "--option", "PDF417Options.Columns=30"}),
+         "--option PDF417Options.Columns=30: PDF417Options does not apply to Code 11; it has no "
+         "option set."},
+        {with({"-s", "zsQRCODE", "--option", "MicroQROptions.Version=mqv2"}),
+         "MicroQROptions does not apply to QR Code; only QRCodeOptions applies."},
+        {with({"--option", "QRCodeOptions.ECCLevel=qreLevelH"}),
+         "does not apply to Code 3 of 9 (Code 39); only ExtCode39Options applies."},
     };
     for (const TBadCase& test : cases) {
         SCOPED_TRACE(test.Arguments.join(QLatin1Char(' ')).toStdString());
@@ -272,12 +283,38 @@ TEST(BatchOptions, RejectsBadValuesWithAMessage)
     }
 }
 
+// Every set the catalogue names can be written for its symbologies from the command line.
+TEST(BatchOptions, EachSymbologysOwnOptionSetIsAccepted)
+{
+    TZintSymbol symbol;
+    for (const TSymbologyEntry& entry : SymbologyCatalogue) {
+        if (!entry.OptionSet)
+            continue;
+        SCOPED_TRACE(entry.EnumName);
+        const QString set = QLatin1String(entry.OptionSet);
+        const QVariant object = ReadPropertyPath(&symbol, set, QLatin1Char('.'));
+        ASSERT_TRUE(object.value<QObject*>()) << entry.OptionSet;
+        QList<TListedProperty> properties;
+        ListObjectProperties(object.value<QObject*>(), properties, false, {}, {}, true, {},
+                             QLatin1Char('.'));
+        ASSERT_FALSE(properties.isEmpty());
+        const QString write = set + u'.' + properties.first().Name + QStringLiteral("=0");
+        const TBatchParseResult result =
+            ParseBatchOptions(Arguments({QStringLiteral("-s"), QLatin1String(entry.EnumName),
+                                         QStringLiteral("--option"), write}));
+        EXPECT_EQ(result.Command, TBatchCommand::bcRun) << result.Text.toStdString();
+    }
+}
+
 TEST(BatchOptions, HelpAndListNeedNoFiles)
 {
     const TBatchParseResult help =
         ParseBatchOptions({QStringLiteral("lintaro-batch"), QStringLiteral("--help")});
     EXPECT_EQ(help.Command, TBatchCommand::bcHelp);
     EXPECT_TRUE(help.Text.contains(QStringLiteral("--list-symbologies")));
+    // What becomes of a file that fails verification is the user's to know beforehand.
+    EXPECT_TRUE(help.Text.simplified().contains(QStringLiteral("renamed N.failed.EXT")))
+        << help.Text.toStdString();
     EXPECT_EQ(
         ParseBatchOptions({QStringLiteral("lintaro-batch"), QStringLiteral("--list-symbologies")})
             .Command,

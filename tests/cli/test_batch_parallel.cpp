@@ -85,27 +85,59 @@ TEST_F(BatchTool, SummaryLineCountsWrittenAndFailedEntries)
     EXPECT_FALSE(run.Errors.contains(QLatin1Char('\r'))) << run.Errors.toStdString();
 }
 
-TEST_F(BatchTool, VerifyFailsAnEntryThatDoesNotReadBack)
+TEST_F(BatchTool, VerifyFailsAnEntryThatDoesNotReadBackAndSetsItsFileAside)
 {
+    // An earlier run's set-aside file is never replaced.
+    ASSERT_TRUE(QDir().mkpath(Out()));
+    QFile earlier(OutFile(QStringLiteral("2.failed.png")));
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+    earlier.write("earlier");
+    earlier.close();
     // Bars in the background's colour: the file is written, but nothing can be scanned.
-    const TRun invisible = Export("LINTARO\n", {QStringLiteral("-s"), QStringLiteral("zsCODE128"),
-                                                QStringLiteral("--fg"), QStringLiteral("White"),
-                                                QStringLiteral("--verify")});
+    const TRun invisible =
+        Export("LINTARO\nLINTARO\n",
+               {QStringLiteral("-s"), QStringLiteral("zsCODE128"), QStringLiteral("--fg"),
+                QStringLiteral("White"), QStringLiteral("--verify")});
     EXPECT_EQ(invisible.ExitCode, 1);
-    EXPECT_TRUE(invisible.Errors.contains(
-        QStringLiteral("line 1: Code 128 (automatic subset switching): does not read back "
-                       "(read: nothing)\n")))
+    for (const char* line :
+         {"line 1: Code 128 (automatic subset switching): does not read back (read: nothing); "
+          "set aside as \"1.failed.png\"\n",
+          "line 2: Code 128 (automatic subset switching): does not read back (read: nothing); "
+          "set aside as \"2.failed (2).png\"\n"})
+        EXPECT_TRUE(invisible.Errors.contains(QString::fromUtf8(line)))
+            << invisible.Errors.toStdString();
+    EXPECT_TRUE(
+        SummaryOf(invisible.Errors)
+            .startsWith(QStringLiteral("written 0, verified 0, not verifiable 0, failed 2, ")))
         << invisible.Errors.toStdString();
-    EXPECT_TRUE(SummaryOf(invisible.Errors).startsWith(QStringLiteral("written 0, failed 1,")));
+    EXPECT_EQ(Files(),
+              (QStringList{QStringLiteral("1.failed.png"), QStringLiteral("2.failed (2).png"),
+                           QStringLiteral("2.failed.png")}));
+    EXPECT_EQ(ReadAll(OutFile(QStringLiteral("2.failed.png"))), QByteArray("earlier"));
 }
 
-TEST_F(BatchTool, VerifyNamesAnUnreadableSymbologyOnceAndPassesItsEntries)
+TEST_F(BatchTool, VerifyCountsUnreadableEntriesAsNotVerifiedAndNamesTheSymbologyOnce)
 {
     const TRun run = Export("123\n456\n789\n", {QStringLiteral("-s"), QStringLiteral("zsCODE11"),
                                                 QStringLiteral("-j2"), QStringLiteral("--verify")});
     EXPECT_EQ(run.ExitCode, 0);
     EXPECT_EQ(run.Errors.count(QStringLiteral("Code 11: not verifiable")), 1)
         << run.Errors.toStdString();
-    EXPECT_TRUE(SummaryOf(run.Errors).startsWith(QStringLiteral("written 3, failed 0,")));
+    EXPECT_TRUE(
+        SummaryOf(run.Errors)
+            .startsWith(QStringLiteral("written 3, verified 0, not verifiable 3, failed 0, ")))
+        << run.Errors.toStdString();
     EXPECT_EQ(Files().size(), 3);
+
+    // EAN: eight digits are encoded as an EAN-13 and read back as one; two digits are an
+    // add-on alone, which the decoder cannot read.
+    const TRun ean = Export("12345670\n12\n", {QStringLiteral("-s"), QStringLiteral("zsEANX"),
+                                               QStringLiteral("--verify")});
+    EXPECT_EQ(ean.ExitCode, 0) << ean.Errors.toStdString();
+    EXPECT_TRUE(ean.Errors.contains(QStringLiteral("line 2: EAN: not verifiable")))
+        << ean.Errors.toStdString();
+    EXPECT_TRUE(
+        SummaryOf(ean.Errors)
+            .startsWith(QStringLiteral("written 2, verified 1, not verifiable 1, failed 0, ")))
+        << ean.Errors.toStdString();
 }

@@ -39,6 +39,42 @@ TEST_F(BatchTool, SkipsAFailingEntryAndKeepsItsNumberUnused)
               QStringLiteral("4006381333931"));
 }
 
+// Messages name the line of the input file, blank lines and CR-only line ends counted; the
+// files keep their entry numbers.
+TEST_F(BatchTool, ReportsTheLineOfTheInputFile)
+{
+    const TRun run = Export("123456789012\n\nABC\r\r400638133393\r\nXYZ\n",
+                            {QStringLiteral("-s"), QStringLiteral("EAN")});
+    EXPECT_EQ(run.ExitCode, 1);
+    const QStringList lines = run.Errors.split(u'\n').filter(QStringLiteral(": EAN: "));
+    ASSERT_EQ(lines.size(), 2) << run.Errors.toStdString();
+    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("line 3: EAN: error: ")))
+        << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("line 6: EAN: error: ")))
+        << lines[1].toStdString();
+    EXPECT_EQ(Files(), (QStringList{QStringLiteral("1.png"), QStringLiteral("3.png")}));
+}
+
+// A NUL is part of the entry: encoded with the rest where the symbology carries it, the entry
+// refused where it does not; never a symbol of the text before it.
+TEST_F(BatchTool, NulIsEncodedWithTheEntryOrRefused)
+{
+    const QByteArray input("abc\0def\n", 8);
+    const TRun qr = Export(
+        input, {QStringLiteral("-s"), QStringLiteral("zsQRCODE"), QStringLiteral("--verify")});
+    EXPECT_EQ(qr.ExitCode, 0) << qr.Errors.toStdString();
+    EXPECT_EQ(Decode(OutFile(QStringLiteral("1.png")), ZXing::BarcodeFormat::QRCode).Text,
+              QString::fromUtf16(u"abc\0def", 7));
+
+    ASSERT_TRUE(QDir(Out()).removeRecursively());
+    const TRun code39 = Export(input, {});
+    EXPECT_EQ(code39.ExitCode, 1);
+    EXPECT_TRUE(code39.Errors.contains(
+        QStringLiteral("line 1: Code 3 of 9 (Code 39): error: Invalid character in data")))
+        << code39.Errors.toStdString();
+    EXPECT_TRUE(Files().isEmpty());
+}
+
 TEST_F(BatchTool, LayoutErrorsAreReportedPerEntryToo)
 {
     const TRun run = Export("WIDE\n", {QStringLiteral("--size"), QStringLiteral("10x417"),
@@ -101,6 +137,18 @@ TEST_F(BatchTool, SymbologyOptionsReachTheEncoder)
     EXPECT_EQ(high.Text, plain.Text);
     EXPECT_NE(plain.ECCLevel, "H");
     EXPECT_EQ(high.ECCLevel, "H");
+}
+
+TEST_F(BatchTool, VerifyFollowsTheMaxiCodeModeChosen)
+{
+    const TRun run =
+        Export("Lintaro\n",
+               {QStringLiteral("-s"), QStringLiteral("zsMAXICODE"), QStringLiteral("--option"),
+                QStringLiteral("MaxiCodeOptions.Mode=mcmMode4"), QStringLiteral("--verify")});
+    EXPECT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
+    EXPECT_EQ(Files(), QStringList{QStringLiteral("1.png")});
+    EXPECT_EQ(Decode(OutFile(QStringLiteral("1.png")), ZXing::BarcodeFormat::MaxiCode).Text,
+              QStringLiteral("Lintaro"));
 }
 
 TEST_F(BatchTool, EveryFormatDecodesBackToItsText)

@@ -75,6 +75,46 @@ TEST(TextImport, MixedAndRepeatedLineEndsSplitOnlyAtLineEnds)
     EXPECT_TRUE(DecodeTextLines(QByteArray(), TTextEncoding::teUnicode).isEmpty());
 }
 
+// Messages name the line of the file, so blank lines and every kind of line end count.
+TEST(TextImport, NumberedLinesCountEveryLineOfTheFile)
+{
+    using TLines = QList<std::pair<QString, qsizetype>>;
+    struct TCase
+    {
+        QByteArray Bytes;
+        TTextEncoding Encoding;
+        TLines Expected;
+    };
+    const TCase cases[] = {
+        {"one\n\ntwo\r\n\r\nthree",
+         TTextEncoding::teUtf8,
+         {{QStringLiteral("one"), 1}, {QStringLiteral("two"), 3}, {QStringLiteral("three"), 5}}},
+        {"\r\r\ra\rb\r",
+         TTextEncoding::teAscii,
+         {{QStringLiteral("a"), 4}, {QStringLiteral("b"), 5}}},
+        {"one\r\r\ntwo\n\rthree",
+         TTextEncoding::teUtf8,
+         {{QStringLiteral("one"), 1}, {QStringLiteral("two"), 3}, {QStringLiteral("three"), 5}}},
+        {utf16(QStringLiteral("\uFEFF\n\nx\r\ny"), QStringConverter::Utf16LE),
+         TTextEncoding::teAnsi,
+         {{QStringLiteral("x"), 3}, {QStringLiteral("y"), 4}}},
+        // A NUL is text like any other character.
+        {QByteArray("\nabc\0def\n", 9),
+         TTextEncoding::teUtf8,
+         {{QString::fromUtf16(u"abc\0def", 7), 2}}},
+    };
+    for (const TCase& c : cases) {
+        TLines lines;
+        for (const TNumberedLine& line : DecodeNumberedLines(c.Bytes, c.Encoding))
+            lines.append({line.Text, line.LineNumber});
+        EXPECT_EQ(lines, c.Expected) << c.Bytes.toHex().constData();
+        QStringList texts;
+        for (const auto& line : c.Expected)
+            texts.append(line.first);
+        EXPECT_EQ(DecodeTextLines(c.Bytes, c.Encoding), texts) << c.Bytes.toHex().constData();
+    }
+}
+
 TEST(TextImport, ByteOrderMarkOverridesTheChosenEncoding)
 {
     const QString text = QStringLiteral("Grüße\r\n€ 5\r\n");

@@ -93,14 +93,20 @@ TEST(TZintSymbol, EmptyTextRaisesNoInputDataAndStaysQuietWhenAskedTo)
     EXPECT_EQ(symbol.errtxt(), QStringLiteral("error: No input data"));
 }
 
-TEST(TZintSymbol, TextIsCutAtTheFirstNul)
+// Where the symbology has no NUL the text is refused, not shortened; that symbologies which
+// have one encode it is shown for the whole catalogue.
+TEST(TZintSymbol, NulIsDataInTheTextFormAndAnEndInTheUncountedByteForm)
 {
     TZintSymbol symbol;
-    encodeAs(symbol, TZintSymbology::zsCODE128, QString::fromUtf16(u"AB\0CD", 5));
-    EXPECT_EQ(symbol.text(), QByteArray("AB"));
+    symbol.SetSymbolType(TZintSymbology::zsEANX);
+    symbol.set_input_mode(1);
+    EXPECT_THROW(symbol.Encode(QString::fromUtf16(u"123\0", 4), true), EZintException);
+    EXPECT_TRUE(symbol.errtxt().startsWith(QStringLiteral("error: Invalid character")))
+        << symbol.errtxt().toStdString();
 
     // Byte form: a length of 0 counts up to the terminating zero.
     symbol.Clear();
+    symbol.SetSymbolType(TZintSymbology::zsCODE128);
     symbol.Encode(QByteArray("AB\0CD", 5), 0, true);
     EXPECT_EQ(symbol.text(), QByteArray("AB"));
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
 
 namespace {
 
@@ -183,6 +184,36 @@ TEST_P(CatalogueEncode, HostileInputIsRefusedOrEncodedCleanly)
     symbol.Encode(QByteArray("12\xC3\x28\xFF", 5), 5, false);
     EXPECT_TRUE(symbol.errtxt().startsWith(QStringLiteral("error: "))) << entry().DisplayName;
     EXPECT_EQ(symbol.rows(), 0) << entry().DisplayName;
+}
+
+// The module matrix of the last encode, row by row.
+std::vector<std::vector<bool>> matrixOf(const TZintSymbol& symbol)
+{
+    std::vector<std::vector<bool>> matrix(std::size_t(symbol.rows()));
+    for (int row = 0; row < symbol.rows(); ++row)
+        for (int column = 0; column < symbol.width(); ++column)
+            matrix[std::size_t(row)].push_back(symbol.module(row, column));
+    return matrix;
+}
+
+// A NUL inside or at the end of the text is data: encoded with the rest, or the text is
+// refused; the symbol of the text before the NUL would be a silently shortened entry.
+TEST_P(CatalogueEncode, NulIsEncodedWithTheRestOrRefused)
+{
+    const Sample& sample = samples().at(entry().Symbology);
+    if (!sample.encodes)
+        return;
+    const QString text = QString::fromUtf8(sample.text);
+    for (const qsizetype at : {qsizetype(1), text.size()}) {
+        prepare(symbol, entry().Symbology);
+        symbol.Encode(text.left(at), false);
+        const auto beforeNul = matrixOf(symbol);
+        prepare(symbol, entry().Symbology);
+        symbol.Encode(QString(text).insert(at, QChar(0)), false);
+        if (!symbol.errtxt().startsWith(QStringLiteral("error: "))) {
+            EXPECT_NE(matrixOf(symbol), beforeNul) << entry().DisplayName << ", NUL at " << at;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllEntries, CatalogueEncode, ::testing::Range(0, SymbologyCount),

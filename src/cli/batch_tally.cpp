@@ -1,0 +1,33 @@
+#include "cli/batch_tally.h"
+
+void TBatchTally::Count(TEntryState state)
+{
+    switch (state) {
+    case TEntryState::esWritten:
+        ++FWritten;
+        break;
+    case TEntryState::esVerified:
+        ++FWritten;
+        ++FVerified;
+        break;
+    case TEntryState::esNotVerifiable:
+        ++FWritten;
+        ++FNotVerifiable;
+        break;
+    case TEntryState::esFailed:
+        ++FFailed;
+        break;
+    }
+}
+
+QString TBatchTally::SummaryLine(bool verify, double seconds) const
+{
+    QString line = QStringLiteral("written %1, ").arg(FWritten);
+    if (verify)
+        line +=
+            QStringLiteral("verified %1, not verifiable %2, ").arg(FVerified).arg(FNotVerifiable);
+    return line + QStringLiteral("failed %1, %2 s, %3 images/s")
+                      .arg(FFailed)
+                      .arg(seconds, 0, 'f', 2)
+                      .arg(seconds > 0 ? FWritten / seconds : 0.0, 0, 'f', 0);
+}
