@@ -3,6 +3,7 @@
 #include "app/dialog_service.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 // Answers the window's dialogs from queued replies (cancel when none is queued) and records
@@ -39,9 +40,15 @@ public:
     std::vector<TSaveImageRequest> SaveImageRequests;
     std::vector<TFolderRequest> FolderRequests;
 
-    void ErrorBox(QWidget*, const QString& caption, const QString& text) override
+    // When set, each error box is also put in front of the user (a real modal box), for
+    // tests of how it meets other windows.
+    std::function<void(QWidget* parent, const QString& caption, const QString& text)> ShowErrorBox;
+
+    void ErrorBox(QWidget* parent, const QString& caption, const QString& text) override
     {
         ErrorBoxes.push_back({caption, text});
+        if (ShowErrorBox)
+            ShowErrorBox(parent, caption, text);
     }
     std::optional<TTextFileChoice> OpenTextFile(QWidget*, const TTextFileChoice& last) override
     {

@@ -2,14 +2,17 @@
 
 #include "app/item_list_view.h"
 #include "app/preview_image.h"
+#include "app/qt_dialog_service.h"
 #include "decode_barcode.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
@@ -298,6 +301,42 @@ TEST_F(ImageExportTest, FileAppearingUnderTheNextNameIsLeftUntouched)
     QFile file(taken);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), QByteArray("someone else's"));
+}
+
+TEST_F(ImageExportTest, ErrorBoxAndProgressDialogNeverBlockEachOther)
+{
+    ChooseSymbology(TZintSymbology::zsEANX);
+    for (const char* text : {"400638130001", "ABC", "400638130002"})
+        AddEntry(QLatin1String(text));
+    Dialogs.ErrorBoxes.clear();
+    Dialogs.ShowErrorBox = [](QWidget* parent, const QString& caption, const QString& text) {
+        TQtDialogService().ErrorBox(parent, caption, text);
+    };
+    // The user presses Enter on the box once the progress dialog has had time to appear; a
+    // box that does not take the key is closed after a while so the test can end.
+    int ticks = 0;
+    bool ignored = false;
+    QTimer user;
+    QObject::connect(&user, &QTimer::timeout, [&] {
+        QMessageBox* box = nullptr;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            if (auto* found = qobject_cast<QMessageBox*>(widget); found && found->isVisible())
+                box = found;
+        if (!box)
+            return;
+        ++ticks;
+        if (ticks > 40) {
+            ignored = true;
+            box->reject();
+        } else if (ticks > 15) {
+            QTest::keyClick(box->windowHandle(), Qt::Key_Return);
+        }
+    });
+    user.start(100);
+    ExportAll(Folder());
+    EXPECT_FALSE(ignored) << "the error box could not be answered";
+    ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
+    EXPECT_EQ(FilesIn(Folder()), Names({"1.png", "3.png"}));
 }
 
 TEST_F(ImageExportTest, WriteErrorEndsTheRunAndKeepsTheEarlierFiles)
