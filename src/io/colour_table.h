@@ -18,6 +18,8 @@ class TColourTable final
 {
 public:
     static constexpr int MaxColours = 256;
+    // The one colour of every fully transparent pixel.
+    static constexpr QRgb Invisible = 0;
 
     // Takes an RGB32 or ARGB32 picture; stops counting at the 257th colour.
     explicit TColourTable(const QImage& picture);
@@ -28,7 +30,7 @@ public:
     {
         if (opaqueFormat)
             return pixel | 0xFF000000u;
-        return qAlpha(pixel) == 0 ? 0u : pixel;
+        return qAlpha(pixel) == 0 ? Invisible : pixel;
     }
 
     bool TooManyColours() const { return FTooMany; }

@@ -45,7 +45,7 @@ void indexExactly(const QImage& picture, const TColourTable& table, TIndexedPict
         indexed.FPalette.push_back(gifColour(colours[i]));
     }
     if (!table.OpaqueFormat())
-        indexed.FTransparentIndex = table.IndexOf(TColourTable::Visible(0, false));
+        indexed.FTransparentIndex = table.IndexOf(TColourTable::Invisible);
     for (int y = 0; y < picture.height(); ++y)
         table.CodeRow(picture, y, codes.data(),
                       indexed.FIndices.data() + size_t(y) * size_t(picture.width()));
