@@ -3,6 +3,8 @@
 class QImage;
 class QIODevice;
 
-// Truecolour PNG tuned for speed: filter Up, deflate level 1, run-length strategy.
-// Throws EZintException with zlib's or the device's reason.
+// PNG tuned for speed (deflate level 1) in the smallest form that keeps every pixel: grey or
+// palette at 1, 2, 4 or 8 bits when the picture's colours allow (palette with tRNS for
+// transparency), otherwise truecolour, with alpha when needed. Carries the picture's
+// resolution in pHYs. Throws EZintException with zlib's or the device's reason.
 void WritePng(const QImage& image, QIODevice& device);

@@ -143,10 +143,10 @@ TEST_F(ImageWriter, FormatPropertiesInTheHeaders)
         buffer.open(QIODevice::WriteOnly);
         WriteImage(FBarcode, format, buffer);
     }
-    // PNG: 8-bit truecolour (colour type 2) in the IHDR chunk.
+    // PNG: a black-and-white label is 1-bit grey (colour type 0) in the IHDR chunk.
     EXPECT_EQ(png.mid(12, 4), "IHDR");
-    EXPECT_EQ(png.at(24), 8);
-    EXPECT_EQ(png.at(25), 2);
+    EXPECT_EQ(png.at(24), 1);
+    EXPECT_EQ(png.at(25), 0);
     // JPEG: a baseline frame of three components, no progressive frame.
     const qsizetype baseline = jpeg.indexOf("\xFF\xC0");
     ASSERT_GE(baseline, 0);

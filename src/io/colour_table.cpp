@@ -1,0 +1,97 @@
+#include "io/colour_table.h"
+
+#include <QImage>
+
+#include <cstring>
+#include <utility>
+
+// Open addressing over 512 slots for at most 256 colours keeps probes short. Barcodes are
+// runs of one or two colours, so the last two colours met are checked before the table:
+// a two-colour picture never reaches it after its first pixels, and rows equal to the row
+// above (most rows of a linear symbol) are skipped with one memcmp.
+
+QImage PictureForColourTable(const QImage& image)
+{
+    const QImage::Format format =
+        image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32;
+    return image.format() == format ? image : image.convertToFormat(format);
+}
+
+static_assert(TColourTable::MaxColours * 2 == 512, "SlotOf keeps the top 9 bits");
+
+TColourTable::TColourTable(const QImage& picture)
+    : FOpaqueFormat(picture.format() == QImage::Format_RGB32)
+{
+    FSlotIndex.fill(-1);
+    FColours.reserve(16);
+    const int width = picture.width();
+    const size_t rowBytes = size_t(width) * sizeof(QRgb);
+    QRgb recent = 0, older = 0;
+    bool haveRecent = false, haveOlder = false;
+    for (int y = 0; y < picture.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+        if (y > 0 && std::memcmp(row, picture.constScanLine(y - 1), rowBytes) == 0)
+            continue;
+        for (int x = 0; x < width; ++x) {
+            const QRgb colour = Visible(row[x], FOpaqueFormat);
+            if (haveRecent && colour == recent)
+                continue;
+            if (!(haveOlder && colour == older) && !Add(colour)) {
+                FTooMany = true;
+                return;
+            }
+            older = recent;
+            haveOlder = haveRecent;
+            recent = colour;
+            haveRecent = true;
+        }
+    }
+}
+
+bool TColourTable::Add(QRgb visible)
+{
+    unsigned slot = SlotOf(visible);
+    while (FSlotIndex[slot] >= 0) {
+        if (FSlotColour[slot] == visible)
+            return true;
+        slot = (slot + 1) % SlotCount;
+    }
+    if (int(FColours.size()) == MaxColours)
+        return false;
+    FSlotColour[slot] = visible;
+    FSlotIndex[slot] = std::int16_t(FColours.size());
+    FColours.push_back(visible);
+    return true;
+}
+
+int TColourTable::IndexOf(QRgb visible) const
+{
+    for (unsigned slot = SlotOf(visible); FSlotIndex[slot] >= 0; slot = (slot + 1) % SlotCount) {
+        if (FSlotColour[slot] == visible)
+            return FSlotIndex[slot];
+    }
+    return -1;
+}
+
+void TColourTable::CodeRow(const QImage& picture, int y, const unsigned char* codes,
+                           unsigned char* out) const
+{
+    const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+    QRgb recent = Visible(row[0], FOpaqueFormat), older = recent;
+    unsigned char recentCode = codes[IndexOf(recent)], olderCode = recentCode;
+    for (int x = 0; x < picture.width(); ++x) {
+        const QRgb colour = Visible(row[x], FOpaqueFormat);
+        if (colour != recent) {
+            if (colour == older) {
+                std::swap(older, recent);
+                std::swap(olderCode, recentCode);
+            } else {
+                older = recent;
+                olderCode = recentCode;
+                recent = colour;
+                recentCode = codes[IndexOf(colour)];
+            }
+        }
+        out[x] = recentCode;
+    }
+}
