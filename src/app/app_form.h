@@ -28,6 +28,8 @@ class TItemListView;
 class TPreviewImage;
 class TZintCustomRenderTarget;
 class TZintSymbol;
+class TChecker;
+struct TUpdateResults;
 
 // The main window: the list of texts, the preview, the settings page and the export bar.
 class TAppForm final : public QMainWindow
@@ -76,6 +78,10 @@ public:
     void Settings1Click(bool checked);
     void Help2Click();
     void Exit1Click();
+
+    // The update check (app_form_update.cpp).
+    void TimerCheckerTimer();
+    void UpdateNotifications1Click(bool checked);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -165,4 +171,7 @@ private:
     TFrameBorderOptions* fboBorder = nullptr;
     TFrameBorderOptions* fboWhitespace = nullptr;
     std::unique_ptr<TZintSymbol> FSymbol;
+    // The worker goes first: it writes into the results until it has stopped.
+    std::unique_ptr<TUpdateResults> FUpdateResults;
+    std::unique_ptr<TChecker> FChecker;
 };
