@@ -1,4 +1,4 @@
-# The language dialog (Part 5.2) and the flag pictures it embeds.
+# The language dialog and the flag pictures it embeds.
 target_sources(lintaro_dialogs PRIVATE
     custom_dialog.cpp
     custom_dialog.h

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-// The 16 x 16 picture list of the language dialog (Part 5.2), in its fixed order: flags,
+// The 16 x 16 picture list of the language dialog, in its fixed order: flags,
 // "tick_button", "copy" and "flag".
 const QStringList& LanguagePictureNames();
 // The picture of a language-list item: exact, case-sensitive table of language names;

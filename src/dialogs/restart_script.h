@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-// The restart script of the language dialog (Part 5.2), a POSIX shell script standing in for
+// The restart script of the language dialog, a POSIX shell script standing in for
 // "start.bat": the batch file's lines as comments and echo, one second's wait, and the
 // program path single-quoted so that any path (spaces, quotes, "$", backticks) starts the
 // same program.

@@ -41,7 +41,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// The language dialog (Part 5.2).
+// The language dialog.
 class TTranslateForm final : public QDialog
 {
     Q_OBJECT

@@ -5,7 +5,7 @@
 
 #include <optional>
 
-// The translation engine (Part 5.1): language files keyed by the English text, one of them
+// The translation engine: language files keyed by the English text, one of them
 // active for the whole process. Only the GUI thread calls these functions.
 
 // Picks the active language file in the "Languages" folder beside the running program:

@@ -102,7 +102,7 @@ struct TRenderSettings
     TRenderSettings();
 };
 
-// The layout of the specification's preview: the preview area, modules fitted exactly,
+// The preview area's own layout: the area's size, modules fitted exactly,
 // five-module rows, no quiet zones.
 TRenderSettings PreviewAreaLayoutSettings();
 

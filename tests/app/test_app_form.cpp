@@ -115,7 +115,7 @@ TEST_F(AppFormTest, ControlsStartAtTheirDesignValues)
 TEST_F(AppFormTest, MenuItemsStartAsDesigned)
 {
     CreateForm();
-    // Visible: the chosen language is remembered (issue 10), so the item can do its work.
+    // Visible: the chosen language is remembered, so the item can do its work.
     EXPECT_TRUE(Find<QAction>("Language1")->isVisible());
     auto* updates = Find<QAction>("UpdateNotifications1");
     EXPECT_TRUE(updates->isChecked());

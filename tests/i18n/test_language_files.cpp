@@ -16,7 +16,7 @@ namespace {
 
 const QString kFolder = QStringLiteral(LINTARO_LANGUAGES_DIR);
 
-// The complete vocabulary of Part 5.1, "INFO:Translated By" checked on its own.
+// The complete vocabulary of the auxiliary windows, "INFO:Translated By" checked on its own.
 const char* const kVocabulary[] = {"Language",
                                    "User Interface Language:",
                                    "Translated by:",
@@ -60,7 +60,7 @@ struct TShippedLanguage
     std::set<std::string> SameAsEnglish; // words the language itself uses as in English
 };
 
-// The languages of the flag table of Part 5.2, English aside.
+// The languages of the language dialog's flag table, English aside.
 const std::vector<TShippedLanguage>& ShippedLanguages()
 {
     static const std::vector<TShippedLanguage> languages = {

@@ -64,10 +64,11 @@ void ExpectFaithful(TZintSymbol& symbol, float module)
             ASSERT_EQ(Dark(image, centre, middle), symbol.module(row, column))
                 << "module " << row << "," << column << " at " << module << " px";
             // Between the centres of two dark neighbours every pixel is dark.
-            if (symbol.module(row, column) && symbol.module(row, column + 1))
+            if (symbol.module(row, column) && symbol.module(row, column + 1)) {
                 for (double x = centre; x <= centre + m; x += 0.5)
                     ASSERT_TRUE(Dark(image, x, middle))
                         << "light column inside a run, row " << row << " x " << x;
+            }
             if (row + 1 < symbol.rows() && symbol.module(row, column) &&
                 symbol.module(row + 1, column)) {
                 const double below =
