@@ -17,6 +17,11 @@ QString TUserStore::Key(const QString& name) const
     return FGroup + QLatin1Char('/') + name;
 }
 
+bool TUserStore::IsWritable() const
+{
+    return FSettings->isWritable();
+}
+
 bool TUserStore::Contains(const QString& name) const
 {
     return FSettings->contains(Key(name));

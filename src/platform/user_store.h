@@ -19,6 +19,8 @@ public:
     TUserStore(const TUserStore&) = delete;
     TUserStore& operator=(const TUserStore&) = delete;
 
+    // False when the store's file cannot be created or written.
+    bool IsWritable() const;
     bool Contains(const QString& name) const;
     QString ReadString(const QString& name, const QString& fallback = {}) const;
     int ReadInteger(const QString& name, int fallback) const;

@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-// Widgets need an application object.
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Lintaro"));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,20 @@
+# The feedback window, the about box and the program's own SVG pictures.
+find_package(Qt6 REQUIRED COMPONENTS Svg)
+target_sources(lintaro_dialogs PRIVATE
+    about_box.cpp
+    about_box.h
+    artwork.cpp
+    artwork.h
+    drop_down_menu.cpp
+    drop_down_menu.h
+    falling_letters.cpp
+    falling_letters.h
+    maker_pages.cpp
+    maker_pages.h
+    program_facts.h
+    qt_user_notices.cpp
+    qt_user_notices.h
+    user_notices.h
+    ${PROJECT_SOURCE_DIR}/resources/artwork.qrc
+)
+target_link_libraries(lintaro_dialogs PRIVATE Qt6::Svg)

@@ -1,0 +1,186 @@
+#include "net/loopback_server.h"
+
+#include <QFile>
+#include <QHash>
+#include <QSslCertificate>
+#include <QSslConfiguration>
+#include <QSslKey>
+#include <QSslServer>
+#include <QSslSocket>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <chrono>
+
+TCannedReply TCannedReply::Answer(QByteArray body, int status)
+{
+    TCannedReply reply;
+    reply.Status = status;
+    reply.Body = std::move(body);
+    return reply;
+}
+
+TCannedReply TCannedReply::Redirect(const QString& location)
+{
+    TCannedReply reply;
+    reply.Status = 302;
+    reply.ExtraHeaders = "Location: " + location.toUtf8() + "\r\n";
+    return reply;
+}
+
+TCannedReply TCannedReply::Silence()
+{
+    TCannedReply reply;
+    reply.Silent = true;
+    return reply;
+}
+
+// Lives on the server's thread, where its sockets are.
+class TServerCore final : public QObject
+{
+public:
+    TServerCore(TLoopbackServer& owner, TCannedReply reply, TLoopbackServer::TSecurity security)
+        : FOwner(owner), FReply(std::move(reply)), FSecurity(security)
+    {}
+
+    quint16 Listen()
+    {
+        if (FSecurity == TLoopbackServer::TSecurity::Tls) {
+            auto* server = new QSslServer(this);
+            server->setSslConfiguration(ServerConfiguration());
+            FServer = server;
+        } else {
+            FServer = new QTcpServer(this);
+        }
+        connect(FServer, &QTcpServer::pendingConnectionAvailable, this, &TServerCore::Accept);
+        return FServer->listen(QHostAddress::LocalHost, 0) ? FServer->serverPort() : 0;
+    }
+
+private:
+    static QSslConfiguration ServerConfiguration()
+    {
+        QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
+        QFile certificate(QStringLiteral(LINTARO_TEST_SERVER_CERT));
+        QFile key(QStringLiteral(LINTARO_TEST_SERVER_KEY));
+        if (certificate.open(QIODevice::ReadOnly) && key.open(QIODevice::ReadOnly)) {
+            configuration.setLocalCertificate(QSslCertificate(&certificate, QSsl::Pem));
+            configuration.setPrivateKey(QSslKey(&key, QSsl::Ec, QSsl::Pem));
+        }
+        configuration.setPeerVerifyMode(QSslSocket::VerifyNone);
+        return configuration;
+    }
+
+    void Accept()
+    {
+        while (QTcpSocket* socket = FServer->nextPendingConnection()) {
+            connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Read(socket); });
+            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            Read(socket);
+        }
+    }
+
+    void Read(QTcpSocket* socket)
+    {
+        QByteArray& buffer = FBuffers[socket];
+        buffer += socket->readAll();
+        if (!buffer.isEmpty() && !(buffer[0] >= 'A' && buffer[0] <= 'Z')) {
+            FBuffers.remove(socket);
+            socket->abort();
+            return;
+        }
+        const qsizetype headerEnd = buffer.indexOf("\r\n\r\n");
+        if (headerEnd < 0)
+            return;
+        TRecordedRequest request;
+        const QList<QByteArray> lines = buffer.left(headerEnd).split('\n');
+        const QList<QByteArray> requestLine = lines.value(0).trimmed().split(' ');
+        request.Method = requestLine.value(0);
+        request.Path = requestLine.value(1);
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            const qsizetype colon = lines[i].indexOf(':');
+            if (colon > 0)
+                request.Headers.insert(lines[i].left(colon).trimmed().toLower(),
+                                       lines[i].mid(colon + 1).trimmed());
+        }
+        const qsizetype length = request.Headers.value("content-length", "0").toLongLong();
+        if (buffer.size() < headerEnd + 4 + length)
+            return;
+        request.Body = buffer.mid(headerEnd + 4, length);
+        FBuffers.remove(socket);
+        FOwner.Record(std::move(request));
+        if (FReply.Silent)
+            return;
+        socket->write("HTTP/1.1 " + QByteArray::number(FReply.Status) + " Canned\r\n" +
+                      "Content-Type: text/html; charset=UTF-8\r\nContent-Length: " +
+                      QByteArray::number(FReply.Body.size()) + "\r\nConnection: close\r\n" +
+                      FReply.ExtraHeaders + "\r\n" + FReply.Body);
+        socket->disconnectFromHost();
+    }
+
+    TLoopbackServer& FOwner;
+    const TCannedReply FReply;
+    const TLoopbackServer::TSecurity FSecurity;
+    QTcpServer* FServer = nullptr;
+    QHash<QTcpSocket*, QByteArray> FBuffers;
+};
+
+TLoopbackServer::TLoopbackServer(TCannedReply reply, TSecurity security)
+    : FCore(new TServerCore(*this, std::move(reply), security))
+{
+    FCore->moveToThread(&FThread);
+    FThread.start();
+    QMetaObject::invokeMethod(
+        FCore, [this] { FPort = FCore->Listen(); }, Qt::BlockingQueuedConnection);
+}
+
+TLoopbackServer::~TLoopbackServer()
+{
+    QMetaObject::invokeMethod(
+        FCore, [this] { delete FCore; }, Qt::BlockingQueuedConnection);
+    FThread.quit();
+    FThread.wait();
+}
+
+QString TLoopbackServer::HostAndPort() const
+{
+    return QStringLiteral("127.0.0.1:%1").arg(FPort);
+}
+
+QString TLoopbackServer::Address(const QString& scheme, const QString& path) const
+{
+    return scheme + QStringLiteral("://") + HostAndPort() + path;
+}
+
+void TLoopbackServer::Record(TRecordedRequest request)
+{
+    {
+        const std::lock_guard lock(FMutex);
+        FRequests.push_back(std::move(request));
+    }
+    FArrived.notify_all();
+}
+
+std::vector<TRecordedRequest> TLoopbackServer::Requests() const
+{
+    const std::lock_guard lock(FMutex);
+    return FRequests;
+}
+
+bool TLoopbackServer::WaitForRequests(size_t count) const
+{
+    std::unique_lock lock(FMutex);
+    return FArrived.wait_for(lock, std::chrono::seconds(20),
+                             [&] { return FRequests.size() >= count; });
+}
+
+QString TLoopbackServer::CertificateAuthorityFile()
+{
+    return QStringLiteral(LINTARO_TEST_CA);
+}
+
+quint16 TLoopbackServer::ClosedPort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}

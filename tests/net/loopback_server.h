@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMap>
+#include <QString>
+#include <QThread>
+
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+class TServerCore;
+
+// One HTTP request as the server received it; header names in lower case.
+struct TRecordedRequest
+{
+    QByteArray Method;
+    QByteArray Path;
+    QMap<QByteArray, QByteArray> Headers;
+    QByteArray Body;
+};
+
+// What the server answers to every request.
+struct TCannedReply
+{
+    static TCannedReply Answer(QByteArray body, int status = 200);
+    static TCannedReply Redirect(const QString& location);
+    // Reads the request and never answers.
+    static TCannedReply Silence();
+
+    int Status = 200;
+    QByteArray Body;
+    QByteArray ExtraHeaders; // complete "Name: value\r\n" lines
+    bool Silent = false;
+};
+
+// An HTTP or HTTPS server on 127.0.0.1 with a port of its own, running on its own thread so
+// that a test can post to it from a blocking call. Anything that is not an HTTP request (a
+// TLS greeting on the plain server) has its connection closed at once.
+class TLoopbackServer final
+{
+public:
+    enum class TSecurity
+    {
+        Plain,
+        Tls
+    };
+
+    explicit TLoopbackServer(TCannedReply reply, TSecurity security = TSecurity::Plain);
+    ~TLoopbackServer();
+    TLoopbackServer(const TLoopbackServer&) = delete;
+    TLoopbackServer& operator=(const TLoopbackServer&) = delete;
+
+    // "127.0.0.1:port"
+    QString HostAndPort() const;
+    QString Address(const QString& scheme, const QString& path) const;
+    std::vector<TRecordedRequest> Requests() const;
+    // Waits, at most a few seconds, until `count` requests have arrived.
+    bool WaitForRequests(size_t count) const;
+
+    // The certificate authority that signed the TLS server's certificate (127.0.0.1).
+    static QString CertificateAuthorityFile();
+    // A loopback port on which nothing listens.
+    static quint16 ClosedPort();
+
+    void Record(TRecordedRequest request);
+
+private:
+    QThread FThread;
+    TServerCore* FCore = nullptr;
+    quint16 FPort = 0;
+    mutable std::mutex FMutex;
+    mutable std::condition_variable FArrived;
+    std::vector<TRecordedRequest> FRequests;
+};

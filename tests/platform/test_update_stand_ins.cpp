@@ -1,0 +1,85 @@
+#include "base/zint_exception.h"
+#include "platform/machine_guid.h"
+#include "platform/os_description.h"
+#include "platform/user_locale_name.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+QString WriteFile(const QTemporaryDir& dir, const QString& name, const QByteArray& content)
+{
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    return path;
+}
+} // namespace
+
+TEST(MachineGuidTest, IsAKeyedHashInGuidFormThatHidesTheMachineId)
+{
+    QTemporaryDir dir;
+    const QByteArray id = "4c4c4544003957108052b4c04f384833";
+    const QString guid = ReadMachineGuid(WriteFile(dir, QStringLiteral("a"), id + "\n"));
+
+    static const QRegularExpression guidForm(
+        QStringLiteral("^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$"));
+    EXPECT_TRUE(guidForm.match(guid).hasMatch()) << guid.toStdString();
+    QString bare = guid;
+    bare.remove(QLatin1Char('-'));
+    for (qsizetype i = 0; i + 8 <= id.size(); i += 8)
+        EXPECT_FALSE(bare.contains(QLatin1String(id.mid(i, 8)))) << guid.toStdString();
+    EXPECT_EQ(ReadMachineGuid(WriteFile(dir, QStringLiteral("b"), id)), guid);
+    EXPECT_NE(
+        ReadMachineGuid(WriteFile(dir, QStringLiteral("c"), "5c4c4544003957108052b4c04f384833")),
+        guid);
+}
+
+TEST(MachineGuidTest, NoMachineIdIsEmptyAndAnUnreadableOneRaises)
+{
+    QTemporaryDir dir;
+    EXPECT_EQ(ReadMachineGuid(dir.filePath(QStringLiteral("missing"))), QString());
+    EXPECT_EQ(ReadMachineGuid(WriteFile(dir, QStringLiteral("empty"), "\n")), QString());
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    EXPECT_THROW(ReadMachineGuid(dir.filePath(QStringLiteral("folder"))), EZintException);
+}
+
+TEST(OsDescriptionTest, TakesTheWindowsShape)
+{
+    const struct
+    {
+        const char* PrettyName;
+        const char* Kernel;
+        const char* Architecture;
+        const char* Expected;
+    } cases[] = {
+        {"Debian GNU/Linux 12 (bookworm)", "6.1.0-18-amd64", "x86_64",
+         "Debian GNU/Linux 12 (bookworm) (Version 6.1, Build 6.1.0-18-amd64, 64-bit Edition)"},
+        {"Raspbian", "5.10.103-v7l+", "arm",
+         "Raspbian (Version 5.10, Build 5.10.103-v7l+, 32-bit Edition)"},
+        {"Fedora", "6.8.9-300.fc40.aarch64", "arm64",
+         "Fedora (Version 6.8, Build 6.8.9-300.fc40.aarch64, 64-bit Edition)"},
+        {"Odd", "unknown", "i386", "Odd (Version 0.0, Build unknown, 32-bit Edition)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(OsDescription(QString::fromUtf8(c.PrettyName), QString::fromUtf8(c.Kernel),
+                                QString::fromUtf8(c.Architecture)),
+                  QString::fromUtf8(c.Expected));
+    static const QRegularExpression shape(
+        QStringLiteral("^.+ \\(Version \\d+\\.\\d+, Build .+, (32|64)-bit Edition\\)$"));
+    EXPECT_TRUE(shape.match(CurrentOsDescription()).hasMatch())
+        << CurrentOsDescription().toStdString();
+}
+
+TEST(UserLocaleNameTest, JoinsLanguageAndRegionWithAHyphen)
+{
+    EXPECT_EQ(UserLocaleName(QLocale(QLocale::German, QLocale::Germany)), QStringLiteral("de-DE"));
+    EXPECT_EQ(UserLocaleName(QLocale(QLocale::Portuguese, QLocale::Brazil)),
+              QStringLiteral("pt-BR"));
+    EXPECT_EQ(UserLocaleName(QLocale::c()), QStringLiteral("xx"));
+}
