@@ -1,5 +1,7 @@
 # The feedback window, the about box and their parts.
+find_package(Qt6 REQUIRED COMPONENTS Network)
 lintaro_add_test(test_feedback_and_about
     SOURCES dialogs_test_main.cpp test_falling_letters.cpp test_drop_down_menu.cpp
-            test_about_box.cpp translation_fixture.cpp menu_closer.cpp url_recorder.cpp
-    LIBS lintaro_dialogs Qt6::Test)
+            test_about_box.cpp test_feedback_message.cpp test_feedback_form.cpp
+            translation_fixture.cpp menu_closer.cpp url_recorder.cpp loopback_http_server.cpp
+    LIBS lintaro_dialogs Qt6::Network Qt6::Test)

@@ -196,8 +196,9 @@ TEST_F(AboutBox, DragsWithAnyButtonButTheRight)
         // The window system moves a window when it gets to it.
         const QPoint expected = test.Moves ? start + QPoint(30, 20) : start;
         QCoreApplication::processEvents();
-        if (test.Moves)
+        if (test.Moves) {
             EXPECT_TRUE(QTest::qWaitFor([&] { return box.pos() == expected; }, WaitMs));
+        }
         EXPECT_EQ(box.pos(), expected) << test.Button;
         delete Box.data();
     }
