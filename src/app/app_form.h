@@ -4,6 +4,7 @@
 #include "app/app_identity.h"
 #include "app/dialog_service.h"
 #include "app/settings_file.h"
+#include "dialogs/program_facts.h"
 
 #include <QMainWindow>
 
@@ -76,6 +77,8 @@ public:
     void Settings1Click(bool checked);
     void Help2Click();
     void Exit1Click();
+    void SendFeedback1Click();
+    void About1Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -97,6 +100,8 @@ private:
     void CreateOptionTabs(TZintSymbol& ASymbol);
     void CreateBorderFrames();
     void InitLanguage(const QString& fileName);
+    // What the feedback window and the about box show and send about the program.
+    TProgramFacts ProgramFacts() const;
     // What the application's default error handling does with a failure that a handler
     // catches instead of letting it unwind through Qt.
     void ShowDefaultError(const EZintException& error);
