@@ -60,11 +60,6 @@ void TAppForm::FormShow()
     UpdateBarcode();
 }
 
-void TAppForm::InitLanguage(const QString&)
-{
-    // The main window's own texts are never translated; the auxiliary windows hook in here.
-}
-
 void TAppForm::ShowDefaultError(const EZintException& error)
 {
     FEnvironment.Dialogs->ErrorBox(this, QGuiApplication::applicationDisplayName(),

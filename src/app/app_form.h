@@ -79,6 +79,10 @@ public:
     void Exit1Click();
     void SendFeedback1Click();
     void About1Click();
+    // Opens the language dialog (src/app/app_form_language.cpp).
+    void Language1Click();
+    // Remembers the chosen language file in the per-user store for the next start.
+    void SetLanguageFile(const QString& Filename);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -64,7 +64,7 @@ void TAppForm::CreateMenus()
     UpdateNotifications1->setEnabled(false);
     help->addSeparator()->setObjectName(QStringLiteral("UpdateNotificationsBar"));
     Language1 = AddItem(help, "Language1", QStringLiteral("Language..."), "flag");
-    Language1->setVisible(false);
+    connect(Language1, &QAction::triggered, this, &TAppForm::Language1Click);
     SendFeedback1 = AddItem(help, "SendFeedback1", QStringLiteral("Send &Feedback..."), "feedback");
     connect(SendFeedback1, &QAction::triggered, this, &TAppForm::SendFeedback1Click);
     About1 = AddItem(help, "About1", QStringLiteral("&About..."), "about");

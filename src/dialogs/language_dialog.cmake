@@ -10,7 +10,8 @@ target_sources(lintaro_dialogs PRIVATE
     translate_form.h
 )
 
-# Flags from the Debian package famfamfam-flag-png (public domain, see THIRD-PARTY-NOTICES),
+# Flags from the Debian package famfamfam-flag-png (Mark James, public domain; its licence in
+# /usr/share/doc/famfamfam-flag-png/copyright),
 # copied into the build tree at configure time and embedded through a generated resource file.
 set(LINTARO_FLAG_DIR /usr/share/flags/countries/16x11 CACHE PATH
     "Folder of the 16 x 11 famfamfam flag pictures (Debian package famfamfam-flag-png)")

@@ -1,0 +1,126 @@
+// The main window's side of the languages: the engine's start with the remembered file and
+// the Help menu's "Language..." (src/app/app_form_language.cpp).
+#include "gui_test_base.h"
+
+#include "dialogs/translate_form.h"
+#include "i18n/translation_engine.h"
+#include "platform/user_store.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTimer>
+
+namespace {
+
+// A main window whose program folder holds a Languages folder; the per-user store lives in
+// a temporary folder. The tests run with LC_ALL=C.UTF-8, so the user's LANGID is 1033.
+class AppFormLanguageTest : public TGuiTestBase
+{
+protected:
+    void SetUp() override
+    {
+        TGuiTestBase::SetUp();
+        ASSERT_TRUE(FStore.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, FStore.path());
+        FLanguages = ProgramFolder() + QStringLiteral("/Languages");
+        QDir().mkpath(FLanguages);
+        Write(QStringLiteral("German.lang.txt"), "{INFO:Translated By}Kelmora\n{Language}Sprache\n");
+        Write(QStringLiteral("French.lang.txt"), "{INFO:Translated By}Kelmora\n{Language}Langue\n");
+        Write(QStringLiteral("LanguageCodes.csv"), "1033,German.lang.txt\n");
+    }
+
+    void TearDown() override
+    {
+        TGuiTestBase::TearDown();
+        InitLanguageIn(QString(), QString(), QString());
+    }
+
+    void Write(const QString& name, const QByteArray& bytes)
+    {
+        QFile file(FLanguages + u'/' + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    static void Remember(const QString& fileName)
+    {
+        TUserStore().WriteString(QStringLiteral("Language"), fileName);
+    }
+
+    QTemporaryDir FStore;
+    QString FLanguages;
+};
+
+} // namespace
+
+TEST_F(AppFormLanguageTest, WithoutChoiceTheCodeListDecides)
+{
+    CreateForm();
+    EXPECT_EQ(LanguagesFolder(), FLanguages);
+    EXPECT_EQ(CurrentLanguage(), QStringLiteral("German"));
+    EXPECT_EQ(Translate(QStringLiteral("Language")), QStringLiteral("Sprache"));
+    // The main window's own texts stay English.
+    EXPECT_EQ(Find<QAction>("Language1")->text(), QStringLiteral("Language..."));
+}
+
+TEST_F(AppFormLanguageTest, RememberedChoiceIsStartedWith)
+{
+    Remember(QStringLiteral("French.lang.txt"));
+    CreateForm();
+    EXPECT_EQ(CurrentLanguage(), QStringLiteral("French"));
+    EXPECT_EQ(Translate(QStringLiteral("Language")), QStringLiteral("Langue"));
+}
+
+TEST_F(AppFormLanguageTest, RememberedFileThatIsGoneFallsBackToTheAutomaticChoice)
+{
+    Remember(QStringLiteral("Klingon.lang.txt"));
+    CreateForm();
+    EXPECT_EQ(CurrentLanguage(), QStringLiteral("German"));
+}
+
+TEST_F(AppFormLanguageTest, SetLanguageFileRemembersTheChoice)
+{
+    CreateForm();
+    Form->SetLanguageFile(QStringLiteral("French.lang.txt"));
+    EXPECT_EQ(TUserStore().ReadString(QStringLiteral("Language")),
+              QStringLiteral("French.lang.txt"));
+}
+
+TEST_F(AppFormLanguageTest, UnreadableLanguageFileIsReportedAndTheProgramGoesOnInEnglish)
+{
+    QFile::remove(FLanguages + QStringLiteral("/German.lang.txt"));
+    // /proc/self/mem opens but fails on reading, even for root.
+    ASSERT_TRUE(QFile::link(QStringLiteral("/proc/self/mem"),
+                            FLanguages + QStringLiteral("/German.lang.txt")));
+    CreateForm();
+    ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
+    EXPECT_EQ(Dialogs.ErrorBoxes[0].Caption, QStringLiteral("Lintaro"));
+    EXPECT_TRUE(Dialogs.ErrorBoxes[0].Text.contains(QStringLiteral("German.lang.txt")))
+        << Dialogs.ErrorBoxes[0].Text.toStdString();
+    EXPECT_EQ(LanguageFile(), FLanguages + QStringLiteral("/German.lang.txt"));
+    EXPECT_EQ(Translate(QStringLiteral("Language")), QStringLiteral("Language"));
+    EXPECT_EQ(Form->windowTitle(), QStringLiteral("Kelmora - Lintaro"));
+}
+
+TEST_F(AppFormLanguageTest, LanguageItemOpensTheDialogModally)
+{
+    ShowForm();
+    auto* item = Find<QAction>("Language1");
+    EXPECT_TRUE(item->isVisible());
+    QString caption;
+    QString selected;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<TTranslateForm*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        caption = dialog->windowTitle();
+        selected = dialog->findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentText();
+        dialog->close();
+    });
+    item->trigger();
+    EXPECT_EQ(caption, QStringLiteral("Sprache"));
+    EXPECT_EQ(selected, QStringLiteral("German"));
+}
