@@ -4,6 +4,7 @@
 #include "dialogs/maker_pages.h"
 #include "dialogs/user_notices.h"
 #include "i18n/translation_engine.h"
+#include "update/download_address.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -213,7 +214,7 @@ void TAboutBox::Howtouninstall1Click()
 
 void TAboutBox::Label5Click()
 {
-    QDesktopServices::openUrl(QUrl(MakerHomePage()));
+    QDesktopServices::openUrl(MakerHomePage());
 }
 
 void TAboutBox::LicensePrivacyPolicy1Click()

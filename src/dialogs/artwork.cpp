@@ -18,8 +18,7 @@ static bool RegisterArtwork()
 namespace {
 QString ArtworkPath(const QString& name)
 {
-    static const bool registered = RegisterArtwork();
-    Q_UNUSED(registered);
+    [[maybe_unused]] static const bool registered = RegisterArtwork();
     return QStringLiteral(":/artwork/") + name + QStringLiteral(".svg");
 }
 } // namespace

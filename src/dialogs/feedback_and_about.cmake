@@ -27,4 +27,4 @@ target_sources(lintaro_dialogs PRIVATE
     user_notices.h
     ${PROJECT_SOURCE_DIR}/resources/artwork.qrc
 )
-target_link_libraries(lintaro_dialogs PRIVATE lintaro_net Qt6::Svg)
+target_link_libraries(lintaro_dialogs PRIVATE lintaro_net lintaro_update Qt6::Svg)

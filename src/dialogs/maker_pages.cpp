@@ -11,11 +11,6 @@ QString MakerPage(const char* path)
 }
 } // namespace
 
-QString MakerHomePage()
-{
-    return MakerPage("/");
-}
-
 QString MakerAcknowledgementsPage()
 {
     return MakerPage("/acknowledgements/");

@@ -2,8 +2,8 @@
 
 class QString;
 
-// The maker's web pages that the program opens in the browser.
-QString MakerHomePage();
+// The maker's web pages that the about box opens in the browser, besides the home page
+// (update/download_address.h).
 QString MakerAcknowledgementsPage();
 QString MakerUninstallPage();
 // The home page's address as the about box shows it.
