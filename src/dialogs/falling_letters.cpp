@@ -1,6 +1,7 @@
 #include "dialogs/falling_letters.h"
 
 #include <QFont>
+#include <QHash>
 #include <QPainter>
 
 #include <algorithm>
@@ -48,9 +49,6 @@ void TFallingLetters::Tick()
     if (FAlphabet.isEmpty() || outCanvas.isNull())
         return;
     QPainter painter(&outCanvas);
-    QFont font(QStringLiteral("Tahoma"));
-    font.setPixelSize(charHeight);
-    painter.setFont(font);
     for (TDrop& drop : FDrops) {
         DrawLetter(painter, drop, FAlphabet.at(FRandom.bounded(FAlphabet.size())));
         if (FFrame % drop.Speed == 0) {
@@ -83,10 +81,27 @@ void TFallingLetters::DrawLetter(QPainter& painter, TDrop& drop, QChar letter)
 void TFallingLetters::DrawCell(QPainter& painter, int column, int row, QChar letter,
                                const QColor& color)
 {
-    const QRect cell(column * charWidth, row * charHeight, charWidth, charHeight);
-    painter.fillRect(cell, Qt::black);
+    painter.drawImage(column * charWidth, row * charHeight, Glyph(letter, color));
+}
+
+const QImage& TFallingLetters::Glyph(QChar letter, const QColor& color)
+{
+    // Three letters in at most two hundred colours: drawn once, then copied, which is many
+    // times cheaper than laying out the text again for every cell.
+    const quint64 key = (quint64(letter.unicode()) << 32) | color.rgb();
+    auto cached = FGlyphs.find(key);
+    if (cached != FGlyphs.end())
+        return *cached;
+    QImage glyph(charWidth, charHeight, QImage::Format_RGB32);
+    glyph.fill(Qt::black);
+    QPainter painter(&glyph);
+    QFont font(QStringLiteral("Tahoma"));
+    font.setPixelSize(charHeight);
+    painter.setFont(font);
     painter.setPen(color);
-    painter.drawText(cell, Qt::AlignLeft | Qt::AlignTop, QString(letter));
+    painter.drawText(glyph.rect(), Qt::AlignLeft | Qt::AlignTop, QString(letter));
+    painter.end();
+    return *FGlyphs.insert(key, glyph);
 }
 
 int TFallingLetters::RandomSpeed()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QImage>
 #include <QRandomGenerator>
 #include <QString>
@@ -41,6 +42,7 @@ public:
 private:
     void DrawLetter(QPainter& painter, TDrop& drop, QChar letter);
     void DrawCell(QPainter& painter, int column, int row, QChar letter, const QColor& color);
+    const QImage& Glyph(QChar letter, const QColor& color);
     int RandomSpeed();
     int RandomBrightness();
 
@@ -53,4 +55,5 @@ private:
     unsigned FFrame = 0;
     std::vector<TDrop> FDrops;
     QRandomGenerator FRandom;
+    QHash<quint64, QImage> FGlyphs; // by letter and colour
 };
