@@ -11,10 +11,28 @@ class QMessageBox;
 class QWidget;
 
 // Kinds and buttons of a standard message dialog, in the order the dialog holds its buttons.
-enum class TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
-enum class TMsgDlgBtn {
-    mbYes, mbNo, mbOK, mbCancel, mbAbort, mbRetry, mbIgnore, mbAll, mbNoToAll, mbYesToAll,
-    mbHelp, mbClose
+enum class TMsgDlgType
+{
+    mtWarning,
+    mtError,
+    mtInformation,
+    mtConfirmation,
+    mtCustom
+};
+enum class TMsgDlgBtn
+{
+    mbYes,
+    mbNo,
+    mbOK,
+    mbCancel,
+    mbAbort,
+    mbRetry,
+    mbIgnore,
+    mbAll,
+    mbNoToAll,
+    mbYesToAll,
+    mbHelp,
+    mbClose
 };
 using TMsgDlgButtons = std::set<TMsgDlgBtn>;
 

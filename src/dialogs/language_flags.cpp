@@ -13,16 +13,39 @@ constexpr int kSize = 16;
 const QHash<QString, QString>& FlagTable()
 {
     static const QHash<QString, QString> table = [] {
-        const char* const pairs[][2] = {
-            {"English", "english"}, {"German", "de"}, {"French", "fr"}, {"Turkish", "tr"},
-            {"Albanian", "al"}, {"Arabic", "sa"}, {"Bulgarian", "bg"},
-            {"ChineseSimplified", "cn"}, {"ChineseTraditional", "tw"}, {"Czech", "cz"},
-            {"Dutch", "nl"}, {"Finnish", "fi"}, {"Greek", "gr"}, {"Hebrew", "il"},
-            {"Hungarian", "hu"}, {"Abkhazian", "ab"}, {"Catalan", "ca"}, {"Italian", "it"},
-            {"Japanese", "jp"}, {"Korean", "kr"}, {"Persian", "ir"}, {"Polish", "pl"},
-            {"PortugueseBrazil", "br"}, {"PortuguesePortugal", "pt"}, {"Romanian", "ro"},
-            {"Russian", "ru"}, {"Slovenian", "si"}, {"Spanish", "es"}, {"Swedish", "se"},
-            {"Ukrainian", "ua"}, {"Vietnamese", "vi"}, {"Slovak", "sk"}, {"Norwegian", "no"}};
+        const char* const pairs[][2] = {{"English", "english"},
+                                        {"German", "de"},
+                                        {"French", "fr"},
+                                        {"Turkish", "tr"},
+                                        {"Albanian", "al"},
+                                        {"Arabic", "sa"},
+                                        {"Bulgarian", "bg"},
+                                        {"ChineseSimplified", "cn"},
+                                        {"ChineseTraditional", "tw"},
+                                        {"Czech", "cz"},
+                                        {"Dutch", "nl"},
+                                        {"Finnish", "fi"},
+                                        {"Greek", "gr"},
+                                        {"Hebrew", "il"},
+                                        {"Hungarian", "hu"},
+                                        {"Abkhazian", "ab"},
+                                        {"Catalan", "ca"},
+                                        {"Italian", "it"},
+                                        {"Japanese", "jp"},
+                                        {"Korean", "kr"},
+                                        {"Persian", "ir"},
+                                        {"Polish", "pl"},
+                                        {"PortugueseBrazil", "br"},
+                                        {"PortuguesePortugal", "pt"},
+                                        {"Romanian", "ro"},
+                                        {"Russian", "ru"},
+                                        {"Slovenian", "si"},
+                                        {"Spanish", "es"},
+                                        {"Swedish", "se"},
+                                        {"Ukrainian", "ua"},
+                                        {"Vietnamese", "vi"},
+                                        {"Slovak", "sk"},
+                                        {"Norwegian", "no"}};
         QHash<QString, QString> result;
         for (const auto& pair : pairs)
             result.insert(QLatin1String(pair[0]), QLatin1String(pair[1]));
@@ -142,16 +165,19 @@ static void InitFlagResources()
 const QStringList& LanguagePictureNames()
 {
     static const QStringList names = {
-        QStringLiteral("xx"), QStringLiteral("english"), QStringLiteral("de"),
-        QStringLiteral("fr"), QStringLiteral("tr"), QStringLiteral("al"), QStringLiteral("sa"),
-        QStringLiteral("bg"), QStringLiteral("cn"), QStringLiteral("tw"), QStringLiteral("cz"),
-        QStringLiteral("nl"), QStringLiteral("fi"), QStringLiteral("gr"), QStringLiteral("il"),
-        QStringLiteral("hu"), QStringLiteral("it"), QStringLiteral("jp"), QStringLiteral("kr"),
-        QStringLiteral("ir"), QStringLiteral("pl"), QStringLiteral("br"), QStringLiteral("pt"),
-        QStringLiteral("ro"), QStringLiteral("ru"), QStringLiteral("si"), QStringLiteral("es"),
-        QStringLiteral("se"), QStringLiteral("ua"), QStringLiteral("vi"), QStringLiteral("sk"),
-        QStringLiteral("us"), QStringLiteral("tick_button"), QStringLiteral("copy"),
-        QStringLiteral("flag"), QStringLiteral("ab"), QStringLiteral("no"), QStringLiteral("ca")};
+        QStringLiteral("xx"),   QStringLiteral("english"), QStringLiteral("de"),
+        QStringLiteral("fr"),   QStringLiteral("tr"),      QStringLiteral("al"),
+        QStringLiteral("sa"),   QStringLiteral("bg"),      QStringLiteral("cn"),
+        QStringLiteral("tw"),   QStringLiteral("cz"),      QStringLiteral("nl"),
+        QStringLiteral("fi"),   QStringLiteral("gr"),      QStringLiteral("il"),
+        QStringLiteral("hu"),   QStringLiteral("it"),      QStringLiteral("jp"),
+        QStringLiteral("kr"),   QStringLiteral("ir"),      QStringLiteral("pl"),
+        QStringLiteral("br"),   QStringLiteral("pt"),      QStringLiteral("ro"),
+        QStringLiteral("ru"),   QStringLiteral("si"),      QStringLiteral("es"),
+        QStringLiteral("se"),   QStringLiteral("ua"),      QStringLiteral("vi"),
+        QStringLiteral("sk"),   QStringLiteral("us"),      QStringLiteral("tick_button"),
+        QStringLiteral("copy"), QStringLiteral("flag"),    QStringLiteral("ab"),
+        QStringLiteral("no"),   QStringLiteral("ca")};
     return names;
 }
 

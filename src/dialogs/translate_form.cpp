@@ -21,8 +21,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyledItemDelegate>
 #include <QStylePainter>
+#include <QStyledItemDelegate>
 #include <QUrl>
 
 namespace {
@@ -60,18 +60,27 @@ public:
         const bool selected = option.state & QStyle::State_Selected;
         painter->save();
         painter->setFont(option.font);
-        DrawLanguageItem(*painter, option.rect, index.data().toString(),
-                         option.palette.color(selected ? QPalette::HighlightedText
-                                                       : QPalette::Text));
+        DrawLanguageItem(
+            *painter, option.rect, index.data().toString(),
+            option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
         painter->restore();
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        return {QStyledItemDelegate::sizeHint(option, index).width() + kPictureWidth,
-                kItemHeight};
+        return {QStyledItemDelegate::sizeHint(option, index).width() + kPictureWidth, kItemHeight};
     }
 };
+
+// Tahoma's accents on capitals (Ü, É) rise above its ascent: the labels start a few pixels
+// higher with the same inner margin, so the text stands where designed and is not clipped.
+constexpr int kAccentRoom = 4;
+
+void PlaceLabel(QLabel* label, int x, int y)
+{
+    label->setContentsMargins(0, kAccentRoom, 0, 0);
+    label->move(x, y - kAccentRoom);
+}
 
 QFont TahomaFont(int pointSize)
 {
@@ -142,7 +151,7 @@ void TTranslateForm::CreateControls()
     Label1 = new QLabel(QStringLiteral("User Interface Language:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(TahomaFont(12));
-    Label1->move(3, 6);
+    PlaceLabel(Label1, 3, 6);
 
     ComboBox1 = new TLanguageComboBox(this);
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
@@ -155,7 +164,7 @@ void TTranslateForm::CreateControls()
     Label2 = new QLabel(QStringLiteral("Translated by:"), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(TahomaFont(12));
-    Label2->move(3, 39);
+    PlaceLabel(Label2, 3, 39);
 
     RichEdit1 = new QPlainTextEdit(this);
     RichEdit1->setObjectName(QStringLiteral("RichEdit1"));
@@ -204,7 +213,7 @@ void TTranslateForm::CreateControls()
     Label3->setPalette(blue);
     Label3->setCursor(Qt::PointingHandCursor);
     Label3->setToolTip(TranslationPageAddress());
-    Label3->move(8, 13);
+    PlaceLabel(Label3, 8, 13);
     Label3->installEventFilter(this);
 
     Button1 = new QPushButton(QIcon(LanguagePicture(QStringLiteral("tick_button"))),
@@ -250,8 +259,8 @@ void TTranslateForm::ComboBox1Change()
     if (language != kEnglish) {
         QStringList lines;
         try {
-            lines = ReadLanguageFile(LanguagesFolder() + u'/' + language +
-                                     QStringLiteral(".lang.txt"));
+            lines =
+                ReadLanguageFile(LanguagesFolder() + u'/' + language + QStringLiteral(".lang.txt"));
             credits = FindTranslation(QStringLiteral("INFO:Translated By"), lines);
         } catch (const EZintException&) {
             // An unreadable file shows no credits.

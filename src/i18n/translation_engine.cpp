@@ -62,8 +62,8 @@ QString DecodeAnsi(const QByteArray& bytes)
     QString text(bytes.size() + 1, Qt::Uninitialized);
     status = U_ZERO_ERROR;
     const int32_t length =
-        ucnv_toUChars(converter.get(), reinterpret_cast<UChar*>(text.data()),
-                      int32_t(text.size()), bytes.constData(), int32_t(bytes.size()), &status);
+        ucnv_toUChars(converter.get(), reinterpret_cast<UChar*>(text.data()), int32_t(text.size()),
+                      bytes.constData(), int32_t(bytes.size()), &status);
     if (U_FAILURE(status))
         return QString::fromLatin1(bytes);
     text.resize(length);
@@ -224,8 +224,23 @@ QString FindTranslation(const QString& text)
     return state.LanguageLines ? FindTranslation(text, *state.LanguageLines) : text;
 }
 
-const QString& LanguagesFolder() { return State().LanguagesFolder; }
-const QStringList& LanguageFiles() { return State().LanguageFiles; }
-const QString& CurrentLanguage() { return State().CurrentLanguage; }
-const QString& LanguageFile() { return State().LanguageFile; }
-const std::optional<QStringList>& LanguageLines() { return State().LanguageLines; }
+const QString& LanguagesFolder()
+{
+    return State().LanguagesFolder;
+}
+const QStringList& LanguageFiles()
+{
+    return State().LanguageFiles;
+}
+const QString& CurrentLanguage()
+{
+    return State().CurrentLanguage;
+}
+const QString& LanguageFile()
+{
+    return State().LanguageFile;
+}
+const std::optional<QStringList>& LanguageLines()
+{
+    return State().LanguageLines;
+}

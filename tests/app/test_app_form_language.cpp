@@ -28,7 +28,8 @@ protected:
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, FStore.path());
         FLanguages = ProgramFolder() + QStringLiteral("/Languages");
         QDir().mkpath(FLanguages);
-        Write(QStringLiteral("German.lang.txt"), "{INFO:Translated By}Kelmora\n{Language}Sprache\n");
+        Write(QStringLiteral("German.lang.txt"),
+              "{INFO:Translated By}Kelmora\n{Language}Sprache\n");
         Write(QStringLiteral("French.lang.txt"), "{INFO:Translated By}Kelmora\n{Language}Langue\n");
         Write(QStringLiteral("LanguageCodes.csv"), "1033,German.lang.txt\n");
     }

@@ -26,10 +26,11 @@ QAbstractButton* ButtonWithText(const QMessageBox& dialog, const QString& text)
 
 TEST(CustomDialog, CaptionAndButtonCaptionsAreReplacedInTheDialogsOrder)
 {
-    const auto dialog = CreateCustomDialog(
-        {QStringLiteral("Anwendung neu starten?"), TMsgDlgType::mtConfirmation,
-         {TMsgDlgBtn::mbNo, TMsgDlgBtn::mbYes}, QStringLiteral("Bestätigung"),
-         {QStringLiteral("Ja"), QStringLiteral("Nein")}});
+    const auto dialog = CreateCustomDialog({QStringLiteral("Anwendung neu starten?"),
+                                            TMsgDlgType::mtConfirmation,
+                                            {TMsgDlgBtn::mbNo, TMsgDlgBtn::mbYes},
+                                            QStringLiteral("Bestätigung"),
+                                            {QStringLiteral("Ja"), QStringLiteral("Nein")}});
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Bestätigung"));
     EXPECT_EQ(dialog->text(), QStringLiteral("Anwendung neu starten?"));
     EXPECT_EQ(dialog->icon(), QMessageBox::Question);
@@ -42,10 +43,12 @@ TEST(CustomDialog, CaptionAndButtonCaptionsAreReplacedInTheDialogsOrder)
 
 TEST(CustomDialog, ButtonsBeyondTheCaptionsKeepTheirOwn)
 {
-    const auto dialog = CreateCustomDialog(
-        {QStringLiteral("text"), TMsgDlgType::mtWarning,
-         {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo, TMsgDlgBtn::mbCancel}, QString(),
-         {QStringLiteral("Evet")}});
+    const auto dialog =
+        CreateCustomDialog({QStringLiteral("text"),
+                            TMsgDlgType::mtWarning,
+                            {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo, TMsgDlgBtn::mbCancel},
+                            QString(),
+                            {QStringLiteral("Evet")}});
     EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Warning"));
     QStringList texts = ButtonTexts(*dialog);
     texts.sort();
@@ -56,12 +59,12 @@ TEST(CustomDialog, ButtonsBeyondTheCaptionsKeepTheirOwn)
 
 TEST(CustomDialog, ModalResultIsThatOfTheButtonPressed)
 {
-    for (const auto& [caption, result] :
-         {std::pair{"Ja", mrYes}, std::pair{"Nein", mrNo}}) {
-        const auto dialog = CreateCustomDialog(
-            {QStringLiteral("?"), TMsgDlgType::mtConfirmation,
-             {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}, QStringLiteral("c"),
-             {QStringLiteral("Ja"), QStringLiteral("Nein")}});
+    for (const auto& [caption, result] : {std::pair{"Ja", mrYes}, std::pair{"Nein", mrNo}}) {
+        const auto dialog = CreateCustomDialog({QStringLiteral("?"),
+                                                TMsgDlgType::mtConfirmation,
+                                                {TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo},
+                                                QStringLiteral("c"),
+                                                {QStringLiteral("Ja"), QStringLiteral("Nein")}});
         EXPECT_EQ(ModalResultOf(*dialog), mrNone);
         ButtonWithText(*dialog, QString::fromUtf8(caption))->click();
         EXPECT_EQ(ModalResultOf(*dialog), result) << caption;

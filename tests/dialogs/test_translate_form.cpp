@@ -6,6 +6,7 @@
 #include "i18n/translation_engine.h"
 #include "restart_stand_in.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -15,10 +16,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
-#include <QAbstractItemView>
-#include <QSet>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QUrl>
@@ -47,15 +47,17 @@ protected:
         WriteFile(FFolder + QStringLiteral("/German.lang.txt"),
                   "; German\n{INFO:Translated By}Anna Schmidt , Bernd,  Carla \n"
                   "{Language}Sprache\n{User Interface Language:}Sprache der "
-                  "Benutzeroberfl\xC3\xA4" "che:\n{Translated by:}\xC3\x9C" "bersetzt von:\n"
-                  "{OK}OK\n{Contribute to Translation}An der \xC3\x9C" "bersetzung mitwirken\n"
+                  "Benutzeroberfl\xC3\xA4"
+                  "che:\n{Translated by:}\xC3\x9C"
+                  "bersetzt von:\n"
+                  "{OK}OK\n{Contribute to Translation}An der \xC3\x9C"
+                  "bersetzung mitwirken\n"
                   "{Copy}Kopieren\n{Select All}Alles ausw\xC3\xA4hlen\n{Yes}Ja\n{No}Nein\n"
                   "{Confirmation}Best\xC3\xA4tigung\n{Restart Application?}Anwendung neu "
                   "starten?\n");
         WriteFile(FFolder + QStringLiteral("/French.lang.txt"),
                   "{INFO:Translated By}Kelmora\n{Language}Langue\n");
-        WriteFile(FFolder + QStringLiteral("/Catalan.lang.txt"),
-                  "{INFO:Translated By}Kelmora\n");
+        WriteFile(FFolder + QStringLiteral("/Catalan.lang.txt"), "{INFO:Translated By}Kelmora\n");
         WriteFile(FFolder + QStringLiteral("/Klingon.lang.txt"), "{Language}Hol\n");
         FData = FRoot.filePath(QStringLiteral("data"));
         QDir().mkpath(FData);
@@ -166,7 +168,8 @@ TEST_F(TranslateFormTest, WindowAsDesignedInEnglish)
     EXPECT_EQ(Find<QPushButton>("Button1")->text(), QStringLiteral("OK"));
     EXPECT_EQ(Find<QPushButton>("Button1")->width(), 172);
     EXPECT_EQ(Find<QLabel>("Label3")->text(), QStringLiteral("Contribute to Translation"));
-    EXPECT_EQ(Find<QLabel>("Label3")->toolTip(), QStringLiteral("http://www.kelmora.example/translate/"));
+    EXPECT_EQ(Find<QLabel>("Label3")->toolTip(),
+              QStringLiteral("http://www.kelmora.example/translate/"));
     EXPECT_EQ(Find<QAction>("Copy1")->text(), QStringLiteral("Copy"));
     EXPECT_EQ(Find<QAction>("SelectAll1")->text(), QStringLiteral("Select All"));
     EXPECT_EQ(List()->geometry().topLeft(), QPoint(263, 4));
@@ -258,7 +261,8 @@ TEST_F(TranslateFormTest, ChangeAndYesRemembersWritesTheScriptStartsItAndQuits)
     Answers = {mrYes};
     PressOk();
     EXPECT_EQ(Questions.size(), 1u);
-    EXPECT_EQ(Questions[0].ButtonCaptions, (QStringList{QStringLiteral("Yes"), QStringLiteral("No")}));
+    EXPECT_EQ(Questions[0].ButtonCaptions,
+              (QStringList{QStringLiteral("Yes"), QStringLiteral("No")}));
     EXPECT_EQ(LanguageFiles, QStringList{QStringLiteral("French.lang.txt")});
     const QString script = FData + QStringLiteral("/start.sh");
     QFile file(script);
@@ -287,8 +291,8 @@ TEST_F(TranslateFormTest, ScriptThatCannotBeWrittenIsReportedAndTheProgramGoesOn
 TEST_F(TranslateFormTest, ConfirmedRestartStartsTheProgramDetachedInTheDataFolder)
 {
     const QString marker = FRoot.filePath(QStringLiteral("ran.txt"));
-    const QString program = MakeStandInProgram(
-        FRoot.path() + QStringLiteral("/my \"apps\"/it's $x `y`"), marker);
+    const QString program =
+        MakeStandInProgram(FRoot.path() + QStringLiteral("/my \"apps\"/it's $x `y`"), marker);
     Modify = [&](TTranslateFormEnvironment& environment) {
         environment.ProgramPath = program;
         environment.StartScript = nullptr; // the real detached start

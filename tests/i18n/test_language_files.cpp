@@ -17,22 +17,46 @@ namespace {
 const QString kFolder = QStringLiteral(LINTARO_LANGUAGES_DIR);
 
 // The complete vocabulary of Part 5.1, "INFO:Translated By" checked on its own.
-const char* const kVocabulary[] = {
-    "Language", "User Interface Language:", "Translated by:", "OK", "Contribute to Translation",
-    "Copy", "Select All", "Yes", "No", "Confirmation", "Restart Application?",
-    "UPDATE AVAILABLE", "Click to download", "feedback",
-    "We would really appreciate your feedback.", "What did you like or dislike?",
-    "Include my e-mail:", "Send", "I like it!", "I dislike it!", "Success",
-    "Your feedback is received.", "Thank you!", "Failure",
-    "Something went wrong. Your feedback could not be delivered.", "Please try again later.",
-    "Invalid e-mail address!", "About %s", "Info", "Acknowledgements...",
-    "How to uninstall...", "License...", "License", "File not found!"};
+const char* const kVocabulary[] = {"Language",
+                                   "User Interface Language:",
+                                   "Translated by:",
+                                   "OK",
+                                   "Contribute to Translation",
+                                   "Copy",
+                                   "Select All",
+                                   "Yes",
+                                   "No",
+                                   "Confirmation",
+                                   "Restart Application?",
+                                   "UPDATE AVAILABLE",
+                                   "Click to download",
+                                   "feedback",
+                                   "We would really appreciate your feedback.",
+                                   "What did you like or dislike?",
+                                   "Include my e-mail:",
+                                   "Send",
+                                   "I like it!",
+                                   "I dislike it!",
+                                   "Success",
+                                   "Your feedback is received.",
+                                   "Thank you!",
+                                   "Failure",
+                                   "Something went wrong. Your feedback could not be delivered.",
+                                   "Please try again later.",
+                                   "Invalid e-mail address!",
+                                   "About %s",
+                                   "Info",
+                                   "Acknowledgements...",
+                                   "How to uninstall...",
+                                   "License...",
+                                   "License",
+                                   "File not found!"};
 
 struct TShippedLanguage
 {
     const char* Name;
-    const char* EnglishName; // named in the file's comment line
-    const char* IsoLanguage; // what ICU says the file's identifiers are
+    const char* EnglishName;             // named in the file's comment line
+    const char* IsoLanguage;             // what ICU says the file's identifiers are
     std::set<std::string> SameAsEnglish; // words the language itself uses as in English
 };
 
@@ -78,7 +102,10 @@ const std::vector<TShippedLanguage>& ShippedLanguages()
 
 // Abkhazian has no Windows language identifier (Windows gives such locales 0x1000, shared by
 // every custom locale; ICU knows none), so only the language dialog reaches it.
-bool HasLanguageId(const std::string& name) { return name != "Abkhazian"; }
+bool HasLanguageId(const std::string& name)
+{
+    return name != "Abkhazian";
+}
 
 // The usable lines of LanguageCodes.csv as identifier -> file name, in order.
 std::vector<std::pair<QString, QString>> CodeList()
@@ -95,8 +122,7 @@ std::vector<std::pair<QString, QString>> CodeList()
 }
 
 class ShippedLanguageTest : public testing::TestWithParam<TShippedLanguage>
-{
-};
+{};
 
 } // namespace
 
