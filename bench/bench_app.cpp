@@ -1,5 +1,6 @@
 #include "app/app_form.h"
 #include "app/preview_image.h"
+#include "offline_update_check.h"
 #include "silent_dialogs.h"
 #include "symbol/zint_symbology.h"
 
@@ -79,6 +80,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const TOfflineUpdateCheck offlineUpdateCheck;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -1,6 +1,7 @@
 // Loads a text file of 1,000,000 lines into the window's list through "Load...", for
 // /usr/bin/time -v: prints the load's wall time and the peak memory before and after it.
 #include "app/app_form.h"
+#include "offline_update_check.h"
 #include "silent_dialogs.h"
 
 #include <QApplication>
@@ -28,6 +29,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const TOfflineUpdateCheck offlineUpdateCheck;
     QTemporaryDir work;
     const QString path = work.filePath(QStringLiteral("million.txt"));
     {

@@ -4,6 +4,8 @@
 #include "base/zint_exception.h"
 #include "io/text_import.h"
 #include "symbol/zint_symbol.h"
+#include "update/checker.h"
+#include "update/update_results.h"
 
 #include <QComboBox>
 #include <QFileInfo>

@@ -29,6 +29,8 @@ class TItemListView;
 class TPreviewImage;
 class TZintCustomRenderTarget;
 class TZintSymbol;
+class TChecker;
+struct TUpdateResults;
 
 // The main window: the list of texts, the preview, the settings page and the export bar.
 class TAppForm final : public QMainWindow
@@ -83,6 +85,10 @@ public:
     void Language1Click();
     // Remembers the chosen language file in the per-user store for the next start.
     void SetLanguageFile(const QString& Filename);
+
+    // The update check (app_form_update.cpp).
+    void TimerCheckerTimer();
+    void UpdateNotifications1Click(bool checked);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -174,4 +180,7 @@ private:
     TFrameBorderOptions* fboBorder = nullptr;
     TFrameBorderOptions* fboWhitespace = nullptr;
     std::unique_ptr<TZintSymbol> FSymbol;
+    // The worker goes first: it writes into the results until it has stopped.
+    std::unique_ptr<TUpdateResults> FUpdateResults;
+    std::unique_ptr<TChecker> FChecker;
 };

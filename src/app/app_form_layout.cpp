@@ -75,6 +75,7 @@ void TAppForm::CreateControls()
     TimerChecker = new QTimer(this);
     TimerChecker->setObjectName(QStringLiteral("TimerChecker"));
     TimerChecker->setInterval(1000);
+    connect(TimerChecker, &QTimer::timeout, this, &TAppForm::TimerCheckerTimer);
     TimerChecker->start();
 
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());

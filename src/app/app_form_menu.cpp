@@ -62,6 +62,7 @@ void TAppForm::CreateMenus()
     UpdateNotifications1->setCheckable(true);
     UpdateNotifications1->setChecked(true);
     UpdateNotifications1->setEnabled(false);
+    connect(UpdateNotifications1, &QAction::triggered, this, &TAppForm::UpdateNotifications1Click);
     help->addSeparator()->setObjectName(QStringLiteral("UpdateNotificationsBar"));
     Language1 = AddItem(help, "Language1", QStringLiteral("Language..."), "flag");
     connect(Language1, &QAction::triggered, this, &TAppForm::Language1Click);

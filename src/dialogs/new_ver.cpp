@@ -114,9 +114,8 @@ void TNewVer::CreateControls()
     buttonLayout->addWidget(Button1, 0, Qt::AlignTop);
     buttonLayout->addStretch(1);
 
-    for (QWidget* source :
-         {static_cast<QWidget*>(this), static_cast<QWidget*>(Panel1), static_cast<QWidget*>(Image1),
-          static_cast<QWidget*>(Label1), Panel3, static_cast<QWidget*>(Label2)})
+    const std::initializer_list<QWidget*> watched = {this, Panel1, Image1, Label1, Panel3, Label2};
+    for (QWidget* source : watched)
         source->installEventFilter(this);
 
     TimerStart = AddTimer(this, "TimerStart", 1);

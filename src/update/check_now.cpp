@@ -92,6 +92,50 @@ QString Post(const QString& scheme, const TCheckSetup& setup, const QStringList&
     return PostForm(scheme + QStringLiteral("://") + setup.ServiceHost + ServicePath, fields, {},
                     cancelled);
 }
+
+// This start of the version, counted in the store; the first start of a new version is 1.
+int CountStart(TUserStore& store, const QString& appVersion)
+{
+    int howMany = qMax(0, store.ReadInteger(QStringLiteral("HowMany"), 0));
+    if (store.ReadString(QStringLiteral("InstalledVersion")) != appVersion)
+        howMany = 0;
+    howMany = NextCount(howMany);
+    store.WriteInteger(QStringLiteral("HowMany"), howMany);
+    store.WriteString(QStringLiteral("InstalledVersion"), appVersion);
+    return howMany;
+}
+
+// The service's answer: https first; a plain http answer clears the log of this run.
+QString AskService(const TCheckSetup& setup, const QStringList& fields, TCheckLog& log,
+                   const std::atomic<bool>* cancelled)
+{
+    try {
+        return Post(QStringLiteral("https"), setup, fields, cancelled);
+    } catch (const EPostFormError& httpsError) {
+        log.Add(QStringLiteral("HTTPS Response:\r") + QString::fromUtf8(httpsError.what()));
+    }
+    try {
+        QString body = Post(QStringLiteral("http"), setup, fields, cancelled);
+        log.Clear();
+        return body;
+    } catch (const EPostFormError& httpError) {
+        log.Add(QStringLiteral("HTTP Response:\r") + QString::fromUtf8(httpError.what()));
+    }
+    return {};
+}
+
+// Stores what the answer's lines hold; lines that are missing leave their values as they were.
+void TakeAnswer(const QStringList& lines, TUserStore& store, TUpdateResults& results)
+{
+    if (lines.size() >= 1) {
+        results.LatestVersion = TagValue(lines[0], QStringLiteral("version"));
+        store.WriteString(QStringLiteral("CurrentVersion"), results.LatestVersion);
+    }
+    if (lines.size() >= 2) {
+        results.DownloadURL = TagValue(lines[1], QStringLiteral("url"));
+        store.WriteString(QStringLiteral("CurrentURL"), ScrambleText(results.DownloadURL));
+    }
+}
 } // namespace
 
 TCheckSetup CurrentCheckSetup(const QString& appName, const QString& appVersion)
@@ -121,12 +165,7 @@ void CheckNow(const TCheckSetup& setup, TUpdateResults& results, const std::atom
     const QString lastCheck = store.ReadString(QStringLiteral("LastUpdateCheck"));
     const int lastCount = store.ReadInteger(QStringLiteral("LastUpdateCheckCount"), 0);
 
-    int howMany = qMax(0, store.ReadInteger(QStringLiteral("HowMany"), 0));
-    if (store.ReadString(QStringLiteral("InstalledVersion")) != setup.AppVersion)
-        howMany = 0;
-    howMany = NextCount(howMany);
-    store.WriteInteger(QStringLiteral("HowMany"), howMany);
-    store.WriteString(QStringLiteral("InstalledVersion"), setup.AppVersion);
+    const int howMany = CountStart(store, setup.AppVersion);
 
     const QString storedUrl = store.ReadString(QStringLiteral("CurrentURL"));
     if (!storedUrl.isEmpty())
@@ -140,6 +179,7 @@ void CheckNow(const TCheckSetup& setup, TUpdateResults& results, const std::atom
         const int count = sameDay ? NextCount(lastCount) : 1;
         store.WriteString(QStringLiteral("LastUpdateCheck"), setup.Today);
         store.WriteInteger(QStringLiteral("LastUpdateCheckCount"), count);
+        // Counted before the post, so that a program ended during it still counts it.
         store.Sync();
 
         try {
@@ -153,34 +193,11 @@ void CheckNow(const TCheckSetup& setup, TUpdateResults& results, const std::atom
                 QStringLiteral("howmany=") + QString::number(howMany),
             };
 
-            QString body;
-            try {
-                body = Post(QStringLiteral("https"), setup, fields, cancelled);
-            } catch (const EPostFormError& httpsError) {
-                log.Add(QStringLiteral("HTTPS Response:\r") + QString::fromUtf8(httpsError.what()));
-                try {
-                    body = Post(QStringLiteral("http"), setup, fields, cancelled);
-                    log.Clear();
-                } catch (const EPostFormError& httpError) {
-                    log.Add(QStringLiteral("HTTP Response:\r") +
-                            QString::fromUtf8(httpError.what()));
-                }
-            }
-            const QStringList lines = ResponseLines(body);
+            const QString body = AskService(setup, fields, log, cancelled);
             if (body.startsWith(QLatin1String("ERROR")))
                 log.Add(QStringLiteral("INVALIDSERVERRESPONSE"));
-
             if (!log.Failed()) {
-                if (lines.size() >= 1) {
-                    results.LatestVersion = TagValue(lines[0], QStringLiteral("version"));
-                    store.WriteString(QStringLiteral("CurrentVersion"), results.LatestVersion);
-                }
-                if (lines.size() >= 2) {
-                    results.DownloadURL = TagValue(lines[1], QStringLiteral("url"));
-                    store.WriteString(QStringLiteral("CurrentURL"),
-                                      ScrambleText(results.DownloadURL));
-                }
-                store.Sync();
+                TakeAnswer(ResponseLines(body), store, results);
                 if (results.LatestVersion != setup.AppVersion &&
                     IsNumericVersion(results.LatestVersion) && showUpdate == 1 &&
                     count <= AnnouncingContactsPerDay)

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTest>
 
 void TGuiTestBase::SetUp()
@@ -15,6 +16,9 @@ void TGuiTestBase::SetUp()
     ASSERT_TRUE(QFile::link(QStringLiteral(LINTARO_EXECUTABLE),
                             FProgramDir.filePath(QStringLiteral("lintaro"))));
     ApplicationDialogs().ErrorBoxes.clear();
+    // A window that lives past a tick of its timer starts the update check: keep it at home.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, FDataHome.path());
+    qputenv("LINTARO_SERVICE_HOST", "127.0.0.1:1");
 }
 
 void TGuiTestBase::TearDown()
