@@ -4,6 +4,7 @@
 #include "app/app_identity.h"
 #include "app/dialog_service.h"
 #include "app/settings_file.h"
+#include "dialogs/program_facts.h"
 
 #include <QMainWindow>
 
@@ -79,6 +80,8 @@ public:
     void Settings1Click(bool checked);
     void Help2Click();
     void Exit1Click();
+    void SendFeedback1Click();
+    void About1Click();
     // Opens the language dialog (src/app/app_form_language.cpp).
     void Language1Click();
     // Remembers the chosen language file in the per-user store for the next start.
@@ -116,6 +119,8 @@ private:
     void CreateOptionTabs(TZintSymbol& ASymbol);
     void CreateBorderFrames();
     void InitLanguage(const QString& fileName);
+    // What the feedback window and the about box show and send about the program.
+    TProgramFacts ProgramFacts() const;
     // What the application's default error handling does with a failure that a handler
     // catches instead of letting it unwind through Qt.
     void ShowDefaultError(const EZintException& error);

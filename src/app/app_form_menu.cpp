@@ -67,7 +67,9 @@ void TAppForm::CreateMenus()
     Language1 = AddItem(help, "Language1", QStringLiteral("Language..."), "flag");
     connect(Language1, &QAction::triggered, this, &TAppForm::Language1Click);
     SendFeedback1 = AddItem(help, "SendFeedback1", QStringLiteral("Send &Feedback..."), "feedback");
+    connect(SendFeedback1, &QAction::triggered, this, &TAppForm::SendFeedback1Click);
     About1 = AddItem(help, "About1", QStringLiteral("&About..."), "about");
+    connect(About1, &QAction::triggered, this, &TAppForm::About1Click);
 }
 
 void TAppForm::Settings1Click(bool checked)

@@ -2,8 +2,10 @@
 #include "app/lintaro_application.h"
 #include "app/qt_dialog_service.h"
 #include "app/window_fonts.h"
+#include "dialogs/artwork.h"
 #include "platform/named_mutex.h"
 
+#include <QIcon>
 #include <QStandardPaths>
 
 int main(int argc, char* argv[])
@@ -12,6 +14,7 @@ int main(int argc, char* argv[])
     TQtDialogService dialogs;
     TLintaroApplication app(argc, argv, dialogs);
     QApplication::setApplicationDisplayName(QStringLiteral("Lintaro"));
+    QApplication::setWindowIcon(ApplicationIcon());
     RegisterWindowFonts();
 
     TAppForm form({QApplication::applicationFilePath(),

@@ -1,0 +1,33 @@
+// The Help menu's two windows: feedback and about. Each is made anew, shown modally and frees
+// itself when closed.
+#include "app/app_form.h"
+
+#include "dialogs/about_box.h"
+#include "dialogs/feedback_form.h"
+#include "dialogs/qt_user_notices.h"
+
+#include <QFileInfo>
+
+namespace {
+TUserNotices& WindowNotices()
+{
+    static TQtUserNotices notices;
+    return notices;
+}
+} // namespace
+
+TProgramFacts TAppForm::ProgramFacts() const
+{
+    return {FIdentity.AppName, FIdentity.AppProductName, FIdentity.AppVersion,
+            QFileInfo(FEnvironment.ProgramPath).absolutePath()};
+}
+
+void TAppForm::SendFeedback1Click()
+{
+    (new TFeedbackForm(ProgramFacts(), WindowNotices(), this))->exec();
+}
+
+void TAppForm::About1Click()
+{
+    (new TAboutBox(ProgramFacts(), WindowNotices(), this))->exec();
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "dialogs/user_notices.h"
+
+// Qt's message box and the system beep.
+class TQtUserNotices final : public TUserNotices
+{
+public:
+    void ShowMessage(QWidget* parent, const QString& caption, const QString& text,
+                     TNoticeIcon icon) override;
+    void Beep() override;
+};
