@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Wall time of lintaro-batch against zint --batch on the same texts at the same pixel size,
 # both writing PNG files into fresh folders. Runs the two programs alternately five times
-# and prints the median ratio lintaro-batch / zint for -j 1 and -j 2 and both data sets.
+# and prints the median ratio lintaro-batch / zint for -j 1 and -j 2 and every data set.
 # Usage: bench/compare-zint.sh [path/to/lintaro-batch]
 set -euo pipefail
 
@@ -15,14 +15,17 @@ command -v zint >/dev/null || { echo "zint is not installed (Debian package zint
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 
-for ((i = 1; i <= count; i++)); do printf 'ITEM-%06d\n' "$i"; done >"$work/code128.txt"
-# About 60 characters each.
+# Label texts as a batch of labels carries them, and the digits of EAN-13 numbers.
+for ((i = 1; i <= count; i++)); do printf 'LBL/%05d-%04x\n' "$i" $(((i * 40503) % 65536)); done >"$work/labels.txt"
+for ((i = 1; i <= count; i++)); do printf '590123%06d\n' "$i"; done >"$work/ean13.txt"
+# The hardest realistic case for QR Code: a web address of about 60 characters.
 for ((i = 1; i <= count; i++)); do
   printf 'https://www.kelmora.example/lintaro/item/%06d?lot=ABCDEFGH\n' "$i"
-done >"$work/qr.txt"
+done >"$work/urls.txt"
 
-# zint's PNG at --scale=1 has 2-pixel modules; lintaro-batch scales the symbol into --size,
-# so giving it zint's image size yields the same 2-pixel modules.
+# zint's PNG at --scale=1 has 2-pixel modules, as lintaro-batch's default has; lintaro-batch
+# is given zint's image size, no quiet zones (zint's default for most) and bars that fill
+# the height, so both write images of the same pixel size.
 png_size() { # file -> WxH from the PNG header
   od -An -tu1 -j16 -N8 "$1" | awk '{printf "%dx%d", $3*256+$4, $7*256+$8}'
 }
@@ -50,8 +53,8 @@ compare() { # name zint-barcode-number lintaro-symbology input
       local tz tl
       tz=$(seconds zint -b "$zintType" --scale=1 --batch --filetype=PNG \
         -o "$out/zint/~~~~~.png" -i "$input")
-      tl=$(seconds "$lintaro" -s "$symbology" --size "$size" -f png -j "$jobs" \
-        -o "$out/lintaro" "$input")
+      tl=$(seconds "$lintaro" -s "$symbology" --size "$size" --quiet-zones none \
+        --bar-height fill -f png -j "$jobs" -o "$out/lintaro" "$input")
       ratios+=("$(awk -v l="$tl" -v z="$tz" 'BEGIN {print l / z}')")
       local nz nl
       nz=$(find "$out/zint" -name '*.png' | wc -l)
@@ -66,5 +69,9 @@ compare() { # name zint-barcode-number lintaro-symbology input
   done
 }
 
-compare code128 20 zsCODE128 "$work/code128.txt"
-compare qr 58 zsQRCODE "$work/qr.txt"
+compare code128 20 zsCODE128 "$work/labels.txt"
+compare qr 58 zsQRCODE "$work/labels.txt"
+compare qr-url 58 zsQRCODE "$work/urls.txt"
+compare datamatrix 71 zsDATAMATRIX "$work/labels.txt"
+compare ean13 13 zsEANX "$work/ean13.txt"
+compare pdf417 55 zsPDF417 "$work/labels.txt"

@@ -77,9 +77,19 @@ void TColourTable::CodeRow(const QImage& picture, int y, const unsigned char* co
                            unsigned char* out) const
 {
     const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+    const int width = picture.width();
+    if (FColours.size() <= 2 && FOpaqueFormat) {
+        // Two opaque colours, the common barcode: one comparison a pixel.
+        const QRgb first = FColours.front() & 0x00FFFFFFu;
+        const unsigned char firstCode = codes[0];
+        const unsigned char secondCode = codes[FColours.size() - 1];
+        for (int x = 0; x < width; ++x)
+            out[x] = (row[x] & 0x00FFFFFFu) == first ? firstCode : secondCode;
+        return;
+    }
     QRgb recent = Visible(row[0], FOpaqueFormat), older = recent;
     unsigned char recentCode = codes[IndexOf(recent)], olderCode = recentCode;
-    for (int x = 0; x < picture.width(); ++x) {
+    for (int x = 0; x < width; ++x) {
         const QRgb colour = Visible(row[x], FOpaqueFormat);
         if (colour != recent) {
             if (colour == older) {

@@ -131,6 +131,9 @@ void ApplyRenderSettings(const TRenderSettings& settings, TZintRenderTargetCanva
             : 0);
 
     QFont font = settings.Font;
+    // Two-colour pictures: text without grey edges prints crisply on label printers and keeps
+    // the image file 1-bit.
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::NoAntialias));
     switch (settings.CaptionSizeMode) {
     case TCaptionSizeMode::csmFont:
         break;
