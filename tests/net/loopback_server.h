@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QString>
 #include <QThread>
+#include <QtGlobal>
 
 #include <condition_variable>
 #include <memory>
@@ -73,4 +74,17 @@ private:
     mutable std::mutex FMutex;
     mutable std::condition_variable FArrived;
     std::vector<TRecordedRequest> FRequests;
+};
+
+// The test authority is trusted only while a test hands it over.
+class TTrustedTestAuthority final
+{
+public:
+    TTrustedTestAuthority()
+    {
+        qputenv("LINTARO_CA_BUNDLE", TLoopbackServer::CertificateAuthorityFile().toLocal8Bit());
+    }
+    ~TTrustedTestAuthority() { qunsetenv("LINTARO_CA_BUNDLE"); }
+    TTrustedTestAuthority(const TTrustedTestAuthority&) = delete;
+    TTrustedTestAuthority& operator=(const TTrustedTestAuthority&) = delete;
 };

@@ -24,16 +24,6 @@ std::string FailureOf(const std::function<void()>& post)
     return "no failure";
 }
 
-// The test authority is trusted only while a test hands it over.
-class TrustedTestAuthority
-{
-public:
-    TrustedTestAuthority()
-    {
-        qputenv("LINTARO_CA_BUNDLE", TLoopbackServer::CertificateAuthorityFile().toLocal8Bit());
-    }
-    ~TrustedTestAuthority() { qunsetenv("LINTARO_CA_BUNDLE"); }
-};
 } // namespace
 
 TEST(PostFormTest, SendsTheFieldsInOrderAsAUtf8FormAndReturnsTheBody)
@@ -131,7 +121,7 @@ TEST(PostFormTest, HttpsWorksWithATrustedAuthorityAndClosesTheConnection)
 {
     TLoopbackServer server(TCannedReply::Answer("<version>9.9</version>"),
                            TLoopbackServer::TSecurity::Tls);
-    const TrustedTestAuthority trust;
+    const TTrustedTestAuthority trust;
     EXPECT_EQ(PostTo(server, QStringLiteral("HTTPS")), QStringLiteral("<version>9.9</version>"));
     const std::vector<TRecordedRequest> requests = server.Requests();
     ASSERT_EQ(requests.size(), 1u);

@@ -16,16 +16,6 @@ const QByteArray Announces99 = "<version>9.9</version>\r\n<url>https://dl.exampl
 class CheckNowTest : public TUpdateCheckFixture
 {};
 
-// The test authority is trusted only while a test hands it over.
-class TrustedTestAuthority
-{
-public:
-    TrustedTestAuthority()
-    {
-        qputenv("LINTARO_CA_BUNDLE", TLoopbackServer::CertificateAuthorityFile().toLocal8Bit());
-    }
-    ~TrustedTestAuthority() { qunsetenv("LINTARO_CA_BUNDLE"); }
-};
 } // namespace
 
 TEST_F(CheckNowTest, PostsTheFieldsInOrderWithTheKeyedMachineIdAndAStartCount)
@@ -231,7 +221,7 @@ TEST_F(CheckNowTest, AnErrorAnswerOrNoAnswerChangesNothing)
 TEST_F(CheckNowTest, AnHttpsAnswerIsUsedWithoutAPlainAttempt)
 {
     TLoopbackServer server(TCannedReply::Answer(Announces99), TLoopbackServer::TSecurity::Tls);
-    const TrustedTestAuthority trust;
+    const TTrustedTestAuthority trust;
     const std::unique_ptr<TUpdateResults> results = Check(server);
 
     EXPECT_TRUE(results->NewVersionAvailable);
@@ -246,7 +236,7 @@ TEST_F(CheckNowTest, AnHttpsAnswerIsUsedWithoutAPlainAttempt)
 TEST_F(CheckNowTest, FailuresBeforeThePostAreLogged)
 {
     TLoopbackServer tls(TCannedReply::Answer(Announces99), TLoopbackServer::TSecurity::Tls);
-    const TrustedTestAuthority trust;
+    const TTrustedTestAuthority trust;
 
     ASSERT_TRUE(QFile::remove(MachineIdFile()));
     ASSERT_TRUE(QDir().mkdir(MachineIdFile()));
@@ -274,7 +264,7 @@ TEST_F(CheckNowTest, NoMachineIdSendsAnEmptyGuidWithoutAFailure)
 {
     ASSERT_TRUE(QFile::remove(MachineIdFile()));
     TLoopbackServer tls(TCannedReply::Answer(Announces99), TLoopbackServer::TSecurity::Tls);
-    const TrustedTestAuthority trust;
+    const TTrustedTestAuthority trust;
     const std::unique_ptr<TUpdateResults> results = Check(tls);
     EXPECT_EQ(results->CheckErrors, QString());
     EXPECT_TRUE(results->NewVersionAvailable);
