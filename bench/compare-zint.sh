@@ -23,9 +23,10 @@ for ((i = 1; i <= count; i++)); do
   printf 'https://www.kelmora.example/lintaro/item/%06d?lot=ABCDEFGH\n' "$i"
 done >"$work/urls.txt"
 
-# zint's PNG at --scale=1 has 2-pixel modules, as lintaro-batch's default has; lintaro-batch
-# is given zint's image size, no quiet zones (zint's default for most) and bars that fill
-# the height, so both write images of the same pixel size.
+# zint's PNG at --scale=1 has 2-pixel modules, as lintaro-batch's default has, and no quiet
+# zones for these symbologies. Matrix symbols then come out at the same pixel size as they
+# stand; linear ones are given zint's image size with bars that fill it, as the two draw
+# their text differently.
 png_size() { # file -> WxH from the PNG header
   od -An -tu1 -j16 -N8 "$1" | awk '{printf "%dx%d", $3*256+$4, $7*256+$8}'
 }
@@ -40,11 +41,13 @@ seconds() { # command... -> elapsed wall seconds
 
 median() { sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
-compare() { # name zint-barcode-number lintaro-symbology input
-  local name=$1 zintType=$2 symbology=$3 input=$4
+compare() { # name zint-barcode-number lintaro-symbology input linear|matrix
+  local name=$1 zintType=$2 symbology=$3 input=$4 shape=$5
   zint -b "$zintType" --scale=1 -d "$(head -n1 "$input")" -o "$work/probe.png" >/dev/null
   local size
   size=$(png_size "$work/probe.png")
+  local sizing=(--quiet-zones none)
+  [ "$shape" = linear ] && sizing+=(--size "$size" --bar-height fill)
   for jobs in 1 2; do
     local ratios=()
     for ((r = 1; r <= rounds; r++)); do
@@ -53,14 +56,16 @@ compare() { # name zint-barcode-number lintaro-symbology input
       local tz tl
       tz=$(seconds zint -b "$zintType" --scale=1 --batch --filetype=PNG \
         -o "$out/zint/~~~~~.png" -i "$input")
-      tl=$(seconds "$lintaro" -s "$symbology" --size "$size" --quiet-zones none \
-        --bar-height fill -f png -j "$jobs" -o "$out/lintaro" "$input")
+      tl=$(seconds "$lintaro" -s "$symbology" "${sizing[@]}" -f png -j "$jobs" \
+        -o "$out/lintaro" "$input")
       ratios+=("$(awk -v l="$tl" -v z="$tz" 'BEGIN {print l / z}')")
       local nz nl
       nz=$(find "$out/zint" -name '*.png' | wc -l)
       nl=$(find "$out/lintaro" -name '*.png' | wc -l)
       [ "$nz" -eq "$count" ] && [ "$nl" -eq "$count" ] ||
         { echo "$name: zint wrote $nz, lintaro-batch $nl files" >&2; exit 1; }
+      [ "$(png_size "$out/zint/00500.png")" = "$(png_size "$out/lintaro/500.png")" ] ||
+        { echo "$name: images of different sizes" >&2; exit 1; }
       rm -rf "$out"
     done
     # zint has no parallel mode: -j 2 compares against the same single-threaded zint.
@@ -69,9 +74,9 @@ compare() { # name zint-barcode-number lintaro-symbology input
   done
 }
 
-compare code128 20 zsCODE128 "$work/labels.txt"
-compare qr 58 zsQRCODE "$work/labels.txt"
-compare qr-url 58 zsQRCODE "$work/urls.txt"
-compare datamatrix 71 zsDATAMATRIX "$work/labels.txt"
-compare ean13 13 zsEANX "$work/ean13.txt"
-compare pdf417 55 zsPDF417 "$work/labels.txt"
+compare code128 20 zsCODE128 "$work/labels.txt" linear
+compare qr 58 zsQRCODE "$work/labels.txt" matrix
+compare qr-url 58 zsQRCODE "$work/urls.txt" matrix
+compare datamatrix 71 zsDATAMATRIX "$work/labels.txt" matrix
+compare ean13 13 zsEANX "$work/ean13.txt" linear
+compare pdf417 55 zsPDF417 "$work/labels.txt" matrix
