@@ -98,8 +98,8 @@ void AddOptions(QCommandLineParser& parser)
             "LENGTHS");
     add(name("halign"), "left, center or right. Default: left.", "ALIGN");
     add(name("valign"), "top, center or bottom. Default: top.", "ALIGN");
-    add(name("min-module"), "Minimum module width; 0 for none.", "WIDTH");
-    add(name("max-module"), "Maximum module width; 0 for none.", "WIDTH");
+    add(name("min-module"), "Minimum fitted module width (--module fit); 0 for none.", "WIDTH");
+    add(name("max-module"), "Maximum fitted module width (--module fit); 0 for none.", "WIDTH");
     add(name("hexagon-scale"), "MaxiCode hexagon scale. Default: 1.", "SCALE");
     add(name("option"),
         "Option of the chosen symbology's option set, repeatable "

@@ -47,9 +47,16 @@ void CheckModuleWidth(float moduleWidth)
     if (!(moduleWidth >= 1))
         throw EZintException(
             QStringLiteral("The symbol's modules would be %1 pixels wide; they must be at least "
-                           "one pixel. Make the image larger or the symbol's bands smaller.")
+                           "one pixel. Make the image or the module size larger.")
                 .arg(double(moduleWidth), 0, 'g', 3)
                 .toStdString());
+}
+} // namespace
+
+namespace {
+QString PixelCount(double pixels)
+{
+    return pixels < 1e7 ? QString::number(pixels, 'f', 0) : QStringLiteral("over 10000000");
 }
 } // namespace
 
@@ -59,8 +66,7 @@ void CheckImageSize(double width, double height)
     if (!(width <= MaxImageSide && height <= MaxImageSide && width * height * 4 <= MaxImageBytes))
         throw EZintException(QStringLiteral("The image would be %1 x %2 pixels; images are limited "
                                             "to 32767 pixels a side and 256 MiB.")
-                                 .arg(width, 0, 'f', 0)
-                                 .arg(height, 0, 'f', 0)
+                                 .arg(PixelCount(width), PixelCount(height))
                                  .toStdString());
 }
 

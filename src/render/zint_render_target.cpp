@@ -49,9 +49,11 @@ TZintRenderRect Inset(const TZintRenderRect& rect, const TZintRenderBox& box)
 }
 
 // A fitted module width rounded down to whole pixels; the tolerance keeps 2.9999... at 3.
+// Under one pixel there is nothing whole to round to: the width stays, for the caller to
+// refuse.
 float WholePixels(float moduleWidth)
 {
-    return std::max(1.0f, std::floor(moduleWidth + 1e-4f));
+    return moduleWidth >= 1 ? std::floor(moduleWidth + 1e-4f) : moduleWidth;
 }
 
 // The pixel edge a layout coordinate falls on, halves to even as the back-ends round.
