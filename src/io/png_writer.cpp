@@ -254,10 +254,15 @@ TBytes FilteredRows(const QImage& picture, const TColourTable& table, const TPng
 std::vector<unsigned char> Deflated(unsigned char* raw, size_t size, bool packedRows)
 {
     z_stream stream{};
+    // A window and hash table no larger than the rows need: both are cleared or allocated
+    // for every image, which costs more than deflating a small label.
+    int windowBits = 9;
+    while (windowBits < MAX_WBITS && (size_t(1) << windowBits) < size)
+        ++windowBits;
     // Run-length matches never use the hash table: a small one is quicker to clear.
-    const int memoryLevel = packedRows ? 8 : 6;
+    const int memoryLevel = packedRows ? std::clamp(windowBits - 7, 1, 8) : 6;
     const int strategy = packedRows ? Z_DEFAULT_STRATEGY : Z_RLE;
-    if (deflateInit2(&stream, 1, Z_DEFLATED, MAX_WBITS, memoryLevel, strategy) != Z_OK)
+    if (deflateInit2(&stream, 1, Z_DEFLATED, windowBits, memoryLevel, strategy) != Z_OK)
         throw EZintException("out of memory");
     std::vector<unsigned char> packed(deflateBound(&stream, uLong(size)));
     stream.next_in = raw;
