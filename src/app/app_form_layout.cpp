@@ -5,6 +5,7 @@
 #include "app/item_list_model.h"
 #include "app/item_list_view.h"
 #include "app/preview_image.h"
+#include "app/symbology_search.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -160,5 +161,6 @@ void TAppForm::CreateListPane()
     auto* layout = BareLayout(new QVBoxLayout(Panel3));
     layout->addWidget(Panel4);
     layout->addWidget(ListView1, 1);
+    layout->addWidget(NewControl<TSymbologySearch>("edFindType", comType));
     layout->addWidget(comType);
 }

@@ -2,6 +2,7 @@
 
 #include "base/zint_exception.h"
 #include "symbol/property_registry.h"
+#include "symbol/symbology_names.h"
 #include "symbol/zint_symbol.h"
 
 #include <QCommandLineParser>
@@ -40,6 +41,45 @@ void ReadSettingOption(const QCommandLineParser& parser, const QString& name, TR
         throw TUsageError{InvalidValue(name, parser.value(name))};
 }
 
+QString DisplayName(TZintSymbology symbology)
+{
+    return QString::fromUtf8(SymbologyCatalogue[std::size_t(symbology)].DisplayName);
+}
+
+// Names enough for the user to pick from; beyond that the list is --list-symbologies' job.
+constexpr std::size_t MaxNamedCandidates = 8;
+
+QString QuotedNames(const std::vector<TZintSymbology>& symbologies)
+{
+    QStringList names;
+    for (TZintSymbology symbology : symbologies)
+        names << QLatin1Char('"') + DisplayName(symbology) + QLatin1Char('"');
+    return names.join(QStringLiteral(", "));
+}
+
+void ReadSymbology(const QCommandLineParser& parser, TZintSymbology& symbology)
+{
+    const QString option = QStringLiteral("symbology");
+    if (!parser.isSet(option))
+        return;
+    const QString value = parser.value(option);
+    const TSymbologyLookup lookup = LookUpSymbology(value);
+    if (lookup.Matches.size() == 1) {
+        symbology = lookup.Matches.front();
+        return;
+    }
+    QString message = InvalidValue(option, value);
+    if (lookup.Matches.size() > MaxNamedCandidates)
+        message += QStringLiteral("; it fits %1 symbologies; see --list-symbologies.")
+                       .arg(lookup.Matches.size());
+    else if (!lookup.Matches.empty())
+        message +=
+            QStringLiteral("; it fits several symbologies: %1.").arg(QuotedNames(lookup.Matches));
+    else if (!lookup.Suggestions.empty())
+        message += QStringLiteral("; did you mean %1?").arg(QuotedNames(lookup.Suggestions));
+    throw TUsageError{message};
+}
+
 void AddOptions(QCommandLineParser& parser)
 {
     const auto add = [&parser](const QStringList& names, const char* description,
@@ -52,12 +92,16 @@ void AddOptions(QCommandLineParser& parser)
         "Writes one barcode image per non-empty line of INPUT into DIR, named by the "
         "line's entry number (1.png, 2.png, ...); existing files are never replaced."));
     parser.addHelpOption();
+    parser.addVersionOption();
     add({QStringLiteral("o"), QStringLiteral("output")},
-        "Folder the images are written to; created when missing.", "DIR");
+        "Required. Folder the images are written to; created when missing.", "DIR");
     add({QStringLiteral("s"), QStringLiteral("symbology")},
-        "Display name, enumeration name (zsQRCODE) or library number. Default: Code 39.", "NAME");
-    add({QStringLiteral("f"), QStringLiteral("format")}, "png, jpeg, gif or bmp. Default: png.",
-        "FORMAT");
+        "Display name, a part of it or a common name (code128, ean13, qr, gs1-128; case, "
+        "blanks and hyphens do not count), enumeration name (zsQRCODE) or library number. "
+        "Default: Code 39.",
+        "NAME");
+    add({QStringLiteral("f"), QStringLiteral("format")},
+        "png, jpeg (or jpg), gif or bmp. Default: png.", "FORMAT");
     add(name("encoding"), "ansi, ascii, utf-16le, utf-16be, utf-8 or utf-7. Default: utf-8.",
         "ENCODING");
     add(name("size"), "Fixed image size in pixels (the same as --image-size WxH).", "WxH");
@@ -113,9 +157,11 @@ void AddOptions(QCommandLineParser& parser)
         "Symbologies the decoder cannot read count as not verifiable.");
     add(name("list-symbologies"),
         "List index, library number, enumeration name and display name of every symbology.");
+    // The usage line names -o, which every run needs.
     parser.addPositionalArgument(
         QStringLiteral("INPUT"),
-        QStringLiteral("Text file, one text per line; - for standard input."));
+        QStringLiteral("Text file, one text per line; - for standard input."),
+        QStringLiteral("-o DIR INPUT"));
 }
 
 // An option set the chosen symbology does not read would be accepted here and then change
@@ -130,7 +176,7 @@ void CheckOptionSetApplies(const QString& write, const QString& path, TZintSymbo
                             ? QStringLiteral("only %1 applies").arg(QLatin1String(entry.OptionSet))
                             : QStringLiteral("it has no option set");
     throw TUsageError{QStringLiteral("--option %1: %2 does not apply to %3; %4.")
-                          .arg(write, set, QString::fromUtf8(entry.DisplayName), own)};
+                          .arg(write, set, DisplayName(symbology), own)};
 }
 
 void ReadPropertyWrites(const QCommandLineParser& parser, TBatchSettings& settings)
@@ -166,7 +212,7 @@ TBatchSettings ReadSettings(const QCommandLineParser& parser)
     if (settings.OutputFolder.isEmpty())
         throw TUsageError{QStringLiteral("The output folder is missing (-o DIR).")};
 
-    ReadOption(parser, QStringLiteral("symbology"), ParseSymbology, settings.Symbology);
+    ReadSymbology(parser, settings.Symbology);
     ReadOption(parser, QStringLiteral("format"), ParseImageExtension, settings.Extension);
     ReadOption(parser, QStringLiteral("encoding"), ParseTextEncoding, settings.Encoding);
     TRenderSettings& render = settings.Render;
@@ -222,6 +268,10 @@ TBatchParseResult ParseBatchOptions(const QStringList& arguments)
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         result.Command = TBatchCommand::bcHelp;
         result.Text = parser.helpText();
+        return result;
+    }
+    if (parser.isSet(QStringLiteral("version"))) {
+        result.Command = TBatchCommand::bcVersion;
         return result;
     }
     if (parser.isSet(QStringLiteral("list-symbologies"))) {

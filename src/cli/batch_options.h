@@ -3,6 +3,7 @@
 #include "cli/batch_values.h"
 #include "io/text_import.h"
 #include "render/render_settings.h"
+#include "symbol/zint_symbology.h"
 
 #include <QList>
 #include <QSize>
@@ -31,6 +32,7 @@ enum class TBatchCommand
     bcRun,
     bcListSymbologies,
     bcHelp,
+    bcVersion,
     bcUsageError
 };
 

@@ -3,6 +3,7 @@
 #include "io/image_format.h"
 #include "render/named_colors.h"
 #include "render/render_pipeline.h"
+#include "symbol/zint_symbology.h"
 
 #include <QRegularExpression>
 #include <QStringList>
@@ -40,20 +41,6 @@ std::optional<TEnum> ParseChoice(const QString& text, const char* const (&names)
     return std::nullopt;
 }
 } // namespace
-
-std::optional<TZintSymbology> ParseSymbology(const QString& text)
-{
-    for (const TSymbologyEntry& entry : SymbologyCatalogue)
-        if (SameName(text, entry.DisplayName) || SameName(text, entry.EnumName))
-            return entry.Symbology;
-    bool isNumber = false;
-    const int libraryNumber = text.toInt(&isNumber);
-    if (isNumber)
-        for (const TSymbologyEntry& entry : SymbologyCatalogue)
-            if (entry.LibraryNumber == libraryNumber)
-                return entry.Symbology;
-    return std::nullopt;
-}
 
 std::optional<QString> ParseImageExtension(const QString& text)
 {

@@ -3,7 +3,6 @@
 #include "io/text_import.h"
 #include "render/render_settings.h"
 #include "render/zint_render_types.h"
-#include "symbol/zint_symbology.h"
 
 #include <QColor>
 #include <QFont>
@@ -16,10 +15,7 @@
 // Readers of single command-line values. Each answers nothing for a text it cannot read, so
 // the caller can name the option in its message.
 
-// A display name or enumeration name (letter case ignored), or a library number.
-std::optional<TZintSymbology> ParseSymbology(const QString& text);
-
-// "png", "jpeg", "gif" or "bmp": the extension the folder export gives that format.
+// "png", "jpeg" (or "jpg"), "gif" or "bmp": the extension the folder export gives that format.
 std::optional<QString> ParseImageExtension(const QString& text);
 
 // "ansi", "ascii", "utf-16le", "utf-16be", "utf-8" or "utf-7".

@@ -1,10 +1,15 @@
 #include "cli/batch_options.h"
 #include "cli/batch_runner.h"
+#include "cli/batch_version.h"
+#include "cli/platform_start.h"
+
+#include "base/zint_exception.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstring>
+#include <optional>
 
 #include <malloc.h>
 
@@ -29,7 +34,9 @@ int main(int argc, char** argv)
     // Fonts need a GUI application, a display does not: default to drawing offscreen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !NamesPlatform(argc, argv))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::optional<TPlatformStartNotices> startNotices(std::in_place);
     QGuiApplication app(argc, argv);
+    startNotices.reset();
     QTextStream out(stdout);
     QTextStream errors(stderr);
 
@@ -37,6 +44,15 @@ int main(int argc, char** argv)
     switch (parsed.Command) {
     case TBatchCommand::bcHelp:
         out << parsed.Text;
+        return becAllWritten;
+    case TBatchCommand::bcVersion:
+        try {
+            out << BatchVersionText(QCoreApplication::applicationFilePath());
+        } catch (const EZintException& error) {
+            errors << "The version record cannot be read: " << QString::fromUtf8(error.what())
+                   << Qt::endl;
+            return becUsageOrInput;
+        }
         return becAllWritten;
     case TBatchCommand::bcListSymbologies:
         out << SymbologyTable();

@@ -11,7 +11,7 @@ bool sameText(const QString& a, const char* b)
 
 const std::array<TImageFormatEntry, 4> ImageFormats{{
     {"PNG", TImageFileFormat::iffPng, ".png"},
-    {"JPEG", TImageFileFormat::iffJpeg, ".jpg"},
+    {"JPEG", TImageFileFormat::iffJpeg, ".jpg", "JPG"},
     {"GIF", TImageFileFormat::iffGif, ".gif"},
     {"BMP", TImageFileFormat::iffBmp, ".bmp"},
 }};
@@ -19,7 +19,7 @@ const std::array<TImageFormatEntry, 4> ImageFormats{{
 const TImageFormatEntry* FindImageFormat(const QString& name)
 {
     for (const TImageFormatEntry& entry : ImageFormats)
-        if (sameText(name, entry.Name))
+        if (sameText(name, entry.Name) || (entry.Alias && sameText(name, entry.Alias)))
             return &entry;
     return nullptr;
 }

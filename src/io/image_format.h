@@ -17,11 +17,13 @@ struct TImageFormatEntry
 {
     const char* Name; // "PNG": the format list's text
     TImageFileFormat Format;
-    const char* Extension; // ".png": what exports name their files with
+    const char* Extension;       // ".png": what exports name their files with
+    const char* Alias = nullptr; // another name people give the format ("JPG")
 };
 extern const std::array<TImageFormatEntry, 4> ImageFormats;
 
-// The entry of a format list text, letter case ignored; nothing for an unknown name.
+// The entry of a format list text or its alias, letter case ignored; nothing for an unknown
+// name.
 const TImageFormatEntry* FindImageFormat(const QString& name);
 
 // The text from the last "." of the file name part on, dot included; empty when there is none.

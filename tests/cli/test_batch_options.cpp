@@ -1,6 +1,7 @@
 #include "cli/batch_options.h"
 #include "render/render_settings.h"
 #include "symbol/property_registry.h"
+#include "symbol/symbology_names.h"
 #include "symbol/zint_symbol.h"
 
 #include <QThread>
@@ -82,6 +83,12 @@ TEST(BatchOptions, ReadsEveryValueForm)
          [](S s) { EXPECT_EQ(s.Symbology, TZintSymbology::zsQRCODE); }},
         {{QStringLiteral("-s"), QStringLiteral("71")},
          [](S s) { EXPECT_EQ(s.Symbology, TZintSymbology::zsDATAMATRIX); }},
+        {{QStringLiteral("-s"), QStringLiteral("Code 128")},
+         [](S s) { EXPECT_EQ(s.Symbology, TZintSymbology::zsCODE128); }},
+        {{QStringLiteral("-s"), QStringLiteral("EAN-13")},
+         [](S s) { EXPECT_EQ(s.Symbology, TZintSymbology::zsEANX); }},
+        {{QStringLiteral("-f"), QStringLiteral("JPG")},
+         [](S s) { EXPECT_EQ(s.Extension, QStringLiteral(".jpg")); }},
         {{QStringLiteral("-j"), QStringLiteral("3"), QStringLiteral("--verify")},
          [](S s) {
              EXPECT_EQ(s.Jobs, 3);
@@ -223,7 +230,12 @@ TEST(BatchOptions, RejectsBadValuesWithAMessage)
         {{QStringLiteral("lintaro-batch"), QStringLiteral("-o"), QStringLiteral("out")}, "INPUT"},
         {with({"second.txt"}), "INPUT"},
         {with({"--no-such-option"}), "no-such-option"},
-        {with({"-s", "Code 39"}), "--symbology: \"Code 39\""},
+        {with({"-s", "Kode 39"}),
+         "--symbology: \"Kode 39\"; did you mean \"Code 3 of 9 (Code 39)\"?"},
+        {with({"-s", "code 2 of 5"}),
+         "--symbology: \"code 2 of 5\"; it fits several symbologies: \"Standard Code 2 of 5\", "
+         "\"Code 2 of 5 IATA\", \"Code 2 of 5 Data Logic\", \"Code 2 of 5 Industrial\"."},
+        {with({"-s", "code"}), "symbologies; see --list-symbologies."},
         {with({"-s", "9999"}), "--symbology"},
         {with({"-f", "tiff"}), "--format: \"tiff\""},
         {with({"--encoding", "latin1"}), "--encoding"},
@@ -312,6 +324,9 @@ TEST(BatchOptions, HelpAndListNeedNoFiles)
         ParseBatchOptions({QStringLiteral("lintaro-batch"), QStringLiteral("--help")});
     EXPECT_EQ(help.Command, TBatchCommand::bcHelp);
     EXPECT_TRUE(help.Text.contains(QStringLiteral("--list-symbologies")));
+    // No run goes without an output folder; the help says so where it names the option.
+    EXPECT_TRUE(help.Text.contains(QStringLiteral("-o DIR INPUT"))) << help.Text.toStdString();
+    EXPECT_TRUE(help.Text.simplified().contains(QStringLiteral("<DIR> Required.")));
     // What becomes of a file that fails verification is the user's to know beforehand.
     EXPECT_TRUE(help.Text.simplified().contains(QStringLiteral("renamed N.failed.EXT")))
         << help.Text.toStdString();
@@ -319,6 +334,9 @@ TEST(BatchOptions, HelpAndListNeedNoFiles)
         ParseBatchOptions({QStringLiteral("lintaro-batch"), QStringLiteral("--list-symbologies")})
             .Command,
         TBatchCommand::bcListSymbologies);
+    EXPECT_EQ(
+        ParseBatchOptions({QStringLiteral("lintaro-batch"), QStringLiteral("--version")}).Command,
+        TBatchCommand::bcVersion);
 }
 
 TEST(BatchOptions, SymbologyTableNamesEverySymbologyTheParserAccepts)
@@ -330,6 +348,7 @@ TEST(BatchOptions, SymbologyTableNamesEverySymbologyTheParserAccepts)
         ASSERT_EQ(fields.size(), 4) << lines[index].toStdString();
         EXPECT_EQ(fields[0].toInt(), index);
         for (const QString& name : fields.mid(1))
-            EXPECT_EQ(ParseSymbology(name), TZintSymbology(index)) << name.toStdString();
+            EXPECT_EQ(LookUpSymbology(name).Matches, std::vector{TZintSymbology(index)})
+                << name.toStdString();
     }
 }
