@@ -74,13 +74,13 @@ bool TAppForm::eventFilter(QObject* watched, QEvent* event)
     }
     case QEvent::DragEnter:
     case QEvent::DragMove:
-    case QEvent::Drop:
         // A dragged file is meant for the list, even where it lands on the box.
         event->ignore();
-        if (event->type() == QEvent::Drop)
-            dropEvent(static_cast<QDropEvent*>(event));
-        else
-            dragEnterEvent(static_cast<QDragEnterEvent*>(event));
+        dragMoveEvent(static_cast<QDragMoveEvent*>(event));
+        return event->isAccepted();
+    case QEvent::Drop:
+        event->ignore();
+        dropEvent(static_cast<QDropEvent*>(event));
         return event->isAccepted();
     default:
         return false;

@@ -54,6 +54,11 @@ void TAppForm::CreateListShortcuts()
 
 void TAppForm::dragEnterEvent(QDragEnterEvent* event)
 {
+    dragMoveEvent(event);
+}
+
+void TAppForm::dragMoveEvent(QDragMoveEvent* event)
+{
     if (!DraggedFiles(event->mimeData()).isEmpty())
         event->acceptProposedAction();
 }
