@@ -17,6 +17,7 @@ TAppForm::TAppForm(const TAppEnvironment& environment, QWidget* parent)
       FBarcodeText(FCurrentText), FLastTextFile{QString(), int(TTextEncoding::teUtf8)}
 {
     CreateControls();
+    CreateListShortcuts();
     FormCreate();
 }
 

@@ -7,6 +7,7 @@
 #include "dialogs/program_facts.h"
 
 #include <QMainWindow>
+#include <QPersistentModelIndex>
 
 #include <memory>
 #include <optional>
@@ -63,6 +64,10 @@ public:
     void DeleteAll1Click();
     void New1Click();
     void Load1Click();
+    // Appends the texts of the files read with the encoding: all of them, or none on an error.
+    void LoadTextFiles(const QStringList& paths, int encoding);
+    // Adds one entry per line of a pasted text.
+    void PasteLines(const QString& text);
 
     // Export.
     void Button1Click();
@@ -94,6 +99,9 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void FormCreate();
@@ -115,6 +123,8 @@ private:
     bool ExportFolderEntry(int index, const QString& folder, const QString& ext,
                            const TRenderSettings& settings, QWidget* errorParent);
     void CreateMenus();
+    // The list's undo and redo keys, its paste key and file drops on the window.
+    void CreateListShortcuts();
     void FillSymbologyList();
     void CreateOptionTabs(TZintSymbol& ASymbol);
     void CreateBorderFrames();
@@ -181,6 +191,8 @@ private:
     QPushButton* Button3 = nullptr;
     TItemListView* ListView1 = nullptr;
     TItemListModel* FItems = nullptr;
+    // The entry the entry box was loaded from: the one "Edit" replaces.
+    QPersistentModelIndex FLoadedEntry;
     QMenu* PopupMenu1 = nullptr;
     QComboBox* comType = nullptr;
     QTimer* TimerChecker = nullptr;

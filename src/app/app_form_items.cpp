@@ -1,5 +1,5 @@
 // The list of texts: adding and editing through the entry box, loading an entry by clicking
-// it, deleting, and appending the lines of a text file.
+// it, deleting, and appending the lines of text files or of a pasted text.
 #include "app/app_form.h"
 
 #include "app/item_list_model.h"
@@ -7,6 +7,10 @@
 #include "base/zint_exception.h"
 #include "io/text_import.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QDropEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,10 +35,10 @@ void TAppForm::Button3Click()
         }
         Edit1->setFocus();
     } else if (caption == EditCaption) {
-        const int row = ListView1->SelectedRow();
-        if (row < 0)
+        // The loaded entry, not the selected one: an import moves the selection too.
+        if (!FLoadedEntry.isValid())
             return;
-        FItems->setData(FItems->index(row), Edit1->text());
+        FItems->Replace(FLoadedEntry.row(), Edit1->text());
         FCurrentText = Edit1->text();
         UpdateBarcode();
     }
@@ -42,9 +46,45 @@ void TAppForm::Button3Click()
 
 bool TAppForm::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == Edit1 && event->type() == QEvent::KeyPress)
-        return Edit1KeyPress(static_cast<QKeyEvent*>(event)->key());
-    return QMainWindow::eventFilter(watched, event);
+    if (watched != Edit1)
+        return QMainWindow::eventFilter(watched, event);
+    switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+        // The window's own keys, the list's undo and redo, win over the box's editing keys.
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* action : actions()) {
+            if (action->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+        }
+        return false;
+    }
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->matches(QKeySequence::Paste)) {
+            // Several lines are several entries; a single line is pasted into the box.
+            const QString text = QGuiApplication::clipboard()->text();
+            if (SplitTextLines(text).size() < 2)
+                return false;
+            PasteLines(text);
+            return true;
+        }
+        return Edit1KeyPress(key->key());
+    }
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+        // A dragged file is meant for the list, even where it lands on the box.
+        event->ignore();
+        dragMoveEvent(static_cast<QDragMoveEvent*>(event));
+        return event->isAccepted();
+    case QEvent::Drop:
+        event->ignore();
+        dropEvent(static_cast<QDropEvent*>(event));
+        return event->isAccepted();
+    default:
+        return false;
+    }
 }
 
 bool TAppForm::Edit1KeyPress(int key)
@@ -64,6 +104,7 @@ void TAppForm::Edit1Change(const QString& text)
 void TAppForm::ListView1Click()
 {
     const int row = ListView1->SelectedRow();
+    FLoadedEntry = row < 0 ? QPersistentModelIndex() : QPersistentModelIndex(FItems->index(row));
     if (row < 0) {
         Edit1->clear();
         Button3->setText(AddCaption);
@@ -102,9 +143,15 @@ void TAppForm::Load1Click()
     if (!choice)
         return;
     FLastTextFile = *choice;
+    LoadTextFiles({choice->Path}, choice->Encoding);
+}
+
+void TAppForm::LoadTextFiles(const QStringList& paths, int encoding)
+{
     QStringList texts;
     try {
-        texts = ReadTextLines(choice->Path, TextEncodingFromIndex(choice->Encoding));
+        for (const QString& path : paths)
+            texts += ReadTextLines(path, TextEncodingFromIndex(encoding));
     } catch (const EZintException& error) {
         ShowDefaultError(error);
         return;
@@ -115,5 +162,16 @@ void TAppForm::Load1Click()
     const int last = FItems->Count() - 1;
     ListView1->SelectRow(last);
     FCurrentText = FItems->Text(last);
+    UpdateBarcode();
+}
+
+void TAppForm::PasteLines(const QString& text)
+{
+    const QStringList texts = SplitTextLines(text);
+    if (texts.isEmpty())
+        return;
+    FItems->Append(texts);
+    ListView1->scrollToBottom();
+    FCurrentText = texts.constLast();
     UpdateBarcode();
 }

@@ -35,13 +35,16 @@ void TAppForm::CreateMenus()
     connect(New1, &QAction::triggered, this, &TAppForm::New1Click);
     file->addSeparator();
     Load1 = AddItem(file, "Load1", QStringLiteral("Load..."));
+    Load1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(Load1, &QAction::triggered, this, &TAppForm::Load1Click);
     file->addSeparator();
     Savesingleimage1 =
         AddItem(file, "Savesingleimage1", QStringLiteral("Save single image..."), "save48");
+    Savesingleimage1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(Savesingleimage1, &QAction::triggered, this, &TAppForm::Savesingleimage1Click);
     Savealltofolder1 =
         AddItem(file, "Savealltofolder1", QStringLiteral("Save all to folder..."), "saved_imports");
+    Savealltofolder1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(Savealltofolder1, &QAction::triggered, this, &TAppForm::Savealltofolder1Click);
     file->addSeparator();
     Exit1 = AddItem(file, "Exit1", QStringLiteral("Exit"), "exit");

@@ -1,5 +1,30 @@
 #include "app/item_list_model.h"
 
+#include <QUndoStack>
+
+#include <algorithm>
+
+class TItemListModel::TChange final : public QUndoCommand
+{
+public:
+    TChange(TItemListModel& model, int row, const QStringList& before, const QStringList& after)
+        : FModel(model), FRow(row), FBefore(before), FAfter(after)
+    {}
+
+    void redo() override { FModel.Splice(FRow, FBefore, FAfter); }
+    void undo() override { FModel.Splice(FRow, FAfter, FBefore); }
+
+private:
+    TItemListModel& FModel;
+    const int FRow;
+    const QStringList FBefore;
+    const QStringList FAfter;
+};
+
+TItemListModel::TItemListModel(QObject* parent)
+    : QAbstractListModel(parent), FHistory(new QUndoStack(this))
+{}
+
 int TItemListModel::rowCount(const QModelIndex& parent) const
 {
     return parent.isValid() ? 0 : Count();
@@ -19,8 +44,7 @@ bool TItemListModel::setData(const QModelIndex& index, const QVariant& value, in
     if (role != Qt::EditRole ||
         !checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return false;
-    FTexts[index.row()] = value.toString();
-    emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    Replace(index.row(), value.toString());
     return true;
 }
 
@@ -35,26 +59,55 @@ bool TItemListModel::removeRows(int row, int count, const QModelIndex& parent)
 {
     if (parent.isValid() || row < 0 || count <= 0 || row + count > Count())
         return false;
-    beginRemoveRows(parent, row, row + count - 1);
-    FTexts.remove(row, count);
-    endRemoveRows();
+    Change(row, FTexts.mid(row, count), QStringList());
     return true;
 }
 
 void TItemListModel::Append(const QStringList& texts)
 {
-    if (texts.isEmpty())
-        return;
-    beginInsertRows(QModelIndex(), Count(), Count() + int(texts.size()) - 1);
-    FTexts.append(texts);
-    endInsertRows();
+    Change(Count(), QStringList(), texts);
+}
+
+void TItemListModel::Replace(int row, const QString& text)
+{
+    Change(row, {FTexts.at(row)}, {text});
 }
 
 void TItemListModel::Clear()
 {
-    if (FTexts.isEmpty())
+    Change(0, FTexts, QStringList());
+}
+
+void TItemListModel::Change(int row, const QStringList& before, const QStringList& after)
+{
+    // A step that changes nothing would only make the user undo twice.
+    if (before == after)
         return;
-    beginResetModel();
-    FTexts.clear();
-    endResetModel();
+    FHistory->push(new TChange(*this, row, before, after));
+}
+
+void TItemListModel::Splice(int row, const QStringList& before, const QStringList& after)
+{
+    const int removed = int(before.size());
+    const int inserted = int(after.size());
+    if (removed == inserted) {
+        std::copy(after.cbegin(), after.cend(), FTexts.begin() + row);
+        emit dataChanged(index(row), index(row + inserted - 1), {Qt::DisplayRole, Qt::EditRole});
+        return;
+    }
+    if (removed > 0) {
+        beginRemoveRows(QModelIndex(), row, row + removed - 1);
+        FTexts.remove(row, removed);
+        endRemoveRows();
+    }
+    if (inserted > 0) {
+        beginInsertRows(QModelIndex(), row, row + inserted - 1);
+        if (row == Count()) {
+            FTexts.append(after);
+        } else {
+            for (int i = 0; i < inserted; ++i)
+                FTexts.insert(row + i, after.at(i));
+        }
+        endInsertRows();
+    }
 }

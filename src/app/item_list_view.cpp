@@ -1,12 +1,12 @@
 #include "app/item_list_view.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 TItemListView::TItemListView(QWidget* parent) : QListView(parent)
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::DoubleClicked |
-                    QAbstractItemView::EditKeyPressed);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     // Every row has the same height, so long lists need no per-row measuring.
     setUniformItemSizes(true);
 }
@@ -24,6 +24,14 @@ void TItemListView::SelectRow(int row)
     const QModelIndex index = model()->index(row, 0);
     setCurrentIndex(index);
     scrollTo(index);
+}
+
+void TItemListView::keyPressEvent(QKeyEvent* event)
+{
+    const int before = SelectedRow();
+    QListView::keyPressEvent(event);
+    if (SelectedRow() != before)
+        emit Clicked();
 }
 
 void TItemListView::mousePressEvent(QMouseEvent* event)

@@ -196,6 +196,11 @@ QList<TNumberedLine> DecodeNumberedLines(const QByteArray& bytes, TTextEncoding 
     return nonEmptyLines(decodeWholeText(bytes, encoding));
 }
 
+QStringList SplitTextLines(const QString& text)
+{
+    return textsOf(nonEmptyLines(text));
+}
+
 QStringList ReadTextLines(const QString& path, TTextEncoding encoding)
 {
     return textsOf(ReadNumberedLines(path, encoding));

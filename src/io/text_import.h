@@ -35,6 +35,9 @@ struct TNumberedLine
 QStringList DecodeTextLines(const QByteArray& bytes, TTextEncoding encoding);
 QList<TNumberedLine> DecodeNumberedLines(const QByteArray& bytes, TTextEncoding encoding);
 
+// The texts of an already decoded text, such as the clipboard's, split as a file's lines are.
+QStringList SplitTextLines(const QString& text);
+
 // Reads the whole file, then decodes it as DecodeTextLines does.
 QStringList ReadTextLines(const QString& path, TTextEncoding encoding);
 QList<TNumberedLine> ReadNumberedLines(const QString& path, TTextEncoding encoding);

@@ -6,15 +6,31 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QFile>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
+#include <QStyleHints>
+#include <QUrl>
+
 #include <QTest>
+#include <array>
+#include <functional>
+#include <initializer_list>
 
 namespace {
 const QString Add = QStringLiteral("Add");
 const QString Edit = QStringLiteral("Edit");
 constexpr int Utf8Choice = 4;
+
+QStringList Texts(std::initializer_list<const char*> texts)
+{
+    QStringList list;
+    for (const char* text : texts)
+        list << QString::fromUtf8(text);
+    return list;
+}
 } // namespace
 
 class ItemListTest : public TGuiTestBase
@@ -23,11 +39,19 @@ protected:
     void SetUp() override
     {
         TGuiTestBase::SetUp();
+        StartWith(QStringList());
+    }
+
+    // A new window, its undo history empty, whose list holds the texts added one by one.
+    void StartWith(const QStringList& texts)
+    {
         ShowForm();
         Form->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
         Edit1 = Find<QLineEdit>("Edit1");
         Button3 = Find<QPushButton>("Button3");
+        for (const QString& text : texts)
+            AddEntry(text);
     }
 
     // The text the preview encoded last (Code 39 wraps it in asterisks).
@@ -50,6 +74,25 @@ protected:
     {
         Dialogs.TextFileReplies.push_back({path, encoding});
         Find<QAction>("Load1")->trigger();
+    }
+
+    // Drags the local files over the target and drops them; answers whether the drag was
+    // taken.
+    bool DropFiles(QWidget* target, const QStringList& paths)
+    {
+        QMimeData data;
+        QList<QUrl> urls;
+        for (const QString& path : paths)
+            urls << QUrl::fromLocalFile(path);
+        data.setUrls(urls);
+        data.setText(paths.join(u'\n')); // file managers send the paths as text too
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &drop);
+        return drop.isAccepted();
     }
 
     QLineEdit* Edit1 = nullptr;
@@ -128,15 +171,79 @@ TEST_F(ItemListTest, ClickOnEmptySpaceDropsTheSelectionButKeepsThePreview)
     EXPECT_EQ(PreviewedText(), QStringLiteral("X"));
 }
 
-TEST_F(ItemListTest, KeyboardSelectionLoadsNothing)
+TEST_F(ItemListTest, KeyboardMoveLoadsTheEntryThatEditThenReplaces)
 {
-    AddEntry(QStringLiteral("X"));
-    AddEntry(QStringLiteral("W"));
+    for (const char* text : {"A", "B", "C"})
+        AddEntry(QLatin1String(text));
     ClickEntry(0);
-    QTest::keyClick(&List(), Qt::Key_Down);
-    EXPECT_EQ(List().SelectedRow(), 1);
-    EXPECT_EQ(Edit1->text(), QStringLiteral("X"));
-    EXPECT_EQ(PreviewedText(), QStringLiteral("X"));
+    const struct
+    {
+        Qt::Key Key;
+        int Row;
+    } moves[] = {{Qt::Key_Down, 1}, {Qt::Key_End, 2}, {Qt::Key_Up, 1}};
+    for (const auto& move : moves) {
+        QTest::keyClick(&List(), move.Key);
+        ASSERT_EQ(List().SelectedRow(), move.Row);
+        EXPECT_EQ(Edit1->text(), ListTexts().at(move.Row)) << move.Row;
+        EXPECT_EQ(Button3->text(), Edit);
+        EXPECT_EQ(PreviewedText(), ListTexts().at(move.Row));
+    }
+
+    Edit1->setFocus();
+    Edit1->selectAll();
+    QTest::keyClicks(Edit1, QStringLiteral("Y"));
+    QTest::keyClick(Edit1, Qt::Key_Return);
+    EXPECT_EQ(ListTexts(),
+              QStringList({QStringLiteral("A"), QStringLiteral("Y"), QStringLiteral("C")}));
+    EXPECT_EQ(PreviewedText(), QStringLiteral("Y"));
+
+    // A key that drops the selection empties the box, as a click on empty space does.
+    QTest::keyClick(&List(), Qt::Key_Space, Qt::ControlModifier);
+    EXPECT_EQ(List().SelectedRow(), -1);
+    EXPECT_TRUE(Edit1->text().isEmpty());
+    EXPECT_EQ(Button3->text(), Add);
+}
+
+TEST_F(ItemListTest, EditReplacesTheLoadedEntryWhereverAnImportMovedTheSelection)
+{
+    AddEntry(QStringLiteral("A"));
+    AddEntry(QStringLiteral("B"));
+    ClickEntry(0);
+    Load(WriteFile("more.txt", "F\n"));
+    ASSERT_EQ(List().SelectedRow(), 2);
+    Edit1->setText(QStringLiteral("A2"));
+    Button3->click();
+    EXPECT_EQ(ListTexts(),
+              QStringList({QStringLiteral("A2"), QStringLiteral("B"), QStringLiteral("F")}));
+
+    Find<QAction>("Delete1")->trigger(); // the selected "F"
+    Edit1->setText(QStringLiteral("A3"));
+    Button3->click();
+    EXPECT_EQ(ListTexts(), QStringList({QStringLiteral("A3"), QStringLiteral("B")}));
+}
+
+TEST_F(ItemListTest, ClickOnTheSelectedEntryLoadsItAndRenamesNothing)
+{
+    // Any delayed rename is due at once, so a rename that a click started would show.
+    QStyleHints* hints = QGuiApplication::styleHints();
+    const int interval = hints->mouseDoubleClickInterval();
+    hints->setMouseDoubleClickInterval(0);
+    AddEntry(QStringLiteral("A"));
+    AddEntry(QStringLiteral("B"));
+    ClickEntry(0);
+    Edit1->setText(QStringLiteral("typed over"));
+    ClickEntry(0);
+    QCoreApplication::processEvents();
+    hints->setMouseDoubleClickInterval(interval);
+    EXPECT_EQ(List().indexWidget(List().model()->index(0, 0)), nullptr) << "no rename editor";
+    EXPECT_EQ(Edit1->text(), QStringLiteral("A"));
+    EXPECT_EQ(Button3->text(), Edit);
+
+    TItemListView& list = List();
+    ClickEntry(1);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
+                       list.visualRect(list.model()->index(1, 0)).center());
+    EXPECT_NE(list.indexWidget(list.model()->index(1, 0)), nullptr) << "a double click renames";
 }
 
 TEST_F(ItemListTest, DeletingTheClickedEntryLeavesEditWithNothingToEdit)
@@ -290,4 +397,161 @@ TEST_F(ItemListTest, ImportDialogReopensWithTheLastFileAndEncoding)
     EXPECT_EQ(Dialogs.TextFileRequests[2].Encoding, 3);
     EXPECT_EQ(Dialogs.ErrorBoxes.size(), 1u) << "odd byte count is no UTF-16 BE";
     EXPECT_EQ(ListTexts(), QStringList{QStringLiteral("AB")});
+}
+
+TEST_F(ItemListTest, EveryListChangeIsOneUndoStep)
+{
+    const QString loadFile = WriteFile("load.txt", "L1\nL2\n");
+    const QString dropFile = WriteFile("drop.txt", "D1\n");
+    const struct
+    {
+        const char* Name;
+        std::function<void()> Change;
+        QStringList After;
+    } cases[] = {
+        {"add", [&] { AddEntry(QStringLiteral("C")); }, Texts({"A", "B", "C"})},
+        {"edit",
+         [&] {
+             ClickEntry(1);
+             Edit1->setText(QStringLiteral("E"));
+             Button3->click();
+         },
+         Texts({"A", "E"})},
+        {"rename",
+         [&] {
+             List().edit(List().model()->index(0, 0));
+             auto* editor = List().viewport()->findChild<QLineEdit*>();
+             ASSERT_NE(editor, nullptr);
+             editor->setText(QStringLiteral("R"));
+             QTest::keyClick(editor, Qt::Key_Return);
+             QCoreApplication::processEvents();
+         },
+         Texts({"R", "B"})},
+        {"delete",
+         [&] {
+             ClickEntry(0);
+             Find<QAction>("Delete1")->trigger();
+         },
+         Texts({"B"})},
+        {"delete all", [&] { Find<QAction>("DeleteAll1")->trigger(); }, QStringList()},
+        {"clear", [&] { Find<QAction>("New1")->trigger(); }, QStringList()},
+        {"load", [&] { Load(loadFile); }, Texts({"A", "B", "L1", "L2"})},
+        {"paste", [&] { Form->PasteLines(QStringLiteral("P1\nP2")); },
+         Texts({"A", "B", "P1", "P2"})},
+        {"drop", [&] { ASSERT_TRUE(DropFiles(Form.get(), {dropFile})); }, Texts({"A", "B", "D1"})},
+    };
+    const QStringList before = Texts({"A", "B"});
+    for (const auto& entry : cases) {
+        StartWith(before);
+        entry.Change();
+        ASSERT_EQ(ListTexts(), entry.After) << entry.Name;
+
+        // Undo from the entry box, where the focus stays after adding; redo from the list.
+        Edit1->setFocus();
+        QTest::keyClick(Edit1, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(ListTexts(), before) << entry.Name;
+        List().setFocus();
+        QTest::keyClick(&List(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(ListTexts(), entry.After) << entry.Name;
+
+        QTest::keyClick(&List(), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(&List(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(ListTexts(), QStringList{QStringLiteral("A")})
+            << entry.Name << ": the change and the second add are one step each";
+    }
+}
+
+TEST_F(ItemListTest, PastingSeveralLinesAddsOneEntryPerLine)
+{
+    AddEntry(QStringLiteral("A"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("P1\r\nP2\n\n \rP3\n"));
+    List().setFocus();
+    QTest::keyClick(&List(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(ListTexts(), Texts({"A", "P1", "P2", " ", "P3"}));
+    EXPECT_EQ(PreviewedText(), QStringLiteral("P3"));
+
+    // Into the entry box: lines become entries and the box keeps what was typed.
+    Edit1->setFocus();
+    Edit1->setText(QStringLiteral("typed"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("Q1\nQ2"));
+    QTest::keyClick(Edit1, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(ListTexts(), Texts({"A", "P1", "P2", " ", "P3", "Q1", "Q2"}));
+    EXPECT_EQ(Edit1->text(), QStringLiteral("typed"));
+    EXPECT_EQ(PreviewedText(), QStringLiteral("Q2"));
+
+    // A single line is pasted into the box as text.
+    QGuiApplication::clipboard()->setText(QStringLiteral("S\n"));
+    QTest::keyClick(Edit1, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(ListTexts().size(), 7);
+    EXPECT_TRUE(Edit1->text().startsWith(QStringLiteral("typedS")));
+}
+
+TEST_F(ItemListTest, DroppedFileLoadsWithTheEncodingChosenLast)
+{
+    AddEntry(QStringLiteral("Z"));
+    Load(WriteFile("first.txt", QByteArray("A\0", 2)), 2); // "Unicode", no byte-order mark
+    const QString second = WriteFile("second.txt", QByteArray("B\0\n\0C\0", 6));
+    ASSERT_TRUE(DropFiles(Form.get(), {second}));
+    EXPECT_EQ(ListTexts(), Texts({"Z", "A", "B", "C"}));
+    EXPECT_EQ(List().SelectedRow(), 3);
+    EXPECT_EQ(PreviewedText(), QStringLiteral("C"));
+
+    Edit1->setText(QStringLiteral("typed"));
+    ASSERT_TRUE(DropFiles(Edit1, {second})) << "the entry box passes files to the list";
+    EXPECT_EQ(ListTexts(), Texts({"Z", "A", "B", "C", "B", "C"}));
+    EXPECT_EQ(Edit1->text(), QStringLiteral("typed"));
+    EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
+}
+
+TEST_F(ItemListTest, UndecodableFileIsReportedAndAddsNothing)
+{
+    AddEntry(QStringLiteral("Z"));
+    const QString good = WriteFile("good.txt", "G\n");
+    const QString bad = WriteFile("bad.txt", "GOOD\nBAD\xC3\x28\n");
+    ASSERT_TRUE(DropFiles(Form.get(), {good, bad}));
+    ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
+    EXPECT_EQ(Dialogs.ErrorBoxes[0].Text,
+              QStringLiteral("No mapping for the Unicode character exists in the target "
+                             "multi-byte code page"));
+    EXPECT_EQ(ListTexts(), Texts({"Z"}));
+    EXPECT_EQ(PreviewedText(), QStringLiteral("Z"));
+}
+
+TEST_F(ItemListTest, OnlyLocalFilesAreTaken)
+{
+    QMimeData data;
+    data.setUrls({QUrl(QStringLiteral("https://example.com/list.txt"))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(Form.get(), &enter);
+    EXPECT_FALSE(enter.isAccepted());
+}
+
+TEST_F(ItemListTest, MenuShortcutsTriggerTheirItems)
+{
+    AddEntry(QStringLiteral("A"));
+    // How often each dialog was opened: the open-text, the save-image and the folder dialog.
+    const auto opened = [this] {
+        return std::array<std::size_t, 3>{Dialogs.TextFileRequests.size(),
+                                          Dialogs.SaveImageRequests.size(),
+                                          Dialogs.FolderRequests.size()};
+    };
+    const struct
+    {
+        QKeyCombination Keys;
+        std::size_t Dialog;
+    } cases[] = {
+        {Qt::CTRL | Qt::Key_O, 0},
+        {Qt::CTRL | Qt::Key_S, 1},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_S, 2},
+    };
+    for (const auto& entry : cases) {
+        for (QWidget* focus : {static_cast<QWidget*>(Edit1), static_cast<QWidget*>(&List())}) {
+            auto expected = opened();
+            ++expected[entry.Dialog];
+            focus->setFocus();
+            QTest::keyClick(focus, entry.Keys.key(), entry.Keys.keyboardModifiers());
+            EXPECT_EQ(opened(), expected) << qPrintable(QKeySequence(entry.Keys).toString())
+                                          << " in " << qPrintable(focus->objectName());
+        }
+    }
 }
