@@ -39,6 +39,7 @@ void TAppForm::FormCreate()
     CreateOptionTabs(*FSymbol);
     CreateBorderFrames();
     InitLanguage(QString());
+    RestoreWork();
 }
 
 void TAppForm::FillSymbologyList()

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QTabWidget>
+#include <QTimer>
 
 namespace {
 constexpr int SettingsPageHeight = 191;
@@ -62,6 +63,12 @@ void PlaceLabel(QWidget* page, const char* name, QPoint position, const QString&
 
 void TAppForm::CreateSettingsPage()
 {
+    FRenderTimer = new QTimer(this);
+    FRenderTimer->setObjectName(QStringLiteral("FRenderTimer"));
+    FRenderTimer->setSingleShot(true);
+    FRenderTimer->setInterval(0);
+    connect(FRenderTimer, &QTimer::timeout, this, &TAppForm::RenderBarcode);
+
     PageControl1 = new QTabWidget(centralWidget());
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setFixedHeight(SettingsPageHeight);
@@ -89,12 +96,15 @@ void TAppForm::CreateSettingsPage()
 
 void TAppForm::RenderOnChange(QWidget* control)
 {
-    if (auto* combo = qobject_cast<QComboBox*>(control))
-        connect(combo, &QComboBox::currentIndexChanged, this, &TAppForm::RenderBarcode);
-    else if (auto* edit = qobject_cast<QLineEdit*>(control))
-        connect(edit, &QLineEdit::editingFinished, this, &TAppForm::RenderBarcode);
-    else if (auto* check = qobject_cast<QCheckBox*>(control))
-        connect(check, &QCheckBox::toggled, this, &TAppForm::RenderBarcode);
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        connect(combo, &QComboBox::currentIndexChanged, this, &TAppForm::RequestRender);
+        // A colour list picks a new custom colour without changing its index.
+        connect(combo, &QComboBox::activated, this, &TAppForm::RequestRender);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        connect(edit, &QLineEdit::editingFinished, this, &TAppForm::RequestRender);
+    } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
+        connect(check, &QCheckBox::toggled, this, &TAppForm::RequestRender);
+    }
 }
 
 void TAppForm::CreateOutputSizePage()
@@ -209,12 +219,13 @@ void TAppForm::CreateSettingsColumns(QWidget* page)
     ButtonFont = Place<QPushButton>(page, "ButtonFont", QRect(480, 3, 208, 44),
                                     QStringLiteral("change Text Font"));
     ButtonFont->setFont(DefaultTextFont());
-    // The button's font is the human-readable text's font; a choice takes effect at the next
-    // render like every other value of the page.
+    // The button's font is the human-readable text's font.
     connect(ButtonFont, &QPushButton::clicked, this, [this] {
         if (const std::optional<QFont> font =
-                FEnvironment.Dialogs->PickFont(this, ButtonFont->font()))
+                FEnvironment.Dialogs->PickFont(this, ButtonFont->font())) {
             ButtonFont->setFont(*font);
+            RequestRender();
+        }
     });
 
     cbHRT = Place<QCheckBox>(page, "cbHRT", QRect(482, 53, 162, 17),
@@ -230,4 +241,11 @@ void TAppForm::CreateSettingsColumns(QWidget* page)
     PlaceLabel(page, "Label6", {483, 100}, QStringLiteral("Background "));
     ColorBox2 = Place<TColorBox>(page, "ColorBox2", QRect(543, 97, 145, 22), pickColor);
     ColorBox2->SetSelected(Qt::white);
+
+    for (QWidget* control : {static_cast<QWidget*>(cbRAM), static_cast<QWidget*>(edMHS),
+                             static_cast<QWidget*>(comHAlign), static_cast<QWidget*>(comVAlign),
+                             static_cast<QWidget*>(edMiMW), static_cast<QWidget*>(edMaMW),
+                             static_cast<QWidget*>(cbHRT), static_cast<QWidget*>(ColorBox1),
+                             static_cast<QWidget*>(ColorBox2)})
+        RenderOnChange(control);
 }
