@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 constexpr int ClientWidth = 679;
 constexpr int ClientHeight = 459;
@@ -61,7 +63,6 @@ void TAppForm::CreateControls()
     // Widening the window widens the list pane only.
     Splitter1->setStretchFactor(0, 1);
     Splitter1->setStretchFactor(1, 0);
-    Splitter1->setSizes({ClientWidth - PreviewPaneWidth - SplitterWidth, PreviewPaneWidth});
 
     CreateSettingsPage();
     CreateExportBar();
@@ -78,7 +79,11 @@ void TAppForm::CreateControls()
     connect(TimerChecker, &QTimer::timeout, this, &TAppForm::TimerCheckerTimer);
     TimerChecker->start();
 
-    resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    // Wide enough for the settings page at the user's font; the preview keeps its width.
+    const int width = std::max(
+        {ClientWidth, PageControl1->minimumSizeHint().width(), client->minimumSizeHint().width()});
+    resize(width, ClientHeight + menuBar()->sizeHint().height());
+    Splitter1->setSizes({width - PreviewPaneWidth - SplitterWidth, PreviewPaneWidth});
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
