@@ -60,9 +60,9 @@ void TAppForm::CreateControls()
     Splitter1->setOpaqueResize(true);
     Splitter1->addWidget(Panel3);
     Splitter1->addWidget(Panel2);
-    // Widening the window widens the list pane only.
+    // A larger window gives both panes more room: longer texts and a larger preview.
     Splitter1->setStretchFactor(0, 1);
-    Splitter1->setStretchFactor(1, 0);
+    Splitter1->setStretchFactor(1, 1);
 
     CreateSettingsPage();
     CreateExportBar();

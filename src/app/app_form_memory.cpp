@@ -35,7 +35,7 @@ QString KeyOf(const QWidget* control)
     return control->objectName();
 }
 
-// The value controls of a page, in creation order: a band's edits before its "all the same".
+// The value controls of a page, check boxes last: "all the same" then copies a restored value.
 QList<QWidget*> ValueControls(const QWidget* page)
 {
     QList<QWidget*> controls;

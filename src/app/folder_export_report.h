@@ -24,5 +24,5 @@ struct TFolderExportReport
 
 // "3 images written to /x." with what stopped or failed.
 QString FolderExportSummaryText(const TFolderExportReport& report);
-// "2  B!  error: ..." for the list of failed entries.
+// "2<tab>B!<tab>error: ..." for the list of failed entries.
 QString FailedEntryLine(const TFailedEntry& entry);

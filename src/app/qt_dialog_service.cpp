@@ -71,7 +71,7 @@ bool TQtDialogService::FolderExportSummary(QWidget* parent, const TFolderExportR
             failures->appendPlainText(FailedEntryLine(entry));
         failures->moveCursor(QTextCursor::Start);
         layout->addWidget(failures);
-        dialog.resize(520, 300);
+        dialog.resize(680, 300);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
     buttons->addButton(QStringLiteral("Open Folder"), QDialogButtonBox::AcceptRole);

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -23,8 +22,9 @@ protected:
         TGuiTestBase::SetUp();
         ShowForm();
         const QByteArray dpi = qgetenv("LINTARO_TEST_FONT_DPI");
-        if (!dpi.isEmpty())
+        if (!dpi.isEmpty()) {
             ASSERT_EQ(Form->logicalDpiY(), dpi.toInt()) << "the scaled screen is not in use";
+        }
         Find<QAction>("Settings1")->trigger();
         QCoreApplication::processEvents();
     }
@@ -85,11 +85,8 @@ TEST_F(SettingsPageFitTest, PreviewGrowsWithTheWindow)
 {
     const QSize before = Preview().size();
     ASSERT_GT(before.height(), 0) << "the page leaves room for the preview";
-    auto* splitter = Find<QSplitter>("Splitter1");
     Form->resize(Form->width() + 200, Form->height() + 150);
     QCoreApplication::processEvents();
+    EXPECT_GT(Preview().width(), before.width());
     EXPECT_EQ(Preview().height(), before.height() + 150);
-    // The user can give the preview the extra width.
-    splitter->setSizes({splitter->sizes()[0] - 200, splitter->sizes()[1] + 200});
-    EXPECT_EQ(Preview().width(), before.width() + 200);
 }
