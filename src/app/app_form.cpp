@@ -40,6 +40,7 @@ void TAppForm::FormCreate()
     CreateOptionTabs(*FSymbol);
     CreateBorderFrames();
     InitLanguage(QString());
+    RestoreWork();
 }
 
 void TAppForm::FillSymbologyList()

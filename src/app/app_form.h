@@ -52,6 +52,9 @@ public:
     void UpdateBarcodeYeni(const QString& text);
     // One complete render of the text last given; reports its own errors.
     void RenderBarcode();
+    // A render once the current burst of changes is over: a keystroke that changes four
+    // values, or a colour pick, renders once and shows at most one error.
+    void RequestRender();
     // The settings page as one value: what the preview and both exports render with.
     TRenderSettings CurrentRenderSettings() const;
 
@@ -102,6 +105,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void FormCreate();
@@ -115,13 +119,13 @@ private:
     void CreateSettingsPage();
     void CreateSettingsColumns(QWidget* page);
     void CreateOutputSizePage();
-    // Every output-size control renders the preview again when it changes.
+    // Every control of the settings page asks for a render when it changes.
     void RenderOnChange(QWidget* control);
     void ShowImageSize();
-    // Renders one entry of the folder export and writes it. A failed render is shown and
-    // answers false; a failed write raises.
-    bool ExportFolderEntry(int index, const QString& folder, const QString& ext,
-                           const TRenderSettings& settings, QWidget* errorParent);
+    // Renders one entry of the folder export and writes it. Answers a failed render's error,
+    // empty when written; a failed write raises.
+    QString ExportFolderEntry(int index, const QString& folder, const QString& ext,
+                              const TRenderSettings& settings);
     void CreateMenus();
     // The list's undo and redo keys, its paste key and file drops on the window.
     void CreateListShortcuts();
@@ -129,6 +133,10 @@ private:
     void CreateOptionTabs(TZintSymbol& ASymbol);
     void CreateBorderFrames();
     void InitLanguage(const QString& fileName);
+    // The user's work of the last session, from the per-user store (app_form_memory.cpp);
+    // what is missing or damaged keeps its default.
+    void RestoreWork();
+    void RememberWork();
     // What the feedback window and the about box show and send about the program.
     TProgramFacts ProgramFacts() const;
     // What the application's default error handling does with a failure that a handler
@@ -196,6 +204,7 @@ private:
     QMenu* PopupMenu1 = nullptr;
     QComboBox* comType = nullptr;
     QTimer* TimerChecker = nullptr;
+    QTimer* FRenderTimer = nullptr;
     // Menus.
     QAction* New1 = nullptr;
     QAction* Load1 = nullptr;

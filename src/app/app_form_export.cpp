@@ -2,6 +2,8 @@
 // in turn into a folder under its running number.
 #include "app/app_form.h"
 
+#include "app/folder_export_report.h"
+
 #include "app/item_list_model.h"
 #include "app/item_list_view.h"
 #include "app/preview_image.h"
@@ -15,6 +17,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <QProgressBar>
@@ -68,11 +71,14 @@ void TAppForm::Savesingleimage1Click()
         return;
     }
     const TSaveDialogChoice choice = SaveDialogChoice(ComboBox1->currentText());
+    // The first save of a start opens where the last export went, not where "Load..." was.
     const std::optional<QString> path = FEnvironment.Dialogs->SaveImageFile(
-        this, FLastSavePath, choice.FilterIndex, choice.DefaultExt);
+        this, FLastSavePath.isEmpty() ? LastExportFolder : FLastSavePath, choice.FilterIndex,
+        choice.DefaultExt);
     if (!path)
         return;
     FLastSavePath = *path;
+    LastExportFolder = QFileInfo(*path).absolutePath();
     try {
         DosyayiKaydet(*path);
     } catch (const EZintException& error) {
@@ -117,18 +123,30 @@ void TAppForm::AddMyFolder(const QString& Foldername)
     progress.setRange(0, FItems->Count());
     progress.setValue(0);
 
+    TFolderExportReport report{Foldername, 0, FItems->Count(), false, {}};
+    bool showErrors = true;
     int last = -1;
     bool lastWritten = false;
     for (int i = 0; i < FItems->Count() && !progress.wasCanceled(); ++i) {
         last = i;
         FCurrentText = FItems->Text(i);
-        // The error boxes belong to the progress dialog: it may appear while one is open and
-        // would otherwise block it.
+        QString error;
         try {
-            lastWritten = ExportFolderEntry(i, Foldername, ext, settings, &progress);
-        } catch (const EZintException& error) {
-            ShowDefaultError(error);
+            error = ExportFolderEntry(i, Foldername, ext, settings);
+        } catch (const EZintException& writeError) {
+            ShowDefaultError(writeError);
             return;
+        }
+        lastWritten = error.isEmpty();
+        if (lastWritten) {
+            ++report.Written;
+        } else {
+            report.Failures.push_back({i + 1, FItems->Text(i), error});
+            // The error boxes belong to the progress dialog: it may appear while one is open
+            // and would otherwise block it.
+            if (showErrors)
+                showErrors =
+                    !FEnvironment.Dialogs->EntryErrorBox(&progress, comType->currentText(), error);
         }
         progress.setValue(i + 1);
         // Until the dialog shows, the window must not take clicks that change the list.
@@ -137,25 +155,27 @@ void TAppForm::AddMyFolder(const QString& Foldername)
     }
     if (last < 0)
         return;
+    report.Stopped = last + 1 < FItems->Count();
     ListView1->SelectRow(last);
     if (lastWritten)
         UpdateBarcode();
+    progress.close();
+    if (FEnvironment.Dialogs->FolderExportSummary(this, report))
+        FEnvironment.Dialogs->OpenFolder(Foldername);
 }
 
-bool TAppForm::ExportFolderEntry(int index, const QString& folder, const QString& ext,
-                                 const TRenderSettings& settings, QWidget* errorParent)
+QString TAppForm::ExportFolderEntry(int index, const QString& folder, const QString& ext,
+                                    const TRenderSettings& settings)
 {
     QImage image;
     try {
         image = RenderEntryImage(*FSymbol, TZintSymbology(comType->currentData().toInt()),
                                  FItems->Text(index), settings, imgResult->size());
     } catch (const EZintException& error) {
-        // A failed render is shown and skipped; its number stays unused.
-        FEnvironment.Dialogs->ErrorBox(errorParent, comType->currentText(),
-                                       QString::fromUtf8(error.what()));
-        return false;
+        // A failed render is skipped; its number stays unused.
+        return QString::fromUtf8(error.what());
     }
     // A failed write ends the export: the caller shows it.
     SaveImageToNewFile(image, QDir(folder).filePath(QString::number(index + 1) + ext));
-    return true;
+    return QString();
 }

@@ -21,6 +21,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 constexpr int ClientWidth = 679;
 constexpr int ClientHeight = 459;
@@ -59,10 +61,9 @@ void TAppForm::CreateControls()
     Splitter1->setOpaqueResize(true);
     Splitter1->addWidget(Panel3);
     Splitter1->addWidget(Panel2);
-    // Widening the window widens the list pane only.
+    // A larger window gives both panes more room: longer texts and a larger preview.
     Splitter1->setStretchFactor(0, 1);
-    Splitter1->setStretchFactor(1, 0);
-    Splitter1->setSizes({ClientWidth - PreviewPaneWidth - SplitterWidth, PreviewPaneWidth});
+    Splitter1->setStretchFactor(1, 1);
 
     CreateSettingsPage();
     CreateExportBar();
@@ -79,7 +80,11 @@ void TAppForm::CreateControls()
     connect(TimerChecker, &QTimer::timeout, this, &TAppForm::TimerCheckerTimer);
     TimerChecker->start();
 
-    resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    // Wide enough for the settings page at the user's font; the preview keeps its width.
+    const int width = std::max(
+        {ClientWidth, PageControl1->minimumSizeHint().width(), client->minimumSizeHint().width()});
+    resize(width, ClientHeight + menuBar()->sizeHint().height());
+    Splitter1->setSizes({width - PreviewPaneWidth - SplitterWidth, PreviewPaneWidth});
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }

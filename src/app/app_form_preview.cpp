@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QTimer>
 
 #include <algorithm>
 #include <cmath>
@@ -53,11 +54,18 @@ void TAppForm::comTypeChange()
 
 void TAppForm::edDataChange()
 {
-    RenderBarcode();
+    RequestRender();
+}
+
+void TAppForm::RequestRender()
+{
+    FRenderTimer->start();
 }
 
 void TAppForm::RenderBarcode()
 {
+    // This render answers every request made so far.
+    FRenderTimer->stop();
     imgResult->Clear();
     const TRenderSettings settings = CurrentRenderSettings();
     TZintSymbol& symbol = PrepareSymbol(*FSymbol, TZintSymbology(comType->currentData().toInt()));

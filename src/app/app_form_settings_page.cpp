@@ -14,65 +14,45 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
-#include <QResizeEvent>
 #include <QTabWidget>
+#include <QTimer>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
+// The design height; a larger font makes the page as tall as its controls need.
 constexpr int SettingsPageHeight = 191;
 
-// Keeps a control's distance to its parent's bottom edge, as a control anchored there would.
-class TBottomAnchor final : public QObject
-{
-public:
-    TBottomAnchor(QWidget* control, int bottomGap)
-        : QObject(control), FControl(control), FBottomGap(bottomGap)
-    {
-        control->parentWidget()->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Resize && watched == FControl->parentWidget()) {
-            const int height = FControl->parentWidget()->height() - FControl->y() - FBottomGap;
-            FControl->resize(FControl->width(), std::max(height, 0));
-        }
-        return false;
-    }
-
-private:
-    QWidget* FControl;
-    int FBottomGap;
-};
-
 template <typename TWidget, typename... TArgs>
-TWidget* Place(QWidget* page, const char* name, QRect geometry, TArgs&&... args)
+TWidget* NewControl(QWidget* page, const char* name, TArgs&&... args)
 {
     auto* widget = new TWidget(std::forward<TArgs>(args)..., page);
     widget->setObjectName(QLatin1String(name));
-    widget->setGeometry(geometry);
     return widget;
-}
-
-void PlaceLabel(QWidget* page, const char* name, QPoint position, const QString& caption)
-{
-    auto* label = Place<QLabel>(page, name, QRect(position, QSize()), caption);
-    label->adjustSize();
 }
 } // namespace
 
 void TAppForm::CreateSettingsPage()
 {
+    FRenderTimer = new QTimer(this);
+    FRenderTimer->setObjectName(QStringLiteral("FRenderTimer"));
+    FRenderTimer->setSingleShot(true);
+    FRenderTimer->setInterval(0);
+    connect(FRenderTimer, &QTimer::timeout, this, &TAppForm::RenderBarcode);
+
     PageControl1 = new QTabWidget(centralWidget());
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setFixedHeight(SettingsPageHeight);
+    // Whole names, scrolled rather than shortened when they do not all fit.
+    PageControl1->setElideMode(Qt::ElideNone);
     PageControl1->hide();
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
     PageControl1->addTab(TabSheet1, QStringLiteral("Settings"));
 
-    PageControl2 = Place<QTabWidget>(TabSheet1, "PageControl2", QRect(3, 3, 270, 158));
-    // The page is designed 164 high; the editors' tabs stretch with whatever height it gets.
-    new TBottomAnchor(PageControl2, 3);
+    PageControl2 = NewControl<QTabWidget>(TabSheet1, "PageControl2");
+    PageControl2->setElideMode(Qt::ElideNone);
+    PageControl2->setUsesScrollButtons(false);
     const char* const bandTabs[][2] = {{"TabSheet2", "Margin"},
                                        {"TabSheet3", "Padding"},
                                        {"TabSheet4", "Border"},
@@ -85,16 +65,21 @@ void TAppForm::CreateSettingsPage()
     }
     CreateSettingsColumns(TabSheet1);
     CreateOutputSizePage();
+    PageControl1->setFixedHeight(
+        std::max(SettingsPageHeight, PageControl1->minimumSizeHint().height()));
 }
 
 void TAppForm::RenderOnChange(QWidget* control)
 {
-    if (auto* combo = qobject_cast<QComboBox*>(control))
-        connect(combo, &QComboBox::currentIndexChanged, this, &TAppForm::RenderBarcode);
-    else if (auto* edit = qobject_cast<QLineEdit*>(control))
-        connect(edit, &QLineEdit::editingFinished, this, &TAppForm::RenderBarcode);
-    else if (auto* check = qobject_cast<QCheckBox*>(control))
-        connect(check, &QCheckBox::toggled, this, &TAppForm::RenderBarcode);
+    if (auto* combo = qobject_cast<QComboBox*>(control)) {
+        connect(combo, &QComboBox::currentIndexChanged, this, &TAppForm::RequestRender);
+        // A colour list picks a new custom colour without changing its index.
+        connect(combo, &QComboBox::activated, this, &TAppForm::RequestRender);
+    } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
+        connect(edit, &QLineEdit::editingFinished, this, &TAppForm::RequestRender);
+    } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
+        connect(check, &QCheckBox::toggled, this, &TAppForm::RequestRender);
+    }
 }
 
 void TAppForm::CreateOutputSizePage()
@@ -184,50 +169,71 @@ void TAppForm::CreateOutputSizePage()
 
 void TAppForm::CreateSettingsColumns(QWidget* page)
 {
-    PlaceLabel(page, "Label3", {279, 6}, QStringLiteral("Render adjust Mode"));
-    cbRAM = Place<QComboBox>(page, "cbRAM", QRect(382, 3, 92, 21));
+    const auto label = [page](const char* name, const QString& caption) {
+        return NewControl<QLabel>(page, name, caption);
+    };
+    cbRAM = NewControl<QComboBox>(page, "cbRAM");
     cbRAM->addItems({QStringLiteral("Scale"), QStringLiteral("Inflate Image")});
-
-    PlaceLabel(page, "Label4", {279, 33}, QStringLiteral("Maxicode Hexagon Scale (float)"));
-    edMHS = Place<QLineEdit>(page, "edMHS", QRect(437, 30, 37, 21), QStringLiteral("1"));
-
-    PlaceLabel(page, "Label1", {279, 60}, QStringLiteral("Horiz. align"));
-    comHAlign = Place<QComboBox>(page, "comHAlign", QRect(338, 57, 136, 21));
+    edMHS = NewControl<QLineEdit>(page, "edMHS", QStringLiteral("1"));
+    comHAlign = NewControl<QComboBox>(page, "comHAlign");
     comHAlign->addItems(
         {QStringLiteral("Left"), QStringLiteral("Center"), QStringLiteral("Right")});
-
-    PlaceLabel(page, "Label2", {279, 87}, QStringLiteral("Vert. align"));
-    comVAlign = Place<QComboBox>(page, "comVAlign", QRect(338, 84, 136, 21));
+    comVAlign = NewControl<QComboBox>(page, "comVAlign");
     comVAlign->addItems(
         {QStringLiteral("Top"), QStringLiteral("Center"), QStringLiteral("Bottom")});
+    edMiMW = NewControl<QLineEdit>(page, "edMiMW", QStringLiteral("0"));
+    edMaMW = NewControl<QLineEdit>(page, "edMaMW", QStringLiteral("0"));
+    for (QLineEdit* edit : {edMHS, edMiMW, edMaMW})
+        edit->setMaximumWidth(95);
 
-    PlaceLabel(page, "Label7", {279, 114}, QStringLiteral("Min. Modulewidth:"));
-    edMiMW = Place<QLineEdit>(page, "edMiMW", QRect(382, 111, 95, 21), QStringLiteral("0"));
-    PlaceLabel(page, "Label8", {279, 141}, QStringLiteral("Max. Modulewidth:"));
-    edMaMW = Place<QLineEdit>(page, "edMaMW", QRect(382, 138, 95, 21), QStringLiteral("0"));
-
-    ButtonFont = Place<QPushButton>(page, "ButtonFont", QRect(480, 3, 208, 44),
-                                    QStringLiteral("change Text Font"));
+    ButtonFont = NewControl<QPushButton>(page, "ButtonFont", QStringLiteral("change Text Font"));
     ButtonFont->setFont(DefaultTextFont());
-    // The button's font is the human-readable text's font; a choice takes effect at the next
-    // render like every other value of the page.
+    ButtonFont->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
+    // The button's font is the human-readable text's font.
     connect(ButtonFont, &QPushButton::clicked, this, [this] {
         if (const std::optional<QFont> font =
-                FEnvironment.Dialogs->PickFont(this, ButtonFont->font()))
+                FEnvironment.Dialogs->PickFont(this, ButtonFont->font())) {
             ButtonFont->setFont(*font);
+            RequestRender();
+        }
     });
-
-    cbHRT = Place<QCheckBox>(page, "cbHRT", QRect(482, 53, 162, 17),
-                             QStringLiteral("Show Barcode Text"));
+    cbHRT = NewControl<QCheckBox>(page, "cbHRT", QStringLiteral("Show Barcode Text"));
     cbHRT->setChecked(true);
-
     const auto pickColor = [this](const QColor& initial) {
         return FEnvironment.Dialogs->PickColor(this, initial);
     };
-    PlaceLabel(page, "Label5", {483, 79}, QStringLiteral("Bars"));
-    ColorBox1 = Place<TColorBox>(page, "ColorBox1", QRect(543, 76, 145, 22), pickColor);
+    ColorBox1 = NewControl<TColorBox>(page, "ColorBox1", pickColor);
     ColorBox1->SetSelected(Qt::black);
-    PlaceLabel(page, "Label6", {483, 100}, QStringLiteral("Background "));
-    ColorBox2 = Place<TColorBox>(page, "ColorBox2", QRect(543, 97, 145, 22), pickColor);
+    ColorBox2 = NewControl<TColorBox>(page, "ColorBox2", pickColor);
     ColorBox2->SetSelected(Qt::white);
+
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(3, 2, 3, 2);
+    grid->setVerticalSpacing(0);
+    grid->addWidget(PageControl2, 0, 0, 6, 1);
+    const std::pair<QLabel*, QWidget*> rows[] = {
+        {label("Label3", QStringLiteral("Render adjust Mode")), cbRAM},
+        {label("Label4", QStringLiteral("Maxicode Hexagon Scale (float)")), edMHS},
+        {label("Label1", QStringLiteral("Horiz. align")), comHAlign},
+        {label("Label2", QStringLiteral("Vert. align")), comVAlign},
+        {label("Label7", QStringLiteral("Min. Modulewidth:")), edMiMW},
+        {label("Label8", QStringLiteral("Max. Modulewidth:")), edMaMW}};
+    for (int row = 0; row < 6; ++row) {
+        grid->addWidget(rows[row].first, row, 1);
+        grid->addWidget(rows[row].second, row, 2);
+    }
+    grid->addWidget(ButtonFont, 0, 3, 2, 2);
+    grid->addWidget(cbHRT, 2, 3, 1, 2);
+    grid->addWidget(label("Label5", QStringLiteral("Bars")), 3, 3);
+    grid->addWidget(ColorBox1, 3, 4);
+    grid->addWidget(label("Label6", QStringLiteral("Background ")), 4, 3);
+    grid->addWidget(ColorBox2, 4, 4);
+    grid->setColumnStretch(0, 1);
+
+    for (QWidget* control : {static_cast<QWidget*>(cbRAM), static_cast<QWidget*>(edMHS),
+                             static_cast<QWidget*>(comHAlign), static_cast<QWidget*>(comVAlign),
+                             static_cast<QWidget*>(edMiMW), static_cast<QWidget*>(edMaMW),
+                             static_cast<QWidget*>(cbHRT), static_cast<QWidget*>(ColorBox1),
+                             static_cast<QWidget*>(ColorBox2)})
+        RenderOnChange(control);
 }

@@ -8,6 +8,7 @@
 #include <optional>
 
 class QWidget;
+struct TFolderExportReport;
 
 // Every modal question the main window asks the user, and the beep, behind one interface so
 // that tests can answer and observe them.
@@ -23,6 +24,12 @@ public:
     virtual ~TDialogService() = default;
 
     virtual void ErrorBox(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // An error of one entry of a longer run; true when the user wants no further error boxes
+    // for the rest of the run.
+    virtual bool EntryErrorBox(QWidget* parent, const QString& caption, const QString& text) = 0;
+    // The end of a folder export; true when the user asks to open the folder.
+    virtual bool FolderExportSummary(QWidget* parent, const TFolderExportReport& report) = 0;
+    virtual void OpenFolder(const QString& folder) = 0;
     virtual std::optional<TTextFileChoice> OpenTextFile(QWidget* parent,
                                                         const TTextFileChoice& last) = 0;
     // filterIndex is 1-based over ImageFileFilter's entries.

@@ -1,13 +1,22 @@
 #include "app/qt_dialog_service.h"
 
+#include "app/folder_export_report.h"
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDesktopServices>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QUrl>
+#include <QVBoxLayout>
 
 namespace {
 // The widget-based dialog, so that the encoding choice can be added to its grid.
@@ -15,12 +24,67 @@ void UseWidgetDialog(QFileDialog& dialog)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
 }
+
+// The last choice is a file, or only the folder it was in when it comes from an earlier start.
+void StartAt(QFileDialog& dialog, const QString& last)
+{
+    if (last.isEmpty())
+        return;
+    if (QFileInfo(last).isDir())
+        dialog.setDirectory(last);
+    else
+        dialog.selectFile(last);
+}
 } // namespace
 
 void TQtDialogService::ErrorBox(QWidget* parent, const QString& caption, const QString& text)
 {
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, parent);
     box.exec();
+}
+
+bool TQtDialogService::EntryErrorBox(QWidget* parent, const QString& caption, const QString& text)
+{
+    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, parent);
+    QPushButton* skip =
+        box.addButton(QStringLiteral("Show no further errors"), QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    return box.clickedButton() == skip;
+}
+
+bool TQtDialogService::FolderExportSummary(QWidget* parent, const TFolderExportReport& report)
+{
+    QDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("FolderExportSummary"));
+    dialog.setWindowTitle(QStringLiteral("Save all to folder"));
+    auto* layout = new QVBoxLayout(&dialog);
+    auto* summary = new QLabel(FolderExportSummaryText(report), &dialog);
+    summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(summary);
+    if (!report.Failures.empty()) {
+        auto* failures = new QPlainTextEdit(&dialog);
+        failures->setReadOnly(true);
+        failures->setLineWrapMode(QPlainTextEdit::NoWrap);
+        failures->setTabStopDistance(6 * failures->fontMetrics().averageCharWidth());
+        for (const TFailedEntry& entry : report.Failures)
+            failures->appendPlainText(FailedEntryLine(entry));
+        failures->moveCursor(QTextCursor::Start);
+        layout->addWidget(failures);
+        dialog.resize(680, 300);
+    }
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
+    buttons->addButton(QStringLiteral("Open Folder"), QDialogButtonBox::AcceptRole);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    buttons->button(QDialogButtonBox::Close)->setDefault(true);
+    layout->addWidget(buttons);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void TQtDialogService::OpenFolder(const QString& folder)
+{
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }
 
 std::optional<TDialogService::TTextFileChoice>
@@ -32,8 +96,7 @@ TQtDialogService::OpenTextFile(QWidget* parent, const TTextFileChoice& last)
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilter(TextFileFilter);
     dialog.setDefaultSuffix(QStringLiteral("txt"));
-    if (!last.Path.isEmpty())
-        dialog.selectFile(last.Path);
+    StartAt(dialog, last.Path);
 
     auto* encoding = new QComboBox(&dialog);
     encoding->addItems(TextFileEncodingNames);
@@ -60,8 +123,7 @@ std::optional<QString> TQtDialogService::SaveImageFile(QWidget* parent, const QS
     if (filterIndex >= 1 && filterIndex <= filters.size())
         dialog.selectNameFilter(filters.at(filterIndex - 1));
     dialog.setDefaultSuffix(defaultExt);
-    if (!lastPath.isEmpty())
-        dialog.selectFile(lastPath);
+    StartAt(dialog, lastPath);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();

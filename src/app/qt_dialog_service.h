@@ -2,11 +2,15 @@
 
 #include "app/dialog_service.h"
 
-// The real dialogs: Qt's message box, file, colour and font dialogs and the system beep.
+// The real dialogs: Qt's message box, file, colour and font dialogs, the desktop's file
+// manager and the system beep.
 class TQtDialogService final : public TDialogService
 {
 public:
     void ErrorBox(QWidget* parent, const QString& caption, const QString& text) override;
+    bool EntryErrorBox(QWidget* parent, const QString& caption, const QString& text) override;
+    bool FolderExportSummary(QWidget* parent, const TFolderExportReport& report) override;
+    void OpenFolder(const QString& folder) override;
     std::optional<TTextFileChoice> OpenTextFile(QWidget* parent,
                                                 const TTextFileChoice& last) override;
     std::optional<QString> SaveImageFile(QWidget* parent, const QString& lastPath, int filterIndex,

@@ -5,10 +5,12 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -41,33 +43,42 @@ QString sideToText(double value)
     return numberLocale().toString(value, 'g', 15);
 }
 
-QLineEdit* createSide(QWidget* parent, const char* name, const QString& hint, int left, int top)
+QLineEdit* createSide(QWidget* parent, const char* name, const QString& hint)
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QLatin1String(name));
     edit->setPlaceholderText(hint);
-    edit->setGeometry(left, top, 33, 21);
+    edit->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     return edit;
 }
 
 } // namespace
 
 TFrameBorderOptions::TFrameBorderOptions(QWidget* parent)
-    : QWidget(parent), edTop(createSide(this, "edTop", QStringLiteral("Top"), 80, 3)),
-      edLeft(createSide(this, "edLeft", QStringLiteral("Left"), 3, 30)),
-      edRight(createSide(this, "edRight", QStringLiteral("Right"), 151, 30)),
-      edBottom(createSide(this, "edBottom", QStringLiteral("Bottom"), 80, 57)),
+    : QWidget(parent), edTop(createSide(this, "edTop", QStringLiteral("Top"))),
+      edLeft(createSide(this, "edLeft", QStringLiteral("Left"))),
+      edRight(createSide(this, "edRight", QStringLiteral("Right"))),
+      edBottom(createSide(this, "edBottom", QStringLiteral("Bottom"))),
       cbUnits(new QComboBox(this)), cbAllSame(new QCheckBox(QStringLiteral("all the same"), this))
 {
-    resize(249, 139);
-
     cbUnits->setObjectName(QStringLiteral("cbUnits"));
-    cbUnits->setGeometry(42, 30, 103, 21);
     cbUnits->addItems({QStringLiteral("x Modules"), QStringLiteral("x Target Units")});
     cbUnits->setCurrentIndex(1);
-
     cbAllSame->setObjectName(QStringLiteral("cbAllSame"));
-    cbAllSame->setGeometry(119, 7, 97, 17);
+
+    // The sides around the unit, as they lie around the symbol.
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(3, 3, 3, 3);
+    grid->setSpacing(3);
+    grid->addWidget(edTop, 0, 1, Qt::AlignHCenter);
+    grid->addWidget(cbAllSame, 0, 2, 1, 2);
+    grid->addWidget(edLeft, 1, 0);
+    grid->addWidget(cbUnits, 1, 1);
+    grid->addWidget(edRight, 1, 2);
+    grid->addWidget(edBottom, 2, 1, Qt::AlignHCenter);
+    grid->setRowStretch(3, 1);
+    grid->setColumnStretch(3, 1);
+    FitSidesToFont();
 
     setTabOrder(edTop, edLeft);
     setTabOrder(edLeft, edRight);
@@ -81,6 +92,23 @@ TFrameBorderOptions::TFrameBorderOptions(QWidget* parent)
     }
     connect(cbUnits, &QComboBox::currentIndexChanged, this, &TFrameBorderOptions::edBottomChange);
     connect(cbAllSame, &QCheckBox::toggled, this, &TFrameBorderOptions::cbAllSameClick);
+}
+
+void TFrameBorderOptions::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        FitSidesToFont();
+}
+
+// Wide enough for the longest side name and a value like "-100.5" at the current font.
+void TFrameBorderOptions::FitSidesToFont()
+{
+    const QFontMetrics metrics(font());
+    const int text = std::max(metrics.horizontalAdvance(QStringLiteral("Bottom")),
+                              metrics.horizontalAdvance(QStringLiteral("-100.5")));
+    for (QLineEdit* edit : {edTop, edLeft, edRight, edBottom})
+        edit->setFixedWidth(text + 2 * metrics.averageCharWidth());
 }
 
 void TFrameBorderOptions::UpdateRenderBox(TZintRenderBox* ARenderBox) const

@@ -26,6 +26,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void cbAllSameClick();
@@ -33,6 +34,7 @@ private slots:
 
 private:
     void edBottomKeyDown(QLineEdit* sender, int key, Qt::KeyboardModifiers shift);
+    void FitSidesToFont();
 
     QLineEdit* edTop;
     QLineEdit* edLeft;

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QSettings>
@@ -64,6 +65,12 @@ void TGuiTestBase::UsePreviewAreaLayout()
     Find<QLineEdit>("edBarHeight")->setText(QStringLiteral("5"));
     Find<QComboBox>("comBarHeight")->setCurrentIndex(int(TBarHeightMode::bhmModules));
     Find<QComboBox>("comQuietZones")->setCurrentIndex(int(TQuietZoneMode::qzmNone));
+    RunPendingRender();
+}
+
+void TGuiTestBase::RunPendingRender()
+{
+    QCoreApplication::processEvents();
 }
 
 QImage TGuiTestBase::PreviewImage() const

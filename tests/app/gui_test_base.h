@@ -38,6 +38,8 @@ protected:
     // Sets the output size page to the preview area's own layout: the area's size, modules
     // fitted exactly, five-module rows, no quiet zones.
     void UsePreviewAreaLayout();
+    // Lets the window carry out the render the last changes asked for.
+    static void RunPendingRender();
     // Selects the symbology as the user would, which renders.
     void ChooseSymbology(TZintSymbology symbology);
     TPreviewImage& Preview() const;

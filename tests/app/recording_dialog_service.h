@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/dialog_service.h"
+#include "app/folder_export_report.h"
 
 #include <deque>
 #include <functional>
@@ -29,6 +30,12 @@ public:
     };
 
     std::vector<TErrorBox> ErrorBoxes;
+    // Of the error boxes, those that offered to show no further errors.
+    std::vector<TErrorBox> EntryErrorBoxes;
+    std::deque<bool> SkipFurtherErrorsReplies;
+    std::vector<TFolderExportReport> Summaries;
+    std::deque<bool> OpenFolderReplies;
+    std::vector<QString> OpenedFolders;
     int Beeps = 0;
     std::deque<TTextFileChoice> TextFileReplies;
     std::deque<QString> SaveImageReplies;
@@ -50,6 +57,18 @@ public:
         if (ShowErrorBox)
             ShowErrorBox(parent, caption, text);
     }
+    bool EntryErrorBox(QWidget* parent, const QString& caption, const QString& text) override
+    {
+        EntryErrorBoxes.push_back({caption, text});
+        ErrorBox(parent, caption, text);
+        return Next(SkipFurtherErrorsReplies).value_or(false);
+    }
+    bool FolderExportSummary(QWidget*, const TFolderExportReport& report) override
+    {
+        Summaries.push_back(report);
+        return Next(OpenFolderReplies).value_or(false);
+    }
+    void OpenFolder(const QString& folder) override { OpenedFolders.push_back(folder); }
     std::optional<TTextFileChoice> OpenTextFile(QWidget*, const TTextFileChoice& last) override
     {
         TextFileRequests.push_back(last);

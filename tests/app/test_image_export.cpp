@@ -1,5 +1,6 @@
 #include "gui_test_base.h"
 
+#include "app/folder_export_report.h"
 #include "app/item_list_view.h"
 #include "app/preview_image.h"
 #include "app/qt_dialog_service.h"
@@ -273,6 +274,50 @@ TEST_F(ImageExportTest, FailingEntryIsSkippedAndItsNumberStaysUnused)
     EXPECT_EQ(List().SelectedRow(), 2);
 }
 
+TEST_F(ImageExportTest, ErrorsCanBeSkippedAndTheSummaryListsEveryFailedEntry)
+{
+    for (const char* text : {"A", "B!", "C", "D!", "E!"})
+        AddEntry(QLatin1String(text));
+    Dialogs.ErrorBoxes.clear();
+    Dialogs.SkipFurtherErrorsReplies.push_back(true);
+    ExportAll(Folder());
+    EXPECT_EQ(FilesIn(Folder()), Names({"1.png", "3.png"}));
+    ASSERT_EQ(Dialogs.EntryErrorBoxes.size(), 1u) << "no box after the user's choice";
+    EXPECT_EQ(Dialogs.ErrorBoxes.size(), 1u);
+    ASSERT_EQ(Dialogs.Summaries.size(), 1u);
+    const TFolderExportReport& report = Dialogs.Summaries[0];
+    EXPECT_EQ(report.Folder, Folder());
+    EXPECT_EQ(report.Written, 2);
+    EXPECT_FALSE(report.Stopped);
+    ASSERT_EQ(report.Failures.size(), 3u);
+    const struct
+    {
+        int Number;
+        const char* Text;
+    } failed[] = {{2, "B!"}, {4, "D!"}, {5, "E!"}};
+    for (std::size_t i = 0; i < report.Failures.size(); ++i) {
+        EXPECT_EQ(report.Failures[i].Number, failed[i].Number);
+        EXPECT_EQ(report.Failures[i].Text, QLatin1String(failed[i].Text));
+        EXPECT_EQ(report.Failures[i].Error, Dialogs.EntryErrorBoxes[0].Text);
+    }
+    EXPECT_EQ(FolderExportSummaryText(report),
+              QStringLiteral("2 images written to %1.\n3 entries failed:")
+                  .arg(QDir::toNativeSeparators(Folder())));
+    EXPECT_EQ(FailedEntryLine(report.Failures[1]),
+              QStringLiteral("4\tD!\t") + Dialogs.EntryErrorBoxes[0].Text);
+    EXPECT_TRUE(Dialogs.OpenedFolders.empty()) << "closed without opening the folder";
+
+    // A new export asks again; the summary's button opens the folder.
+    const QString second = InFolder(QStringLiteral("second"));
+    ASSERT_TRUE(QDir().mkpath(second));
+    Dialogs.OpenFolderReplies.push_back(true);
+    ExportAll(second);
+    EXPECT_EQ(Dialogs.EntryErrorBoxes.size(), 4u);
+    ASSERT_EQ(Dialogs.Summaries.size(), 2u);
+    EXPECT_EQ(Dialogs.Summaries[1].Written, 2);
+    EXPECT_EQ(Dialogs.OpenedFolders, std::vector<QString>{second});
+}
+
 TEST_F(ImageExportTest, EmptyListAsksForTheFolderAndWritesNothing)
 {
     ExportAll(Folder());
@@ -403,6 +448,9 @@ TEST_F(ImageExportTest, ProgressDialogOfALongExportCancelsAfterTheCurrentEntry)
         EXPECT_TRUE(QFile::exists(InFolder(QString::number(i) + QStringLiteral(".png")))) << i;
     EXPECT_EQ(Form->CurrentText(), QString::number(written));
     EXPECT_EQ(List().SelectedRow(), written - 1) << "the selection follows the preview";
+    ASSERT_EQ(Dialogs.Summaries.size(), 1u);
+    EXPECT_TRUE(Dialogs.Summaries[0].Stopped);
+    EXPECT_EQ(Dialogs.Summaries[0].Written, written);
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(Form->findChild<QProgressDialog*>(), nullptr);
 }

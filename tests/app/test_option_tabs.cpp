@@ -53,6 +53,7 @@ TEST_F(OptionTabsTest, GridEditSetsTheOptionsAndRendersTheChosenSize)
     TFrameOptions* grid = ShowOptionTab(QStringLiteral("DatamatrixOptions"));
     ASSERT_NE(grid, nullptr);
     grid->ValueListEditor1Validate(QStringLiteral("Size"), QStringLiteral("dmre8x48"));
+    RunPendingRender();
 
     EXPECT_EQ(Form->Symbol().option_2(), 31);
     EXPECT_EQ(Form->Symbol().option_3(), 101);
@@ -86,9 +87,10 @@ TEST_F(OptionTabsTest, RejectedGridValueStillRendersWithoutAMessage)
     TFrameOptions* pdf = ShowOptionTab(QStringLiteral("PDF417Options"));
     ASSERT_NE(pdf, nullptr);
     const QImage before = PreviewImage();
-    // Takes effect at the next render only, so a changed picture shows that one happened.
+    // Without the text line a changed picture shows that a render happened.
     Find<QCheckBox>("cbHRT")->setChecked(false);
     pdf->ValueListEditor1Validate(QStringLiteral("Columns"), QStringLiteral("31"));
+    RunPendingRender();
     EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
     EXPECT_NE(PreviewImage(), before);
     EXPECT_EQ(ValueOf(pdf, QStringLiteral("Columns")), QStringLiteral("0"));

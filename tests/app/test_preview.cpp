@@ -13,6 +13,9 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
+
+#include <functional>
 
 namespace {
 const QString Code39Name = QStringLiteral("Code 3 of 9 (Code 39)");
@@ -28,11 +31,16 @@ protected:
         ShowForm();
     }
 
-    // An edit of a four-sided editor, which re-renders.
+    // An edit of a four-sided editor, which asks for a render.
     void SetMarginSide(const char* side, const QString& text)
     {
         auto* margin = Find<QWidget>("fboMargin");
         margin->findChild<QLineEdit*>(QLatin1String(side))->setText(text);
+    }
+    void SetMarginSideAndRender(const char* side, const QString& text)
+    {
+        SetMarginSide(side, text);
+        RunPendingRender();
     }
 };
 
@@ -113,15 +121,15 @@ TEST_F(PreviewTest, EmptyTextIsAnEncoderError)
 TEST_F(PreviewTest, HugeMarginFailsInScaleModeAndEnlargesThePictureInInflateMode)
 {
     UsePreviewAreaLayout();
-    SetMarginSide("edLeft", QStringLiteral("1000"));
+    SetMarginSideAndRender("edLeft", QStringLiteral("1000"));
     ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
     EXPECT_EQ(Dialogs.ErrorBoxes[0].Caption, Code39Name);
     EXPECT_EQ(Dialogs.ErrorBoxes[0].Text, WidthTooSmall);
     EXPECT_TRUE(Preview().IsEmpty());
 
-    Find<QComboBox>("cbRAM")->setCurrentIndex(1); // "Inflate Image": takes effect at next render
+    Find<QComboBox>("cbRAM")->setCurrentIndex(1); // "Inflate Image", rendered with the next edit
     EXPECT_TRUE(Preview().IsEmpty());
-    SetMarginSide("edLeft", QStringLiteral("1001"));
+    SetMarginSideAndRender("edLeft", QStringLiteral("1001"));
     EXPECT_EQ(Dialogs.ErrorBoxes.size(), 1u);
     ASSERT_FALSE(Preview().IsEmpty());
     EXPECT_GT(Preview().Picture().Width(), 1001);
@@ -131,7 +139,7 @@ TEST_F(PreviewTest, HugeMarginFailsInScaleModeAndEnlargesThePictureInInflateMode
 TEST_F(PreviewTest, BandEditRendersAgainWithTheNewValue)
 {
     const QImage before = PreviewImage();
-    SetMarginSide("edTop", QStringLiteral("40"));
+    SetMarginSideAndRender("edTop", QStringLiteral("40"));
     EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
     const QImage after = PreviewImage();
     ASSERT_FALSE(after.isNull());
@@ -140,21 +148,99 @@ TEST_F(PreviewTest, BandEditRendersAgainWithTheNewValue)
     EXPECT_EQ(DarkArea(after).top(), 40);
 }
 
-TEST_F(PreviewTest, PageValuesTakeEffectAtTheNextRenderOnly)
+TEST_F(PreviewTest, EveryPageValueRendersOnceItsBurstIsOver)
 {
-    auto* bars = Find<TColorBox>("ColorBox1");
-    bars->SetSelected(Qt::red);
+    const QImage before = PreviewImage();
+    Find<TColorBox>("ColorBox1")->SetSelected(Qt::red);
     Find<QCheckBox>("cbHRT")->setChecked(false);
-    const QImage unchanged = PreviewImage();
-    EXPECT_TRUE(unchanged.allGray()) << "no render expected yet, bars are still black";
-    ChooseSymbology(TZintSymbology::zsCODE39);
+    EXPECT_EQ(PreviewImage(), before) << "renders after the burst, not within it";
+    RunPendingRender();
     const QImage red = PreviewImage();
-    EXPECT_NE(red, unchanged);
     bool hasRed = false;
     for (int y = 0; y < red.height() && !hasRed; ++y)
         for (int x = 0; x < red.width() && !hasRed; ++x)
             hasRed = red.pixelColor(x, y) == QColor(Qt::red);
     EXPECT_TRUE(hasRed);
+    EXPECT_LT(red.height(), before.height()) << "no text line under the bars";
+
+    // The font: shown at once with the text back on.
+    Find<QCheckBox>("cbHRT")->setChecked(true);
+    RunPendingRender();
+    const QImage smallText = PreviewImage();
+    QFont big = Find<QPushButton>("ButtonFont")->font();
+    big.setPixelSize(big.pixelSize() * 3);
+    Dialogs.FontReplies.push_back(big);
+    Find<QPushButton>("ButtonFont")->click();
+    RunPendingRender();
+    EXPECT_GT(PreviewImage().height(), smallText.height());
+
+    EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
+}
+
+TEST_F(PreviewTest, BurstOfFailingChangesRendersOnceAndShowsOneError)
+{
+    UsePreviewAreaLayout();
+    Find<QWidget>("fboMargin")
+        ->findChild<QCheckBox*>(QStringLiteral("cbAllSame"))
+        ->setChecked(true);
+    RunPendingRender();
+    ASSERT_TRUE(Dialogs.ErrorBoxes.empty());
+
+    // One keystroke changes all four sides.
+    SetMarginSide("edTop", QStringLiteral("1000"));
+    EXPECT_TRUE(Dialogs.ErrorBoxes.empty()) << "nothing renders within the burst";
+    RunPendingRender();
+    ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
+    EXPECT_EQ(Dialogs.ErrorBoxes[0].Text, WidthTooSmall);
+
+    // A custom colour picked in the colour list, with every signal it brings.
+    auto* bars = Find<TColorBox>("ColorBox1");
+    Dialogs.ColorReplies.push_back(QColor(1, 2, 3));
+    const int custom = bars->count() - 1;
+    bars->setCurrentIndex(custom);
+    emit bars->activated(custom);
+    RunPendingRender();
+    EXPECT_EQ(bars->Selected(), QColor(1, 2, 3));
+    EXPECT_EQ(Dialogs.ErrorBoxes.size(), 2u);
+
+    // Every control of the columns renders: here each render is one more box.
+    const std::function<void()> changes[] = {
+        [this] {
+            auto* edit = Find<QLineEdit>("edMHS");
+            edit->setText(QStringLiteral("0.5"));
+            emit edit->editingFinished();
+        },
+        [this] { Find<QComboBox>("comHAlign")->setCurrentIndex(2); },
+        [this] { Find<QComboBox>("comVAlign")->setCurrentIndex(2); },
+        [this] {
+            auto* edit = Find<QLineEdit>("edMiMW");
+            edit->setText(QStringLiteral("1"));
+            emit edit->editingFinished();
+        },
+        [this] {
+            auto* edit = Find<QLineEdit>("edMaMW");
+            edit->setText(QStringLiteral("9"));
+            emit edit->editingFinished();
+        },
+        [this] { Find<QCheckBox>("cbHRT")->setChecked(false); },
+        [this] { Find<TColorBox>("ColorBox2")->SetSelected(Qt::yellow); },
+        [this] {
+            Dialogs.FontReplies.push_back(QFont(QStringLiteral("Sans"), 20));
+            Find<QPushButton>("ButtonFont")->click();
+        }};
+    for (const auto& change : changes) {
+        const std::size_t boxes = Dialogs.ErrorBoxes.size();
+        change();
+        RunPendingRender();
+        EXPECT_EQ(Dialogs.ErrorBoxes.size(), boxes + 1);
+    }
+
+    // A direct render answers the pending request: no second box afterwards.
+    const std::size_t boxes = Dialogs.ErrorBoxes.size();
+    Find<QComboBox>("comHAlign")->setCurrentIndex(1);
+    Form->UpdateBarcode();
+    RunPendingRender();
+    EXPECT_EQ(Dialogs.ErrorBoxes.size(), boxes + 1);
 }
 
 TEST_F(PreviewTest, NumberFieldsAreReadWithTheLocaleAndFallBackWhenNotANumber)

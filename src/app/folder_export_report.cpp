@@ -1,0 +1,26 @@
+#include "app/folder_export_report.h"
+
+#include <QDir>
+
+QString FolderExportSummaryText(const TFolderExportReport& report)
+{
+    QString text =
+        report.Written == 1
+            ? QStringLiteral("1 image written to %1.").arg(QDir::toNativeSeparators(report.Folder))
+            : QStringLiteral("%1 images written to %2.")
+                  .arg(report.Written)
+                  .arg(QDir::toNativeSeparators(report.Folder));
+    if (report.Stopped)
+        text +=
+            QStringLiteral("\nStopped before the end of the list (%1 entries).").arg(report.Total);
+    if (!report.Failures.empty())
+        text += report.Failures.size() == 1
+                    ? QStringLiteral("\n1 entry failed:")
+                    : QStringLiteral("\n%1 entries failed:").arg(report.Failures.size());
+    return text;
+}
+
+QString FailedEntryLine(const TFailedEntry& entry)
+{
+    return QStringLiteral("%1\t%2\t%3").arg(entry.Number).arg(entry.Text, entry.Error);
+}
