@@ -26,7 +26,9 @@
 namespace {
 constexpr int ClientWidth = 679;
 constexpr int ClientHeight = 459;
-constexpr int PreviewPaneWidth = 309;
+// Wide enough for the start-up symbol (Code 39 of "1234567890", 350 pixels with its quiet
+// zones) at full size, so the window shows it as it will be saved.
+constexpr int PreviewPaneWidth = 360;
 constexpr int SplitterWidth = 5;
 constexpr int ControlMargin = 3;
 

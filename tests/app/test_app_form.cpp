@@ -130,7 +130,7 @@ TEST_F(AppFormTest, MenuItemsStartAsDesigned)
 TEST_F(AppFormTest, PreviewAreaHasTheDesignSizeWithAndWithoutSettingsPage)
 {
     ShowForm();
-    EXPECT_EQ(Preview().size(), QSize(303, 417));
+    EXPECT_EQ(Preview().size(), QSize(354, 417));
     auto* settings = Find<QAction>("Settings1");
     auto* pages = Find<QTabWidget>("PageControl1");
 
@@ -138,13 +138,13 @@ TEST_F(AppFormTest, PreviewAreaHasTheDesignSizeWithAndWithoutSettingsPage)
     QCoreApplication::processEvents();
     EXPECT_TRUE(settings->isChecked());
     EXPECT_TRUE(pages->isVisible());
-    EXPECT_EQ(Preview().size(), QSize(303, 226));
+    EXPECT_EQ(Preview().size(), QSize(354, 226));
 
     settings->trigger();
     QCoreApplication::processEvents();
     EXPECT_FALSE(settings->isChecked());
     EXPECT_FALSE(pages->isVisible());
-    EXPECT_EQ(Preview().size(), QSize(303, 417));
+    EXPECT_EQ(Preview().size(), QSize(354, 417));
 }
 
 TEST(OnlineHelpAddressTest, ProductNameBecomesLowerCaseDashedPath)

@@ -178,23 +178,23 @@ TEST_F(ImageExportTest, ImageSizeIsTheSymbolThePreviewAreaOrTheEnlargedPicture)
     ExportAll(Folder());
     const QImage symbol(InFolder(QStringLiteral("1.png")));
     EXPECT_EQ(symbol.size(), Preview().Image().size());
-    EXPECT_LT(symbol.width(), 303);
+    EXPECT_LT(symbol.width(), 354);
     EXPECT_EQ(symbol.dotsPerMeterX(), 11811) << "300 dpi";
 
     UsePreviewAreaLayout();
     ExportAll(Folder());
-    EXPECT_EQ(QImage(InFolder(QStringLiteral("1 (2).png"))).size(), QSize(303, 417));
+    EXPECT_EQ(QImage(InFolder(QStringLiteral("1 (2).png"))).size(), QSize(354, 417));
 
     Find<QAction>("Settings1")->trigger();
     QCoreApplication::processEvents();
     ExportAll(Folder());
-    EXPECT_EQ(QImage(InFolder(QStringLiteral("1 (3).png"))).size(), QSize(303, 226));
+    EXPECT_EQ(QImage(InFolder(QStringLiteral("1 (3).png"))).size(), QSize(354, 226));
 
     Find<QComboBox>("cbRAM")->setCurrentIndex(1);
-    Find<QLineEdit>("edMiMW")->setText(QStringLiteral("8"));
+    Find<QLineEdit>("edMiMW")->setText(QStringLiteral("10"));
     ExportAll(Folder());
     const QSize inflated = QImage(InFolder(QStringLiteral("1 (4).png"))).size();
-    EXPECT_GT(inflated.width(), 303);
+    EXPECT_GT(inflated.width(), 354);
     EXPECT_EQ(inflated, Preview().Picture().Size());
 }
 

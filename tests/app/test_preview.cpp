@@ -61,8 +61,12 @@ TEST_F(PreviewTest, ShowingTheWindowPreviewsTheInitialTextInCode39)
         Find<QLabel>("lblImageSize")
             ->text()
             .startsWith(QStringLiteral("%1 x %2 px").arg(image.width()).arg(image.height())));
+    // The start-up image is shown whole, at full size at least.
+    EXPECT_GE(Preview().ImageRect().width(), image.width());
+
     // Wider than the pane: scaled down to fit, never cut.
-    ASSERT_GT(image.width(), Preview().width());
+    Form->UpdateBarcodeYeni(QStringLiteral("LINTARO WIDE LABEL 0123456789"));
+    ASSERT_GT(PreviewImage().width(), Preview().width());
     const QRect fitted = Preview().ImageRect();
     EXPECT_EQ(fitted.width(), Preview().width());
     EXPECT_LE(fitted.height(), Preview().height());
@@ -77,14 +81,15 @@ TEST_F(PreviewTest, ShowingTheWindowPreviewsTheInitialTextInCode39)
 
     UsePreviewAreaLayout();
     const QImage area = PreviewImage();
-    EXPECT_EQ(area.size(), QSize(303, 417));
+    EXPECT_EQ(area.size(), QSize(354, 417));
     EXPECT_EQ(DarkArea(area).topLeft(), QPoint(0, 0)) << "left and top aligned bars";
 }
 
 TEST_F(PreviewTest, PreviewWithWiderModulesScansAsTheText)
 {
-    // Under 2 pixels per module (the design size) the rounded 2:1 bars of Code 39 defeat the
-    // decoder; three-pixel modules in an enlarged picture do not.
+    // Fitted into the preview area, under 2 pixels per module the rounded 2:1 bars of Code 39
+    // defeat the decoder; three-pixel modules in an enlarged picture do not.
+    UsePreviewAreaLayout();
     Find<QLineEdit>("edMiMW")->setText(QStringLiteral("3"));
     Find<QComboBox>("cbRAM")->setCurrentIndex(1);
     Form->UpdateBarcode();
