@@ -1,7 +1,31 @@
 #include "app/item_list_view.h"
 
+#include <algorithm>
+
+#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSize>
+#include <QStyledItemDelegate>
+
+namespace {
+// Rows as tall as the font draws, accents above capitals included: some fonts (Tahoma among
+// them) draw those above the line height the style would give a row.
+class TRowHeightDelegate final : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const QFontMetrics metrics(option.font);
+        const int inked = metrics.boundingRect(QStringLiteral("ÅÄÉÖÜÇgjpqy")).height();
+        size.setHeight(std::max({size.height(), metrics.height() + 4, inked + 4}));
+        return size;
+    }
+};
+} // namespace
 
 TItemListView::TItemListView(QWidget* parent) : QListView(parent)
 {
@@ -9,6 +33,7 @@ TItemListView::TItemListView(QWidget* parent) : QListView(parent)
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
     // Every row has the same height, so long lists need no per-row measuring.
     setUniformItemSizes(true);
+    setItemDelegate(new TRowHeightDelegate(this));
 }
 
 int TItemListView::SelectedRow() const

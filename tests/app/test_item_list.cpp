@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -553,5 +554,18 @@ TEST_F(ItemListTest, MenuShortcutsTriggerTheirItems)
             EXPECT_EQ(opened(), expected) << qPrintable(QKeySequence(entry.Keys).toString())
                                           << " in " << qPrintable(focus->objectName());
         }
+    }
+}
+
+TEST_F(ItemListTest, RowsAreAsTallAsTheFontDrawsAccentedCapitals)
+{
+    AddEntry(QStringLiteral("abc"));
+    AddEntry(QStringLiteral("ÄÅÉ"));
+    const QFontMetrics metrics(List().font());
+    const int accented = metrics.boundingRect(QStringLiteral("ÄÅÉ")).height();
+    for (int row = 0; row < 2; ++row) {
+        const int height = List().visualRect(List().model()->index(row, 0)).height();
+        EXPECT_GE(height, accented) << row;
+        EXPECT_GE(height, metrics.height()) << row;
     }
 }
