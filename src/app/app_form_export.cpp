@@ -3,11 +3,11 @@
 #include "app/app_form.h"
 
 #include "app/folder_export_report.h"
-
 #include "app/item_list_model.h"
 #include "app/item_list_view.h"
 #include "app/preview_image.h"
 #include "base/zint_exception.h"
+#include "dialogs/busy_cursor.h"
 #include "io/entry_export.h"
 #include "io/image_format.h"
 #include "io/image_writer.h"
@@ -42,15 +42,6 @@ TSaveDialogChoice SaveDialogChoice(const QString& formatName)
     return {int(ImageFormats.size()), QLatin1String(ImageFormats.back().Extension + 1)};
 }
 
-// The busy cursor for as long as the export runs, however it ends.
-class TBusyCursor final
-{
-public:
-    TBusyCursor() { QGuiApplication::setOverrideCursor(Qt::BusyCursor); }
-    ~TBusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    TBusyCursor(const TBusyCursor&) = delete;
-    TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
 } // namespace
 
 void TAppForm::Button1Click()

@@ -1,6 +1,7 @@
 #include "dialogs/feedback_form.h"
 
 #include "dialogs/artwork.h"
+#include "dialogs/busy_cursor.h"
 #include "dialogs/choice_panel.h"
 #include "dialogs/feedback_message.h"
 #include "dialogs/limited_text_edit.h"
@@ -45,15 +46,6 @@ QWidget* Band(QWidget* parent, const char* name, int height, QBoxLayout* layout)
     return band;
 }
 
-// Restores the cursor however the send ends.
-class TBusyCursor final
-{
-public:
-    TBusyCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~TBusyCursor() { QGuiApplication::restoreOverrideCursor(); }
-    TBusyCursor(const TBusyCursor&) = delete;
-    TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
 } // namespace
 
 TFeedbackForm::TFeedbackForm(const TProgramFacts& facts, TUserNotices& notices, QWidget* parent)
@@ -199,7 +191,7 @@ void TFeedbackForm::BitBtn1Click()
 bool TFeedbackForm::Deliver(const QStringList& fields)
 {
     FSending = true;
-    TBusyCursor busy;
+    const TBusyCursor busy(Qt::WaitCursor);
     TUserInputBlocker blocker;
     bool received = false;
     QEventLoop waiting;
