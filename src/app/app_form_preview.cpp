@@ -134,8 +134,8 @@ TRenderSettings TAppForm::CurrentRenderSettings() const
     settings.BarHeightMode = TBarHeightMode(comBarHeight->currentIndex());
     settings.BarHeight = std::max(0.0f, ParseFloat(edBarHeight->text(), 0));
     settings.QuietZones = TQuietZoneMode(comQuietZones->currentIndex());
-    const int dpi = int(ParseFloat(edDpi->text(), float(defaults.Dpi)));
-    settings.Dpi = dpi > 0 ? dpi : defaults.Dpi;
+    const float dpi = ParseFloat(edDpi->text(), float(defaults.Dpi));
+    settings.Dpi = dpi >= 1 ? int(std::min(dpi, float(MaxDpi))) : defaults.Dpi;
     settings.CaptionSizeMode = TCaptionSizeMode(comCaptionSize->currentIndex());
     settings.CaptionSize = std::max(0.0f, ParseFloat(edCaptionSize->text(), 0));
     settings.PrimaryMessage = edPrimary->text();

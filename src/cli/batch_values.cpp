@@ -282,7 +282,7 @@ std::optional<int> ParseDpi(const QString& text)
 {
     bool ok = false;
     const int dpi = text.toInt(&ok);
-    if (!ok || dpi < 1 || dpi > 100000)
+    if (!ok || dpi < 1 || dpi > MaxDpi)
         return std::nullopt;
     return dpi;
 }

@@ -1,5 +1,7 @@
 #include "render/render_settings.h"
 
+#include "render/render_pipeline.h"
+
 #include "render/zint_render_box.h"
 #include "render/zint_render_canvas.h"
 #include "render/zint_render_value.h"
@@ -12,10 +14,19 @@
 namespace {
 constexpr double MillimetresPerInch = 25.4;
 
+// Settings come from text fields and command lines: any float, infinities and NaN included,
+// must become a whole number the layout can use.
+int WholeNumberIn(double value, int low, int high)
+{
+    if (!(value >= low))
+        return low;
+    return value >= high ? high : int(std::lround(value));
+}
+
 // The modules a length in pixels comes to; rows are whole modules high.
 int ModulesFor(float pixels, float moduleWidth)
 {
-    return std::max(1, int(std::lround(double(pixels) / moduleWidth)));
+    return WholeNumberIn(double(pixels) / moduleWidth, 1, MaxImageSide);
 }
 } // namespace
 
@@ -42,14 +53,14 @@ float ModuleWidthInPixels(const TRenderSettings& settings)
 {
     switch (settings.ModuleSizeMode) {
     case TModuleSizeMode::msmPixels:
-        return std::max(1.0f, std::round(settings.ModuleSize));
+        return float(WholeNumberIn(settings.ModuleSize, 1, MaxImageSide));
     case TModuleSizeMode::msmMillimetres:
     case TModuleSizeMode::msmInches:
         // A printer at this resolution prints whole dots: the nearest whole number of them.
-        return std::max(
-            1.0f, std::round(LengthToPixels(settings.ModuleSize,
-                                            settings.ModuleSizeMode == TModuleSizeMode::msmInches,
-                                            settings.Dpi)));
+        return float(WholeNumberIn(
+            LengthToPixels(settings.ModuleSize,
+                           settings.ModuleSizeMode == TModuleSizeMode::msmInches, settings.Dpi),
+            1, MaxImageSide));
     case TModuleSizeMode::msmFit:
         break;
     }
@@ -62,7 +73,7 @@ int LinearRowHeightFor(const TRenderSettings& settings)
     case TBarHeightMode::bhmStandard:
         return LinearRowHeightStandard;
     case TBarHeightMode::bhmModules:
-        return std::max(1, int(std::lround(settings.BarHeight)));
+        return WholeNumberIn(settings.BarHeight, 1, MaxImageSide);
     case TBarHeightMode::bhmMillimetres:
     case TBarHeightMode::bhmInches: {
         // With a known module width the length becomes whole modules; a fitted module width
@@ -138,11 +149,12 @@ void ApplyRenderSettings(const TRenderSettings& settings, TZintRenderTargetCanva
     case TCaptionSizeMode::csmFont:
         break;
     case TCaptionSizeMode::csmPixels:
-        font.setPixelSize(std::max(1, int(std::lround(settings.CaptionSize))));
+        font.setPixelSize(WholeNumberIn(settings.CaptionSize, 1, MaxImageSide));
         break;
     case TCaptionSizeMode::csmModules:
         if (moduleWidth > 0)
-            font.setPixelSize(std::max(1, int(std::lround(settings.CaptionSize * moduleWidth))));
+            font.setPixelSize(
+                WholeNumberIn(double(settings.CaptionSize) * moduleWidth, 1, MaxImageSide));
         else
             target.SetTextModuleShare(settings.CaptionSize);
         break;

@@ -102,6 +102,9 @@ struct TRenderSettings
     TRenderSettings();
 };
 
+// The highest resolution a setting may ask for.
+constexpr int MaxDpi = 100000;
+
 // The preview area's own layout: the area's size, modules fitted exactly,
 // five-module rows, no quiet zones.
 TRenderSettings PreviewAreaLayoutSettings();

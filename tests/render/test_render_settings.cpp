@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <functional>
+#include <limits>
 #include <string>
 
 namespace {
@@ -76,6 +77,29 @@ TEST(RenderSettings, ModuleWidthAndRowHeightFollowTheChosenUnits)
         });
         EXPECT_FLOAT_EQ(ModuleWidthInPixels(settings), c.Pixels) << c.Size;
         EXPECT_EQ(LinearRowHeightFor(settings), c.Rows) << c.Size;
+    }
+}
+
+TEST(RenderSettings, AnyNumberFromAFieldBecomesAUsableWholeNumber)
+{
+    const float infinity = std::numeric_limits<float>::infinity();
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const struct
+    {
+        float Value;
+        float Pixels;
+        int Rows;
+    } cases[] = {{1e30f, 32767, 32767}, {infinity, 32767, 32767},
+                 {nan, 1, 1},           {-5, 1, 1},
+                 {0.4f, 1, 1},          {2.5f, 3, 3}};
+    for (const auto& c : cases) {
+        const TRenderSettings settings = With([&](TRenderSettings& s) {
+            s.ModuleSize = c.Value;
+            s.BarHeightMode = TBarHeightMode::bhmModules;
+            s.BarHeight = c.Value;
+        });
+        EXPECT_FLOAT_EQ(ModuleWidthInPixels(settings), c.Pixels) << c.Value;
+        EXPECT_EQ(LinearRowHeightFor(settings), c.Rows) << c.Value;
     }
 }
 
