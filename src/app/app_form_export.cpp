@@ -36,10 +36,8 @@ struct TSaveDialogChoice
 // The save dialog's filters come in the order of the format table.
 TSaveDialogChoice SaveDialogChoice(const QString& formatName)
 {
-    for (std::size_t i = 0; i < ImageFormats.size(); ++i)
-        if (formatName == QLatin1String(ImageFormats[i].Name))
-            return {int(i) + 1, QLatin1String(ImageFormats[i].Extension + 1)};
-    return {int(ImageFormats.size()), QLatin1String(ImageFormats.back().Extension + 1)};
+    const TImageFormatEntry& entry = ListedImageFormat(formatName);
+    return {int(&entry - ImageFormats.data()) + 1, QLatin1String(entry.Extension + 1)};
 }
 
 } // namespace

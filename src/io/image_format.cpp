@@ -33,21 +33,21 @@ QString FileNameExtension(const QString& path)
 
 TImageFileFormat ImageFormatForPath(const QString& path)
 {
+    // An extension names its format as the table does: ".png", ".jpeg" and ".jpg" alike.
     const QString ext = FileNameExtension(path);
-    if (sameText(ext, ".png"))
-        return TImageFileFormat::iffPng;
-    if (sameText(ext, ".jpg") || sameText(ext, ".jpeg"))
-        return TImageFileFormat::iffJpeg;
-    if (sameText(ext, ".gif"))
-        return TImageFileFormat::iffGif;
-    return TImageFileFormat::iffBmp;
+    const TImageFormatEntry* entry = ext.isEmpty() ? nullptr : FindImageFormat(ext.mid(1));
+    return entry ? entry->Format : TImageFileFormat::iffBmp;
+}
+
+const TImageFormatEntry& ListedImageFormat(const QString& formatName)
+{
+    for (const TImageFormatEntry& entry : ImageFormats)
+        if (formatName == QLatin1String(entry.Name))
+            return entry;
+    return ImageFormats.back();
 }
 
 QString FolderExportExtension(const QString& formatName)
 {
-    // The list's own texts only; anything else is written as the Windows default, BMP.
-    for (const TImageFormatEntry& entry : ImageFormats)
-        if (formatName == QLatin1String(entry.Name))
-            return QLatin1String(entry.Extension);
-    return QLatin1String(ImageFormats.back().Extension);
+    return QLatin1String(ListedImageFormat(formatName).Extension);
 }

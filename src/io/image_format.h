@@ -32,5 +32,9 @@ QString FileNameExtension(const QString& path);
 // The format a file is written in, decided by its extension alone; anything unknown is BMP.
 TImageFileFormat ImageFormatForPath(const QString& path);
 
+// The entry of a format list text as the list spells it; BMP, the Windows default, for
+// anything else.
+const TImageFormatEntry& ListedImageFormat(const QString& formatName);
+
 // The extension the folder export gives its files for a format list text ("PNG" -> ".png").
 QString FolderExportExtension(const QString& formatName);
