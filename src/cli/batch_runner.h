@@ -17,7 +17,7 @@ enum TBatchExitCode
 {
     becAllWritten = 0,
     becSomeFailed = 1,
-    becUsageOrInput = 2
+    becUsageOrInput = 2 // also when no file could be written at all
 };
 
 // Renders entries through the window's render pipeline with a symbol of its own and writes
@@ -54,6 +54,7 @@ QList<TNumberedLine> ReadBatchInput(const TBatchSettings& settings);
 // "line N: <symbology>: error: ..." (N the line of the input file) and skipped; reports come in
 // entry order whatever the number of workers, and the files are the same. With `showProgress` a
 // progress line is rewritten in place while the run goes on. The run ends with TBatchTally's
-// summary line.
+// summary line. A run in which no file could be written at all (a full disk, a read-only folder)
+// ends as an input error does; one whose entries the encoder all refused has merely failed.
 TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors,
                         bool showProgress = false);

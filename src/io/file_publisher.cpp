@@ -17,8 +17,8 @@ namespace {
 
 [[noreturn]] void throwCannotCreate(const QString& path, int error)
 {
-    throw EZintException("Cannot create file \"" + path.toStdString() + "\". " +
-                         std::strerror(error));
+    throw ECannotCreateFile("Cannot create file \"" + path.toStdString() + "\". " +
+                            std::strerror(error));
 }
 
 QByteArray nativeName(const QString& path)

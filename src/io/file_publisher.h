@@ -7,7 +7,7 @@ class TNumberedFileName;
 
 // Puts complete contents under a final name: the bytes are written to a temporary file in the
 // same folder first, so a failed or interrupted write never leaves a truncated file under the
-// final name. Failures raise EZintException "Cannot create file "<path>". <reason>".
+// final name. Failures raise ECannotCreateFile "Cannot create file "<path>". <reason>".
 
 // Replaces whatever the name holds (the user agreed to that).
 void PublishFileReplacing(const QByteArray& contents, const QString& path);
