@@ -180,6 +180,10 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
     QList<TNumberedLine> entries;
     try {
         entries = ReadBatchInput(settings);
+    } catch (const ETextDecodeError& error) {
+        errors << settings.InputPath << ": line " << error.Line() << ", byte " << error.ByteOffset()
+               << ": " << QString::fromUtf8(error.what()) << Qt::endl;
+        return becUsageOrInput;
     } catch (const EZintException& error) {
         errors << settings.InputPath << ": " << QString::fromUtf8(error.what()) << Qt::endl;
         return becUsageOrInput;

@@ -46,7 +46,8 @@ private:
 };
 
 // The texts of the input (a file, or standard input for "-"), read by the import's rules,
-// with the lines they stand on. Raises EZintException when it cannot be read or decoded.
+// with the lines they stand on. Raises EZintException when it cannot be read, ETextDecodeError
+// when it cannot be decoded.
 QList<TNumberedLine> ReadBatchInput(const TBatchSettings& settings);
 
 // The whole run: reads the input, creates the output folder, writes every entry with
