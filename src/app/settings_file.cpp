@@ -1,7 +1,11 @@
 #include "app/settings_file.h"
 
-#include <QFile>
+#include "platform/read_regular_file.h"
+#include "platform/set_file_aside.h"
+
 #include <QStringDecoder>
+#include <QStringList>
+#include <QtGlobal>
 
 namespace {
 const QString SettingsFileName = QStringLiteral("settings.ini");
@@ -10,17 +14,14 @@ const QString SettingsFileName = QStringLiteral("settings.ini");
 bool TSettingsFile::Load(const QString& path)
 {
     FSections.clear();
-    QFile file(path);
-    if (!file.exists())
+    const TRegularFileRead file = ReadRegularFile(path);
+    if (file.State == TRegularFileState::rfsMissing)
         return true;
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    if (file.State != TRegularFileState::rfsRead)
         return false;
 
     QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = decoder(bytes);
+    const QString text = decoder(file.Bytes);
     if (decoder.hasError())
         return false;
 
@@ -56,7 +57,14 @@ std::optional<TSettingsFile> OpenSettingsFile(const QString& dataFolder)
     TSettingsFile settings;
     if (settings.Load(path))
         return settings;
-    QFile::remove(path);
+    // Kept for the user to look at, out of the way of the next start.
+    const TSetAside aside = SetFileAside(path);
+    if (aside.NewPath.isEmpty())
+        qWarning("%s cannot be loaded and cannot be set aside (%s); the settings start empty.",
+                 qUtf8Printable(path), qUtf8Printable(aside.Reason));
+    else
+        qWarning("%s cannot be loaded; set aside as %s, the settings start empty.",
+                 qUtf8Printable(path), qUtf8Printable(aside.NewPath));
     if (settings.Load(path))
         return settings;
     return std::nullopt;

@@ -10,8 +10,9 @@
 class TSettingsFile final
 {
 public:
-    // Reads the file; a missing file gives an empty object. False when the file exists but
-    // cannot be read or is not valid UTF-8 (a leading byte-order mark is accepted).
+    // Reads the file; a missing file gives an empty object. False when something stands under
+    // the name that is not a regular file of at most 1 MiB, cannot be read, or is not valid
+    // UTF-8 (a leading byte-order mark is accepted).
     bool Load(const QString& path);
 
     QString Value(const QString& section, const QString& key) const;
@@ -20,6 +21,7 @@ private:
     std::map<QString, std::map<QString, QString>> FSections;
 };
 
-// Opens DataFolder's "settings.ini"; a file that cannot be loaded is deleted and loading is
-// tried once more. Empty only when even that fails (an undeletable, unreadable file).
+// Opens DataFolder's "settings.ini"; a file that cannot be loaded is set aside as
+// "settings.ini.bad" (SetFileAside) and the object starts empty. Empty only when even that
+// fails: a folder under the name, or a file that cannot be moved.
 std::optional<TSettingsFile> OpenSettingsFile(const QString& dataFolder);

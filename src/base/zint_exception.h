@@ -11,6 +11,14 @@ public:
     explicit EZintException(const std::string& message) : std::runtime_error(message) {}
 };
 
+// Raised when a file cannot be created or written (a full disk, a missing or read-only
+// folder): the place written to is at fault, not the data.
+class ECannotCreateFile final : public EZintException
+{
+public:
+    using EZintException::EZintException;
+};
+
 // Raised when an object is assigned from an object of an unrelated class.
 class EConvertError final : public EZintException
 {

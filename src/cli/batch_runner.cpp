@@ -95,6 +95,8 @@ TEntryOutcome TBatchWorker::ExportEntry(int number, const QString& text)
             return {};
         return VerifyWrittenFile(written, FSettings.Symbology, text,
                                  PrimaryMessageCarried(*FSymbol, FSettings.Render.PrimaryMessage));
+    } catch (const ECannotCreateFile& error) {
+        return {TEntryState::esNotWritten, AsErrorText(error.what())};
     } catch (const std::exception& error) {
         return {TEntryState::esFailed, AsErrorText(error.what())};
     }
@@ -178,6 +180,10 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
     QList<TNumberedLine> entries;
     try {
         entries = ReadBatchInput(settings);
+    } catch (const ETextDecodeError& error) {
+        errors << settings.InputPath << ": line " << error.Line() << ", byte " << error.ByteOffset()
+               << ": " << QString::fromUtf8(error.what()) << Qt::endl;
+        return becUsageOrInput;
     } catch (const EZintException& error) {
         errors << settings.InputPath << ": " << QString::fromUtf8(error.what()) << Qt::endl;
         return becUsageOrInput;
@@ -235,5 +241,7 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
         thread.join();
 
     errors << tally.SummaryLine(settings.Verify, clock.nsecsElapsed() / 1e9) << Qt::endl;
-    return tally.Failed() == 0 ? becAllWritten : becSomeFailed;
+    if (tally.Failed() == 0)
+        return becAllWritten;
+    return tally.Written() == 0 && tally.NotWritten() > 0 ? becUsageOrInput : becSomeFailed;
 }

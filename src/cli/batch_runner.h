@@ -17,7 +17,7 @@ enum TBatchExitCode
 {
     becAllWritten = 0,
     becSomeFailed = 1,
-    becUsageOrInput = 2
+    becUsageOrInput = 2 // also when no file could be written at all
 };
 
 // Renders entries through the window's render pipeline with a symbol of its own and writes
@@ -46,7 +46,8 @@ private:
 };
 
 // The texts of the input (a file, or standard input for "-"), read by the import's rules,
-// with the lines they stand on. Raises EZintException when it cannot be read or decoded.
+// with the lines they stand on. Raises EZintException when it cannot be read, ETextDecodeError
+// when it cannot be decoded.
 QList<TNumberedLine> ReadBatchInput(const TBatchSettings& settings);
 
 // The whole run: reads the input, creates the output folder, writes every entry with
@@ -54,6 +55,7 @@ QList<TNumberedLine> ReadBatchInput(const TBatchSettings& settings);
 // "line N: <symbology>: error: ..." (N the line of the input file) and skipped; reports come in
 // entry order whatever the number of workers, and the files are the same. With `showProgress` a
 // progress line is rewritten in place while the run goes on. The run ends with TBatchTally's
-// summary line.
+// summary line. A run in which no file could be written at all (a full disk, a read-only folder)
+// ends as an input error does; one whose entries the encoder all refused has merely failed.
 TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors,
                         bool showProgress = false);

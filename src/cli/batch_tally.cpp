@@ -17,6 +17,10 @@ void TBatchTally::Count(TEntryState state)
     case TEntryState::esFailed:
         ++FFailed;
         break;
+    case TEntryState::esNotWritten:
+        ++FFailed;
+        ++FNotWritten;
+        break;
     }
 }
 

@@ -10,6 +10,8 @@ class TBatchTally final
 public:
     void Count(TEntryState state);
     int Failed() const { return FFailed; }
+    int Written() const { return FWritten; }
+    int NotWritten() const { return FNotWritten; }
 
     // "written N, failed M, S s, R images/s"; with verification "written N, verified V,
     // not verifiable U, failed M, ...". Written counts the files kept under their own names.
@@ -19,5 +21,6 @@ private:
     int FWritten = 0;
     int FVerified = 0;
     int FNotVerifiable = 0;
-    int FFailed = 0;
+    int FFailed = 0; // every entry without its file, NotWritten included
+    int FNotWritten = 0;
 };

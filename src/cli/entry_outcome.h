@@ -8,7 +8,8 @@ enum class TEntryState
     esWritten,       // written; verification was not asked for
     esVerified,      // written and read back to what it should read
     esNotVerifiable, // written; the decoder cannot read it
-    esFailed         // not written, or written and set aside because it did not read back
+    esFailed,        // not written, or written and set aside because it did not read back
+    esNotWritten     // its file could not be written: the folder or the disk is at fault
 };
 
 struct TEntryOutcome

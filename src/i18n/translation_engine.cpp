@@ -2,6 +2,7 @@
 
 #include "base/zint_exception.h"
 #include "i18n/user_language.h"
+#include "platform/read_regular_file.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -73,10 +74,10 @@ QString DecodeAnsi(const QByteArray& bytes)
 // LanguageCodes.csv: a byte-order mark selects UTF-8 or UTF-16, else ANSI. Unreadable = empty.
 QStringList ReadCodeList(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const TRegularFileRead file = ReadRegularFile(path);
+    if (file.State != TRegularFileState::rfsRead)
         return {};
-    const QByteArray bytes = file.readAll();
+    const QByteArray& bytes = file.Bytes;
     QString text;
     if (bytes.startsWith("\xEF\xBB\xBF"))
         text = QString::fromUtf8(bytes.mid(3));
@@ -146,17 +147,12 @@ QStringList SplitLanguageLines(const QByteArray& bytes)
 
 QStringList ReadLanguageFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const TRegularFileRead file = ReadRegularFile(path);
+    if (file.State != TRegularFileState::rfsRead)
         throw EZintException(QStringLiteral("Cannot open file \"%1\". %2")
-                                 .arg(QDir::toNativeSeparators(path), file.errorString())
+                                 .arg(QDir::toNativeSeparators(path), file.Reason)
                                  .toStdString());
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw EZintException(QStringLiteral("Cannot read file \"%1\". %2")
-                                 .arg(QDir::toNativeSeparators(path), file.errorString())
-                                 .toStdString());
-    return SplitLanguageLines(bytes);
+    return SplitLanguageLines(file.Bytes);
 }
 
 void InitLanguage(const QString& fileName)

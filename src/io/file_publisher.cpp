@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -16,8 +17,8 @@ namespace {
 
 [[noreturn]] void throwCannotCreate(const QString& path, int error)
 {
-    throw EZintException("Cannot create file \"" + path.toStdString() + "\". " +
-                         std::strerror(error));
+    throw ECannotCreateFile("Cannot create file \"" + path.toStdString() + "\". " +
+                            std::strerror(error));
 }
 
 QByteArray nativeName(const QString& path)
@@ -92,23 +93,6 @@ private:
     QByteArray FName;
 };
 
-// For file systems without hard links: create the name exclusively and write into it,
-// removing it again when the write fails.
-bool writeNewFileInPlace(const QByteArray& contents, const QString& path)
-{
-    const QByteArray name = nativeName(path);
-    const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno == EEXIST)
-        return false;
-    if (fd < 0)
-        throwCannotCreate(path, errno);
-    if (const int error = writeAllAndClose(fd, contents)) {
-        ::unlink(name.constData());
-        throwCannotCreate(path, error);
-    }
-    return true;
-}
-
 bool hardLinksUnsupported(int error)
 {
     return error == EPERM || error == EOPNOTSUPP || error == ENOSYS || error == EMLINK;
@@ -138,9 +122,8 @@ public:
     }
 
     // 0 when linked, else the error number; EEXIST when the name is taken.
-    int LinkAs(const QString& path) const
+    int LinkAs(const QByteArray& name) const
     {
-        const QByteArray name = nativeName(path);
         if (::linkat(FFd, "", AT_FDCWD, name.constData(), AT_EMPTY_PATH) == 0)
             return 0;
         if (errno != ENOENT && errno != EPERM)
@@ -157,6 +140,47 @@ private:
     int FFd = -1;
 };
 
+// Links under the first free candidate; link() fails with EEXIST instead of replacing, and
+// the name appears complete. Nothing when the file system has no hard links.
+template <typename TLink>
+std::optional<QString> linkUnderFirstFreeName(const TNumberedFileName& names, TLink link)
+{
+    for (qint64 n = 1;; ++n) {
+        const QString candidate = names.Candidate(n);
+        const int error = link(nativeName(candidate));
+        if (error == 0)
+            return candidate;
+        if (hardLinksUnsupported(error))
+            return std::nullopt;
+        if (error != EEXIST)
+            throwCannotCreate(candidate, error);
+    }
+}
+
+// Without hard links: the exclusive create decides who owns a name, and rename() then puts
+// the complete file there in one step. The temporary is written first, so the empty
+// reservation shows only for the moment between the two calls.
+QString renameOverFirstFreeName(TTemporaryFile& temporary, const TNumberedFileName& names)
+{
+    for (qint64 n = 1;; ++n) {
+        const QString candidate = names.Candidate(n);
+        const QByteArray name = nativeName(candidate);
+        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno == EEXIST)
+            continue;
+        if (fd < 0)
+            throwCannotCreate(candidate, errno);
+        ::close(fd);
+        if (::rename(temporary.Name(), name.constData()) != 0) {
+            const int error = errno;
+            ::unlink(name.constData());
+            throwCannotCreate(candidate, error);
+        }
+        temporary.Release();
+        return candidate;
+    }
+}
+
 } // namespace
 
 void PublishFileReplacing(const QByteArray& contents, const QString& path)
@@ -167,35 +191,28 @@ void PublishFileReplacing(const QByteArray& contents, const QString& path)
     temporary.Release();
 }
 
-QString PublishNewFile(const QByteArray& contents, const TNumberedFileName& names)
+QString PublishNewFile(const QByteArray& contents, const TNumberedFileName& names,
+                       TNewFileMethod method)
 {
-    TAnonymousFile anonymous;
-    if (anonymous.Create(names.Candidate(1), contents)) {
-        for (qint64 n = 1;; ++n) {
-            const QString candidate = names.Candidate(n);
-            const int error = anonymous.LinkAs(candidate);
-            if (error == 0)
-                return candidate;
-            if (hardLinksUnsupported(error))
-                break;
-            if (error != EEXIST)
-                throwCannotCreate(candidate, error);
+    bool linksWork = method == TNewFileMethod::nfmLinkComplete;
+    if (linksWork) {
+        TAnonymousFile anonymous;
+        if (anonymous.Create(names.Candidate(1), contents)) {
+            const std::optional<QString> linked = linkUnderFirstFreeName(
+                names, [&](const QByteArray& name) { return anonymous.LinkAs(name); });
+            if (linked)
+                return *linked;
+            linksWork = false;
         }
     }
     TTemporaryFile temporary(names.Candidate(1), contents);
-    for (qint64 n = 1;; ++n) {
-        const QString candidate = names.Candidate(n);
-        // link() fails with EEXIST instead of replacing, and the name appears complete.
-        if (::link(temporary.Name(), nativeName(candidate).constData()) == 0)
-            return candidate;
-        if (hardLinksUnsupported(errno))
-            break;
-        if (errno != EEXIST)
-            throwCannotCreate(candidate, errno);
+    if (linksWork) {
+        const std::optional<QString> linked =
+            linkUnderFirstFreeName(names, [&](const QByteArray& name) {
+                return ::link(temporary.Name(), name.constData()) == 0 ? 0 : errno;
+            });
+        if (linked)
+            return *linked;
     }
-    for (qint64 n = 1;; ++n) {
-        const QString candidate = names.Candidate(n);
-        if (writeNewFileInPlace(contents, candidate))
-            return candidate;
-    }
+    return renameOverFirstFreeName(temporary, names);
 }

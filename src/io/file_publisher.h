@@ -7,12 +7,24 @@ class TNumberedFileName;
 
 // Puts complete contents under a final name: the bytes are written to a temporary file in the
 // same folder first, so a failed or interrupted write never leaves a truncated file under the
-// final name. Failures raise EZintException "Cannot create file "<path>". <reason>".
+// final name. Failures raise ECannotCreateFile "Cannot create file "<path>". <reason>".
 
 // Replaces whatever the name holds (the user agreed to that).
 void PublishFileReplacing(const QByteArray& contents, const QString& path);
 
+// How a new file gets its name.
+enum class TNewFileMethod
+{
+    // A complete file is hard-linked under the name; the name never shows anything else.
+    // Where the file system has no hard links the reservation below is used by itself.
+    nfmLinkComplete,
+    // The name is created empty and exclusively, then the complete hidden temporary file is
+    // renamed over it: a reader may see an empty file for a moment, never a partial one.
+    nfmRenameOverReservation
+};
+
 // Creates the first free name of `names` (candidate 1, 2, ...), atomically: a name taken by
 // anything, even a folder or a dangling link, or taken just before the write, is never written
 // through or over; the next candidate is tried instead. Returns the name written.
-QString PublishNewFile(const QByteArray& contents, const TNumberedFileName& names);
+QString PublishNewFile(const QByteArray& contents, const TNumberedFileName& names,
+                       TNewFileMethod method = TNewFileMethod::nfmLinkComplete);

@@ -69,7 +69,21 @@ struct TConverterCloser
     void operator()(UConverter* converter) const { ucnv_close(converter); }
 };
 
-QString decodeStrictly(QByteArrayView bytes, TTextEncoding encoding)
+// The line a position of the decoded text stands on, counted as nonEmptyLines counts.
+qsizetype lineAt(const QChar* begin, const QChar* end)
+{
+    qsizetype line = 1;
+    for (const QChar* p = begin; p != end; ++p) {
+        if (*p == u'\r' && p + 1 != end && p[1] == u'\n')
+            ++p;
+        if (*p == u'\r' || *p == u'\n')
+            ++line;
+    }
+    return line;
+}
+
+// `bytes` starts `skipped` bytes into the file (after a byte-order mark).
+QString decodeStrictly(QByteArrayView bytes, qsizetype skipped, TTextEncoding encoding)
 {
     if (bytes.size() >= INT32_MAX)
         throw EZintException(std::strerror(EFBIG));
@@ -83,12 +97,23 @@ QString decodeStrictly(QByteArrayView bytes, TTextEncoding encoding)
 
     // None of the encodings yields more UTF-16 units than it has bytes.
     QString text(bytes.size() + 1, Qt::Uninitialized);
-    const int32_t length = ucnv_toUChars(converter.get(), reinterpret_cast<UChar*>(text.data()),
-                                         static_cast<int32_t>(text.size()), bytes.data(),
-                                         static_cast<int32_t>(bytes.size()), &status);
-    if (U_FAILURE(status))
-        throw EZintException(kNoMapping);
-    text.truncate(length);
+    UChar* const begin = reinterpret_cast<UChar*>(text.data());
+    UChar* target = begin;
+    const char* source = bytes.data();
+    ucnv_toUnicode(converter.get(), &target, begin + text.size(), &source,
+                   bytes.data() + bytes.size(), nullptr, true, &status);
+    if (U_FAILURE(status)) {
+        // The converter stops just past the bytes it could not map.
+        char invalid[32];
+        int8_t invalidLength = sizeof invalid;
+        UErrorCode invalidStatus = U_ZERO_ERROR;
+        ucnv_getInvalidChars(converter.get(), invalid, &invalidLength, &invalidStatus);
+        const qsizetype offset =
+            skipped + (source - bytes.data()) - (U_SUCCESS(invalidStatus) ? invalidLength : 0);
+        throw ETextDecodeError(lineAt(text.constData(), text.constData() + (target - begin)),
+                               offset);
+    }
+    text.truncate(target - begin);
     return text;
 }
 
@@ -127,7 +152,7 @@ QString decodeWholeText(const QByteArray& bytes, TTextEncoding encoding)
 {
     QByteArrayView view(bytes);
     const TTextEncoding actual = detectByteOrderMark(view, encoding);
-    return decodeStrictly(view, actual);
+    return decodeStrictly(view, bytes.size() - view.size(), actual);
 }
 
 [[noreturn]] void throwCannotOpen(const QString& path, int error)
@@ -168,6 +193,10 @@ QByteArray readWholeFile(const QString& path)
 }
 
 } // namespace
+
+ETextDecodeError::ETextDecodeError(qsizetype line, qsizetype byteOffset)
+    : EZintException(kNoMapping), FLine(line), FByteOffset(byteOffset)
+{}
 
 const QStringList& TextEncodingNames()
 {

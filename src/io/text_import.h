@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/zint_exception.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -29,9 +31,24 @@ struct TNumberedLine
     qsizetype LineNumber = 0;
 };
 
+// Bytes that are not valid in the encoding. The message is the one the window shows; the place
+// is for messages that can name it: the line as TNumberedLine counts it, and the offset of the
+// first invalid byte from the start of the input, counted from 0 as hex dumps count.
+class ETextDecodeError final : public EZintException
+{
+public:
+    ETextDecodeError(qsizetype line, qsizetype byteOffset);
+    qsizetype Line() const { return FLine; }
+    qsizetype ByteOffset() const { return FByteOffset; }
+
+private:
+    qsizetype FLine;
+    qsizetype FByteOffset;
+};
+
 // The texts a file contributes to the list: its lines in file order, empty lines left out.
 // A byte-order mark overrides the chosen encoding. The whole input is decoded before anything
-// is returned, so invalid bytes anywhere yield an EZintException and no texts.
+// is returned, so invalid bytes anywhere yield an ETextDecodeError and no texts.
 QStringList DecodeTextLines(const QByteArray& bytes, TTextEncoding encoding);
 QList<TNumberedLine> DecodeNumberedLines(const QByteArray& bytes, TTextEncoding encoding);
 

@@ -1,8 +1,8 @@
 #include "platform/machine_guid.h"
 
 #include "base/zint_exception.h"
+#include "platform/read_regular_file.h"
 
-#include <QFile>
 #include <QMessageAuthenticationCode>
 #include <QUuid>
 
@@ -12,16 +12,13 @@ constexpr char MachineGuidKey[] = "Kelmora Lintaro update check: machine key 1";
 
 QString ReadMachineGuid(const QString& machineIdFile)
 {
-    QFile file(machineIdFile);
-    if (!file.exists())
+    const TRegularFileRead file = ReadRegularFile(machineIdFile);
+    if (file.State == TRegularFileState::rfsMissing)
         return {};
-    if (!file.open(QIODevice::ReadOnly))
+    if (file.State != TRegularFileState::rfsRead)
         throw EZintException("Cannot read " + machineIdFile.toStdString() + ": " +
-                             file.errorString().toStdString());
-    const QByteArray id = file.read(4096).trimmed();
-    if (file.error() != QFileDevice::NoError)
-        throw EZintException("Cannot read " + machineIdFile.toStdString() + ": " +
-                             file.errorString().toStdString());
+                             file.Reason.toStdString());
+    const QByteArray id = file.Bytes.left(4096).trimmed();
     if (id.isEmpty())
         return {};
     const QByteArray hash = QMessageAuthenticationCode::hash(id, QByteArray(MachineGuidKey),

@@ -1,12 +1,50 @@
 #include "platform/user_store.h"
 
+#include "platform/read_regular_file.h"
+#include "platform/set_file_aside.h"
+
+#include <QFileInfo>
 #include <QSettings>
 
-TUserStore::TUserStore(const QString& group)
-    : FGroup(group),
-      FSettings(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            QStringLiteral("Kelmora"), QStringLiteral("Lintaro")))
-{}
+namespace {
+
+const QString Organisation = QStringLiteral("Kelmora");
+const QString Application = QStringLiteral("Lintaro");
+
+// QSettings opens its files blocking and reads them whole, so a FIFO or a link to a device
+// under the store's names would hang the program or exhaust its memory. Such a file is set
+// aside first, as a bad settings.ini is, and the store starts without it.
+void SetAsideWhatIsNoStoreFile()
+{
+    // An organisation with no files names the user folder QSettings reads, reading nothing.
+    const QString folder = QFileInfo(QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                                               QStringLiteral(".lintaro-no-such-organisation"))
+                                         .fileName())
+                               .path();
+    const QString ext = QStringLiteral(".conf");
+    for (const QString& path : {folder + u'/' + Organisation + u'/' + Application + ext,
+                                folder + u'/' + Organisation + ext}) {
+        if (ReadRegularFile(path).State != TRegularFileState::rfsRefused)
+            continue;
+        const TSetAside aside = SetFileAside(path);
+        const QString outcome =
+            aside.NewPath.isEmpty()
+                ? QStringLiteral("it cannot be set aside either (%1)").arg(aside.Reason)
+                : QStringLiteral("set aside as %1").arg(aside.NewPath);
+        qWarning("%s cannot be read; %s.", qUtf8Printable(path), qUtf8Printable(outcome));
+    }
+}
+
+std::unique_ptr<QSettings> OpenStore()
+{
+    SetAsideWhatIsNoStoreFile();
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, Organisation,
+                                       Application);
+}
+
+} // namespace
+
+TUserStore::TUserStore(const QString& group) : FGroup(group), FSettings(OpenStore()) {}
 
 TUserStore::~TUserStore() = default;
 

@@ -2,9 +2,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 void WriteFile(const QString& path, const QByteArray& bytes)
@@ -60,22 +63,55 @@ TEST_F(SettingsFileTest, ValidUtf8IsReadAndLeftUntouched)
     }
 }
 
-TEST_F(SettingsFileTest, InvalidUtf8IsDeletedAndTheObjectStartsEmpty)
+// A file that fails to decode is kept, moved out of the way, and the settings start empty;
+// a second bad file does not replace the first one set aside.
+TEST_F(SettingsFileTest, InvalidUtf8IsSetAsideAndTheObjectStartsEmpty)
 {
-    for (const QByteArray& bytes :
-         {QByteArray("[Main]\nName=\xFF\xFE\n"), QByteArray("[Main]\nName=\xC3\n"),
-          QByteArray("\xED\xA0\x80")}) {
-        WriteFile(Path(), bytes);
+    const QByteArray bad[] = {QByteArray("[Main]\nName=\xFF\xFE\n"),
+                              QByteArray("[Main]\nName=\xC3\n"), QByteArray("\xED\xA0\x80")};
+    const QString asideNames[] = {Path() + QStringLiteral(".bad"),
+                                  Path() + QStringLiteral(".bad.2"),
+                                  Path() + QStringLiteral(".bad.3")};
+    for (int i = 0; i < 3; ++i) {
+        WriteFile(Path(), bad[i]);
         const std::optional<TSettingsFile> settings = OpenSettingsFile(Folder());
         ASSERT_TRUE(settings.has_value());
         EXPECT_TRUE(settings->Value(QStringLiteral("Main"), QStringLiteral("Name")).isEmpty());
         EXPECT_FALSE(QFile::exists(Path()));
     }
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(ReadFile(asideNames[i]), bad[i]);
 }
 
-TEST_F(SettingsFileTest, UnreadableUndeletableFileLeavesNoObjectButDoesNotFail)
+// Nothing under the name may hang the start or fill the memory: a FIFO, a link to an endless
+// device, a file over 1 MiB are all set aside as they are.
+TEST_F(SettingsFileTest, WhatIsNoSmallRegularFileIsSetAsideWithoutBeingRead)
 {
-    // A folder named settings.ini can be neither read as a file nor removed as one.
+    const QString aside = Path() + QStringLiteral(".bad");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(Path()).constData(), 0600), 0);
+    ASSERT_TRUE(OpenSettingsFile(Folder()).has_value());
+    EXPECT_FALSE(QFileInfo::exists(Path()));
+    EXPECT_FALSE(QFileInfo(aside).isFile()); // still the FIFO
+    EXPECT_TRUE(QFileInfo::exists(aside));
+    ASSERT_TRUE(QFile::remove(aside));
+
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), Path()));
+    ASSERT_TRUE(OpenSettingsFile(Folder()).has_value());
+    EXPECT_EQ(QFileInfo(aside).symLinkTarget(), QStringLiteral("/dev/zero"));
+    ASSERT_TRUE(QFile::remove(aside));
+
+    const QByteArray huge = "[Main]\nName=" + QByteArray(1 << 20, 'x') + '\n';
+    WriteFile(Path(), huge);
+    const std::optional<TSettingsFile> settings = OpenSettingsFile(Folder());
+    ASSERT_TRUE(settings.has_value());
+    EXPECT_TRUE(settings->Value(QStringLiteral("Main"), QStringLiteral("Name")).isEmpty());
+    EXPECT_EQ(ReadFile(aside), huge);
+}
+
+TEST_F(SettingsFileTest, AFolderUnderTheNameLeavesNoObjectButDoesNotFail)
+{
+    // A folder named settings.ini is neither read as a file nor moved away.
     ASSERT_TRUE(QDir(Dir.path()).mkdir(QStringLiteral("settings.ini")));
     EXPECT_FALSE(OpenSettingsFile(Folder()).has_value());
+    EXPECT_TRUE(QFileInfo(Path()).isDir());
 }

@@ -50,10 +50,12 @@ inline const QStringList QuietZone = {QStringLiteral("--whitespace"), QStringLit
 class BatchTool : public testing::Test
 {
 protected:
-    TRun Run(const QStringList& arguments, const QByteArray& standardInput = {}) const
+    // Runs the tool, or `program` when the tool runs under another (it is then an argument).
+    TRun Run(const QStringList& arguments, const QByteArray& standardInput = {},
+             const QString& program = QStringLiteral(LINTARO_BATCH_EXECUTABLE)) const
     {
         QProcess process;
-        process.start(QStringLiteral(LINTARO_BATCH_EXECUTABLE), arguments);
+        process.start(program, arguments);
         EXPECT_TRUE(process.waitForStarted()) << process.errorString().toStdString();
         process.write(standardInput);
         process.closeWriteChannel();

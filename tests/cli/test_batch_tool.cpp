@@ -86,11 +86,15 @@ TEST_F(BatchTool, LayoutErrorsAreReportedPerEntryToo)
     EXPECT_TRUE(Files().isEmpty());
 }
 
-TEST_F(BatchTool, UndecodableInputWritesNothing)
+// The message names the line and the offset of the bad byte in the file, counted from 0.
+TEST_F(BatchTool, UndecodableInputWritesNothingAndNamesThePlace)
 {
     const TRun run = Export("GOOD\n\xC3\x28\n", {});
     EXPECT_EQ(run.ExitCode, 2);
-    EXPECT_TRUE(run.Errors.contains(QStringLiteral("No mapping for the Unicode character")))
+    EXPECT_TRUE(run.Errors.contains(
+        FDir.filePath(QStringLiteral("input.txt")) +
+        QStringLiteral(": line 2, byte 5: No mapping for the Unicode character exists in the "
+                       "target multi-byte code page\n")))
         << run.Errors.toStdString();
     EXPECT_FALSE(QFileInfo::exists(Out()));
 }

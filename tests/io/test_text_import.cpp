@@ -19,16 +19,6 @@ QByteArray utf16(const QString& text, QStringConverter::Encoding encoding)
     return encoder.encode(text);
 }
 
-std::string thrownMessage(const QByteArray& bytes, TTextEncoding encoding)
-{
-    try {
-        DecodeTextLines(bytes, encoding);
-    } catch (const EZintException& error) {
-        return error.what();
-    }
-    return "(nothing thrown)";
-}
-
 } // namespace
 
 // The list example: empty lines go, a line of one blank and duplicates stay, in every
@@ -160,26 +150,44 @@ TEST(TextImport, DecodesEachEncodingsOwnCharacters)
             << c.FBytes.toHex().constData();
 }
 
-TEST(TextImport, InvalidBytesAnywhereRefuseTheWholeFile)
+// The message is the window's; the place is the line and the offset of the first bad byte in
+// the input, a byte-order mark included.
+TEST(TextImport, InvalidBytesAnywhereRefuseTheWholeFileAndTellWhere)
 {
     const struct
     {
         QByteArray FBytes;
         TTextEncoding FEncoding;
+        qsizetype FLine;
+        qsizetype FByte;
     } cases[] = {
-        {QByteArray("good\nbad \xFF\n"), TTextEncoding::teUtf8},
-        {QByteArray("good\n\xC3\x28\n"), TTextEncoding::teUtf8},    // broken sequence
-        {QByteArray("\xED\xA0\x80"), TTextEncoding::teUtf8},        // encoded surrogate
-        {QByteArray("\xC0\xAF"), TTextEncoding::teUtf8},            // overlong
-        {QByteArray("good\nlast \xE2\x82"), TTextEncoding::teUtf8}, // cut at the end
-        {QByteArray("caf\xE9"), TTextEncoding::teAscii},
-        {QByteArray("A\0B", 3), TTextEncoding::teUnicode},             // odd byte count
-        {QByteArray("\x00\xD8\x41\x00", 4), TTextEncoding::teUnicode}, // lone surrogate
-        {QByteArray("\xD8\x00", 2), TTextEncoding::teBigEndianUnicode},
-        {QByteArray("caf\xE9"), TTextEncoding::teUtf7},
+        {QByteArray("good\nbad \xFF\n"), TTextEncoding::teUtf8, 2, 9},
+        {QByteArray("good\n\xC3\x28\n"), TTextEncoding::teUtf8, 2, 5},     // broken sequence
+        {QByteArray("\xED\xA0\x80"), TTextEncoding::teUtf8, 1, 0},         // encoded surrogate
+        {QByteArray("\xC0\xAF"), TTextEncoding::teUtf8, 1, 0},             // overlong
+        {QByteArray("good\nlast \xE2\x82"), TTextEncoding::teUtf8, 2, 10}, // cut at the end
+        {QByteArray("\xEF\xBB\xBFok\r\n\r\nx\xFF"), TTextEncoding::teAnsi, 3, 10},
+        {QByteArray("a\rb\r\ncaf\xE9"), TTextEncoding::teAscii, 3, 8},
+        {QByteArray("A\0B", 3), TTextEncoding::teUnicode, 1, 2}, // odd byte count
+        {QByteArray("\xFF\xFE"
+                    "a\0\r\0"
+                    "\x00\xD8\x41\x00",
+                    10),
+         TTextEncoding::teAnsi, 2, 6},
+        {QByteArray("\xD8\x00", 2), TTextEncoding::teBigEndianUnicode, 1, 0},
+        {QByteArray("caf\xE9"), TTextEncoding::teUtf7, 1, 3},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(thrownMessage(c.FBytes, c.FEncoding), kNoMapping) << c.FBytes.toHex().constData();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.FBytes.toHex().constData());
+        try {
+            DecodeTextLines(c.FBytes, c.FEncoding);
+            ADD_FAILURE() << "nothing thrown";
+        } catch (const ETextDecodeError& error) {
+            EXPECT_STREQ(error.what(), kNoMapping);
+            EXPECT_EQ(error.Line(), c.FLine);
+            EXPECT_EQ(error.ByteOffset(), c.FByte);
+        }
+    }
 }
 
 TEST(TextImport, EncodingChoiceTable)

@@ -1,10 +1,15 @@
 #include "platform/user_store.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 // Each test gets a store of its own under a temporary configuration folder.
@@ -50,4 +55,27 @@ TEST_F(UserStoreTest, MissingOrNonNumericIntegersReadAsTheDefault)
     EXPECT_FALSE(store.Contains(QStringLiteral("Missing")));
     store.Remove(QStringLiteral("A"));
     EXPECT_FALSE(store.Contains(QStringLiteral("A")));
+}
+
+// The store's files are read by QSettings, blocking and whole: a FIFO or a link to an endless
+// device there is set aside before it can hang the program, and the store works without it.
+TEST_F(UserStoreTest, WhatIsNoRegularFileUnderTheStoresNamesIsSetAside)
+{
+    const QString store = FHome.filePath(QStringLiteral("Kelmora/Lintaro.conf"));
+    const QString organisation = FHome.filePath(QStringLiteral("Kelmora.conf"));
+    ASSERT_TRUE(QDir().mkpath(FHome.filePath(QStringLiteral("Kelmora"))));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(store).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), organisation));
+    {
+        TUserStore settings;
+        EXPECT_EQ(settings.ReadString(QStringLiteral("Language"), QStringLiteral("none")),
+                  QStringLiteral("none"));
+        settings.WriteString(QStringLiteral("Language"), QStringLiteral("German.lang.txt"));
+    }
+    EXPECT_EQ(TUserStore().ReadString(QStringLiteral("Language")),
+              QStringLiteral("German.lang.txt"));
+    EXPECT_TRUE(QFileInfo(store).isFile());
+    EXPECT_TRUE(QFileInfo::exists(store + QStringLiteral(".bad")));
+    EXPECT_EQ(QFileInfo(organisation + QStringLiteral(".bad")).symLinkTarget(),
+              QStringLiteral("/dev/zero"));
 }

@@ -1,0 +1,148 @@
+#include "base/zint_exception.h"
+#include "io/file_publisher.h"
+#include "io/unique_file_name.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <functional>
+#include <map>
+#include <thread>
+#include <vector>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+std::string thrownMessage(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const EZintException& error) {
+        return error.what();
+    }
+    return "(nothing thrown)";
+}
+
+} // namespace
+
+// Both ways of naming a new file; the second is what file systems without hard links get.
+class FilePublisher : public testing::TestWithParam<TNewFileMethod>
+{
+protected:
+    QString path(const QString& name) const { return FDir.filePath(name); }
+    // Hidden names too: a temporary file left behind would show here.
+    QStringList entries() const
+    {
+        return QDir(FDir.path())
+            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                       QDir::Name);
+    }
+
+    QTemporaryDir FDir;
+};
+
+INSTANTIATE_TEST_SUITE_P(Methods, FilePublisher,
+                         testing::Values(TNewFileMethod::nfmLinkComplete,
+                                         TNewFileMethod::nfmRenameOverReservation),
+                         [](const auto& info) {
+                             return info.param == TNewFileMethod::nfmLinkComplete
+                                        ? std::string("Link")
+                                        : std::string("RenameOverReservation");
+                         });
+
+// A file, a folder and a link to nowhere all hold their names; the file goes to the next one.
+TEST_P(FilePublisher, NamesTakenByAnythingAreSkippedAndKept)
+{
+    ASSERT_TRUE(QFile(path(QStringLiteral("1.png"))).open(QIODevice::WriteOnly));
+    ASSERT_TRUE(QDir(FDir.path()).mkdir(QStringLiteral("1 (2).png")));
+    const QString nowhere = path(QStringLiteral("nowhere.png"));
+    ASSERT_EQ(::symlink(QFile::encodeName(nowhere).constData(),
+                        QFile::encodeName(path(QStringLiteral("1 (3).png"))).constData()),
+              0);
+
+    const QByteArray contents(5000, 'c');
+    EXPECT_EQ(
+        PublishNewFile(contents, TNumberedFileName(path(QStringLiteral("1.png"))), GetParam()),
+        path(QStringLiteral("1 (4).png")));
+    EXPECT_EQ(readAll(path(QStringLiteral("1 (4).png"))), contents);
+    EXPECT_TRUE(readAll(path(QStringLiteral("1.png"))).isEmpty());
+    EXPECT_FALSE(QFile::exists(nowhere));
+    EXPECT_EQ(entries(), (QStringList{QStringLiteral("1 (2).png"), QStringLiteral("1 (3).png"),
+                                      QStringLiteral("1 (4).png"), QStringLiteral("1.png")}));
+}
+
+// Writers racing for the same names each get names of their own, and every file holds exactly
+// what its writer wrote.
+TEST_P(FilePublisher, ConcurrentWritersNeverShareOrTruncateAFile)
+{
+    constexpr int Writers = 4;
+    constexpr int FilesEach = 40;
+    const TNumberedFileName names(path(QStringLiteral("1.png")));
+    std::map<QByteArray, int> expected;
+    std::vector<std::thread> threads;
+    for (int writer = 0; writer < Writers; ++writer) {
+        for (int file = 0; file < FilesEach; ++file)
+            expected[QByteArray(1000 + 97 * file, char('a' + writer))] = 0;
+        threads.emplace_back([&, writer] {
+            for (int file = 0; file < FilesEach; ++file)
+                PublishNewFile(QByteArray(1000 + 97 * file, char('a' + writer)), names, GetParam());
+        });
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+
+    const QStringList written = entries();
+    ASSERT_EQ(written.size(), Writers * FilesEach);
+    for (const QString& name : written) {
+        const auto found = expected.find(readAll(path(name)));
+        ASSERT_NE(found, expected.end()) << name.toStdString() << " holds what nobody wrote";
+        ++found->second;
+    }
+    for (const auto& [contents, count] : expected)
+        EXPECT_EQ(count, 1) << contents.size() << " bytes of '" << contents.front() << "'";
+}
+
+// A write cut short (by a file size limit, as by a full disk) leaves no file and no temporary.
+TEST_P(FilePublisher, ShortWriteLeavesNothingBehind)
+{
+    const QString target = path(QStringLiteral("1.png"));
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit previous = {};
+    ::getrlimit(RLIMIT_FSIZE, &previous);
+    rlimit tight = previous;
+    tight.rlim_cur = 1000;
+    ::setrlimit(RLIMIT_FSIZE, &tight);
+    const std::string message = thrownMessage(
+        [&] { PublishNewFile(QByteArray(4000, 'x'), TNumberedFileName(target), GetParam()); });
+    ::setrlimit(RLIMIT_FSIZE, &previous);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_EQ(message, "Cannot create file \"" + target.toStdString() + "\". File too large");
+    EXPECT_TRUE(entries().isEmpty()) << entries().join(u' ').toStdString();
+}
+
+TEST_P(FilePublisher, RemovedFolderIsReportedWithTheFileName)
+{
+    const QString folder = path(QStringLiteral("gone"));
+    ASSERT_TRUE(QDir(FDir.path()).mkdir(QStringLiteral("gone")));
+    const QString target = folder + QStringLiteral("/1.png");
+    EXPECT_EQ(PublishNewFile("first", TNumberedFileName(target), GetParam()), target);
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+
+    EXPECT_EQ(
+        thrownMessage([&] { PublishNewFile("second", TNumberedFileName(target), GetParam()); }),
+        "Cannot create file \"" + target.toStdString() + "\". No such file or directory");
+    EXPECT_TRUE(entries().isEmpty());
+}
