@@ -69,6 +69,17 @@ struct TConverterCloser
     void operator()(UConverter* converter) const { ucnv_close(converter); }
 };
 
+// The line a position of a decoded text stands on: every line end before it counts, CR LF once.
+qsizetype lineAt(const QChar* begin, const QChar* position)
+{
+    qsizetype line = 1;
+    for (const QChar* p = begin; p != position; ++p) {
+        if (*p == u'\n' || (*p == u'\r' && (p + 1 == position || p[1] != u'\n')))
+            ++line;
+    }
+    return line;
+}
+
 QString decodeStrictly(QByteArrayView bytes, TTextEncoding encoding)
 {
     if (bytes.size() >= INT32_MAX)
@@ -83,12 +94,16 @@ QString decodeStrictly(QByteArrayView bytes, TTextEncoding encoding)
 
     // None of the encodings yields more UTF-16 units than it has bytes.
     QString text(bytes.size() + 1, Qt::Uninitialized);
-    const int32_t length = ucnv_toUChars(converter.get(), reinterpret_cast<UChar*>(text.data()),
-                                         static_cast<int32_t>(text.size()), bytes.data(),
-                                         static_cast<int32_t>(bytes.size()), &status);
+    UChar* const begin = reinterpret_cast<UChar*>(text.data());
+    UChar* target = begin;
+    const char* source = bytes.data();
+    ucnv_toUnicode(converter.get(), &target, begin + text.size(), &source,
+                   bytes.data() + bytes.size(), nullptr, true, &status);
+    // What was decoded before the invalid bytes tells their line.
     if (U_FAILURE(status))
-        throw EZintException(kNoMapping);
-    text.truncate(length);
+        throw ETextDecodeError(encoding,
+                               lineAt(text.constData(), text.constData() + (target - begin)));
+    text.truncate(target - begin);
     return text;
 }
 
@@ -123,20 +138,26 @@ QStringList textsOf(const QList<TNumberedLine>& lines)
     return texts;
 }
 
-QString decodeWholeText(const QByteArray& bytes, TTextEncoding encoding)
-{
-    QByteArrayView view(bytes);
-    const TTextEncoding actual = detectByteOrderMark(view, encoding);
-    return decodeStrictly(view, actual);
-}
-
 [[noreturn]] void throwCannotOpen(const QString& path, int error)
 {
     throw EZintException("Cannot open file \"" + path.toStdString() + "\". " +
                          std::strerror(error));
 }
 
-QByteArray readWholeFile(const QString& path)
+} // namespace
+
+ETextDecodeError::ETextDecodeError(TTextEncoding encoding, qsizetype lineNumber)
+    : EZintException(kNoMapping), Encoding(encoding), LineNumber(lineNumber)
+{}
+
+QString DecodeText(const QByteArray& bytes, TTextEncoding encoding)
+{
+    QByteArrayView view(bytes);
+    const TTextEncoding actual = detectByteOrderMark(view, encoding);
+    return decodeStrictly(view, actual);
+}
+
+QByteArray ReadFileBytes(const QString& path)
 {
     const QByteArray nativePath = QFile::encodeName(path);
     const int fd = ::open(nativePath.constData(), O_RDONLY | O_CLOEXEC);
@@ -167,8 +188,6 @@ QByteArray readWholeFile(const QString& path)
     return bytes;
 }
 
-} // namespace
-
 const QStringList& TextEncodingNames()
 {
     static const QStringList names = {
@@ -193,7 +212,7 @@ QStringList DecodeTextLines(const QByteArray& bytes, TTextEncoding encoding)
 
 QList<TNumberedLine> DecodeNumberedLines(const QByteArray& bytes, TTextEncoding encoding)
 {
-    return nonEmptyLines(decodeWholeText(bytes, encoding));
+    return nonEmptyLines(DecodeText(bytes, encoding));
 }
 
 QStringList SplitTextLines(const QString& text)
@@ -209,6 +228,6 @@ QStringList ReadTextLines(const QString& path, TTextEncoding encoding)
 QList<TNumberedLine> ReadNumberedLines(const QString& path, TTextEncoding encoding)
 {
     // The file's bytes are gone before the lines are cut, which lowers the peak for big files.
-    const QString text = decodeWholeText(readWholeFile(path), encoding);
+    const QString text = DecodeText(ReadFileBytes(path), encoding);
     return nonEmptyLines(text);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/zint_exception.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -28,6 +30,24 @@ struct TNumberedLine
     QString Text;
     qsizetype LineNumber = 0;
 };
+
+// Bytes that are not valid in the encoding; the message is the same whatever the line, which
+// callers that name lines take from here.
+class ETextDecodeError final : public EZintException
+{
+public:
+    ETextDecodeError(TTextEncoding encoding, qsizetype lineNumber);
+
+    TTextEncoding Encoding; // the one in force: a byte-order mark overrides the choice
+    qsizetype LineNumber;   // counted as TNumberedLine counts
+};
+
+// The whole text of a file's bytes. A byte-order mark overrides the chosen encoding and is not
+// part of the text. Raises ETextDecodeError for invalid bytes anywhere.
+QString DecodeText(const QByteArray& bytes, TTextEncoding encoding);
+
+// Every byte of a file. Raises EZintException naming the path when it cannot be read.
+QByteArray ReadFileBytes(const QString& path);
 
 // The texts a file contributes to the list: its lines in file order, empty lines left out.
 // A byte-order mark overrides the chosen encoding. The whole input is decoded before anything
