@@ -104,7 +104,11 @@ private:
                                                         "starts here never ends"));
             const QChar c = *FPosition;
             if (c == u'"') {
-                cell.append(segment, FPosition - segment);
+                // Most cells are one piece, made to measure.
+                if (cell.isNull())
+                    cell = QString(segment, FPosition - segment);
+                else
+                    cell.append(segment, FPosition - segment);
                 ++FPosition;
                 if (FPosition == FEnd || *FPosition != u'"')
                     break;
@@ -188,10 +192,7 @@ int TableColumnIndex(const TTextTable& table, const QString& nameOrNumber)
     }
     if (table.Header.isEmpty())
         throwNoColumn(QStringLiteral("no column is named \"%1\"").arg(wanted), table, count);
-    QList<int> matches;
-    for (int i = 0; i < table.Header.size(); ++i)
-        if (table.Header.at(i).trimmed().compare(wanted, Qt::CaseInsensitive) == 0)
-            matches << i;
+    const QList<int> matches = ColumnsNamed(table.Header, wanted);
     if (matches.isEmpty())
         throwNoColumn(QStringLiteral("no column is named \"%1\"").arg(wanted), table, count);
     if (matches.size() > 1)
@@ -199,6 +200,16 @@ int TableColumnIndex(const TTextTable& table, const QString& nameOrNumber)
             QStringLiteral("several columns are named \"%1\"; give its number").arg(wanted), table,
             count);
     return matches.constFirst();
+}
+
+QList<int> ColumnsNamed(const QStringList& header, const QString& name)
+{
+    const QString wanted = name.trimmed();
+    QList<int> columns;
+    for (int i = 0; i < header.size(); ++i)
+        if (header.at(i).trimmed().compare(wanted, Qt::CaseInsensitive) == 0)
+            columns << i;
+    return columns;
 }
 
 void KeepRecordsWithText(TTextTable& table, int column)

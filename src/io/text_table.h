@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QChar>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -41,6 +42,10 @@ TTextTable ReadTextTable(const QString& path, TTextEncoding encoding, QChar deli
 // against the header, blanks around it and letter case ignored. Raises EZintException listing
 // the columns when it names none, or a name that several columns share.
 int TableColumnIndex(const TTextTable& table, const QString& nameOrNumber);
+
+// The 0-based columns of `header` that `name` names, blanks around names and letter case
+// ignored.
+QList<int> ColumnsNamed(const QStringList& header, const QString& name);
 
 // Leaves the records that hold text in `column`: one whose cell there is empty, or that ends
 // before it, is left out as an empty line of a text file is.
