@@ -35,7 +35,7 @@ public:
     void AppendRecords(const QStringList& header, const std::vector<TTableRecord>& records,
                        int textColumn);
     // The names of the columns of every table loaded since the list was last emptied.
-    const QStringList& ColumnHeader() const { return FHeader; }
+    QStringList ColumnHeader() const { return FHeader; }
     // The cells of a row in the order of ColumnHeader, fewer when the row's table had fewer;
     // none for a typed or plain-text entry. Editing the text changes its own cell too.
     QStringList ItemCells(int row) const { return FItems.at(row).Cells; }
