@@ -18,6 +18,10 @@ public:
     {
         return TextFile;
     }
+    std::optional<int> ChooseTextColumn(QWidget*, const QStringList&, int proposed) override
+    {
+        return proposed;
+    }
     std::optional<QString> SaveImageFile(QWidget*, const QString&, int, const QString&) override
     {
         return std::nullopt;

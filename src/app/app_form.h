@@ -28,6 +28,7 @@ class TFrameBorderOptions;
 class TItemListModel;
 class TItemListView;
 class TPreviewImage;
+struct TListFile;
 struct TRenderSettings;
 class TZintSymbol;
 class TChecker;
@@ -67,8 +68,12 @@ public:
     void DeleteAll1Click();
     void New1Click();
     void Load1Click();
-    // Appends the texts of the files read with the encoding: all of them, or none on an error.
+    // Appends the texts of the files read with the encoding: all of them, or none on an error
+    // or when the user cancels a column choice.
     void LoadTextFiles(const QStringList& paths, int encoding);
+    // One file for the list; a CSV or TSV file with several columns asks which holds the texts.
+    // Empty when the user cancels. Raises EZintException.
+    std::optional<TListFile> ReadListFile(const QString& path, int encoding);
     // Adds one entry per line of a pasted text.
     void PasteLines(const QString& text);
 
@@ -150,6 +155,7 @@ private:
     QString FCurrentText;
     QString FBarcodeText; // the text of the last render, re-rendered by option changes
     TDialogService::TTextFileChoice FLastTextFile;
+    QString FLastTextColumn; // the name of the table column chosen last
     QString FLastSavePath;
     QString LastExportFolder;
 

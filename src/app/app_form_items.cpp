@@ -1,9 +1,11 @@
 // The list of texts: adding and editing through the entry box, loading an entry by clicking
-// it, deleting, and appending the lines of text files or of a pasted text.
+// it, deleting, and appending the lines of text files, the records of tables or the lines of a
+// pasted text.
 #include "app/app_form.h"
 
 #include "app/item_list_model.h"
 #include "app/item_list_view.h"
+#include "app/list_file.h"
 #include "base/zint_exception.h"
 #include "io/text_import.h"
 
@@ -14,6 +16,10 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QUndoStack>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
 const QString AddCaption = QStringLiteral("Add");
@@ -148,15 +154,35 @@ void TAppForm::Load1Click()
 
 void TAppForm::LoadTextFiles(const QStringList& paths, int encoding)
 {
-    QStringList texts;
+    std::vector<TListFile> files;
     try {
-        for (const QString& path : paths)
-            texts += ReadTextLines(path, TextEncodingFromIndex(encoding));
+        for (const QString& path : paths) {
+            std::optional<TListFile> file = ReadListFile(path, encoding);
+            if (!file)
+                return;
+            files.push_back(std::move(*file));
+        }
     } catch (const EZintException& error) {
         ShowDefaultError(error);
         return;
     }
-    FItems->Append(texts);
+    // Several files are still one load, undone at once; an empty macro would be a step that
+    // does nothing.
+    const auto bringsEntries = [](const TListFile& file) {
+        return !file.Texts.isEmpty() || !file.Table.Records.empty();
+    };
+    const bool severalSteps = std::count_if(files.cbegin(), files.cend(), bringsEntries) > 1;
+    QUndoStack& history = FItems->History();
+    if (severalSteps)
+        history.beginMacro(QStringLiteral("Load"));
+    for (const TListFile& file : files) {
+        if (file.TextColumn < 0)
+            FItems->Append(file.Texts);
+        else
+            FItems->AppendRecords(file.Table.Header, file.Table.Records, file.TextColumn);
+    }
+    if (severalSteps)
+        history.endMacro();
     if (FItems->Count() == 0)
         return;
     const int last = FItems->Count() - 1;

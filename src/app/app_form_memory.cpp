@@ -1,5 +1,6 @@
 // What the window remembers of the user's work from one start to the next: the symbology,
-// the settings page, the option sets, the output format, the window's shape and the folders.
+// the settings page, the option sets, the output format, the window's shape, the folders and
+// the table column the texts were loaded from.
 // The list itself is a new job at every start.
 #include "app/app_form.h"
 
@@ -133,6 +134,7 @@ void TAppForm::RememberWork()
         QFileInfo(FLastTextFile.Path).isDir() ? FLastTextFile.Path : FolderOf(FLastTextFile.Path);
     store.WriteString(QStringLiteral("LoadFolder"), loadFolder);
     store.WriteInteger(QStringLiteral("LoadEncoding"), FLastTextFile.Encoding);
+    store.WriteString(QStringLiteral("LoadColumn"), FLastTextColumn);
     store.WriteString(QStringLiteral("ExportFolder"), LastExportFolder);
     store.Sync();
 }
@@ -175,6 +177,7 @@ void TAppForm::RestoreWork()
     const int encoding = store.ReadInteger(QStringLiteral("LoadEncoding"), -1);
     if (encoding >= 0 && encoding < TextFileEncodingNames.size())
         FLastTextFile.Encoding = encoding;
+    FLastTextColumn = store.ReadString(QStringLiteral("LoadColumn"));
     const QString exportFolder = store.ReadString(QStringLiteral("ExportFolder"));
     if (!exportFolder.isEmpty() && QFileInfo(exportFolder).isDir())
         LastExportFolder = exportFolder;

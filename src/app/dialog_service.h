@@ -32,6 +32,10 @@ public:
     virtual void OpenFolder(const QString& folder) = 0;
     virtual std::optional<TTextFileChoice> OpenTextFile(QWidget* parent,
                                                         const TTextFileChoice& last) = 0;
+    // Which column of a table holds the texts; `columns` are the header's names. Returns the
+    // 0-based column, `proposed` offered first.
+    virtual std::optional<int> ChooseTextColumn(QWidget* parent, const QStringList& columns,
+                                                int proposed) = 0;
     // filterIndex is 1-based over ImageFileFilter's entries.
     virtual std::optional<QString> SaveImageFile(QWidget* parent, const QString& lastPath,
                                                  int filterIndex, const QString& defaultExt) = 0;

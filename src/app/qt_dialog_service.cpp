@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QFontDialog>
 #include <QGridLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -109,6 +110,27 @@ TQtDialogService::OpenTextFile(QWidget* parent, const TTextFileChoice& last)
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return TTextFileChoice{dialog.selectedFiles().constFirst(), encoding->currentIndex()};
+}
+
+std::optional<int> TQtDialogService::ChooseTextColumn(QWidget* parent, const QStringList& columns,
+                                                      int proposed)
+{
+    // Numbered, so that columns of the same name or of no name can be told apart.
+    QStringList choices;
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        choices << QStringLiteral("%1. %2").arg(i + 1).arg(columns.at(i));
+    QInputDialog dialog(parent);
+    dialog.setWindowTitle(QStringLiteral("Load"));
+    dialog.setLabelText(QStringLiteral("Column with the texts:"));
+    dialog.setComboBoxItems(choices);
+    dialog.setComboBoxEditable(false);
+    dialog.setTextValue(choices.value(proposed));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    const int chosen = int(choices.indexOf(dialog.textValue()));
+    if (chosen < 0)
+        return std::nullopt;
+    return chosen;
 }
 
 std::optional<QString> TQtDialogService::SaveImageFile(QWidget* parent, const QString& lastPath,

@@ -13,6 +13,8 @@ public:
     void OpenFolder(const QString& folder) override;
     std::optional<TTextFileChoice> OpenTextFile(QWidget* parent,
                                                 const TTextFileChoice& last) override;
+    std::optional<int> ChooseTextColumn(QWidget* parent, const QStringList& columns,
+                                        int proposed) override;
     std::optional<QString> SaveImageFile(QWidget* parent, const QString& lastPath, int filterIndex,
                                          const QString& defaultExt) override;
     std::optional<QString> PickFolder(QWidget* parent, const QString& title,

@@ -89,8 +89,9 @@ void AddOptions(QCommandLineParser& parser)
     };
     const auto name = [](const char* text) { return QStringList{QLatin1String(text)}; };
     parser.setApplicationDescription(QStringLiteral(
-        "Writes one barcode image per non-empty line of INPUT into DIR, named by the "
-        "line's entry number (1.png, 2.png, ...); existing files are never replaced."));
+        "Writes one barcode image per non-empty line of INPUT (per record with text in the "
+        "column of a CSV or TSV INPUT) into DIR, named by the entry number (1.png, 2.png, "
+        "...); existing files are never replaced."));
     parser.addHelpOption();
     parser.addVersionOption();
     add({QStringLiteral("o"), QStringLiteral("output")},
@@ -104,6 +105,15 @@ void AddOptions(QCommandLineParser& parser)
         "png, jpeg (or jpg), gif or bmp. Default: png.", "FORMAT");
     add(name("encoding"), "ansi, ascii, utf-16le, utf-16be, utf-8 or utf-7. Default: utf-8.",
         "ENCODING");
+    add(name("csv"), "INPUT is a CSV file (RFC 4180 quoting); each record is one entry.");
+    add(name("tsv"), "INPUT is a TSV file (tab-separated, quoted like CSV).");
+    add(name("column"),
+        "The column that holds the texts of a --csv or --tsv INPUT: a header name (letter case "
+        "does not count) or a number from 1. Default: 1.",
+        "NAME|NUMBER");
+    add(name("header"), "The first record of a --csv or --tsv INPUT names the columns (default).");
+    add(name("no-header"),
+        "The first record of a --csv or --tsv INPUT is an entry like the others.");
     add(name("size"), "Fixed image size in pixels (the same as --image-size WxH).", "WxH");
     add(name("image-size"),
         "fit (the symbol with its bands and quiet zones), preview (the preview area) or WxH. "
@@ -160,7 +170,8 @@ void AddOptions(QCommandLineParser& parser)
     // The usage line names -o, which every run needs.
     parser.addPositionalArgument(
         QStringLiteral("INPUT"),
-        QStringLiteral("Text file, one text per line; - for standard input."),
+        QStringLiteral("Text file, one text per line, or a table with --csv or --tsv; - for "
+                       "standard input."),
         QStringLiteral("-o DIR INPUT"));
 }
 
@@ -200,6 +211,38 @@ void ReadPropertyWrites(const QCommandLineParser& parser, TBatchSettings& settin
     }
 }
 
+// The two options of a pair exclude each other.
+void CheckNotBoth(const QCommandLineParser& parser, const QString& first, const QString& second)
+{
+    if (parser.isSet(first) && parser.isSet(second))
+        throw TUsageError{QStringLiteral("--%1 and --%2 exclude each other.").arg(first, second)};
+}
+
+void ReadTableOptions(const QCommandLineParser& parser, TBatchSettings& settings)
+{
+    const QString csv = QStringLiteral("csv");
+    const QString tsv = QStringLiteral("tsv");
+    const QString header = QStringLiteral("header");
+    const QString noHeader = QStringLiteral("no-header");
+    const QString column = QStringLiteral("column");
+    CheckNotBoth(parser, csv, tsv);
+    CheckNotBoth(parser, header, noHeader);
+    if (parser.isSet(csv))
+        settings.TableDelimiter = QLatin1Char(',');
+    else if (parser.isSet(tsv))
+        settings.TableDelimiter = QLatin1Char('\t');
+    // Given for a plain text file they would be ignored without a word.
+    for (const QString& option : {column, header, noHeader})
+        if (parser.isSet(option) && !settings.TableDelimiter)
+            throw TUsageError{QStringLiteral("--%1 needs --csv or --tsv.").arg(option)};
+    if (parser.isSet(column)) {
+        settings.TextColumn = parser.value(column).trimmed();
+        if (settings.TextColumn.isEmpty())
+            throw TUsageError{InvalidValue(column, parser.value(column))};
+    }
+    settings.TableHasHeader = !parser.isSet(noHeader);
+}
+
 TBatchSettings ReadSettings(const QCommandLineParser& parser)
 {
     TBatchSettings settings;
@@ -215,6 +258,7 @@ TBatchSettings ReadSettings(const QCommandLineParser& parser)
     ReadSymbology(parser, settings.Symbology);
     ReadOption(parser, QStringLiteral("format"), ParseImageExtension, settings.Extension);
     ReadOption(parser, QStringLiteral("encoding"), ParseTextEncoding, settings.Encoding);
+    ReadTableOptions(parser, settings);
     TRenderSettings& render = settings.Render;
     ReadOption(parser, QStringLiteral("preview-area"), ParseSize, settings.PreviewArea);
     ReadSettingOption(parser, QStringLiteral("image-size"), ParseImageSize, render);

@@ -5,10 +5,13 @@
 #include "render/render_settings.h"
 #include "symbol/zint_symbology.h"
 
+#include <QChar>
 #include <QList>
 #include <QSize>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // Everything one batch run needs, read from the command line.
 struct TBatchSettings
@@ -18,6 +21,10 @@ struct TBatchSettings
     TZintSymbology Symbology = TZintSymbology::zsCODE39;
     QString Extension = QStringLiteral(".png"); // decides the written format
     TTextEncoding Encoding = TTextEncoding::teUtf8;
+    // Set for a CSV or TSV input: the delimiter of its fields. Unset: one text per line.
+    std::optional<QChar> TableDelimiter;
+    QString TextColumn = QStringLiteral("1"); // a header name or a 1-based number
+    bool TableHasHeader = true;
     // The room for fitted modules and filled rows, and the image size for "preview".
     QSize PreviewArea{303, 417};
     TRenderSettings Render;

@@ -6,6 +6,7 @@
 #include "cli/verify_read_back.h"
 #include "cli/verify_written_file.h"
 #include "io/entry_export.h"
+#include "io/text_table.h"
 #include "symbol/property_registry.h"
 #include "symbol/zint_symbol.h"
 
@@ -102,11 +103,44 @@ TEntryOutcome TBatchWorker::ExportEntry(int number, const QString& text)
     }
 }
 
-QList<TNumberedLine> ReadBatchInput(const TBatchSettings& settings)
+namespace {
+TBatchInput ReadLines(const TBatchSettings& settings)
 {
-    if (settings.InputPath == QLatin1String("-"))
-        return DecodeNumberedLines(ReadStandardInput(), settings.Encoding);
-    return ReadNumberedLines(settings.InputPath, settings.Encoding);
+    const QList<TNumberedLine> lines =
+        settings.InputPath == QLatin1String("-")
+            ? DecodeNumberedLines(ReadStandardInput(), settings.Encoding)
+            : ReadNumberedLines(settings.InputPath, settings.Encoding);
+    TBatchInput input;
+    input.Entries.reserve(std::size_t(lines.size()));
+    for (const TNumberedLine& line : lines)
+        input.Entries.push_back({line.Text, line.LineNumber, {}});
+    return input;
+}
+
+TBatchInput ReadTable(const TBatchSettings& settings)
+{
+    const QChar delimiter = *settings.TableDelimiter;
+    TTextTable table = settings.InputPath == QLatin1String("-")
+                           ? ParseDelimitedText(ReadStandardInput(), settings.Encoding, delimiter,
+                                                settings.TableHasHeader)
+                           : ReadTextTable(settings.InputPath, settings.Encoding, delimiter,
+                                           settings.TableHasHeader);
+    const int column = TableColumnIndex(table, settings.TextColumn);
+    KeepRecordsWithText(table, column);
+    TBatchInput input;
+    input.Header = std::move(table.Header);
+    input.Entries.reserve(table.Records.size());
+    for (TTableRecord& record : table.Records) {
+        const QString text = record.Cells.at(column);
+        input.Entries.push_back({text, record.LineNumber, std::move(record.Cells)});
+    }
+    return input;
+}
+} // namespace
+
+TBatchInput ReadBatchInput(const TBatchSettings& settings)
+{
+    return settings.TableDelimiter ? ReadTable(settings) : ReadLines(settings);
 }
 
 namespace {
@@ -177,9 +211,9 @@ const QString EraseLine = QStringLiteral("\r\x1b[K");
 
 TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, bool showProgress)
 {
-    QList<TNumberedLine> entries;
+    TBatchInput input;
     try {
-        entries = ReadBatchInput(settings);
+        input = ReadBatchInput(settings);
     } catch (const ETextDecodeError& error) {
         errors << settings.InputPath << ": line " << error.Line() << ", byte " << error.ByteOffset()
                << ": " << QString::fromUtf8(error.what()) << Qt::endl;
@@ -198,6 +232,7 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
 
     QElapsedTimer clock;
     clock.start();
+    const std::vector<TBatchEntry>& entries = input.Entries;
     const int total = int(entries.size());
     TEntryBoard board(total);
     // Built here, one after another: a worker applies the --option writes as it is made.
@@ -206,7 +241,7 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
         workers.push_back(std::make_unique<TBatchWorker>(settings));
     std::vector<std::thread> threads;
     for (const auto& worker : workers)
-        threads.emplace_back([&board, &entries = std::as_const(entries), worker = worker.get()] {
+        threads.emplace_back([&board, &entries, worker = worker.get()] {
             for (int index = board.Take(); index >= 0; index = board.Take())
                 board.Finish(index, worker->ExportEntry(index + 1, entries.at(index).Text));
         });

@@ -5,8 +5,10 @@
 #include "io/text_import.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
+#include <vector>
 
 class QImage;
 class QTextStream;
@@ -45,10 +47,27 @@ private:
     std::unique_ptr<TZintSymbol> FSymbol;
 };
 
-// The texts of the input (a file, or standard input for "-"), read by the import's rules,
-// with the lines they stand on. Raises EZintException when it cannot be read, ETextDecodeError
+// One entry of a run: its text, the line of the input it starts on, and for a table the cells
+// of its record.
+struct TBatchEntry
+{
+    QString Text;
+    qsizetype LineNumber = 0;
+    QStringList Cells;
+};
+
+// What a run works through: the entries, and the header of a table input (empty otherwise).
+struct TBatchInput
+{
+    QStringList Header;
+    std::vector<TBatchEntry> Entries;
+};
+
+// The entries of the input (a file, or standard input for "-"): its non-empty lines, read by
+// the import's rules, or for a table the records with text in the chosen column. Raises
+// EZintException when it cannot be read or names no column of the table, ETextDecodeError
 // when it cannot be decoded.
-QList<TNumberedLine> ReadBatchInput(const TBatchSettings& settings);
+TBatchInput ReadBatchInput(const TBatchSettings& settings);
 
 // The whole run: reads the input, creates the output folder, writes every entry with
 // settings.Jobs workers. An entry that fails is reported on `errors` as

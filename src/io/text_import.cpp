@@ -69,14 +69,12 @@ struct TConverterCloser
     void operator()(UConverter* converter) const { ucnv_close(converter); }
 };
 
-// The line a position of the decoded text stands on, counted as nonEmptyLines counts.
-qsizetype lineAt(const QChar* begin, const QChar* end)
+// The line a position of a decoded text stands on: every line end before it counts, CR LF once.
+qsizetype lineAt(const QChar* begin, const QChar* position)
 {
     qsizetype line = 1;
-    for (const QChar* p = begin; p != end; ++p) {
-        if (*p == u'\r' && p + 1 != end && p[1] == u'\n')
-            ++p;
-        if (*p == u'\r' || *p == u'\n')
+    for (const QChar* p = begin; p != position; ++p) {
+        if (*p == u'\n' || (*p == u'\r' && (p + 1 == position || p[1] != u'\n')))
             ++line;
     }
     return line;
@@ -110,8 +108,8 @@ QString decodeStrictly(QByteArrayView bytes, qsizetype skipped, TTextEncoding en
         ucnv_getInvalidChars(converter.get(), invalid, &invalidLength, &invalidStatus);
         const qsizetype offset =
             skipped + (source - bytes.data()) - (U_SUCCESS(invalidStatus) ? invalidLength : 0);
-        throw ETextDecodeError(lineAt(text.constData(), text.constData() + (target - begin)),
-                               offset);
+        throw ETextDecodeError(
+            encoding, lineAt(text.constData(), text.constData() + (target - begin)), offset);
     }
     text.truncate(target - begin);
     return text;
@@ -148,20 +146,26 @@ QStringList textsOf(const QList<TNumberedLine>& lines)
     return texts;
 }
 
-QString decodeWholeText(const QByteArray& bytes, TTextEncoding encoding)
-{
-    QByteArrayView view(bytes);
-    const TTextEncoding actual = detectByteOrderMark(view, encoding);
-    return decodeStrictly(view, bytes.size() - view.size(), actual);
-}
-
 [[noreturn]] void throwCannotOpen(const QString& path, int error)
 {
     throw EZintException("Cannot open file \"" + path.toStdString() + "\". " +
                          std::strerror(error));
 }
 
-QByteArray readWholeFile(const QString& path)
+} // namespace
+
+ETextDecodeError::ETextDecodeError(TTextEncoding encoding, qsizetype line, qsizetype byteOffset)
+    : EZintException(kNoMapping), FEncoding(encoding), FLine(line), FByteOffset(byteOffset)
+{}
+
+QString DecodeText(const QByteArray& bytes, TTextEncoding encoding)
+{
+    QByteArrayView view(bytes);
+    const TTextEncoding actual = detectByteOrderMark(view, encoding);
+    return decodeStrictly(view, bytes.size() - view.size(), actual);
+}
+
+QByteArray ReadFileBytes(const QString& path)
 {
     const QByteArray nativePath = QFile::encodeName(path);
     const int fd = ::open(nativePath.constData(), O_RDONLY | O_CLOEXEC);
@@ -192,12 +196,6 @@ QByteArray readWholeFile(const QString& path)
     return bytes;
 }
 
-} // namespace
-
-ETextDecodeError::ETextDecodeError(qsizetype line, qsizetype byteOffset)
-    : EZintException(kNoMapping), FLine(line), FByteOffset(byteOffset)
-{}
-
 const QStringList& TextEncodingNames()
 {
     static const QStringList names = {
@@ -222,7 +220,7 @@ QStringList DecodeTextLines(const QByteArray& bytes, TTextEncoding encoding)
 
 QList<TNumberedLine> DecodeNumberedLines(const QByteArray& bytes, TTextEncoding encoding)
 {
-    return nonEmptyLines(decodeWholeText(bytes, encoding));
+    return nonEmptyLines(DecodeText(bytes, encoding));
 }
 
 QStringList SplitTextLines(const QString& text)
@@ -238,6 +236,6 @@ QStringList ReadTextLines(const QString& path, TTextEncoding encoding)
 QList<TNumberedLine> ReadNumberedLines(const QString& path, TTextEncoding encoding)
 {
     // The file's bytes are gone before the lines are cut, which lowers the peak for big files.
-    const QString text = decodeWholeText(readWholeFile(path), encoding);
+    const QString text = DecodeText(ReadFileBytes(path), encoding);
     return nonEmptyLines(text);
 }

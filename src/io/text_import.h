@@ -37,14 +37,24 @@ struct TNumberedLine
 class ETextDecodeError final : public EZintException
 {
 public:
-    ETextDecodeError(qsizetype line, qsizetype byteOffset);
+    ETextDecodeError(TTextEncoding encoding, qsizetype line, qsizetype byteOffset);
+    // The one in force: a byte-order mark overrides the choice.
+    TTextEncoding Encoding() const { return FEncoding; }
     qsizetype Line() const { return FLine; }
     qsizetype ByteOffset() const { return FByteOffset; }
 
 private:
+    TTextEncoding FEncoding;
     qsizetype FLine;
     qsizetype FByteOffset;
 };
+
+// The whole text of a file's bytes. A byte-order mark overrides the chosen encoding and is not
+// part of the text. Raises ETextDecodeError for invalid bytes anywhere.
+QString DecodeText(const QByteArray& bytes, TTextEncoding encoding);
+
+// Every byte of a file. Raises EZintException naming the path when it cannot be read.
+QByteArray ReadFileBytes(const QString& path);
 
 // The texts a file contributes to the list: its lines in file order, empty lines left out.
 // A byte-order mark overrides the chosen encoding. The whole input is decoded before anything

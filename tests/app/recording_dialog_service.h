@@ -38,6 +38,13 @@ public:
     std::vector<QString> OpenedFolders;
     int Beeps = 0;
     std::deque<TTextFileChoice> TextFileReplies;
+    struct TColumnRequest
+    {
+        QStringList Columns;
+        int Proposed = 0;
+    };
+    std::deque<int> ColumnReplies;
+    std::vector<TColumnRequest> ColumnRequests;
     std::deque<QString> SaveImageReplies;
     std::deque<QString> FolderReplies;
     std::deque<QColor> ColorReplies;
@@ -73,6 +80,11 @@ public:
     {
         TextFileRequests.push_back(last);
         return Next(TextFileReplies);
+    }
+    std::optional<int> ChooseTextColumn(QWidget*, const QStringList& columns, int proposed) override
+    {
+        ColumnRequests.push_back({columns, proposed});
+        return Next(ColumnReplies);
     }
     std::optional<QString> SaveImageFile(QWidget*, const QString& lastPath, int filterIndex,
                                          const QString& defaultExt) override

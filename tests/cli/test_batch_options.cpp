@@ -71,6 +71,7 @@ TEST(BatchOptions, DefaultsAreThoseOfTheWindow)
     EXPECT_EQ(settings.Jobs, QThread::idealThreadCount());
     EXPECT_FALSE(settings.Verify);
     EXPECT_TRUE(settings.PropertyWrites.isEmpty());
+    EXPECT_FALSE(settings.TableDelimiter);
 }
 
 TEST(BatchOptions, ReadsEveryValueForm)
@@ -93,6 +94,25 @@ TEST(BatchOptions, ReadsEveryValueForm)
          [](S s) {
              EXPECT_EQ(s.Jobs, 3);
              EXPECT_TRUE(s.Verify);
+         }},
+        {{QStringLiteral("--csv")},
+         [](S s) {
+             EXPECT_EQ(s.TableDelimiter, std::optional<QChar>(u','));
+             EXPECT_EQ(s.TextColumn, QStringLiteral("1"));
+             EXPECT_TRUE(s.TableHasHeader);
+         }},
+        {{QStringLiteral("--tsv"), QStringLiteral("--column"), QStringLiteral(" Name "),
+          QStringLiteral("--no-header")},
+         [](S s) {
+             EXPECT_EQ(s.TableDelimiter, std::optional<QChar>(u'\t'));
+             EXPECT_EQ(s.TextColumn, QStringLiteral("Name"));
+             EXPECT_FALSE(s.TableHasHeader);
+         }},
+        {{QStringLiteral("--csv"), QStringLiteral("--header"), QStringLiteral("--column"),
+          QStringLiteral("3")},
+         [](S s) {
+             EXPECT_EQ(s.TextColumn, QStringLiteral("3"));
+             EXPECT_TRUE(s.TableHasHeader);
          }},
         {{QStringLiteral("-f"), QStringLiteral("jpeg")},
          [](S s) { EXPECT_EQ(s.Extension, QStringLiteral(".jpg")); }},
@@ -239,6 +259,12 @@ TEST(BatchOptions, RejectsBadValuesWithAMessage)
         {with({"-s", "9999"}), "--symbology"},
         {with({"-f", "tiff"}), "--format: \"tiff\""},
         {with({"--encoding", "latin1"}), "--encoding"},
+        {with({"--csv", "--tsv"}), "--csv and --tsv exclude each other."},
+        {with({"--csv", "--header", "--no-header"}),
+         "--header and --no-header exclude each other."},
+        {with({"--column", "2"}), "--column needs --csv or --tsv."},
+        {with({"--no-header"}), "--no-header needs --csv or --tsv."},
+        {with({"--csv", "--column", " "}), "--column: \" \""},
         {with({"--size", "303"}), "--size"},
         {with({"--size", "0x417"}), "--size"},
         {with({"--size", "-5x10"}), "--size"},
