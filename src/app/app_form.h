@@ -71,6 +71,8 @@ public:
     void LoadTextFiles(const QStringList& paths, int encoding);
     // Adds one entry per line of a pasted text.
     void PasteLines(const QString& text);
+    // Files named on the command line (the desktop's "Open With") load as dropped files do.
+    void OpenFiles(const QStringList& paths);
 
     // Export.
     void Button1Click();
