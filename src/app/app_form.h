@@ -76,6 +76,8 @@ public:
     std::optional<TListFile> ReadListFile(const QString& path, int encoding);
     // Adds one entry per line of a pasted text.
     void PasteLines(const QString& text);
+    // Files named on the command line (the desktop's "Open With") load as dropped files do.
+    void OpenFiles(const QStringList& paths);
 
     // Export.
     void Button1Click();

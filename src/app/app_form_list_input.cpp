@@ -69,6 +69,11 @@ void TAppForm::dropEvent(QDropEvent* event)
     if (paths.isEmpty())
         return;
     event->acceptProposedAction();
+    OpenFiles(paths);
+}
+
+void TAppForm::OpenFiles(const QStringList& paths)
+{
     // Read as "Load..." reads, with the encoding chosen there last.
     LoadTextFiles(paths, FLastTextFile.Encoding);
 }

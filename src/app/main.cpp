@@ -15,11 +15,17 @@ int main(int argc, char* argv[])
     TLintaroApplication app(argc, argv, dialogs);
     QApplication::setApplicationDisplayName(QStringLiteral("Lintaro"));
     QApplication::setWindowIcon(ApplicationIcon());
+    // Wayland matches the window to its desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.kelmora.Lintaro"));
     RegisterWindowFonts();
 
     TAppForm form({QApplication::applicationFilePath(),
                    QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
                    &dialogs});
     form.show();
+    // The toolkit has taken its own options out of the arguments; the rest name text files.
+    const QStringList files = QApplication::arguments().mid(1);
+    if (!files.isEmpty())
+        form.OpenFiles(files);
     return app.exec();
 }

@@ -504,6 +504,21 @@ TEST_F(ItemListTest, DroppedFileLoadsWithTheEncodingChosenLast)
     EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
 }
 
+TEST_F(ItemListTest, FilesNamedAtStartLoadAsDroppedFilesDo)
+{
+    Load(WriteFile("first.txt", QByteArray("A\0", 2)), 2); // "Unicode", no byte-order mark
+    Form->OpenFiles({WriteFile("second.txt", QByteArray("B\0\n\0C\0", 6))});
+    EXPECT_EQ(ListTexts(), Texts({"A", "B", "C"}));
+    EXPECT_EQ(PreviewedText(), QStringLiteral("C"));
+    EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
+
+    const QString missing = WriteFile("gone.txt", {});
+    ASSERT_TRUE(QFile::remove(missing));
+    Form->OpenFiles({WriteFile("third.txt", QByteArray("D\0", 2)), missing});
+    EXPECT_EQ(Dialogs.ErrorBoxes.size(), 1u);
+    EXPECT_EQ(ListTexts(), Texts({"A", "B", "C"}));
+}
+
 TEST_F(ItemListTest, UndecodableFileIsReportedAndAddsNothing)
 {
     AddEntry(QStringLiteral("Z"));

@@ -1,0 +1,49 @@
+# bash completion for lintaro-batch
+#
+# The options come from the program's own --help and the symbology names from its
+# --list-symbologies, so both stay in step with the installed program.
+
+_lintaro_batch()
+{
+    local cur=${COMP_WORDS[COMP_CWORD]}
+    local prev=${COMP_WORDS[COMP_CWORD - 1]}
+    local program=${COMP_WORDS[0]}
+    local words=
+    COMPREPLY=()
+
+    case $prev in
+    -o | --output)
+        mapfile -t COMPREPLY < <(compgen -d -- "$cur")
+        return
+        ;;
+    -s | --symbology)
+        words=$("$program" --list-symbologies 2>/dev/null | cut -f3)
+        ;;
+    -f | --format) words="png jpeg jpg gif bmp" ;;
+    --encoding) words="ansi ascii utf-16le utf-16be utf-8 utf-7" ;;
+    --image-size) words="fit preview" ;;
+    --module) words="fit fit-exact" ;;
+    --bar-height) words="standard fill" ;;
+    --quiet-zones) words="standard none" ;;
+    --caption-size) words="font" ;;
+    --adjust) words="scale inflate" ;;
+    --halign) words="left center right" ;;
+    --valign) words="top center bottom" ;;
+    --size | --preview-area | --dpi | --margin | --padding | --border | --whitespace | \
+        --text-spacing | --min-module | --max-module | --hexagon-scale | --primary | --fg | \
+        --bg | --font | --option | -j | --jobs)
+        return
+        ;;
+    esac
+
+    if [[ -z $words && $cur == -* ]]; then
+        words=$("$program" --help 2>/dev/null | grep -oE '^  (-[[:alnum:]], )?--[[:alnum:]-]+' |
+            sed -E 's/^ +//; s/, / /')
+    fi
+    if [[ -n $words ]]; then
+        mapfile -t COMPREPLY < <(compgen -W "$words" -- "$cur")
+        return
+    fi
+    mapfile -t COMPREPLY < <(compgen -f -- "$cur")
+}
+complete -o filenames -F _lintaro_batch lintaro-batch
