@@ -1,6 +1,8 @@
 #pragma once
 
+#include "cli/batch_shard.h"
 #include "cli/batch_values.h"
+#include "io/name_template.h"
 #include "io/text_import.h"
 #include "render/render_settings.h"
 #include "symbol/zint_symbology.h"
@@ -17,6 +19,8 @@ struct TBatchSettings
     QString OutputFolder;
     TZintSymbology Symbology = TZintSymbology::zsCODE39;
     QString Extension = QStringLiteral(".png"); // decides the written format
+    TNameTemplate Names;                        // the file names; "{n}" by default
+    TBatchShard Shard;                          // the part of the entries this run writes
     TTextEncoding Encoding = TTextEncoding::teUtf8;
     // The room for fitted modules and filled rows, and the image size for "preview".
     QSize PreviewArea{303, 417};

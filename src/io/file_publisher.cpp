@@ -167,11 +167,12 @@ void PublishFileReplacing(const QByteArray& contents, const QString& path)
     temporary.Release();
 }
 
-QString PublishNewFile(const QByteArray& contents, const TNumberedFileName& names)
+QString PublishNewFile(const QByteArray& contents, const TNumberedFileName& names,
+                       qint64 firstCandidate)
 {
     TAnonymousFile anonymous;
     if (anonymous.Create(names.Candidate(1), contents)) {
-        for (qint64 n = 1;; ++n) {
+        for (qint64 n = firstCandidate;; ++n) {
             const QString candidate = names.Candidate(n);
             const int error = anonymous.LinkAs(candidate);
             if (error == 0)
@@ -183,7 +184,7 @@ QString PublishNewFile(const QByteArray& contents, const TNumberedFileName& name
         }
     }
     TTemporaryFile temporary(names.Candidate(1), contents);
-    for (qint64 n = 1;; ++n) {
+    for (qint64 n = firstCandidate;; ++n) {
         const QString candidate = names.Candidate(n);
         // link() fails with EEXIST instead of replacing, and the name appears complete.
         if (::link(temporary.Name(), nativeName(candidate).constData()) == 0)
@@ -193,7 +194,7 @@ QString PublishNewFile(const QByteArray& contents, const TNumberedFileName& name
         if (errno != EEXIST)
             throwCannotCreate(candidate, errno);
     }
-    for (qint64 n = 1;; ++n) {
+    for (qint64 n = firstCandidate;; ++n) {
         const QString candidate = names.Candidate(n);
         if (writeNewFileInPlace(contents, candidate))
             return candidate;
