@@ -1,5 +1,6 @@
 // What the window remembers of the user's work from one start to the next: the symbology,
-// the settings page, the option sets, the output format, the window's shape and the folders.
+// the settings page, the option sets, the output format and file names, the window's shape
+// and the folders.
 // The list itself is a new job at every start.
 #include "app/app_form.h"
 
@@ -123,6 +124,7 @@ void TAppForm::RememberWork()
             RememberControl(store, control);
     store.WriteString(QStringLiteral("ButtonFont"), ButtonFont->font().toString());
     RememberControl(store, ComboBox1);
+    RememberControl(store, edFileNames);
     for (const QString& path : OptionPaths(*FSymbol))
         store.WriteString(OptionsPrefix + path,
                           ReadPropertyPath(FSymbol.get(), path, QLatin1Char('.')).toString());
@@ -151,6 +153,7 @@ void TAppForm::RestoreWork()
         font.fromString(store.ReadString(QStringLiteral("ButtonFont"))))
         ButtonFont->setFont(font);
     RestoreControl(store, ComboBox1);
+    RestoreControl(store, edFileNames);
     for (const QString& path : OptionPaths(*FSymbol)) {
         if (!store.Contains(OptionsPrefix + path))
             continue;
