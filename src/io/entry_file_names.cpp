@@ -25,9 +25,10 @@ void TEntryFileNames::Add(const TNameFields& fields)
     const TNumberedFileName series(name);
     qint64& next = FNextNumber[name];
     qint64 candidate = std::max<qint64>(next, 1);
-    while (FTaken.contains(series.Candidate(candidate)))
-        ++candidate;
-    FTaken.insert(series.Candidate(candidate));
+    QString given = series.Candidate(candidate);
+    while (FTaken.contains(given))
+        given = series.Candidate(++candidate);
+    FTaken.insert(given);
     next = candidate + 1;
     FEntries.push_back({{name, candidate}, {}});
 }

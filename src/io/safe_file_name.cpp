@@ -88,10 +88,16 @@ bool isWindowsDeviceName(const QString& stem)
                 names << port + digit;
         return names;
     }();
-    QString device = stem.section(u'.', 0, 0);
+    QStringView device = QStringView(stem).left(stem.indexOf(u'.'));
     while (!device.isEmpty() && device.back().isSpace())
         device.chop(1);
-    return devices.contains(device, Qt::CaseInsensitive);
+    // Three to seven characters: most names are rejected without a comparison.
+    if (device.size() < 3 || device.size() > 7)
+        return false;
+    for (const QString& name : devices)
+        if (device.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
 }
 } // namespace
 
