@@ -43,8 +43,7 @@ TNameTemplate::TPart TNameTemplate::ParsePlaceholder(const QString& text,
             width.toInt() > MaxNumberWidth)
             throwMalformed(text, QStringLiteral("pads the number as %1; write a 0 and the width "
                                                 "from 1 to %2, as in {n:04}.")
-                                     .arg(braced)
-                                     .arg(MaxNumberWidth));
+                                     .arg(braced, QString::number(MaxNumberWidth)));
         return {TPartKind::pkNumber, {}, width.toInt()};
     }
     if (placeholder.startsWith(QLatin1String("col:"))) {

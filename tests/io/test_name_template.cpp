@@ -35,6 +35,7 @@ TEST(NameTemplate, ExpandsEveryFieldAndLiteralBraces)
         {"{{{n}}}", "{7}"},
         {"a}}b{{c", "a}b{c"},
         {"label", "label"},
+        {"%1 {n} %2", "%1 7 %2"},
     };
     for (const auto& [pattern, expected] : cases) {
         SCOPED_TRACE(pattern);
@@ -62,6 +63,7 @@ TEST(NameTemplate, MalformedTemplatesAreRefusedWithTheirReason)
         {"{n:00}", "{n:04}"},
         {"{n:021}", "{n:04}"},
         {"{n:-4}", "{n:04}"},
+        {"{n:%2}", "{n:%2}; write a 0 and the width from 1 to 20"},
         {"{col:}", "names no column"},
         {"{col:0}", "count from 1"},
         {"{col:99999999999}", "count from 1"},
