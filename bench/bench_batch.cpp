@@ -30,7 +30,8 @@ void BM_FolderExport(benchmark::State& state, TBenchCase benchCase)
     int number = 0;
     for (auto _ : state) {
         ++number;
-        benchmark::DoNotOptimize(worker.WriteEntry(number, pattern.arg(number)));
+        benchmark::DoNotOptimize(worker.WriteEntry(
+            pattern.arg(number), {QString::number(number) + settings.Extension, 1}));
     }
 }
 

@@ -1,4 +1,5 @@
 #include "io/barcode_image.h"
+#include "io/entry_file_names.h"
 #include "io/image_writer.h"
 #include "io/text_import.h"
 
@@ -39,6 +40,26 @@ void BM_ImportUtf8MillionLines(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * kImportLines);
 }
 BENCHMARK(BM_ImportUtf8MillionLines)->Unit(benchmark::kMillisecond);
+
+// The naming pass over all entries that a run, each shard of one and the window's folder export
+// make before the first file is written.
+void BM_PlanFileNamesMillionEntries(benchmark::State& state, const char* pattern)
+{
+    const TNameTemplate nameTemplate = TNameTemplate::Parse(QString::fromUtf8(pattern));
+    QStringList texts;
+    texts.reserve(kImportLines);
+    for (int i = 0; i < kImportLines; ++i)
+        texts << QStringLiteral("ART-%1-Ä").arg(i % 1000); // a thousand names a thousand times
+    for (auto _ : state) {
+        TEntryFileNames names(nameTemplate, QStringLiteral(".png"));
+        for (int i = 0; i < kImportLines; ++i)
+            names.Add({i + 1, texts.at(i), {}, {}});
+        benchmark::DoNotOptimize(names.At(kImportLines - 1));
+    }
+    state.SetItemsProcessed(state.iterations() * kImportLines);
+}
+BENCHMARK_CAPTURE(BM_PlanFileNamesMillionEntries, Number, "{n}")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PlanFileNamesMillionEntries, Text, "{text}")->Unit(benchmark::kMillisecond);
 
 // The pictures a batch export writes: a Code 128 label at 2-pixel modules, a QR code,
 // a label scaled smoothly (grey edges), a colourful picture, and the preview-sized picture.

@@ -25,10 +25,12 @@ class QTimer;
 class EZintException;
 class TColorBox;
 class TFrameBorderOptions;
+class TEntryFileNames;
 class TItemListModel;
 class TItemListView;
 class TPreviewImage;
 struct TListFile;
+class TNameTemplate;
 struct TRenderSettings;
 class TZintSymbol;
 class TChecker;
@@ -86,8 +88,9 @@ public:
     void Savealltofolder1Click();
     // Saves the preview picture, format by the name's extension; may replace the file.
     void DosyayiKaydet(const QString& DosyaAdi);
-    // Renders every entry through the preview and saves it as <number><ext> in the folder,
-    // never replacing a file; a progress dialog offers to stop between entries.
+    // Renders every entry through the preview and saves it in the folder under the name the
+    // "File names" template gives it (<number><ext> by default), never replacing a file; a
+    // progress dialog offers to stop between entries.
     void AddMyFolder(const QString& Foldername);
 
     void comTypeChange();
@@ -129,9 +132,11 @@ private:
     // Every control of the settings page asks for a render when it changes.
     void RenderOnChange(QWidget* control);
     void ShowImageSize();
-    // Renders one entry of the folder export and writes it. Answers a failed render's error,
-    // empty when written; a failed write raises.
-    QString ExportFolderEntry(int index, const QString& folder, const QString& ext,
+    // The "File names" template; a malformed one is shown in an error box and answers nothing.
+    std::optional<TNameTemplate> FolderExportNameTemplate();
+    // Renders one entry of the folder export and writes it. Answers the error of an entry it
+    // could not name or render, empty when written; a failed write raises.
+    QString ExportFolderEntry(int index, const QString& folder, const TEntryFileNames& names,
                               const TRenderSettings& settings);
     void CreateMenus();
     // The list's undo and redo keys, its paste key and file drops on the window.
@@ -166,6 +171,8 @@ private:
     QLabel* Label9 = nullptr;
     QComboBox* ComboBox1 = nullptr;
     QPushButton* Button1 = nullptr;
+    QLabel* lblFileNames = nullptr;
+    QLineEdit* edFileNames = nullptr;
     QPushButton* Button2 = nullptr;
     // Settings page.
     QTabWidget* PageControl1 = nullptr;

@@ -1,5 +1,5 @@
 // Image export: the preview picture into one chosen file, or every entry of the list rendered
-// in turn into a folder under its running number.
+// in turn into a folder under the name its template gives it.
 #include "app/app_form.h"
 
 #include "app/folder_export_report.h"
@@ -9,6 +9,7 @@
 #include "base/zint_exception.h"
 #include "dialogs/busy_cursor.h"
 #include "io/entry_export.h"
+#include "io/entry_file_names.h"
 #include "io/image_format.h"
 #include "io/image_writer.h"
 #include "render/render_settings.h"
@@ -20,6 +21,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QProgressDialog>
 
@@ -38,6 +40,12 @@ TSaveDialogChoice SaveDialogChoice(const QString& formatName)
 {
     const TImageFormatEntry& entry = ListedImageFormat(formatName);
     return {int(&entry - ImageFormats.data()) + 1, QLatin1String(entry.Extension + 1)};
+}
+
+// What the name template reads of one entry of the list.
+TNameFields NameFields(const TItemListModel& items, int index)
+{
+    return {index + 1, items.Text(index), items.ColumnHeader(), items.ItemCells(index)};
 }
 
 } // namespace
@@ -84,6 +92,9 @@ void TAppForm::DosyayiKaydet(const QString& DosyaAdi)
 
 void TAppForm::Savealltofolder1Click()
 {
+    // A template that cannot name the files is fixed before a folder is chosen.
+    if (!FolderExportNameTemplate())
+        return;
     const std::optional<QString> folder =
         FEnvironment.Dialogs->PickFolder(this, QStringLiteral("Select folder:"), LastExportFolder);
     if (!folder)
@@ -92,10 +103,27 @@ void TAppForm::Savealltofolder1Click()
     AddMyFolder(*folder);
 }
 
+std::optional<TNameTemplate> TAppForm::FolderExportNameTemplate()
+{
+    try {
+        return TNameTemplate::Parse(edFileNames->text());
+    } catch (const EZintException& error) {
+        FEnvironment.Dialogs->ErrorBox(this, QGuiApplication::applicationDisplayName(),
+                                       QString::fromUtf8(error.what()));
+        edFileNames->setFocus();
+        return std::nullopt;
+    }
+}
+
 void TAppForm::AddMyFolder(const QString& Foldername)
 {
+    const std::optional<TNameTemplate> nameTemplate = FolderExportNameTemplate();
+    if (!nameTemplate)
+        return;
     const TBusyCursor busy;
-    const QString ext = FolderExportExtension(ComboBox1->currentText());
+    TEntryFileNames names(*nameTemplate, FolderExportExtension(ComboBox1->currentText()));
+    for (int i = 0; i < FItems->Count(); ++i)
+        names.Add(NameFields(*FItems, i));
     const TRenderSettings settings = CurrentRenderSettings();
 
     QProgressDialog progress(this);
@@ -121,7 +149,7 @@ void TAppForm::AddMyFolder(const QString& Foldername)
         FCurrentText = FItems->Text(i);
         QString error;
         try {
-            error = ExportFolderEntry(i, Foldername, ext, settings);
+            error = ExportFolderEntry(i, Foldername, names, settings);
         } catch (const EZintException& writeError) {
             ShowDefaultError(writeError);
             return;
@@ -153,18 +181,20 @@ void TAppForm::AddMyFolder(const QString& Foldername)
         FEnvironment.Dialogs->OpenFolder(Foldername);
 }
 
-QString TAppForm::ExportFolderEntry(int index, const QString& folder, const QString& ext,
+QString TAppForm::ExportFolderEntry(int index, const QString& folder, const TEntryFileNames& names,
                                     const TRenderSettings& settings)
 {
     QImage image;
+    TEntryFileName name;
     try {
+        name = names.At(index);
         image = RenderEntryImage(*FSymbol, TZintSymbology(comType->currentData().toInt()),
                                  FItems->Text(index), settings, imgResult->size());
     } catch (const EZintException& error) {
-        // A failed render is skipped; its number stays unused.
+        // An entry that cannot be named or rendered is skipped; its name stays unused.
         return QString::fromUtf8(error.what());
     }
     // A failed write ends the export: the caller shows it.
-    SaveImageToNewFile(image, QDir(folder).filePath(QString::number(index + 1) + ext));
+    SaveImageToNewFile(image, QDir(folder).filePath(name.Name), name.FirstCandidate);
     return QString();
 }

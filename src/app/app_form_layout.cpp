@@ -107,16 +107,29 @@ void TAppForm::CreateExportBar()
                                       QStringLiteral("Save all to folder..."));
     for (QPushButton* button : {Button1, Button2})
         button->setFixedSize(158, 30);
+    // Beside the button whose files it names.
+    lblFileNames = NewControl<QLabel>("lblFileNames", QStringLiteral("File names:"));
+    lblFileNames->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    edFileNames = NewControl<QLineEdit>("edFileNames", QStringLiteral("{n}"));
+    edFileNames->setFixedWidth(90);
+    edFileNames->setToolTip(
+        QStringLiteral("Names of the files \"Save all to folder...\" writes: {n} the entry "
+                       "number, {n:04} the number with 4 digits, {text} the entry's text, "
+                       "{col:NAME} or {col:3} a column; {{ and }} write braces."));
+    lblFileNames->setBuddy(edFileNames);
     connect(Button1, &QPushButton::clicked, this, &TAppForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TAppForm::Button2Click);
 
     auto* layout = BareLayout(new QHBoxLayout(Panel1), ControlMargin);
     layout->setSpacing(2 * ControlMargin);
     for (QWidget* control : {static_cast<QWidget*>(Label9), static_cast<QWidget*>(ComboBox1),
-                             static_cast<QWidget*>(Button1), static_cast<QWidget*>(Button2)})
+                             static_cast<QWidget*>(Button1), static_cast<QWidget*>(lblFileNames),
+                             static_cast<QWidget*>(edFileNames), static_cast<QWidget*>(Button2)})
         layout->addWidget(control);
     // The size the saved images will have, beside the buttons that save them.
     lblImageSize = NewControl<QLabel>("lblImageSize");
+    // Two lines rather than a wider window when the bar runs short of room.
+    lblImageSize->setWordWrap(true);
     layout->addWidget(lblImageSize);
     layout->addStretch(1);
 }

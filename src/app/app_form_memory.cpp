@@ -1,6 +1,6 @@
 // What the window remembers of the user's work from one start to the next: the symbology,
-// the settings page, the option sets, the output format, the window's shape, the folders and
-// the table column the texts were loaded from.
+// the settings page, the option sets, the output format and file names, the window's shape,
+// the folders and the table column the texts were loaded from.
 // The list itself is a new job at every start.
 #include "app/app_form.h"
 
@@ -124,6 +124,7 @@ void TAppForm::RememberWork()
             RememberControl(store, control);
     store.WriteString(QStringLiteral("ButtonFont"), ButtonFont->font().toString());
     RememberControl(store, ComboBox1);
+    RememberControl(store, edFileNames);
     for (const QString& path : OptionPaths(*FSymbol))
         store.WriteString(OptionsPrefix + path,
                           ReadPropertyPath(FSymbol.get(), path, QLatin1Char('.')).toString());
@@ -153,6 +154,7 @@ void TAppForm::RestoreWork()
         font.fromString(store.ReadString(QStringLiteral("ButtonFont"))))
         ButtonFont->setFont(font);
     RestoreControl(store, ComboBox1);
+    RestoreControl(store, edFileNames);
     for (const QString& path : OptionPaths(*FSymbol)) {
         if (!store.Contains(OptionsPrefix + path))
             continue;

@@ -90,8 +90,9 @@ void AddOptions(QCommandLineParser& parser)
     const auto name = [](const char* text) { return QStringList{QLatin1String(text)}; };
     parser.setApplicationDescription(QStringLiteral(
         "Writes one barcode image per non-empty line of INPUT (per record with text in the "
-        "column of a CSV or TSV INPUT) into DIR, named by the entry number (1.png, 2.png, "
-        "...); existing files are never replaced."));
+        "column of a CSV or TSV INPUT) into DIR, named by --name (the entry number by default: "
+        "1.png, 2.png, ...); "
+        "existing files are never replaced."));
     parser.addHelpOption();
     parser.addVersionOption();
     add({QStringLiteral("o"), QStringLiteral("output")},
@@ -159,6 +160,19 @@ void AddOptions(QCommandLineParser& parser)
         "Option of the chosen symbology's option set, repeatable "
         "(QRCodeOptions.ECCLevel=qreLevelH with -s zsQRCODE).",
         "SET.PROPERTY=VALUE");
+    add(name("name"),
+        "File names, the format's extension added: {n} the entry number, {n:04} the number "
+        "zero-padded to 4 digits, {text} the entry's text, {col:NAME} or {col:3} a column of a "
+        "table input; {{ and }} write braces. Path separators, control characters and "
+        "characters Windows or macOS forbid become _, Windows device names get a leading _, "
+        "names are cut to 200 bytes, a name with nothing left becomes the number, and a "
+        "name given or taken already gets \" (2)\". Default: {n}.",
+        "TEMPLATE");
+    add(name("shard"),
+        "Write only the entries whose number modulo N is K (K from 0 to N-1), numbered and "
+        "named as in the whole run: the runs K = 0 to N-1 into one empty folder write the "
+        "files of one run. Default: 0/1.",
+        "K/N");
     add({QStringLiteral("j"), QStringLiteral("jobs")},
         "Entries rendered in parallel. Default: the number of processor cores.", "N");
     add(name("verify"),
@@ -259,6 +273,14 @@ TBatchSettings ReadSettings(const QCommandLineParser& parser)
     ReadOption(parser, QStringLiteral("format"), ParseImageExtension, settings.Extension);
     ReadOption(parser, QStringLiteral("encoding"), ParseTextEncoding, settings.Encoding);
     ReadTableOptions(parser, settings);
+    if (parser.isSet(QStringLiteral("name"))) {
+        try {
+            settings.Names = TNameTemplate::Parse(parser.value(QStringLiteral("name")));
+        } catch (const EZintException& error) {
+            throw TUsageError{QStringLiteral("--name: ") + QString::fromUtf8(error.what())};
+        }
+    }
+    ReadOption(parser, QStringLiteral("shard"), ParseShard, settings.Shard);
     TRenderSettings& render = settings.Render;
     ReadOption(parser, QStringLiteral("preview-area"), ParseSize, settings.PreviewArea);
     ReadSettingOption(parser, QStringLiteral("image-size"), ParseImageSize, render);

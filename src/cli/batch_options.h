@@ -1,6 +1,8 @@
 #pragma once
 
+#include "cli/batch_shard.h"
 #include "cli/batch_values.h"
+#include "io/name_template.h"
 #include "io/text_import.h"
 #include "render/render_settings.h"
 #include "symbol/zint_symbology.h"
@@ -20,6 +22,8 @@ struct TBatchSettings
     QString OutputFolder;
     TZintSymbology Symbology = TZintSymbology::zsCODE39;
     QString Extension = QStringLiteral(".png"); // decides the written format
+    TNameTemplate Names;                        // the file names; "{n}" by default
+    TBatchShard Shard;                          // the part of the entries this run writes
     TTextEncoding Encoding = TTextEncoding::teUtf8;
     // Set for a CSV or TSV input: the delimiter of its fields. Unset: one text per line.
     std::optional<QChar> TableDelimiter;

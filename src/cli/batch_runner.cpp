@@ -80,18 +80,18 @@ QImage TBatchWorker::RenderEntry(const QString& text)
                             FSettings.PreviewArea);
 }
 
-QString TBatchWorker::WriteEntry(int number, const QString& text)
+QString TBatchWorker::WriteEntry(const QString& text, const TEntryFileName& name)
 {
-    const QString path =
-        QDir(FSettings.OutputFolder).filePath(QString::number(number) + FSettings.Extension);
-    return ExportEntryToNewFile(*FSymbol, FSettings.Symbology, text, FSettings.Render,
-                                FSettings.PreviewArea, path);
+    return ExportEntryToNewFile(
+        *FSymbol, FSettings.Symbology, text, FSettings.Render, FSettings.PreviewArea,
+        QDir(FSettings.OutputFolder).filePath(name.Name), name.FirstCandidate);
 }
 
-TEntryOutcome TBatchWorker::ExportEntry(int number, const QString& text)
+TEntryOutcome TBatchWorker::ExportEntry(const QString& text, const TEntryFileNames& names,
+                                        qsizetype index)
 {
     try {
-        const QString written = WriteEntry(number, text);
+        const QString written = WriteEntry(text, names.At(index));
         if (!FSettings.Verify)
             return {};
         return VerifyWrittenFile(written, FSettings.Symbology, text,
@@ -104,6 +104,12 @@ TEntryOutcome TBatchWorker::ExportEntry(int number, const QString& text)
 }
 
 namespace {
+// What the name template reads of one entry.
+TNameFields NameFields(qint64 number, const TBatchEntry& entry, const QStringList& header)
+{
+    return {number, entry.Text, header, entry.Cells};
+}
+
 TBatchInput ReadLines(const TBatchSettings& settings)
 {
     const QList<TNumberedLine> lines =
@@ -141,6 +147,14 @@ TBatchInput ReadTable(const TBatchSettings& settings)
 TBatchInput ReadBatchInput(const TBatchSettings& settings)
 {
     return settings.TableDelimiter ? ReadTable(settings) : ReadLines(settings);
+}
+
+TEntryFileNames PlanFileNames(const TBatchSettings& settings, const TBatchInput& input)
+{
+    TEntryFileNames names(settings.Names, settings.Extension);
+    for (std::size_t i = 0; i < input.Entries.size(); ++i)
+        names.Add(NameFields(qint64(i) + 1, input.Entries[i], input.Header));
+    return names;
 }
 
 namespace {
@@ -233,7 +247,12 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
     QElapsedTimer clock;
     clock.start();
     const std::vector<TBatchEntry>& entries = input.Entries;
-    const int total = int(entries.size());
+    const TEntryFileNames names = PlanFileNames(settings, input);
+    std::vector<qsizetype> selected;
+    for (qsizetype i = 0; i < qsizetype(entries.size()); ++i)
+        if (settings.Shard.Contains(i + 1))
+            selected.push_back(i);
+    const int total = int(selected.size());
     TEntryBoard board(total);
     // Built here, one after another: a worker applies the --option writes as it is made.
     std::vector<std::unique_ptr<TBatchWorker>> workers;
@@ -241,9 +260,11 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
         workers.push_back(std::make_unique<TBatchWorker>(settings));
     std::vector<std::thread> threads;
     for (const auto& worker : workers)
-        threads.emplace_back([&board, &entries, worker = worker.get()] {
-            for (int index = board.Take(); index >= 0; index = board.Take())
-                board.Finish(index, worker->ExportEntry(index + 1, entries.at(index).Text));
+        threads.emplace_back([&board, &selected, &names, &entries, worker = worker.get()] {
+            for (int taken = board.Take(); taken >= 0; taken = board.Take()) {
+                const qsizetype index = selected[std::size_t(taken)];
+                board.Finish(taken, worker->ExportEntry(entries.at(index).Text, names, index));
+            }
         });
 
     int reported = 0;
@@ -254,7 +275,7 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
         int done = 0;
         const std::vector<TEntryOutcome> outcomes = board.ReadyFrom(reported, done);
         for (const TEntryOutcome& outcome : outcomes) {
-            const qsizetype line = entries.at(reported++).LineNumber;
+            const qsizetype line = entries.at(selected[std::size_t(reported++)]).LineNumber;
             tally.Count(outcome.State);
             if (outcome.Message.isEmpty())
                 continue;

@@ -2,6 +2,7 @@
 
 #include "cli/batch_options.h"
 #include "cli/entry_outcome.h"
+#include "io/entry_file_names.h"
 #include "io/text_import.h"
 
 #include <QString>
@@ -33,13 +34,13 @@ public:
 
     // The picture of one text, as the preview would show it. Raises EZintException.
     QImage RenderEntry(const QString& text);
-    // Writes entry `number` (1-based) as "<number><ext>" in the output folder, or under the
-    // next free numbered name; nothing is ever replaced. Returns the name written.
-    QString WriteEntry(int number, const QString& text);
-    // WriteEntry and, with verification on, reading the written file back (VerifyWrittenFile).
-    // A failing entry's message is "error: ..." or "does not read back (read: ...)". Never
-    // raises for a failing entry.
-    TEntryOutcome ExportEntry(int number, const QString& text);
+    // Writes the text under its name in the output folder, or under the next free numbered
+    // name; nothing is ever replaced. Returns the name written.
+    QString WriteEntry(const QString& text, const TEntryFileName& name);
+    // WriteEntry under the name of entry `index` and, with verification on, reading the written
+    // file back (VerifyWrittenFile). A failing entry's message is "error: ..." or "does not
+    // read back (read: ...)". Never raises for a failing entry.
+    TEntryOutcome ExportEntry(const QString& text, const TEntryFileNames& names, qsizetype index);
 
 private:
     TBatchSettings FSettings; // a copy with a font of its own: fonts cache per thread
@@ -69,8 +70,11 @@ struct TBatchInput
 // when it cannot be decoded.
 TBatchInput ReadBatchInput(const TBatchSettings& settings);
 
-// The whole run: reads the input, creates the output folder, writes every entry with
-// settings.Jobs workers. An entry that fails is reported on `errors` as
+// The file names of all entries of the input, whichever part of them a run writes.
+TEntryFileNames PlanFileNames(const TBatchSettings& settings, const TBatchInput& input);
+
+// The whole run: reads the input, creates the output folder, writes every entry of
+// settings.Shard with settings.Jobs workers. An entry that fails is reported on `errors` as
 // "line N: <symbology>: error: ..." (N the line of the input file) and skipped; reports come in
 // entry order whatever the number of workers, and the files are the same. With `showProgress` a
 // progress line is rewritten in place while the run goes on. The run ends with TBatchTally's

@@ -16,8 +16,8 @@ QImage RenderEntryImage(TZintSymbol& symbol, TZintSymbology symbology, const QSt
 
 QString ExportEntryToNewFile(TZintSymbol& symbol, TZintSymbology symbology, const QString& text,
                              const TRenderSettings& settings, QSize previewArea,
-                             const QString& path)
+                             const QString& path, qint64 firstCandidate)
 {
     return SaveImageToNewFile(RenderEntryImage(symbol, symbology, text, settings, previewArea),
-                              path);
+                              path, firstCandidate);
 }

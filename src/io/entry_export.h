@@ -13,9 +13,10 @@ struct TRenderSettings;
 QImage RenderEntryImage(TZintSymbol& symbol, TZintSymbology symbology, const QString& text,
                         const TRenderSettings& settings, QSize previewArea);
 
-// Renders one text and writes it under `path` or the next free numbered name; never
-// replaces a file. Returns the name written. Raises EZintException. The window's folder
-// export and the batch tool both write through here, so their files are the same.
+// Renders one text and writes it under `path`'s numbered name `firstCandidate` or the next
+// free one (SaveImageToNewFile); never replaces a file. Returns the name written. Raises
+// EZintException. The window's folder export and the batch tool both write through here, so
+// their files are the same.
 QString ExportEntryToNewFile(TZintSymbol& symbol, TZintSymbology symbology, const QString& text,
                              const TRenderSettings& settings, QSize previewArea,
-                             const QString& path);
+                             const QString& path, qint64 firstCandidate = 1);

@@ -143,9 +143,10 @@ private:
 // Links under the first free candidate; link() fails with EEXIST instead of replacing, and
 // the name appears complete. Nothing when the file system has no hard links.
 template <typename TLink>
-std::optional<QString> linkUnderFirstFreeName(const TNumberedFileName& names, TLink link)
+std::optional<QString> linkUnderFirstFreeName(const TNumberedFileName& names, qint64 first,
+                                              TLink link)
 {
-    for (qint64 n = 1;; ++n) {
+    for (qint64 n = first;; ++n) {
         const QString candidate = names.Candidate(n);
         const int error = link(nativeName(candidate));
         if (error == 0)
@@ -160,9 +161,10 @@ std::optional<QString> linkUnderFirstFreeName(const TNumberedFileName& names, TL
 // Without hard links: the exclusive create decides who owns a name, and rename() then puts
 // the complete file there in one step. The temporary is written first, so the empty
 // reservation shows only for the moment between the two calls.
-QString renameOverFirstFreeName(TTemporaryFile& temporary, const TNumberedFileName& names)
+QString renameOverFirstFreeName(TTemporaryFile& temporary, const TNumberedFileName& names,
+                                qint64 first)
 {
-    for (qint64 n = 1;; ++n) {
+    for (qint64 n = first;; ++n) {
         const QString candidate = names.Candidate(n);
         const QByteArray name = nativeName(candidate);
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -192,14 +194,16 @@ void PublishFileReplacing(const QByteArray& contents, const QString& path)
 }
 
 QString PublishNewFile(const QByteArray& contents, const TNumberedFileName& names,
-                       TNewFileMethod method)
+                       qint64 firstCandidate, TNewFileMethod method)
 {
     bool linksWork = method == TNewFileMethod::nfmLinkComplete;
     if (linksWork) {
         TAnonymousFile anonymous;
         if (anonymous.Create(names.Candidate(1), contents)) {
-            const std::optional<QString> linked = linkUnderFirstFreeName(
-                names, [&](const QByteArray& name) { return anonymous.LinkAs(name); });
+            const std::optional<QString> linked =
+                linkUnderFirstFreeName(names, firstCandidate, [&](const QByteArray& name) {
+                    return anonymous.LinkAs(name);
+                });
             if (linked)
                 return *linked;
             linksWork = false;
@@ -208,11 +212,11 @@ QString PublishNewFile(const QByteArray& contents, const TNumberedFileName& name
     TTemporaryFile temporary(names.Candidate(1), contents);
     if (linksWork) {
         const std::optional<QString> linked =
-            linkUnderFirstFreeName(names, [&](const QByteArray& name) {
+            linkUnderFirstFreeName(names, firstCandidate, [&](const QByteArray& name) {
                 return ::link(temporary.Name(), name.constData()) == 0 ? 0 : errno;
             });
         if (linked)
             return *linked;
     }
-    return renameOverFirstFreeName(temporary, names);
+    return renameOverFirstFreeName(temporary, names, firstCandidate);
 }

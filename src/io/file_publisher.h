@@ -23,8 +23,10 @@ enum class TNewFileMethod
     nfmRenameOverReservation
 };
 
-// Creates the first free name of `names` (candidate 1, 2, ...), atomically: a name taken by
-// anything, even a folder or a dangling link, or taken just before the write, is never written
-// through or over; the next candidate is tried instead. Returns the name written.
+// Creates the first free name of `names` (candidate firstCandidate, then the next, ...),
+// atomically: a name taken by anything, even a folder or a dangling link, or taken just before
+// the write, is never written through or over; the next candidate is tried instead. Returns the
+// name written.
 QString PublishNewFile(const QByteArray& contents, const TNumberedFileName& names,
+                       qint64 firstCandidate = 1,
                        TNewFileMethod method = TNewFileMethod::nfmLinkComplete);

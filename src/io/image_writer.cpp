@@ -60,7 +60,7 @@ void DosyayiKaydet(const QImage& image, const QString& path)
     PublishFileReplacing(encodeForFile(image, path), path);
 }
 
-QString SaveImageToNewFile(const QImage& image, const QString& path)
+QString SaveImageToNewFile(const QImage& image, const QString& path, qint64 firstCandidate)
 {
-    return PublishNewFile(encodeForFile(image, path), TNumberedFileName(path));
+    return PublishNewFile(encodeForFile(image, path), TNumberedFileName(path), firstCandidate);
 }

@@ -19,7 +19,7 @@ void WriteImage(const QImage& image, TImageFileFormat format, QIODevice& device)
 // leaves any earlier file under the name as it was.
 void DosyayiKaydet(const QImage& image, const QString& path);
 
-// Saves the picture under `path` or, where that name exists, the next numbered name of
-// UniqueFileName's series; never replaces anything, even a file that appears while saving.
-// Returns the name written.
-QString SaveImageToNewFile(const QImage& image, const QString& path);
+// Saves the picture under candidate `firstCandidate` of the numbered series of `path`
+// (TNumberedFileName; 1 is `path` itself) or, where that name exists, the next one; never
+// replaces anything, even a file that appears while saving. Returns the name written.
+QString SaveImageToNewFile(const QImage& image, const QString& path, qint64 firstCandidate = 1);

@@ -83,6 +83,7 @@ TEST_F(AppFormMemoryTest, TheUsersWorkComesBackAtTheNextStartButTheListDoesNot)
     Find<QCheckBox>("cbExactFit")->setChecked(true);
     SetEdit("edPrimary", "999");
     Find<QComboBox>("ComboBox1")->setCurrentIndex(2);
+    SetEdit("edFileNames", "{text}-{n:04}");
     WritePropertyPath(&Form->Symbol(), QrLevel, 3, QLatin1Char('.'));
     WritePropertyPath(&Form->Symbol(), DataMatrixSquare, true, QLatin1Char('.'));
     Form->resize(900, 700);
@@ -122,6 +123,7 @@ TEST_F(AppFormMemoryTest, TheUsersWorkComesBackAtTheNextStartButTheListDoesNot)
     EXPECT_TRUE(after.ExactFit);
     EXPECT_EQ(after.PrimaryMessage, QStringLiteral("999"));
     EXPECT_EQ(Find<QComboBox>("ComboBox1")->currentIndex(), 2);
+    EXPECT_EQ(Find<QLineEdit>("edFileNames")->text(), QStringLiteral("{text}-{n:04}"));
     EXPECT_EQ(Option(*Form, QrLevel).toInt(), 3);
     EXPECT_TRUE(Option(*Form, DataMatrixSquare).toBool());
     EXPECT_EQ(Form->size(), QSize(900, 700));

@@ -140,6 +140,38 @@ TEST_F(ImageExportTest, FolderExportNumbersTheEntriesAndNeverReplaces)
     EXPECT_EQ(Dialogs.FolderRequests[2].StartFolder, Folder());
 }
 
+TEST_F(ImageExportTest, FileNameTemplateNamesTheFilesSafelyAndInEntryOrder)
+{
+    ChooseSymbology(TZintSymbology::zsCODE128);
+    UseScannableModules();
+    for (const char* text : {"a/b", "a:b", "..", "CON"})
+        AddEntry(QLatin1String(text));
+    Find<QLineEdit>("edFileNames")->setText(QStringLiteral("{text}"));
+    ExportAll(Folder());
+    EXPECT_EQ(FilesIn(Folder()), Names({"3.png", "_CON.png", "a_b (2).png", "a_b.png"}));
+    const std::pair<const char*, const char*> contents[] = {
+        {"a_b.png", "a/b"}, {"a_b (2).png", "a:b"}, {"3.png", ".."}, {"_CON.png", "CON"}};
+    for (const auto& [name, text] : contents)
+        EXPECT_EQ(
+            DecodeBarcode(QImage(InFolder(QLatin1String(name))), ZXing::BarcodeFormat::Code128),
+            QLatin1String(text))
+            << name;
+}
+
+TEST_F(ImageExportTest, MalformedFileNameTemplateIsShownBeforeAFolderIsChosen)
+{
+    AddEntry(QStringLiteral("A"));
+    Dialogs.ErrorBoxes.clear();
+    Find<QLineEdit>("edFileNames")->setText(QStringLiteral("{name}"));
+    ExportAll(Folder());
+    ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
+    EXPECT_TRUE(Dialogs.ErrorBoxes[0].Text.contains(QStringLiteral("unknown field {name}")))
+        << Dialogs.ErrorBoxes[0].Text.toStdString();
+    EXPECT_TRUE(Dialogs.FolderRequests.empty());
+    EXPECT_TRUE(FilesIn(Folder()).isEmpty());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(ImageExportTest, EveryFormatDecodesBackForSeveralSymbologies)
 {
     const struct

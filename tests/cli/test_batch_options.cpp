@@ -72,6 +72,9 @@ TEST(BatchOptions, DefaultsAreThoseOfTheWindow)
     EXPECT_FALSE(settings.Verify);
     EXPECT_TRUE(settings.PropertyWrites.isEmpty());
     EXPECT_FALSE(settings.TableDelimiter);
+    EXPECT_EQ(settings.Names.Expand({12, QStringLiteral("text"), {}, {}}), QStringLiteral("12"));
+    EXPECT_EQ(settings.Shard.Index, 0);
+    EXPECT_EQ(settings.Shard.Count, 1);
 }
 
 TEST(BatchOptions, ReadsEveryValueForm)
@@ -228,6 +231,15 @@ TEST(BatchOptions, ReadsEveryValueForm)
                            {QStringLiteral("qrcodeoptions.size"), QStringLiteral("5")},
                            {QStringLiteral("QRCodeOptions.Size"), QStringLiteral("qrs21")}}));
          }},
+        {{QStringLiteral("--name"), QStringLiteral("{text}-{n:03}"), QStringLiteral("--shard"),
+          QStringLiteral("2/3")},
+         [](S s) {
+             EXPECT_EQ(s.Names.Expand({4, QStringLiteral("A"), {}, {}}), QStringLiteral("A-004"));
+             EXPECT_EQ(s.Shard.Index, 2);
+             EXPECT_EQ(s.Shard.Count, 3);
+         }},
+        {{QStringLiteral("--shard"), QStringLiteral("0/1")},
+         [](S s) { EXPECT_TRUE(s.Shard.Contains(7)); }},
     };
     for (const TGoodCase& test : cases) {
         SCOPED_TRACE(test.Options.join(QLatin1Char(' ')).toStdString());
@@ -311,6 +323,16 @@ TEST(BatchOptions, RejectsBadValuesWithAMessage)
          "MicroQROptions does not apply to QR Code; only QRCodeOptions applies."},
         {with({"--option", "QRCodeOptions.ECCLevel=qreLevelH"}),
          "does not apply to Code 3 of 9 (Code 39); only ExtCode39Options applies."},
+        {with({"--name", "{txt}"}),
+         "--name: The file name template \"{txt}\" has an unknown field"},
+        {with({"--name", ""}), "--name: The file name template is empty"},
+        {with({"--name", "}{"}), "closes nothing"},
+        {with({"--shard", "3/3"}), "--shard: \"3/3\""},
+        {with({"--shard", "1/0"}), "--shard"},
+        {with({"--shard", "-1/3"}), "--shard"},
+        {with({"--shard", "1"}), "--shard"},
+        {with({"--shard", "a/b"}), "--shard"},
+        {with({"--shard", "99999999999999999999/3"}), "--shard"},
     };
     for (const TBadCase& test : cases) {
         SCOPED_TRACE(test.Arguments.join(QLatin1Char(' ')).toStdString());

@@ -74,7 +74,7 @@ TEST_P(FilePublisher, NamesTakenByAnythingAreSkippedAndKept)
 
     const QByteArray contents(5000, 'c');
     EXPECT_EQ(
-        PublishNewFile(contents, TNumberedFileName(path(QStringLiteral("1.png"))), GetParam()),
+        PublishNewFile(contents, TNumberedFileName(path(QStringLiteral("1.png"))), 1, GetParam()),
         path(QStringLiteral("1 (4).png")));
     EXPECT_EQ(readAll(path(QStringLiteral("1 (4).png"))), contents);
     EXPECT_TRUE(readAll(path(QStringLiteral("1.png"))).isEmpty());
@@ -97,7 +97,8 @@ TEST_P(FilePublisher, ConcurrentWritersNeverShareOrTruncateAFile)
             expected[QByteArray(1000 + 97 * file, char('a' + writer))] = 0;
         threads.emplace_back([&, writer] {
             for (int file = 0; file < FilesEach; ++file)
-                PublishNewFile(QByteArray(1000 + 97 * file, char('a' + writer)), names, GetParam());
+                PublishNewFile(QByteArray(1000 + 97 * file, char('a' + writer)), names, 1,
+                               GetParam());
         });
     }
     for (std::thread& thread : threads)
@@ -125,7 +126,7 @@ TEST_P(FilePublisher, ShortWriteLeavesNothingBehind)
     tight.rlim_cur = 1000;
     ::setrlimit(RLIMIT_FSIZE, &tight);
     const std::string message = thrownMessage(
-        [&] { PublishNewFile(QByteArray(4000, 'x'), TNumberedFileName(target), GetParam()); });
+        [&] { PublishNewFile(QByteArray(4000, 'x'), TNumberedFileName(target), 1, GetParam()); });
     ::setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
 
@@ -138,11 +139,11 @@ TEST_P(FilePublisher, RemovedFolderIsReportedWithTheFileName)
     const QString folder = path(QStringLiteral("gone"));
     ASSERT_TRUE(QDir(FDir.path()).mkdir(QStringLiteral("gone")));
     const QString target = folder + QStringLiteral("/1.png");
-    EXPECT_EQ(PublishNewFile("first", TNumberedFileName(target), GetParam()), target);
+    EXPECT_EQ(PublishNewFile("first", TNumberedFileName(target), 1, GetParam()), target);
     ASSERT_TRUE(QDir(folder).removeRecursively());
 
     EXPECT_EQ(
-        thrownMessage([&] { PublishNewFile("second", TNumberedFileName(target), GetParam()); }),
+        thrownMessage([&] { PublishNewFile("second", TNumberedFileName(target), 1, GetParam()); }),
         "Cannot create file \"" + target.toStdString() + "\". No such file or directory");
     EXPECT_TRUE(entries().isEmpty());
 }

@@ -266,6 +266,13 @@ TEST_F(ImageWriter, NewFileNeverReplacesAnything)
                                       QStringLiteral("1 (4).png"), QStringLiteral("1 (5).png"),
                                       QStringLiteral("1 (6).png"), QStringLiteral("1.png")}));
     EXPECT_EQ(DecodeBarcode(QImage(path(QStringLiteral("1 (6).png")))), kText);
+
+    // An entry given a later name of a series starts there: the free names before it are
+    // those of earlier entries of the same name.
+    EXPECT_EQ(SaveImageToNewFile(FBarcode, path(QStringLiteral("2.png")), 3),
+              path(QStringLiteral("2 (3).png")));
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("2.png"))));
+    EXPECT_EQ(SaveImageToNewFile(FBarcode, first, 2), path(QStringLiteral("1 (7).png")));
 }
 
 TEST_F(ImageWriter, ReadOnlyFolderGivesCannotCreateAndLeavesNothing)

@@ -1,0 +1,149 @@
+#include "io/name_template.h"
+
+#include "base/zint_exception.h"
+
+#include <QRegularExpression>
+
+#include <utility>
+
+namespace {
+// Wide enough for any 64-bit entry number.
+constexpr int MaxNumberWidth = 20;
+
+[[noreturn]] void throwMalformed(const QString& text, const QString& problem)
+{
+    throw EZintException(
+        QStringLiteral("The file name template \"%1\" %2").arg(text, problem).toStdString());
+}
+
+[[noreturn]] void throwMissingColumn(const QString& placeholder, const QString& problem)
+{
+    throw EZintException(
+        QStringLiteral("%1 in the file name: %2").arg(placeholder, problem).toStdString());
+}
+
+const QString FieldList =
+    QStringLiteral("the fields are {n}, {n:04}, {text}, {col:NAME} and {col:3}.");
+} // namespace
+
+TNameTemplate::TNameTemplate() : FParts{TPart{TPartKind::pkNumber, {}, 0}} {}
+
+TNameTemplate::TPart TNameTemplate::ParsePlaceholder(const QString& text,
+                                                     const QString& placeholder)
+{
+    if (placeholder == QLatin1String("n"))
+        return {TPartKind::pkNumber, {}, 0};
+    if (placeholder == QLatin1String("text"))
+        return {TPartKind::pkText, {}, 0};
+    const QString braced = u'{' + placeholder + u'}';
+    if (placeholder.startsWith(QLatin1String("n:"))) {
+        static const QRegularExpression zeroPadded(QStringLiteral("^0[0-9]{1,2}$"));
+        const QString width = placeholder.mid(2);
+        if (!zeroPadded.match(width).hasMatch() || width.toInt() < 1 ||
+            width.toInt() > MaxNumberWidth)
+            throwMalformed(text, QStringLiteral("pads the number as %1; write a 0 and the width "
+                                                "from 1 to %2, as in {n:04}.")
+                                     .arg(braced, QString::number(MaxNumberWidth)));
+        return {TPartKind::pkNumber, {}, width.toInt()};
+    }
+    if (placeholder.startsWith(QLatin1String("col:"))) {
+        const QString column = placeholder.mid(4);
+        static const QRegularExpression digits(QStringLiteral("^[0-9]+$"));
+        if (!digits.match(column).hasMatch()) {
+            if (column.trimmed().isEmpty())
+                throwMalformed(text, QStringLiteral("names no column in %1; write a header "
+                                                    "name or a column number.")
+                                         .arg(braced));
+            return {TPartKind::pkColumnName, column.trimmed(), 0};
+        }
+        bool inRange = false;
+        const int index = column.toInt(&inRange);
+        if (!inRange || index < 1)
+            throwMalformed(text,
+                           QStringLiteral("names column %1; columns count from 1.").arg(braced));
+        return {TPartKind::pkColumnIndex, {}, index};
+    }
+    throwMalformed(text, QStringLiteral("has an unknown field %1; ").arg(braced) + FieldList);
+}
+
+TNameTemplate TNameTemplate::Parse(const QString& text)
+{
+    if (text.isEmpty())
+        throw EZintException("The file name template is empty; {n} names each file by the "
+                             "entry's number.");
+    TNameTemplate parsed;
+    parsed.FParts.clear();
+    QString literal;
+    const auto endLiteral = [&] {
+        if (!literal.isEmpty())
+            parsed.FParts.push_back({TPartKind::pkLiteral, std::exchange(literal, {}), 0});
+    };
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const bool doubled = i + 1 < text.size() && text.at(i + 1) == c;
+        if ((c == u'{' || c == u'}') && doubled) {
+            literal += c;
+            ++i;
+        } else if (c == u'}') {
+            throwMalformed(text, QStringLiteral("has a \"}\" that closes nothing; \"}}\" "
+                                                "writes a brace."));
+        } else if (c == u'{') {
+            const qsizetype close = text.indexOf(u'}', i + 1);
+            if (close < 0)
+                throwMalformed(text, QStringLiteral("has a \"{\" that is never closed; \"{{\" "
+                                                    "writes a brace."));
+            endLiteral();
+            parsed.FParts.push_back(ParsePlaceholder(text, text.mid(i + 1, close - i - 1)));
+            i = close;
+        } else {
+            literal += c;
+        }
+    }
+    endLiteral();
+    return parsed;
+}
+
+QString TNameTemplate::ExpandColumn(const TPart& part, const TNameFields& fields)
+{
+    if (part.Kind == TPartKind::pkColumnIndex) {
+        const QString placeholder = QStringLiteral("{col:%1}").arg(part.Number);
+        if (part.Number > fields.Cells.size())
+            throwMissingColumn(placeholder,
+                               QStringLiteral("the entry has no column %1.").arg(part.Number));
+        return fields.Cells.at(part.Number - 1);
+    }
+    const QString placeholder = QStringLiteral("{col:%1}").arg(part.Value);
+    for (qsizetype i = 0; i < fields.Header.size(); ++i) {
+        if (fields.Header.at(i).trimmed().compare(part.Value, Qt::CaseInsensitive) != 0)
+            continue;
+        if (i >= fields.Cells.size())
+            throwMissingColumn(
+                placeholder,
+                QStringLiteral("the entry has no cell in column \"%1\".").arg(fields.Header.at(i)));
+        return fields.Cells.at(i);
+    }
+    throwMissingColumn(placeholder, QStringLiteral("there is no column \"%1\".").arg(part.Value));
+}
+
+QString TNameTemplate::Expand(const TNameFields& fields) const
+{
+    QString name;
+    for (const TPart& part : FParts) {
+        switch (part.Kind) {
+        case TPartKind::pkLiteral:
+            name += part.Value;
+            break;
+        case TPartKind::pkNumber:
+            name += QStringLiteral("%1").arg(fields.Number, part.Number, 10, QLatin1Char('0'));
+            break;
+        case TPartKind::pkText:
+            name += fields.Text;
+            break;
+        case TPartKind::pkColumnName:
+        case TPartKind::pkColumnIndex:
+            name += ExpandColumn(part, fields);
+            break;
+        }
+    }
+    return name;
+}

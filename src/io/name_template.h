@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+// What a file name template can draw on for one entry.
+struct TNameFields
+{
+    qint64 Number = 0; // the entry's 1-based number in the whole list
+    QString Text;
+    QStringList Header; // the column names of a table input; empty for plain text
+    QStringList Cells;
+};
+
+// A pattern for the names of exported files, such as "{col:SKU}-{n:04}": literal text with
+// the placeholders {n} (entry number), {n:0W} (zero-padded to W digits), {text},
+// {col:NAME} (the cell under that header, case ignored) and {col:K} (the K-th cell, 1-based);
+// "{{" and "}}" stand for braces. The default template is "{n}".
+class TNameTemplate final
+{
+public:
+    TNameTemplate();
+
+    // Raises EZintException saying what is wrong, before anything is written.
+    static TNameTemplate Parse(const QString& text);
+
+    // The name for one entry, not yet made safe for a file system (SafeFileName). Raises
+    // EZintException when the entry lacks a column the template names.
+    QString Expand(const TNameFields& fields) const;
+
+private:
+    enum class TPartKind
+    {
+        pkLiteral,
+        pkNumber,
+        pkText,
+        pkColumnName,
+        pkColumnIndex
+    };
+    struct TPart
+    {
+        TPartKind Kind = TPartKind::pkLiteral;
+        QString Value;  // the literal text or the column name
+        int Number = 0; // the zero-padded width, or the 1-based column
+    };
+
+    static TPart ParsePlaceholder(const QString& text, const QString& placeholder);
+    static QString ExpandColumn(const TPart& part, const TNameFields& fields);
+
+    std::vector<TPart> FParts;
+};

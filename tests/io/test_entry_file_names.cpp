@@ -1,0 +1,69 @@
+#include "base/zint_exception.h"
+#include "io/entry_file_names.h"
+#include "io/qt_printers.h"
+#include "io/unique_file_name.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+// The name each entry is written under in an empty folder; "!" + the reason for one that
+// cannot be named.
+QStringList PlannedNames(const QString& pattern, const QStringList& texts)
+{
+    TEntryFileNames names(TNameTemplate::Parse(pattern), QStringLiteral(".png"));
+    for (qsizetype i = 0; i < texts.size(); ++i)
+        names.Add({i + 1, texts.at(i), {QStringLiteral("SKU")}, {texts.at(i)}});
+    QStringList planned;
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        try {
+            const TEntryFileName& name = names.At(i);
+            planned << TNumberedFileName(name.Name).Candidate(name.FirstCandidate);
+        } catch (const EZintException& error) {
+            planned << u'!' + QString::fromUtf8(error.what());
+        }
+    }
+    return planned;
+}
+
+QStringList Texts(std::initializer_list<const char*> texts)
+{
+    QStringList list;
+    for (const char* text : texts)
+        list << QString::fromUtf8(text);
+    return list;
+}
+} // namespace
+
+TEST(EntryFileNames, EntriesOfTheSameNameAreAllWrittenInEntryOrder)
+{
+    EXPECT_EQ(PlannedNames(QStringLiteral("{text}"),
+                           Texts({"a/b", "a:b", "a_b (2)", "a|b", "a_b", "..", "2", "x"})),
+              Texts({"a_b.png", "a_b (2).png", "a_b (2) (2).png", "a_b (3).png", "a_b (4).png",
+                     "6.png", "2.png", "x.png"}));
+    // An earlier entry's numbered name is not handed out again.
+    EXPECT_EQ(PlannedNames(QStringLiteral("{text}"), Texts({"x (2)", "x", "x"})),
+              Texts({"x (2).png", "x.png", "x (3).png"}));
+    EXPECT_EQ(PlannedNames(QStringLiteral("{col:SKU}-{n:03}"), Texts({"A", "B"})),
+              Texts({"A-001.png", "B-002.png"}));
+}
+
+TEST(EntryFileNames, AnEntryTheTemplateCannotNameFailsAloneAndTakesNoName)
+{
+    EXPECT_EQ(PlannedNames(QStringLiteral("{col:2}{text}"), Texts({"a", "b"})),
+              Texts({"!{col:2} in the file name: the entry has no column 2.",
+                     "!{col:2} in the file name: the entry has no column 2."}));
+    EXPECT_EQ(PlannedNames(QStringLiteral("{col:sku}"), Texts({"", "1", "1"})),
+              Texts({"1.png", "1 (2).png", "1 (3).png"}))
+        << "an empty cell falls back to the number, which then counts as taken";
+}
+
+TEST(EntryFileNames, ManyEntriesOfOneNameTakeConsecutiveNumbers)
+{
+    TEntryFileNames names(TNameTemplate::Parse(QStringLiteral("same")), QStringLiteral(".gif"));
+    constexpr int Count = 2000;
+    for (int i = 1; i <= Count; ++i)
+        names.Add({i, {}, {}, {}});
+    EXPECT_EQ(names.At(0).FirstCandidate, 1);
+    EXPECT_EQ(names.At(Count - 1).FirstCandidate, Count);
+    EXPECT_EQ(names.At(Count - 1).Name, QStringLiteral("same.gif"));
+}

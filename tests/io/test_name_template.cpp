@@ -1,0 +1,102 @@
+#include "base/zint_exception.h"
+#include "io/name_template.h"
+#include "io/qt_printers.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+const TNameFields Row{7,
+                      QStringLiteral("Grüße {x}"),
+                      {QStringLiteral("Name"), QStringLiteral(" sku "), QStringLiteral("Price")},
+                      {QStringLiteral("Widget"), QStringLiteral("AB-1")}};
+
+std::string ErrorOf(const std::function<void()>& action)
+{
+    try {
+        action();
+    } catch (const EZintException& error) {
+        return error.what();
+    }
+    return "(nothing raised)";
+}
+} // namespace
+
+TEST(NameTemplate, ExpandsEveryFieldAndLiteralBraces)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"{n}", "7"},
+        {"{n:04}", "0007"},
+        {"{n:01}", "7"},
+        {"{text}", "Grüße {x}"},
+        {"{col:SKU}-{n:04}", "AB-1-0007"},
+        {"{col:name}/{col:2}", "Widget/AB-1"},
+        {"{{{n}}}", "{7}"},
+        {"a}}b{{c", "a}b{c"},
+        {"label", "label"},
+        {"%1 {n} %2", "%1 7 %2"},
+    };
+    for (const auto& [pattern, expected] : cases) {
+        SCOPED_TRACE(pattern);
+        EXPECT_EQ(TNameTemplate::Parse(QString::fromUtf8(pattern)).Expand(Row),
+                  QString::fromUtf8(expected));
+    }
+    EXPECT_EQ(TNameTemplate().Expand(Row), QStringLiteral("7")) << "the default is {n}";
+    TNameFields large = Row;
+    large.Number = 123456;
+    EXPECT_EQ(TNameTemplate::Parse(QStringLiteral("{n:04}")).Expand(large),
+              QStringLiteral("123456"))
+        << "padding never cuts a number";
+}
+
+TEST(NameTemplate, MalformedTemplatesAreRefusedWithTheirReason)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "is empty"},
+        {"{n", "never closed"},
+        {"a}b", "closes nothing"},
+        {"{x}", "unknown field {x}"},
+        {"{N}", "unknown field {N}"},
+        {"{text:5}", "unknown field {text:5}"},
+        {"{n:4}", "{n:04}"},
+        {"{n:00}", "{n:04}"},
+        {"{n:021}", "{n:04}"},
+        {"{n:-4}", "{n:04}"},
+        {"{n:%2}", "{n:%2}; write a 0 and the width from 1 to 20"},
+        {"{col:}", "names no column"},
+        {"{col:0}", "count from 1"},
+        {"{col:99999999999}", "count from 1"},
+    };
+    for (const auto& [pattern, reason] : cases) {
+        SCOPED_TRACE(pattern);
+        const std::string message =
+            ErrorOf([pattern = pattern] { TNameTemplate::Parse(QString::fromUtf8(pattern)); });
+        EXPECT_NE(message.find(reason), std::string::npos) << message;
+    }
+}
+
+TEST(NameTemplate, AMissingColumnFailsThatEntryOnly)
+{
+    const struct
+    {
+        const char* Pattern;
+        const char* Message;
+        bool NamesALongerRow;
+    } cases[] = {
+        {"{col:Colour}", "{col:Colour} in the file name: there is no column \"Colour\".", false},
+        {"{col:price}", "{col:price} in the file name: the entry has no cell in column \"Price\".",
+         true},
+        {"{col:3}", "{col:3} in the file name: the entry has no column 3.", true},
+    };
+    TNameFields longer = Row;
+    longer.Cells << QStringLiteral("9.99");
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.Pattern);
+        const TNameTemplate parsed = TNameTemplate::Parse(QString::fromUtf8(test.Pattern));
+        EXPECT_EQ(ErrorOf([&] { parsed.Expand(Row); }), test.Message);
+        if (test.NamesALongerRow) {
+            EXPECT_EQ(parsed.Expand(longer), QStringLiteral("9.99"));
+        }
+    }
+}
