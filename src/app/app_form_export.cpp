@@ -11,7 +11,9 @@
 #include "io/entry_export.h"
 #include "io/image_format.h"
 #include "io/image_writer.h"
+#include "io/vector_writer.h"
 #include "render/render_settings.h"
+#include "render/zint_metafile.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -79,7 +81,10 @@ void TAppForm::Savesingleimage1Click()
 
 void TAppForm::DosyayiKaydet(const QString& DosyaAdi)
 {
-    ::DosyayiKaydet(imgResult->Image(), DosyaAdi);
+    if (IsVectorFormat(ImageFormatForPath(DosyaAdi)))
+        SaveVectorReplacing(imgResult->Picture(), CurrentRenderSettings().Dpi, DosyaAdi);
+    else
+        ::DosyayiKaydet(imgResult->Image(), DosyaAdi);
 }
 
 void TAppForm::Savealltofolder1Click()
@@ -156,15 +161,16 @@ void TAppForm::AddMyFolder(const QString& Foldername)
 QString TAppForm::ExportFolderEntry(int index, const QString& folder, const QString& ext,
                                     const TRenderSettings& settings)
 {
-    QImage image;
+    TMetafile picture;
     try {
-        image = RenderEntryImage(*FSymbol, TZintSymbology(comType->currentData().toInt()),
-                                 FItems->Text(index), settings, imgResult->size());
+        picture = RenderEntryPicture(*FSymbol, TZintSymbology(comType->currentData().toInt()),
+                                     FItems->Text(index), settings, imgResult->size());
     } catch (const EZintException& error) {
         // A failed render is skipped; its number stays unused.
         return QString::fromUtf8(error.what());
     }
     // A failed write ends the export: the caller shows it.
-    SaveImageToNewFile(image, QDir(folder).filePath(QString::number(index + 1) + ext));
+    SavePictureToNewFile(picture, settings,
+                         QDir(folder).filePath(QString::number(index + 1) + ext));
     return QString();
 }

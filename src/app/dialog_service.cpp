@@ -1,10 +1,10 @@
 #include "app/dialog_service.h"
 
+#include "io/image_format.h"
 #include "io/text_import.h"
 
 const QStringList TextFileEncodingNames = TextEncodingNames();
 
 const QString TextFileFilter = QStringLiteral("Text File (*.txt);;Any File (*.*)");
 
-const QString ImageFileFilter =
-    QStringLiteral("PNG File (*.png);;JPEG File (*.jpg);;GIF File (*.gif);;Bitmap (*.bmp)");
+const QString ImageFileFilter = ImageFileFilters();

@@ -101,7 +101,9 @@ void AddOptions(QCommandLineParser& parser)
         "Default: Code 39.",
         "NAME");
     add({QStringLiteral("f"), QStringLiteral("format")},
-        "png, jpeg (or jpg), gif or bmp. Default: png.", "FORMAT");
+        "png, jpeg (or jpg), gif, bmp, svg or pdf (drawn as vectors, sized by --dpi). "
+        "Default: png.",
+        "FORMAT");
     add(name("encoding"), "ansi, ascii, utf-16le, utf-16be, utf-8 or utf-7. Default: utf-8.",
         "ENCODING");
     add(name("size"), "Fixed image size in pixels (the same as --image-size WxH).", "WxH");

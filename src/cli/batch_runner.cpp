@@ -94,7 +94,8 @@ TEntryOutcome TBatchWorker::ExportEntry(int number, const QString& text)
         if (!FSettings.Verify)
             return {};
         return VerifyWrittenFile(written, FSettings.Symbology, text,
-                                 PrimaryMessageCarried(*FSymbol, FSettings.Render.PrimaryMessage));
+                                 PrimaryMessageCarried(*FSymbol, FSettings.Render.PrimaryMessage),
+                                 FSettings.Render.Dpi);
     } catch (const std::exception& error) {
         return {TEntryState::esFailed, AsErrorText(error.what())};
     }

@@ -6,12 +6,22 @@
 #include <QString>
 
 class QImage;
+class TMetafile;
 class TZintSymbol;
 struct TRenderSettings;
 
-// The picture of one text as every export writes it. Raises EZintException.
+// The drawing of one text as every export writes it. Raises EZintException.
+TMetafile RenderEntryPicture(TZintSymbol& symbol, TZintSymbology symbology, const QString& text,
+                             const TRenderSettings& settings, QSize previewArea);
+
+// The same rasterised 1:1. Raises EZintException.
 QImage RenderEntryImage(TZintSymbol& symbol, TZintSymbology symbology, const QString& text,
                         const TRenderSettings& settings, QSize previewArea);
+
+// Writes a drawing under `path` or the next free numbered name in the format the extension
+// names: SVG and PDF as vectors, the others as its raster image. Returns the name written.
+QString SavePictureToNewFile(const TMetafile& picture, const TRenderSettings& settings,
+                             const QString& path);
 
 // Renders one text and writes it under `path` or the next free numbered name; never
 // replaces a file. Returns the name written. Raises EZintException. The window's folder

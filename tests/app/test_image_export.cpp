@@ -14,8 +14,10 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QTimer>
 
@@ -170,6 +172,43 @@ TEST_F(ImageExportTest, EveryFormatDecodesBackForSeveralSymbologies)
                 << file.toStdString();
         }
     }
+}
+
+// SVG and PDF take the preview's drawing itself, from the save dialog and the folder export.
+TEST_F(ImageExportTest, VectorFormatsWriteThePreviewDrawing)
+{
+    ChooseSymbology(TZintSymbology::zsQRCODE);
+    UseScannableModules();
+    AddEntry(QStringLiteral("Vector 1"));
+    const struct
+    {
+        const char* ListText;
+        int FilterIndex;
+        QByteArray Magic;
+    } formats[] = {{"SVG", 5, "<?xm"}, {"PDF", 6, "%PDF"}};
+    for (const auto& format : formats) {
+        SCOPED_TRACE(format.ListText);
+        ChooseFormat(format.ListText);
+        const QString extension = QLatin1String(format.ListText).toString().toLower();
+        const QString single = InFolder(QStringLiteral("code.") + extension);
+        SaveSingle(single);
+        EXPECT_EQ(Dialogs.SaveImageRequests.back().FilterIndex, format.FilterIndex);
+        EXPECT_EQ(Dialogs.SaveImageRequests.back().DefaultExt, extension);
+        const QString folder = InFolder(extension);
+        ASSERT_TRUE(QDir().mkpath(folder));
+        ExportAll(folder);
+        EXPECT_EQ(FilesIn(folder), QStringList{QStringLiteral("1.") + extension});
+        for (const QString& file : {single, folder + QStringLiteral("/1.") + extension})
+            EXPECT_TRUE(FileStart(file).startsWith(format.Magic)) << file.toStdString();
+    }
+    QSvgRenderer svg(InFolder(QStringLiteral("code.svg")));
+    EXPECT_EQ(svg.viewBox().size(), Preview().Picture().Size());
+    QImage drawn(svg.viewBox().size(), QImage::Format_RGB32);
+    QPainter painter(&drawn);
+    svg.render(&painter);
+    painter.end();
+    EXPECT_EQ(drawn, Preview().Image().convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
 }
 
 TEST_F(ImageExportTest, ImageSizeIsTheSymbolThePreviewAreaOrTheEnlargedPicture)

@@ -197,6 +197,24 @@ TEST_F(BatchTool, EveryFormatDecodesBackToItsText)
     }
 }
 
+// Vector files are drawn again from the file (Qt SVG, Poppler) and read back like images.
+TEST_F(BatchTool, VectorFilesVerifyByDrawingTheFileAgain)
+{
+    for (const char* format : {"svg", "pdf"}) {
+        for (const char* symbology : {"zsCODE128", "zsQRCODE", "zsMAXICODE", "zsEANX"}) {
+            SCOPED_TRACE(std::string(format) + " " + symbology);
+            const TRun result =
+                Export("590123412345\n",
+                       {QStringLiteral("-f"), QLatin1String(format), QStringLiteral("-s"),
+                        QLatin1String(symbology), QStringLiteral("--verify")});
+            EXPECT_EQ(result.ExitCode, 0) << result.Errors.toStdString();
+            EXPECT_TRUE(result.Errors.startsWith(QStringLiteral("written 1, verified 1,")))
+                << result.Errors.toStdString();
+        }
+        EXPECT_EQ(Files().filter(QLatin1String(format)).size(), 4);
+    }
+}
+
 TEST_F(BatchTool, ListsTheSymbologies)
 {
     const TRun run = Run({QStringLiteral("--list-symbologies")});
