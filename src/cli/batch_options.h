@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/batch_values.h"
+#include "io/label_sheet.h"
 #include "io/text_import.h"
 #include "render/render_settings.h"
 #include "symbol/zint_symbology.h"
@@ -9,6 +10,8 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 // Everything one batch run needs, read from the command line.
 struct TBatchSettings
@@ -25,6 +28,9 @@ struct TBatchSettings
     bool Verify = false; // decode every written file again and fail entries that misread
     // "SET.PROPERTY" and value, applied in command-line order.
     QList<std::pair<QString, QString>> PropertyWrites;
+    // With a sheet, every entry becomes a label of one PDF instead of a file of its own.
+    std::optional<TLabelSheet> Sheet;
+    bool CutGuides = false;
 };
 
 enum class TBatchCommand

@@ -6,6 +6,7 @@
 #include "cli/verify_read_back.h"
 #include "cli/verify_written_file.h"
 #include "io/entry_export.h"
+#include "render/zint_metafile.h"
 #include "symbol/property_registry.h"
 #include "symbol/zint_symbol.h"
 
@@ -28,14 +29,6 @@ namespace {
 QString SymbologyName(TZintSymbology symbology)
 {
     return QString::fromUtf8(SymbologyCatalogue[std::size_t(symbology)].DisplayName);
-}
-
-// Encoder messages carry their "error: " already; layout and file messages get it here.
-QString AsErrorText(const char* message)
-{
-    const QString text = QString::fromUtf8(message);
-    const QString tag = QStringLiteral("error: ");
-    return text.startsWith(tag) ? text : tag + text;
 }
 
 // Copies of a QFont share a private part that caches the loaded font engine without a lock,
@@ -63,6 +56,14 @@ QByteArray ReadStandardInput()
 }
 } // namespace
 
+QString AsErrorText(const char* message)
+{
+    // Encoder messages carry their "error: " already; layout and file messages get it here.
+    const QString text = QString::fromUtf8(message);
+    const QString tag = QStringLiteral("error: ");
+    return text.startsWith(tag) ? text : tag + text;
+}
+
 TBatchWorker::TBatchWorker(const TBatchSettings& settings)
     : FSettings(WorkerSettings(settings)), FSymbol(std::make_unique<TZintSymbol>())
 {
@@ -72,6 +73,12 @@ TBatchWorker::TBatchWorker(const TBatchSettings& settings)
 }
 
 TBatchWorker::~TBatchWorker() = default;
+
+TMetafile TBatchWorker::RenderPicture(const QString& text)
+{
+    return RenderEntryPicture(*FSymbol, FSettings.Symbology, text, FSettings.Render,
+                              FSettings.PreviewArea);
+}
 
 QImage TBatchWorker::RenderEntry(const QString& text)
 {

@@ -10,6 +10,7 @@
 
 class QImage;
 class QTextStream;
+class TMetafile;
 class TZintSymbol;
 
 // The exit status of a run.
@@ -29,7 +30,9 @@ public:
     explicit TBatchWorker(const TBatchSettings& settings);
     ~TBatchWorker();
 
-    // The picture of one text, as the preview would show it. Raises EZintException.
+    // The drawing of one text, as the preview would show it. Raises EZintException.
+    TMetafile RenderPicture(const QString& text);
+    // The same rasterised. Raises EZintException.
     QImage RenderEntry(const QString& text);
     // Writes entry `number` (1-based) as "<number><ext>" in the output folder, or under the
     // next free numbered name; nothing is ever replaced. Returns the name written.
@@ -44,6 +47,9 @@ private:
 
     std::unique_ptr<TZintSymbol> FSymbol;
 };
+
+// An exception's message as an entry reports it: "error: ...".
+QString AsErrorText(const char* message);
 
 // The texts of the input (a file, or standard input for "-"), read by the import's rules,
 // with the lines they stand on. Raises EZintException when it cannot be read or decoded.
