@@ -82,6 +82,9 @@ public:
     // Renders every entry through the preview and saves it as <number><ext> in the folder,
     // never replacing a file; a progress dialog offers to stop between entries.
     void AddMyFolder(const QString& Foldername);
+    // Renders every entry onto the labels of one PDF sheet, written as sheet.pdf in a chosen
+    // folder (never replacing a file); an entry that fails leaves its label empty.
+    void Saveallaslabelsheet1Click();
 
     void comTypeChange();
     void edDataChange();
@@ -152,6 +155,7 @@ private:
     TDialogService::TTextFileChoice FLastTextFile;
     QString FLastSavePath;
     QString LastExportFolder;
+    TDialogService::TLabelSheetChoice FLastLabelSheet;
 
     // Export bar.
     QWidget* Panel1 = nullptr;
@@ -210,6 +214,7 @@ private:
     QAction* Load1 = nullptr;
     QAction* Savesingleimage1 = nullptr;
     QAction* Savealltofolder1 = nullptr;
+    QAction* Saveallaslabelsheet1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Settings1 = nullptr;
     QAction* Help2 = nullptr;

@@ -211,6 +211,34 @@ TEST_F(ImageExportTest, VectorFormatsWriteThePreviewDrawing)
     EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
 }
 
+// Every entry of the list takes a label of one sheet; a failing one is named in the summary, and
+// a sheet that does not fit its page is refused before anything is written.
+TEST_F(ImageExportTest, LabelSheetHoldsEveryEntryAndNamesTheFailures)
+{
+    ChooseSymbology(TZintSymbology::zsEANX);
+    for (const char* text : {"590123412345", "NOT DIGITS", "978020137962"})
+        AddEntry(QLatin1String(text));
+    QAction* saveSheet = Find<QAction>("Saveallaslabelsheet1");
+    const std::size_t errorBoxes = Dialogs.ErrorBoxes.size();
+    Dialogs.LabelSheetReplies.push_back({QStringLiteral("a4,3x9,70x37,0,0"), false});
+    saveSheet->trigger();
+    ASSERT_EQ(Dialogs.ErrorBoxes.size(), errorBoxes + 1);
+    EXPECT_TRUE(Dialogs.ErrorBoxes.back().Text.contains(QStringLiteral("need 333.00 mm down")));
+    EXPECT_TRUE(Dialogs.FolderRequests.empty());
+
+    for (int run = 0; run < 2; ++run) {
+        Dialogs.LabelSheetReplies.push_back({QStringLiteral("a4-3x8"), true});
+        Dialogs.FolderReplies.push_back(Folder());
+        saveSheet->trigger();
+    }
+    EXPECT_EQ(FilesIn(Folder()), Names({"sheet (2).pdf", "sheet.pdf"}));
+    EXPECT_TRUE(FileStart(InFolder(QStringLiteral("sheet.pdf"))).startsWith("%PDF"));
+    ASSERT_EQ(Dialogs.Summaries.size(), 2u);
+    EXPECT_EQ(Dialogs.Summaries[0].Written, 2);
+    ASSERT_EQ(Dialogs.Summaries[0].Failures.size(), 1u);
+    EXPECT_EQ(Dialogs.Summaries[0].Failures[0].Number, 2);
+}
+
 TEST_F(ImageExportTest, ImageSizeIsTheSymbolThePreviewAreaOrTheEnlargedPicture)
 {
     AddEntry(QStringLiteral("A"));
