@@ -60,9 +60,10 @@ TBatchExitCode RunLabelSheet(const TBatchSettings& settings, QTextStream& errors
         errors << QString::fromUtf8(error.what()) << Qt::endl;
         return becSomeFailed;
     }
-    errors << QStringLiteral("written %1 labels on %2 pages to \"%3\", failed %4, %5 s")
+    errors << QStringLiteral("written %1 labels on %2 %3 to \"%4\", failed %5, %6 s")
                   .arg(entries.size() - failed)
                   .arg(writer.Pages())
+                  .arg(writer.Pages() == 1 ? QStringLiteral("page") : QStringLiteral("pages"))
                   .arg(written)
                   .arg(failed)
                   .arg(clock.nsecsElapsed() / 1e9, 0, 'f', 2)

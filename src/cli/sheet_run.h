@@ -9,5 +9,5 @@ struct TBatchSettings;
 // labels, writes the sheet into the output folder. An entry that fails leaves its label empty
 // and is reported as "line N: <symbology>: error: ..."; one scaled down to fit its label as
 // "line N: <symbology>: drawn at P% to fit the label". No entries, no file. Ends with
-// "written N labels on P pages to "<file>", failed M, S s".
+// "written N labels on P pages to "<file>", failed M, S s" ("1 page").
 TBatchExitCode RunLabelSheet(const TBatchSettings& settings, QTextStream& errors);

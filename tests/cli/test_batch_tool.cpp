@@ -230,7 +230,7 @@ TEST_F(BatchTool, LabelSheetTakesEveryEntryAndIsNeverReplaced)
         EXPECT_TRUE(lines[0].startsWith(QStringLiteral("line 2: ")) &&
                     lines[0].contains(QStringLiteral(": error: ")))
             << lines[0].toStdString();
-        EXPECT_TRUE(lines[1].startsWith(QStringLiteral("written 2 labels on 1 pages to \"")))
+        EXPECT_TRUE(lines[1].startsWith(QStringLiteral("written 2 labels on 1 page to \"")))
             << lines[1].toStdString();
     }
     EXPECT_EQ(Files(), (QStringList{QStringLiteral("sheet (2).pdf"), QStringLiteral("sheet.pdf")}));
