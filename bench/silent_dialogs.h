@@ -26,6 +26,10 @@ public:
     {
         return std::nullopt;
     }
+    std::optional<TLabelSheetChoice> ChooseLabelSheet(QWidget*, const TLabelSheetChoice&) override
+    {
+        return std::nullopt;
+    }
     std::optional<QString> PickFolder(QWidget*, const QString&, const QString&) override
     {
         return std::nullopt;

@@ -92,6 +92,9 @@ public:
     // "File names" template gives it (<number><ext> by default), never replacing a file; a
     // progress dialog offers to stop between entries.
     void AddMyFolder(const QString& Foldername);
+    // Renders every entry onto the labels of one PDF sheet, written as sheet.pdf in a chosen
+    // folder (never replacing a file); an entry that fails leaves its label empty.
+    void Saveallaslabelsheet1Click();
 
     void comTypeChange();
     void edDataChange();
@@ -165,6 +168,7 @@ private:
     QString FLastTextColumn; // the name of the table column chosen last
     QString FLastSavePath;
     QString LastExportFolder;
+    TDialogService::TLabelSheetChoice FLastLabelSheet;
 
     // Export bar.
     QWidget* Panel1 = nullptr;
@@ -225,6 +229,7 @@ private:
     QAction* Load1 = nullptr;
     QAction* Savesingleimage1 = nullptr;
     QAction* Savealltofolder1 = nullptr;
+    QAction* Saveallaslabelsheet1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Settings1 = nullptr;
     QAction* Help2 = nullptr;

@@ -12,7 +12,9 @@
 #include "io/entry_file_names.h"
 #include "io/image_format.h"
 #include "io/image_writer.h"
+#include "io/vector_writer.h"
 #include "render/render_settings.h"
+#include "render/zint_metafile.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -87,7 +89,10 @@ void TAppForm::Savesingleimage1Click()
 
 void TAppForm::DosyayiKaydet(const QString& DosyaAdi)
 {
-    ::DosyayiKaydet(imgResult->Image(), DosyaAdi);
+    if (IsVectorFormat(ImageFormatForPath(DosyaAdi)))
+        SaveVectorReplacing(imgResult->Picture(), CurrentRenderSettings().Dpi, DosyaAdi);
+    else
+        ::DosyayiKaydet(imgResult->Image(), DosyaAdi);
 }
 
 void TAppForm::Savealltofolder1Click()
@@ -184,17 +189,17 @@ void TAppForm::AddMyFolder(const QString& Foldername)
 QString TAppForm::ExportFolderEntry(int index, const QString& folder, const TEntryFileNames& names,
                                     const TRenderSettings& settings)
 {
-    QImage image;
+    TMetafile picture;
     TEntryFileName name;
     try {
         name = names.At(index);
-        image = RenderEntryImage(*FSymbol, TZintSymbology(comType->currentData().toInt()),
-                                 FItems->Text(index), settings, imgResult->size());
+        picture = RenderEntryPicture(*FSymbol, TZintSymbology(comType->currentData().toInt()),
+                                     FItems->Text(index), settings, imgResult->size());
     } catch (const EZintException& error) {
         // An entry that cannot be named or rendered is skipped; its name stays unused.
         return QString::fromUtf8(error.what());
     }
     // A failed write ends the export: the caller shows it.
-    SaveImageToNewFile(image, QDir(folder).filePath(name.Name), name.FirstCandidate);
+    SavePictureToNewFile(picture, settings, QDir(folder).filePath(name.Name), name.FirstCandidate);
     return QString();
 }

@@ -6,6 +6,7 @@
 #include "app/item_list_view.h"
 #include "app/preview_image.h"
 #include "app/symbology_search.h"
+#include "io/image_format.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -98,8 +99,8 @@ void TAppForm::CreateExportBar()
     Label9 = NewControl<QLabel>("Label9", QStringLiteral("Output Format:"));
     Label9->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ComboBox1 = NewControl<QComboBox>("ComboBox1");
-    ComboBox1->addItems({QStringLiteral("PNG"), QStringLiteral("JPEG"), QStringLiteral("GIF"),
-                         QStringLiteral("BMP")});
+    for (const TImageFormatEntry& format : ImageFormats)
+        ComboBox1->addItem(QLatin1String(format.Name));
     ComboBox1->setFixedWidth(131);
     Button1 = NewControl<QPushButton>("Button1", QIcon(QStringLiteral(":/icons/save48")),
                                       QStringLiteral("Save single image..."));

@@ -46,6 +46,9 @@ void TAppForm::CreateMenus()
         AddItem(file, "Savealltofolder1", QStringLiteral("Save all to folder..."), "saved_imports");
     Savealltofolder1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(Savealltofolder1, &QAction::triggered, this, &TAppForm::Savealltofolder1Click);
+    Saveallaslabelsheet1 =
+        AddItem(file, "Saveallaslabelsheet1", QStringLiteral("Save all as label sheet..."));
+    connect(Saveallaslabelsheet1, &QAction::triggered, this, &TAppForm::Saveallaslabelsheet1Click);
     file->addSeparator();
     Exit1 = AddItem(file, "Exit1", QStringLiteral("Exit"), "exit");
     connect(Exit1, &QAction::triggered, this, &TAppForm::Exit1Click);

@@ -1,5 +1,6 @@
 #include "app/dialog_service.h"
 
+#include "io/image_format.h"
 #include "io/text_import.h"
 
 const QStringList TextFileEncodingNames = TextEncodingNames();
@@ -8,5 +9,4 @@ const QString TextFileFilter =
     QStringLiteral("Text File (*.txt);;CSV File (*.csv);;Tab-Separated File (*.tsv *.tab);;"
                    "Any File (*.*)");
 
-const QString ImageFileFilter =
-    QStringLiteral("PNG File (*.png);;JPEG File (*.jpg);;GIF File (*.gif);;Bitmap (*.bmp)");
+const QString ImageFileFilter = ImageFileFilters();

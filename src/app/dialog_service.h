@@ -20,6 +20,11 @@ public:
         QString Path;
         int Encoding = 0; // index into TextFileEncodingNames
     };
+    struct TLabelSheetChoice
+    {
+        QString Sheet; // a preset name or a custom sheet, as ReadLabelSheet reads it
+        bool CutGuides = false;
+    };
 
     virtual ~TDialogService() = default;
 
@@ -39,6 +44,9 @@ public:
     // filterIndex is 1-based over ImageFileFilter's entries.
     virtual std::optional<QString> SaveImageFile(QWidget* parent, const QString& lastPath,
                                                  int filterIndex, const QString& defaultExt) = 0;
+    // The sheet of "Save all as label sheet..."; only a sheet ReadLabelSheet reads is answered.
+    virtual std::optional<TLabelSheetChoice> ChooseLabelSheet(QWidget* parent,
+                                                              const TLabelSheetChoice& last) = 0;
     virtual std::optional<QString> PickFolder(QWidget* parent, const QString& title,
                                               const QString& startFolder) = 0;
     virtual std::optional<QColor> PickColor(QWidget* parent, const QColor& initial) = 0;

@@ -1,6 +1,7 @@
 #include "app/qt_dialog_service.h"
 
 #include "app/folder_export_report.h"
+#include "app/label_sheet_dialog.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -149,6 +150,15 @@ std::optional<QString> TQtDialogService::SaveImageFile(QWidget* parent, const QS
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().constFirst();
+}
+
+std::optional<TDialogService::TLabelSheetChoice>
+TQtDialogService::ChooseLabelSheet(QWidget* parent, const TLabelSheetChoice& last)
+{
+    TLabelSheetDialog dialog(parent, last.Sheet, last.CutGuides);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return TLabelSheetChoice{dialog.Sheet(), dialog.CutGuides()};
 }
 
 std::optional<QString> TQtDialogService::PickFolder(QWidget* parent, const QString& title,

@@ -17,6 +17,8 @@ public:
                                         int proposed) override;
     std::optional<QString> SaveImageFile(QWidget* parent, const QString& lastPath, int filterIndex,
                                          const QString& defaultExt) override;
+    std::optional<TLabelSheetChoice> ChooseLabelSheet(QWidget* parent,
+                                                      const TLabelSheetChoice& last) override;
     std::optional<QString> PickFolder(QWidget* parent, const QString& title,
                                       const QString& startFolder) override;
     std::optional<QColor> PickColor(QWidget* parent, const QColor& initial) override;

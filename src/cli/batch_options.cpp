@@ -1,6 +1,7 @@
 #include "cli/batch_options.h"
 
 #include "base/zint_exception.h"
+#include "cli/sheet_options.h"
 #include "symbol/property_registry.h"
 #include "symbol/symbology_names.h"
 #include "symbol/zint_symbol.h"
@@ -103,7 +104,9 @@ void AddOptions(QCommandLineParser& parser)
         "Default: Code 39.",
         "NAME");
     add({QStringLiteral("f"), QStringLiteral("format")},
-        "png, jpeg (or jpg), gif or bmp. Default: png.", "FORMAT");
+        "png, jpeg (or jpg), gif, bmp, svg or pdf (drawn as vectors, sized by --dpi). "
+        "Default: png.",
+        "FORMAT");
     add(name("encoding"), "ansi, ascii, utf-16le, utf-16be, utf-8 or utf-7. Default: utf-8.",
         "ENCODING");
     add(name("csv"), "INPUT is a CSV file (RFC 4180 quoting); each record is one entry.");
@@ -179,6 +182,7 @@ void AddOptions(QCommandLineParser& parser)
         "Decode every written file again as it stands; an entry that does not read back to its "
         "text counts as failed and its file is renamed N.failed.EXT (never replacing a file). "
         "Symbologies the decoder cannot read count as not verifiable.");
+    AddSheetOptions(parser);
     add(name("list-symbologies"),
         "List index, library number, enumeration name and display name of every symbology.");
     // The usage line names -o, which every run needs.
@@ -318,6 +322,8 @@ TBatchSettings ReadSettings(const QCommandLineParser& parser)
     ReadOption(parser, QStringLiteral("jobs"), ParseJobCount, settings.Jobs);
     settings.Verify = parser.isSet(QStringLiteral("verify"));
     ReadPropertyWrites(parser, settings);
+    if (const std::optional<QString> error = ReadSheetOptions(parser, settings))
+        throw TUsageError{*error};
     return settings;
 }
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "cli/batch_shard.h"
 #include "cli/batch_values.h"
+#include "io/label_sheet.h"
 #include "io/name_template.h"
 #include "io/text_import.h"
 #include "render/render_settings.h"
@@ -36,6 +37,9 @@ struct TBatchSettings
     bool Verify = false; // decode every written file again and fail entries that misread
     // "SET.PROPERTY" and value, applied in command-line order.
     QList<std::pair<QString, QString>> PropertyWrites;
+    // With a sheet, every entry becomes a label of one PDF instead of a file of its own.
+    std::optional<TLabelSheet> Sheet;
+    bool CutGuides = false;
 };
 
 enum class TBatchCommand

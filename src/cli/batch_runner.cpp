@@ -7,6 +7,7 @@
 #include "cli/verify_written_file.h"
 #include "io/entry_export.h"
 #include "io/text_table.h"
+#include "render/zint_metafile.h"
 #include "symbol/property_registry.h"
 #include "symbol/zint_symbol.h"
 
@@ -29,14 +30,6 @@ namespace {
 QString SymbologyName(TZintSymbology symbology)
 {
     return QString::fromUtf8(SymbologyCatalogue[std::size_t(symbology)].DisplayName);
-}
-
-// Encoder messages carry their "error: " already; layout and file messages get it here.
-QString AsErrorText(const char* message)
-{
-    const QString text = QString::fromUtf8(message);
-    const QString tag = QStringLiteral("error: ");
-    return text.startsWith(tag) ? text : tag + text;
 }
 
 // Copies of a QFont share a private part that caches the loaded font engine without a lock,
@@ -64,6 +57,14 @@ QByteArray ReadStandardInput()
 }
 } // namespace
 
+QString AsErrorText(const char* message)
+{
+    // Encoder messages carry their "error: " already; layout and file messages get it here.
+    const QString text = QString::fromUtf8(message);
+    const QString tag = QStringLiteral("error: ");
+    return text.startsWith(tag) ? text : tag + text;
+}
+
 TBatchWorker::TBatchWorker(const TBatchSettings& settings)
     : FSettings(WorkerSettings(settings)), FSymbol(std::make_unique<TZintSymbol>())
 {
@@ -73,6 +74,12 @@ TBatchWorker::TBatchWorker(const TBatchSettings& settings)
 }
 
 TBatchWorker::~TBatchWorker() = default;
+
+TMetafile TBatchWorker::RenderPicture(const QString& text)
+{
+    return RenderEntryPicture(*FSymbol, FSettings.Symbology, text, FSettings.Render,
+                              FSettings.PreviewArea);
+}
 
 QImage TBatchWorker::RenderEntry(const QString& text)
 {
@@ -95,7 +102,8 @@ TEntryOutcome TBatchWorker::ExportEntry(const QString& text, const TEntryFileNam
         if (!FSettings.Verify)
             return {};
         return VerifyWrittenFile(written, FSettings.Symbology, text,
-                                 PrimaryMessageCarried(*FSymbol, FSettings.Render.PrimaryMessage));
+                                 PrimaryMessageCarried(*FSymbol, FSettings.Render.PrimaryMessage),
+                                 FSettings.Render.Dpi);
     } catch (const ECannotCreateFile& error) {
         return {TEntryState::esNotWritten, AsErrorText(error.what())};
     } catch (const std::exception& error) {
@@ -223,7 +231,7 @@ constexpr qint64 ProgressInterval = 250;
 const QString EraseLine = QStringLiteral("\r\x1b[K");
 } // namespace
 
-TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, bool showProgress)
+std::optional<TBatchInput> PrepareBatchRun(const TBatchSettings& settings, QTextStream& errors)
 {
     TBatchInput input;
     try {
@@ -231,15 +239,24 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
     } catch (const ETextDecodeError& error) {
         errors << settings.InputPath << ": line " << error.Line() << ", byte " << error.ByteOffset()
                << ": " << QString::fromUtf8(error.what()) << Qt::endl;
-        return becUsageOrInput;
+        return std::nullopt;
     } catch (const EZintException& error) {
         errors << settings.InputPath << ": " << QString::fromUtf8(error.what()) << Qt::endl;
-        return becUsageOrInput;
+        return std::nullopt;
     }
     if (!QDir().mkpath(settings.OutputFolder)) {
         errors << "Cannot create folder \"" << settings.OutputFolder << "\"." << Qt::endl;
-        return becUsageOrInput;
+        return std::nullopt;
     }
+    return input;
+}
+
+TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, bool showProgress)
+{
+    const std::optional<TBatchInput> prepared = PrepareBatchRun(settings, errors);
+    if (!prepared)
+        return becUsageOrInput;
+    const TBatchInput& input = *prepared;
     const QString symbologyName = SymbologyName(settings.Symbology);
     if (settings.Verify && !IsVerifiable(settings.Symbology))
         errors << symbologyName << ": not verifiable" << Qt::endl;

@@ -9,10 +9,12 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QImage;
 class QTextStream;
+class TMetafile;
 class TZintSymbol;
 
 // The exit status of a run.
@@ -32,7 +34,9 @@ public:
     explicit TBatchWorker(const TBatchSettings& settings);
     ~TBatchWorker();
 
-    // The picture of one text, as the preview would show it. Raises EZintException.
+    // The drawing of one text, as the preview would show it. Raises EZintException.
+    TMetafile RenderPicture(const QString& text);
+    // The same rasterised. Raises EZintException.
     QImage RenderEntry(const QString& text);
     // Writes the text under its name in the output folder, or under the next free numbered
     // name; nothing is ever replaced. Returns the name written.
@@ -47,6 +51,9 @@ private:
 
     std::unique_ptr<TZintSymbol> FSymbol;
 };
+
+// An exception's message as an entry reports it: "error: ...".
+QString AsErrorText(const char* message);
 
 // One entry of a run: its text, the line of the input it starts on, and for a table the cells
 // of its record.
@@ -72,6 +79,10 @@ TBatchInput ReadBatchInput(const TBatchSettings& settings);
 
 // The file names of all entries of the input, whichever part of them a run writes.
 TEntryFileNames PlanFileNames(const TBatchSettings& settings, const TBatchInput& input);
+
+// Reads the input and creates the output folder; on failure says why on `errors` (a decoding
+// error with its line and byte) and gives nothing.
+std::optional<TBatchInput> PrepareBatchRun(const TBatchSettings& settings, QTextStream& errors);
 
 // The whole run: reads the input, creates the output folder, writes every entry of
 // settings.Shard with settings.Jobs workers. An entry that fails is reported on `errors` as

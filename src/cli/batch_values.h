@@ -15,7 +15,8 @@
 // Readers of single command-line values. Each answers nothing for a text it cannot read, so
 // the caller can name the option in its message.
 
-// "png", "jpeg" (or "jpg"), "gif" or "bmp": the extension the folder export gives that format.
+// A name of the format table ("png", "jpg", "svg", ...): the extension the folder export gives that
+// format.
 std::optional<QString> ParseImageExtension(const QString& text);
 
 // "ansi", "ascii", "utf-16le", "utf-16be", "utf-8" or "utf-7".

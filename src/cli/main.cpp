@@ -2,6 +2,7 @@
 #include "cli/batch_runner.h"
 #include "cli/batch_version.h"
 #include "cli/platform_start.h"
+#include "cli/sheet_run.h"
 
 #include "base/zint_exception.h"
 
@@ -63,5 +64,7 @@ int main(int argc, char** argv)
     case TBatchCommand::bcRun:
         break;
     }
+    if (parsed.Settings.Sheet)
+        return RunLabelSheet(parsed.Settings, errors);
     return RunBatch(parsed.Settings, errors, isatty(STDERR_FILENO) == 1);
 }

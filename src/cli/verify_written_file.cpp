@@ -2,6 +2,7 @@
 
 #include "cli/failed_file.h"
 #include "cli/verify_read_back.h"
+#include "cli/written_picture.h"
 
 #include <QFileInfo>
 #include <QImage>
@@ -9,9 +10,10 @@
 #include <exception>
 
 TEntryOutcome VerifyWrittenFile(const QString& path, TZintSymbology symbology, const QString& text,
-                                const QString& primaryMessage)
+                                const QString& primaryMessage, int dpi)
 {
-    const TReadBackCheck check = CheckReadBack(symbology, text, primaryMessage, QImage(path));
+    const TReadBackCheck check =
+        CheckReadBack(symbology, text, primaryMessage, LoadWrittenPicture(path, dpi));
     if (!check.Verifiable) {
         // The whole symbology is named once before the run; single entries here.
         if (!IsVerifiable(symbology))

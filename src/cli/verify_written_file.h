@@ -6,7 +6,8 @@
 #include <QString>
 
 // Reads a written file back as it stands on disk, so a lossy format or a missing quiet zone
-// shows. A file that does not read back to `text` is set aside (SetAsideFailedFile) and the
-// entry fails; `primaryMessage` is the one the entry was encoded with.
+// shows; vector files are drawn first at `dpi` (LoadWrittenPicture). A file that does not read
+// back to `text` is set aside (SetAsideFailedFile) and the entry fails; `primaryMessage` is the
+// one the entry was encoded with.
 TEntryOutcome VerifyWrittenFile(const QString& path, TZintSymbology symbology, const QString& text,
-                                const QString& primaryMessage);
+                                const QString& primaryMessage, int dpi);

@@ -1,23 +1,38 @@
 #include "io/entry_export.h"
 
 #include "io/image_writer.h"
+#include "io/vector_writer.h"
 #include "render/render_pipeline.h"
+#include "render/render_settings.h"
 #include "render/zint_metafile.h"
 
 #include <QImage>
 
+TMetafile RenderEntryPicture(TZintSymbol& symbol, TZintSymbology symbology, const QString& text,
+                             const TRenderSettings& settings, QSize previewArea)
+{
+    return RenderSymbolToMetafile(PrepareSymbol(symbol, symbology), text, settings, previewArea);
+}
+
 QImage RenderEntryImage(TZintSymbol& symbol, TZintSymbology symbology, const QString& text,
                         const TRenderSettings& settings, QSize previewArea)
 {
-    return RenderedImage(
-        RenderSymbolToMetafile(PrepareSymbol(symbol, symbology), text, settings, previewArea),
-        settings);
+    return RenderedImage(RenderEntryPicture(symbol, symbology, text, settings, previewArea),
+                         settings);
+}
+
+QString SavePictureToNewFile(const TMetafile& picture, const TRenderSettings& settings,
+                             const QString& path, qint64 firstCandidate)
+{
+    if (IsVectorFormat(ImageFormatForPath(path)))
+        return SaveVectorToNewFile(picture, settings.Dpi, path, firstCandidate);
+    return SaveImageToNewFile(RenderedImage(picture, settings), path, firstCandidate);
 }
 
 QString ExportEntryToNewFile(TZintSymbol& symbol, TZintSymbology symbology, const QString& text,
                              const TRenderSettings& settings, QSize previewArea,
                              const QString& path, qint64 firstCandidate)
 {
-    return SaveImageToNewFile(RenderEntryImage(symbol, symbology, text, settings, previewArea),
-                              path, firstCandidate);
+    return SavePictureToNewFile(RenderEntryPicture(symbol, symbology, text, settings, previewArea),
+                                settings, path, firstCandidate);
 }

@@ -6,17 +6,27 @@
 #include <QString>
 
 class QImage;
+class TMetafile;
 class TZintSymbol;
 struct TRenderSettings;
 
-// The picture of one text as every export writes it. Raises EZintException.
+// The drawing of one text as every export writes it. Raises EZintException.
+TMetafile RenderEntryPicture(TZintSymbol& symbol, TZintSymbology symbology, const QString& text,
+                             const TRenderSettings& settings, QSize previewArea);
+
+// The same rasterised 1:1. Raises EZintException.
 QImage RenderEntryImage(TZintSymbol& symbol, TZintSymbology symbology, const QString& text,
                         const TRenderSettings& settings, QSize previewArea);
 
-// Renders one text and writes it under `path`'s numbered name `firstCandidate` or the next
-// free one (SaveImageToNewFile); never replaces a file. Returns the name written. Raises
-// EZintException. The window's folder export and the batch tool both write through here, so
-// their files are the same.
+// Writes a drawing under `path`'s numbered name `firstCandidate` or the next free one, in the
+// format the extension names: SVG and PDF as vectors, the others as its raster image. Never
+// replaces a file. Returns the name written.
+QString SavePictureToNewFile(const TMetafile& picture, const TRenderSettings& settings,
+                             const QString& path, qint64 firstCandidate = 1);
+
+// Renders one text and writes it as SavePictureToNewFile does. Raises EZintException. The
+// window's folder export and the batch tool both write through here, so their files are the
+// same.
 QString ExportEntryToNewFile(TZintSymbol& symbol, TZintSymbology symbology, const QString& text,
                              const TRenderSettings& settings, QSize previewArea,
                              const QString& path, qint64 firstCandidate = 1);

@@ -1,5 +1,7 @@
 #include "io/image_format.h"
 
+#include <QStringList>
+
 namespace {
 
 bool sameText(const QString& a, const char* b)
@@ -9,12 +11,28 @@ bool sameText(const QString& a, const char* b)
 
 } // namespace
 
-const std::array<TImageFormatEntry, 4> ImageFormats{{
-    {"PNG", TImageFileFormat::iffPng, ".png"},
-    {"JPEG", TImageFileFormat::iffJpeg, ".jpg", "JPG"},
-    {"GIF", TImageFileFormat::iffGif, ".gif"},
-    {"BMP", TImageFileFormat::iffBmp, ".bmp"},
+const std::array<TImageFormatEntry, 6> ImageFormats{{
+    {"PNG", TImageFileFormat::iffPng, ".png", "PNG File"},
+    {"JPEG", TImageFileFormat::iffJpeg, ".jpg", "JPEG File", "JPG"},
+    {"GIF", TImageFileFormat::iffGif, ".gif", "GIF File"},
+    {"BMP", TImageFileFormat::iffBmp, ".bmp", "Bitmap"},
+    {"SVG", TImageFileFormat::iffSvg, ".svg", "SVG File"},
+    {"PDF", TImageFileFormat::iffPdf, ".pdf", "PDF File"},
 }};
+
+bool IsVectorFormat(TImageFileFormat format)
+{
+    return format == TImageFileFormat::iffSvg || format == TImageFileFormat::iffPdf;
+}
+
+QString ImageFileFilters()
+{
+    QStringList filters;
+    for (const TImageFormatEntry& entry : ImageFormats)
+        filters << QStringLiteral("%1 (*%2)")
+                       .arg(QLatin1String(entry.FilterName), QLatin1String(entry.Extension));
+    return filters.join(QStringLiteral(";;"));
+}
 
 const TImageFormatEntry* FindImageFormat(const QString& name)
 {
@@ -44,7 +62,7 @@ const TImageFormatEntry& ListedImageFormat(const QString& formatName)
     for (const TImageFormatEntry& entry : ImageFormats)
         if (formatName == QLatin1String(entry.Name))
             return entry;
-    return ImageFormats.back();
+    return *FindImageFormat(QStringLiteral("BMP"));
 }
 
 QString FolderExportExtension(const QString& formatName)

@@ -9,18 +9,27 @@ enum class TImageFileFormat
     iffPng,
     iffJpeg,
     iffGif,
-    iffBmp
+    iffBmp,
+    iffSvg,
+    iffPdf
 };
 
-// The four formats, in the order of the window's format list and the save dialog's filters.
+// The formats, in the order of the window's format list and the save dialog's filters.
 struct TImageFormatEntry
 {
     const char* Name; // "PNG": the format list's text
     TImageFileFormat Format;
     const char* Extension;       // ".png": what exports name their files with
+    const char* FilterName;      // "PNG File": the save dialog's name for it
     const char* Alias = nullptr; // another name people give the format ("JPG")
 };
-extern const std::array<TImageFormatEntry, 4> ImageFormats;
+extern const std::array<TImageFormatEntry, 6> ImageFormats;
+
+// SVG and PDF are written from the drawing itself, the others from its raster image.
+bool IsVectorFormat(TImageFileFormat format);
+
+// The save dialog's filters, one per format in table order: "PNG File (*.png);;...".
+QString ImageFileFilters();
 
 // The entry of a format list text or its alias, letter case ignored; nothing for an unknown
 // name.

@@ -52,6 +52,10 @@ void WriteImage(const QImage& image, TImageFileFormat format, QIODevice& device)
     case TImageFileFormat::iffBmp:
         WriteBmp(image, device);
         return;
+    case TImageFileFormat::iffSvg:
+    case TImageFileFormat::iffPdf:
+        // A raster image in a vector file would only pretend to be one.
+        throw EZintException("SVG and PDF files are drawn from the picture, not from its pixels.");
     }
 }
 

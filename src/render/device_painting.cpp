@@ -1,6 +1,7 @@
 #include "render/device_painting.h"
 
 #include <QPainter>
+#include <QPainterPath>
 
 void PaintFills(QPainter& painter, const QColor& colour, const QRect* rects, int count)
 {
@@ -9,6 +10,17 @@ void PaintFills(QPainter& painter, const QColor& colour, const QRect* rects, int
     painter.setPen(Qt::NoPen);
     painter.setBrush(colour);
     painter.drawRects(rects, count);
+}
+
+void PaintFillsAsOneShape(QPainter& painter, const QColor& colour, const QRect* rects, int count)
+{
+    QPainterPath area;
+    area.setFillRule(Qt::WindingFill);
+    for (int i = 0; i < count; ++i)
+        area.addRect(QRectF(rects[i]).normalized());
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(colour);
+    painter.drawPath(area.simplified());
 }
 
 void PaintPolygon(QPainter& painter, const QColor& colour, const QPoint* points, int count)

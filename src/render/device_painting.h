@@ -15,6 +15,8 @@ class QString;
 
 // Right and bottom edges exclusive.
 void PaintFills(QPainter& painter, const QColor& colour, const QRect* rects, int count);
+// The same area as one outline without inner edges, for devices that antialias.
+void PaintFillsAsOneShape(QPainter& painter, const QColor& colour, const QRect* rects, int count);
 void PaintPolygon(QPainter& painter, const QColor& colour, const QPoint* points, int count);
 // An ellipse outline of the given pen width centred on the rectangle's edge.
 void PaintRing(QPainter& painter, const QColor& colour, int penWidth, const QRect& rect);

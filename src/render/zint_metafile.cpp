@@ -48,11 +48,14 @@ void TMetafile::AddText(const QRect& rect, int flags, const QString& text, const
     FCommands.emplace_back(TText{rect, flags, text, font, colour});
 }
 
-void TMetafile::Play(QPainter& painter) const
+void TMetafile::Play(QPainter& painter, TPlayback playback) const
 {
     const auto play = TOverloaded{
         [&](const TRectFills& c) {
-            PaintFills(painter, c.Colour, c.Rects.data(), int(c.Rects.size()));
+            if (playback == TPlayback::pbVector)
+                PaintFillsAsOneShape(painter, c.Colour, c.Rects.data(), int(c.Rects.size()));
+            else
+                PaintFills(painter, c.Colour, c.Rects.data(), int(c.Rects.size()));
         },
         [&](const TPolygonFill& c) {
             PaintPolygon(painter, c.Colour, c.Points.data(), int(c.Points.size()));

@@ -13,6 +13,14 @@
 class QImage;
 class QPainter;
 
+// How a metafile is played: into pixels, or into a vector file whose viewer antialiases every
+// edge, so that bars which only touch must become one shape or a seam shows between them.
+enum class TPlayback
+{
+    pbPixels,
+    pbVector
+};
+
 // A recorded drawing with a pixel size: the preview shows it, exports rasterise it 1:1.
 // It keeps the device-level drawing commands as they were issued, in order, and plays them
 // through the same painting code as the canvas back-end.
@@ -38,7 +46,7 @@ public:
     void AddText(const QRect& rect, int flags, const QString& text, const QFont& font,
                  const QColor& colour);
 
-    void Play(QPainter& painter) const;
+    void Play(QPainter& painter, TPlayback playback = TPlayback::pbPixels) const;
 
 private:
     struct TRectFills

@@ -47,6 +47,7 @@ public:
     std::vector<TColumnRequest> ColumnRequests;
     std::deque<QString> SaveImageReplies;
     std::deque<QString> FolderReplies;
+    std::deque<TLabelSheetChoice> LabelSheetReplies;
     std::deque<QColor> ColorReplies;
     std::deque<QFont> FontReplies;
     // What the window handed to each dialog: the remembered choices it reopens with.
@@ -91,6 +92,10 @@ public:
     {
         SaveImageRequests.push_back({lastPath, filterIndex, defaultExt});
         return Next(SaveImageReplies);
+    }
+    std::optional<TLabelSheetChoice> ChooseLabelSheet(QWidget*, const TLabelSheetChoice&) override
+    {
+        return Next(LabelSheetReplies);
     }
     std::optional<QString> PickFolder(QWidget*, const QString& title,
                                       const QString& startFolder) override

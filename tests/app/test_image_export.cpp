@@ -14,8 +14,10 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QTimer>
 
@@ -202,6 +204,71 @@ TEST_F(ImageExportTest, EveryFormatDecodesBackForSeveralSymbologies)
                 << file.toStdString();
         }
     }
+}
+
+// SVG and PDF take the preview's drawing itself, from the save dialog and the folder export.
+TEST_F(ImageExportTest, VectorFormatsWriteThePreviewDrawing)
+{
+    ChooseSymbology(TZintSymbology::zsQRCODE);
+    UseScannableModules();
+    AddEntry(QStringLiteral("Vector 1"));
+    const struct
+    {
+        const char* ListText;
+        int FilterIndex;
+        QByteArray Magic;
+    } formats[] = {{"SVG", 5, "<?xm"}, {"PDF", 6, "%PDF"}};
+    for (const auto& format : formats) {
+        SCOPED_TRACE(format.ListText);
+        ChooseFormat(format.ListText);
+        const QString extension = QLatin1String(format.ListText).toString().toLower();
+        const QString single = InFolder(QStringLiteral("code.") + extension);
+        SaveSingle(single);
+        EXPECT_EQ(Dialogs.SaveImageRequests.back().FilterIndex, format.FilterIndex);
+        EXPECT_EQ(Dialogs.SaveImageRequests.back().DefaultExt, extension);
+        const QString folder = InFolder(extension);
+        ASSERT_TRUE(QDir().mkpath(folder));
+        ExportAll(folder);
+        EXPECT_EQ(FilesIn(folder), QStringList{QStringLiteral("1.") + extension});
+        for (const QString& file : {single, folder + QStringLiteral("/1.") + extension})
+            EXPECT_TRUE(FileStart(file).startsWith(format.Magic)) << file.toStdString();
+    }
+    QSvgRenderer svg(InFolder(QStringLiteral("code.svg")));
+    EXPECT_EQ(svg.viewBox().size(), Preview().Picture().Size());
+    QImage drawn(svg.viewBox().size(), QImage::Format_RGB32);
+    QPainter painter(&drawn);
+    svg.render(&painter);
+    painter.end();
+    EXPECT_EQ(drawn, Preview().Image().convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
+}
+
+// Every entry of the list takes a label of one sheet; a failing one is named in the summary, and
+// a sheet that does not fit its page is refused before anything is written.
+TEST_F(ImageExportTest, LabelSheetHoldsEveryEntryAndNamesTheFailures)
+{
+    ChooseSymbology(TZintSymbology::zsEANX);
+    for (const char* text : {"590123412345", "NOT DIGITS", "978020137962"})
+        AddEntry(QLatin1String(text));
+    QAction* saveSheet = Find<QAction>("Saveallaslabelsheet1");
+    const std::size_t errorBoxes = Dialogs.ErrorBoxes.size();
+    Dialogs.LabelSheetReplies.push_back({QStringLiteral("a4,3x9,70x37,0,0"), false});
+    saveSheet->trigger();
+    ASSERT_EQ(Dialogs.ErrorBoxes.size(), errorBoxes + 1);
+    EXPECT_TRUE(Dialogs.ErrorBoxes.back().Text.contains(QStringLiteral("need 333.00 mm down")));
+    EXPECT_TRUE(Dialogs.FolderRequests.empty());
+
+    for (int run = 0; run < 2; ++run) {
+        Dialogs.LabelSheetReplies.push_back({QStringLiteral("a4-3x8"), true});
+        Dialogs.FolderReplies.push_back(Folder());
+        saveSheet->trigger();
+    }
+    EXPECT_EQ(FilesIn(Folder()), Names({"sheet (2).pdf", "sheet.pdf"}));
+    EXPECT_TRUE(FileStart(InFolder(QStringLiteral("sheet.pdf"))).startsWith("%PDF"));
+    ASSERT_EQ(Dialogs.Summaries.size(), 2u);
+    EXPECT_EQ(Dialogs.Summaries[0].Written, 2);
+    ASSERT_EQ(Dialogs.Summaries[0].Failures.size(), 1u);
+    EXPECT_EQ(Dialogs.Summaries[0].Failures[0].Number, 2);
 }
 
 TEST_F(ImageExportTest, ImageSizeIsTheSymbolThePreviewAreaOrTheEnlargedPicture)

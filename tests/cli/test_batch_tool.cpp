@@ -201,6 +201,67 @@ TEST_F(BatchTool, EveryFormatDecodesBackToItsText)
     }
 }
 
+// Vector files are drawn again from the file (Qt SVG, Poppler) and read back like images.
+TEST_F(BatchTool, VectorFilesVerifyByDrawingTheFileAgain)
+{
+    for (const char* format : {"svg", "pdf"}) {
+        for (const char* symbology : {"zsCODE128", "zsQRCODE", "zsMAXICODE", "zsEANX"}) {
+            SCOPED_TRACE(std::string(format) + " " + symbology);
+            const TRun result =
+                Export("590123412345\n",
+                       {QStringLiteral("-f"), QLatin1String(format), QStringLiteral("-s"),
+                        QLatin1String(symbology), QStringLiteral("--verify")});
+            EXPECT_EQ(result.ExitCode, 0) << result.Errors.toStdString();
+            EXPECT_TRUE(result.Errors.startsWith(QStringLiteral("written 1, verified 1,")))
+                << result.Errors.toStdString();
+        }
+        EXPECT_EQ(Files().filter(QLatin1String(format)).size(), 4);
+    }
+}
+
+// Every entry takes a label; a failing one leaves its label empty and fails the run, and the
+// sheet never replaces an earlier one.
+TEST_F(BatchTool, LabelSheetTakesEveryEntryAndIsNeverReplaced)
+{
+    const QByteArray input = "590123412345\nNOT DIGITS\n978020137962\n";
+    for (int run = 0; run < 2; ++run) {
+        const TRun result = Export(input, {QStringLiteral("-s"), QStringLiteral("zsEANX"),
+                                           QStringLiteral("--sheet"), QStringLiteral("letter-3x10"),
+                                           QStringLiteral("--cut-guides")});
+        EXPECT_EQ(result.ExitCode, 1);
+        const QStringList lines = result.Errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), 2) << result.Errors.toStdString();
+        EXPECT_TRUE(lines[0].startsWith(QStringLiteral("line 2: ")) &&
+                    lines[0].contains(QStringLiteral(": error: ")))
+            << lines[0].toStdString();
+        EXPECT_TRUE(lines[1].startsWith(QStringLiteral("written 2 labels on 1 page to \"")))
+            << lines[1].toStdString();
+    }
+    EXPECT_EQ(Files(), (QStringList{QStringLiteral("sheet (2).pdf"), QStringLiteral("sheet.pdf")}));
+    QFile sheet(OutFile(QStringLiteral("sheet.pdf")));
+    ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(sheet.read(5) == "%PDF-");
+}
+
+TEST_F(BatchTool, LabelSheetUsageErrorsWriteNothing)
+{
+    const std::pair<QStringList, const char*> cases[] = {
+        {{QStringLiteral("--sheet"), QStringLiteral("a4,3x9,70x37,0,0")}, "need 333.00 mm down"},
+        {{QStringLiteral("--sheet"), QStringLiteral("a4-3x8"), QStringLiteral("-f"),
+          QStringLiteral("png")},
+         "--sheet writes a PDF"},
+        {{QStringLiteral("--sheet"), QStringLiteral("a4-3x8"), QStringLiteral("--verify")},
+         "--verify reads single files"},
+        {{QStringLiteral("--cut-guides")}, "--cut-guides needs --sheet"},
+    };
+    for (const auto& [options, message] : cases) {
+        const TRun result = Export("GOOD\n", options);
+        EXPECT_EQ(result.ExitCode, 2) << message;
+        EXPECT_TRUE(result.Errors.contains(QLatin1String(message))) << result.Errors.toStdString();
+    }
+    EXPECT_FALSE(QFileInfo::exists(Out()));
+}
+
 TEST_F(BatchTool, ListsTheSymbologies)
 {
     const TRun run = Run({QStringLiteral("--list-symbologies")});

@@ -1,0 +1,168 @@
+#include "io/label_sheet.h"
+
+#include <QStringList>
+
+#include <cmath>
+
+namespace {
+constexpr double MillimetresPerInch = 25.4;
+constexpr QSizeF A4{210, 297};
+constexpr QSizeF Letter{8.5 * MillimetresPerInch, 11 * MillimetresPerInch};
+// Beyond this a PDF page needs a larger unit than the point; no sheet is that large.
+constexpr double MaxPageSide = 5080;
+constexpr int MaxLabelsPerSide = 500;
+// Lengths read from decimals may add up a hair over the page they fill exactly.
+constexpr double FitTolerance = 1e-9;
+
+constexpr double Inches(double inches)
+{
+    return inches * MillimetresPerInch;
+}
+
+struct TSyntaxError
+{
+    QString Message;
+};
+
+double ReadLength(const QString& text, const char* what, bool zeroAllowed)
+{
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok || !std::isfinite(value) || value < 0 || (!zeroAllowed && value == 0) ||
+        value > MaxPageSide)
+        throw TSyntaxError{QStringLiteral("%1 \"%2\" is not a length in millimetres%3")
+                               .arg(QLatin1String(what), text,
+                                    zeroAllowed ? QString() : QStringLiteral(" above 0"))};
+    return value;
+}
+
+// "WxH", both lengths.
+QSizeF ReadSize(const QString& text, const char* what, bool zeroAllowed)
+{
+    const QStringList parts = text.split(QLatin1Char('x'), Qt::KeepEmptyParts, Qt::CaseInsensitive);
+    if (parts.size() != 2)
+        throw TSyntaxError{QStringLiteral("%1 \"%2\" is not WxH").arg(QLatin1String(what), text)};
+    return {ReadLength(parts[0], what, zeroAllowed), ReadLength(parts[1], what, zeroAllowed)};
+}
+
+QSizeF ReadPage(const QString& text)
+{
+    if (text.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0)
+        return A4;
+    if (text.compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0)
+        return Letter;
+    return ReadSize(text, "page", false);
+}
+
+int ReadCount(const QString& text)
+{
+    bool ok = false;
+    const int count = text.trimmed().toInt(&ok);
+    if (!ok || count < 1 || count > MaxLabelsPerSide)
+        throw TSyntaxError{QStringLiteral("label count \"%1\" is not a whole number from 1 to %2")
+                               .arg(text)
+                               .arg(MaxLabelsPerSide)};
+    return count;
+}
+
+QMarginsF ReadMargins(const QString& text)
+{
+    const QStringList parts = text.split(QLatin1Char(':'));
+    if (parts.size() == 1) {
+        const double all = ReadLength(parts[0], "margin", true);
+        return {all, all, all, all};
+    }
+    if (parts.size() != 4)
+        throw TSyntaxError{
+            QStringLiteral("margins \"%1\" are neither one length nor TOP:RIGHT:BOTTOM:LEFT")
+                .arg(text)};
+    const double top = ReadLength(parts[0], "margin", true);
+    const double right = ReadLength(parts[1], "margin", true);
+    const double bottom = ReadLength(parts[2], "margin", true);
+    const double left = ReadLength(parts[3], "margin", true);
+    return {left, top, right, bottom};
+}
+
+QSizeF ReadGaps(const QString& text)
+{
+    if (!text.contains(QLatin1Char('x'), Qt::CaseInsensitive)) {
+        const double both = ReadLength(text, "gap", true);
+        return {both, both};
+    }
+    return ReadSize(text, "gap", true);
+}
+
+QString Millimetres(double length)
+{
+    return QString::number(length, 'f', 2) + QStringLiteral(" mm");
+}
+
+void CheckFits(const TLabelSheet& sheet)
+{
+    const double across = sheet.Margins.left() + sheet.Columns * sheet.Label.width() +
+                          (sheet.Columns - 1) * sheet.Gap.width() + sheet.Margins.right();
+    const double down = sheet.Margins.top() + sheet.Rows * sheet.Label.height() +
+                        (sheet.Rows - 1) * sheet.Gap.height() + sheet.Margins.bottom();
+    if (across > sheet.Page.width() + FitTolerance)
+        throw TSyntaxError{QStringLiteral("the labels and margins need %1 across, the page is %2")
+                               .arg(Millimetres(across), Millimetres(sheet.Page.width()))};
+    if (down > sheet.Page.height() + FitTolerance)
+        throw TSyntaxError{QStringLiteral("the labels and margins need %1 down, the page is %2")
+                               .arg(Millimetres(down), Millimetres(sheet.Page.height()))};
+}
+
+TLabelSheet ReadCustomSheet(const QString& text)
+{
+    const QStringList fields = text.split(QLatin1Char(','));
+    if (fields.size() != 5)
+        throw TSyntaxError{QStringLiteral("expected a preset (a4-3x8, letter-3x10) or "
+                                          "PAGE,COLSxROWS,LABELWxH,MARGINS,GAPS in mm")};
+    TLabelSheet sheet;
+    sheet.Page = ReadPage(fields[0]);
+    const QStringList counts =
+        fields[1].split(QLatin1Char('x'), Qt::KeepEmptyParts, Qt::CaseInsensitive);
+    if (counts.size() != 2)
+        throw TSyntaxError{QStringLiteral("labels \"%1\" are not COLSxROWS").arg(fields[1])};
+    sheet.Columns = ReadCount(counts[0]);
+    sheet.Rows = ReadCount(counts[1]);
+    sheet.Label = ReadSize(fields[2], "label", false);
+    sheet.Margins = ReadMargins(fields[3]);
+    sheet.Gap = ReadGaps(fields[4]);
+    CheckFits(sheet);
+    return sheet;
+}
+} // namespace
+
+const std::array<TLabelSheetPreset, 2> LabelSheetPresets{{
+    // 3 x 70 mm fill the width; the 1 mm the rows leave is split above and below.
+    {"a4-3x8", {A4, 3, 8, {70, 37}, {0, 0.5, 0, 0.5}, {0, 0}}},
+    {"letter-3x10",
+     {Letter,
+      3,
+      10,
+      {Inches(2.625), Inches(1)},
+      {Inches(0.1875), Inches(0.5), Inches(0.1875), Inches(0.5)},
+      {Inches(0.125), 0}}},
+}};
+
+QRectF TLabelSheet::LabelRect(int index) const
+{
+    const int column = index % Columns;
+    const int row = index / Columns % Rows;
+    return {Margins.left() + column * (Label.width() + Gap.width()),
+            Margins.top() + row * (Label.height() + Gap.height()), Label.width(), Label.height()};
+}
+
+TLabelSheetReading ReadLabelSheet(const QString& text)
+{
+    QString compact = text;
+    compact.remove(QLatin1Char(' '));
+    for (const TLabelSheetPreset& preset : LabelSheetPresets)
+        if (compact.compare(QLatin1String(preset.Name), Qt::CaseInsensitive) == 0)
+            return {preset.Sheet, {}};
+    try {
+        return {ReadCustomSheet(compact), {}};
+    } catch (const TSyntaxError& error) {
+        return {std::nullopt, error.Message};
+    }
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QMarginsF>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+// A sheet of equal labels in rows and columns, every length in millimetres.
+struct TLabelSheet
+{
+    QSizeF Page;
+    int Columns = 1;
+    int Rows = 1;
+    QSizeF Label;
+    QMarginsF Margins; // from the page's edges to the outer labels
+    QSizeF Gap;        // width: between columns, height: between rows
+
+    int LabelsPerPage() const { return Columns * Rows; }
+    // Label `index` of a page (counted along the rows, from the top left) on its page, from the
+    // page's top left corner.
+    QRectF LabelRect(int index) const;
+};
+
+struct TLabelSheetPreset
+{
+    const char* Name;
+    TLabelSheet Sheet;
+};
+// "a4-3x8": 3 x 8 labels of 70 x 37 mm on A4; "letter-3x10": 3 x 10 labels of 2.625 x 1 in on
+// US Letter.
+extern const std::array<TLabelSheetPreset, 2> LabelSheetPresets;
+
+struct TLabelSheetReading
+{
+    std::optional<TLabelSheet> Sheet;
+    QString Error; // what is wrong with the text, when there is no sheet
+};
+
+// A preset name, or "PAGE,COLSxROWS,LABELWxH,MARGINS,GAPS" in millimetres: PAGE is a4, letter
+// or WxH; MARGINS one length or TOP:RIGHT:BOTTOM:LEFT; GAPS one length or
+// BETWEEN-COLUMNSxBETWEEN-ROWS. Letter case and blanks do not count. The labels must fit on
+// the page.
+TLabelSheetReading ReadLabelSheet(const QString& text);
