@@ -19,7 +19,9 @@ _lintaro_batch()
     -s | --symbology)
         words=$("$program" --list-symbologies 2>/dev/null | cut -f3)
         ;;
-    -f | --format) words="png jpeg jpg gif bmp" ;;
+    -f | --format) words="png jpeg jpg gif bmp svg pdf" ;;
+    --sheet) words="a4-3x8 letter-3x10" ;;
+    --name) words="{n} {text} {n:04}" ;;
     --encoding) words="ansi ascii utf-16le utf-16be utf-8 utf-7" ;;
     --image-size) words="fit preview" ;;
     --module) words="fit fit-exact" ;;
@@ -31,7 +33,7 @@ _lintaro_batch()
     --valign) words="top center bottom" ;;
     --size | --preview-area | --dpi | --margin | --padding | --border | --whitespace | \
         --text-spacing | --min-module | --max-module | --hexagon-scale | --primary | --fg | \
-        --bg | --font | --option | -j | --jobs)
+        --bg | --font | --option | -j | --jobs | --column | --shard)
         return
         ;;
     esac

@@ -1,6 +1,7 @@
 #include "cli/written_picture.h"
 
 #include "io/image_format.h"
+#include "render/physical_units.h"
 #include "render/render_pipeline.h"
 
 #include <QPainter>
@@ -14,7 +15,6 @@ namespace {
 // A vector file is printed finer than its picture's pixels; drawn at their size, the
 // antialiased edges of small hexagons and dots blur into each other.
 constexpr int VectorOversampling = 2;
-constexpr double PointsPerInch = 72;
 
 bool WithinImageBounds(QSizeF size)
 {

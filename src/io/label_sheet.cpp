@@ -1,11 +1,12 @@
 #include "io/label_sheet.h"
 
+#include "render/physical_units.h"
+
 #include <QStringList>
 
 #include <cmath>
 
 namespace {
-constexpr double MillimetresPerInch = 25.4;
 constexpr QSizeF A4{210, 297};
 constexpr QSizeF Letter{8.5 * MillimetresPerInch, 11 * MillimetresPerInch};
 // Beyond this a PDF page needs a larger unit than the point; no sheet is that large.

@@ -4,6 +4,7 @@
 #include "io/file_publisher.h"
 #include "io/pdf_page_size.h"
 #include "io/unique_file_name.h"
+#include "render/physical_units.h"
 #include "render/zint_metafile.h"
 
 #include <QDir>
@@ -12,8 +13,6 @@
 #include <algorithm>
 
 namespace {
-constexpr double MillimetresPerInch = 25.4;
-constexpr double PointsPerInch = 72;
 constexpr double CutGuideWidthMm = 0.1;
 const QColor CutGuideColour(160, 160, 160);
 

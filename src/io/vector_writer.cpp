@@ -4,6 +4,7 @@
 #include "io/file_publisher.h"
 #include "io/pdf_page_size.h"
 #include "io/unique_file_name.h"
+#include "render/physical_units.h"
 #include "render/zint_metafile.h"
 
 #include <QBuffer>
@@ -13,7 +14,6 @@
 #include <QSvgGenerator>
 
 namespace {
-constexpr double PointsPerInch = 72;
 
 void requirePicture(const TMetafile& picture)
 {

@@ -2,6 +2,7 @@
 
 #include "render/render_pipeline.h"
 
+#include "render/physical_units.h"
 #include "render/zint_render_box.h"
 #include "render/zint_render_canvas.h"
 #include "render/zint_render_value.h"
@@ -12,7 +13,6 @@
 #include <utility>
 
 namespace {
-constexpr double MillimetresPerInch = 25.4;
 
 // Settings come from text fields and command lines: any float, infinities and NaN included,
 // must become a whole number the layout can use.

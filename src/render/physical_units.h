@@ -1,0 +1,5 @@
+#pragma once
+
+// Lengths on paper: millimetres and PDF points per inch.
+constexpr double MillimetresPerInch = 25.4;
+constexpr double PointsPerInch = 72;
