@@ -150,11 +150,11 @@ struct TTimedCase
 };
 
 // Exactly as an export renders and writes: a picture as PNG, or an EZintException.
-TOutcome RenderToPng(TZintSymbol& symbol, TZintSymbology symbology, const QString& text)
+TOutcome RenderToPng(TZintSymbol& symbol, TZintSymbology symbology, const QString& text,
+                     const TRenderSettings& settings)
 {
     try {
-        const QImage image =
-            RenderEntryImage(symbol, symbology, text, TRenderSettings(), {303, 417});
+        const QImage image = RenderEntryImage(symbol, symbology, text, settings, {303, 417});
         EXPECT_FALSE(image.isNull());
         QBuffer png;
         png.open(QIODevice::WriteOnly);
@@ -175,35 +175,48 @@ TEST(HostileMatrix, EveryTextOnEverySymbologyEndsInAnImageOrACleanError)
 {
     const std::vector<THostileText> texts = HostileTexts();
     ASSERT_GE(texts.size(), 60u);
+    // The exports' default, and the preview area's fitted modules and filled rows, where the
+    // layout sizes everything from the symbol it is given.
+    const struct
+    {
+        const char* Name;
+        TRenderSettings Settings;
+    } layouts[] = {
+        {"export", TRenderSettings()},
+        {"preview area", PreviewAreaLayoutSettings()},
+    };
     int runs = 0;
     int images = 0;
     int cleanErrors = 0;
     std::vector<TTimedCase> timings;
-    for (const TSymbologyEntry& entry : SymbologyCatalogue) {
-        TZintSymbol symbol; // reused across texts, as an export reuses it across entries
-        for (const THostileText& hostile : texts) {
-            const std::string name = std::string(entry.DisplayName) + " / " + hostile.Name;
-            SCOPED_TRACE(name);
-            QElapsedTimer timer;
-            timer.start();
-            try {
-                (RenderToPng(symbol, entry.Symbology, hostile.Text) == TOutcome::Image
-                     ? images
-                     : cleanErrors)++;
-            } catch (const std::exception& error) {
-                ADD_FAILURE() << "not an EZintException: " << error.what();
+    for (const auto& layout : layouts) {
+        for (const TSymbologyEntry& entry : SymbologyCatalogue) {
+            TZintSymbol symbol; // reused across texts, as an export reuses it across entries
+            for (const THostileText& hostile : texts) {
+                const std::string name =
+                    std::string(layout.Name) + " / " + entry.DisplayName + " / " + hostile.Name;
+                SCOPED_TRACE(name);
+                QElapsedTimer timer;
+                timer.start();
+                try {
+                    const TOutcome outcome =
+                        RenderToPng(symbol, entry.Symbology, hostile.Text, layout.Settings);
+                    ++(outcome == TOutcome::Image ? images : cleanErrors);
+                } catch (const std::exception& error) {
+                    ADD_FAILURE() << "not an EZintException: " << error.what();
+                }
+                ++runs;
+                timings.push_back({timer.elapsed(), name});
             }
-            ++runs;
-            timings.push_back({timer.elapsed(), name});
         }
     }
 
     std::sort(timings.begin(), timings.end(), [](const TTimedCase& a, const TTimedCase& b) {
         return a.Milliseconds > b.Milliseconds;
     });
-    std::cout << "hostile matrix: " << runs << " runs (" << SymbologyCatalogue.size()
-              << " symbologies x " << texts.size() << " texts), " << cleanErrors
-              << " clean errors, " << images << " images\n";
+    std::cout << "hostile matrix: " << runs << " runs (" << std::size(layouts) << " layouts x "
+              << SymbologyCatalogue.size() << " symbologies x " << texts.size() << " texts), "
+              << cleanErrors << " clean errors, " << images << " images\n";
     for (std::size_t index = 0; index < std::min<std::size_t>(10, timings.size()); ++index)
         std::cout << "  slowest: " << timings[index].Milliseconds << " ms  " << timings[index].Name
                   << '\n';
