@@ -1,4 +1,4 @@
-#include "fuzz_application.h"
+#include "fuzz_support.h"
 
 #include "cli/batch_options.h"
 #include "cli/batch_values.h"

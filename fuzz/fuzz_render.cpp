@@ -1,4 +1,4 @@
-#include "fuzz_application.h"
+#include "fuzz_support.h"
 
 #include "base/zint_exception.h"
 #include "io/entry_export.h"

@@ -1,4 +1,4 @@
-#include "fuzz_application.h"
+#include "fuzz_support.h"
 #include "scratch_folder.h"
 
 #include "app/settings_file.h"

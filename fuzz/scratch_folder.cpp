@@ -1,6 +1,6 @@
 #include "scratch_folder.h"
 
-#include "fuzz_application.h"
+#include "fuzz_support.h"
 
 #include <QFile>
 #include <QTemporaryDir>

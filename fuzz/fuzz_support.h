@@ -1,5 +1,7 @@
 #pragma once
 
+// What every fuzz target shares: the application object, a property check, the input cut up.
+
 #include <cstddef>
 #include <cstdint>
 
