@@ -8,12 +8,12 @@
 #include "platform/user_locale_name.h"
 #include "platform/user_store.h"
 #include "update/scramble_text.h"
+#include "update/service_answer.h"
 #include "update/tag_value.h"
 #include "update/update_results.h"
 
 #include <QDate>
 #include <QLocale>
-#include <QRegularExpression>
 
 #include <cxxabi.h>
 
@@ -58,27 +58,6 @@ QString ClassName(const std::exception& error)
     const std::unique_ptr<char, decltype(&std::free)> name(
         abi::__cxa_demangle(typeid(error).name(), nullptr, nullptr, &status), &std::free);
     return QString::fromLatin1(status == 0 && name ? name.get() : typeid(error).name());
-}
-
-// Lines split at CR LF, LF or CR; a final line break ends the last line, it adds none.
-QStringList ResponseLines(const QString& body)
-{
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
-    QStringList lines = body.split(lineBreak);
-    if (lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
-}
-
-// A version announces only when it reads as a number once its dots are gone.
-bool IsNumericVersion(const QString& version)
-{
-    QString digits = version;
-    digits.remove(QLatin1Char('.'));
-    static const QRegularExpression allDigits(QStringLiteral("^[0-9]+$"));
-    bool fits = false;
-    digits.toInt(&fits);
-    return allDigits.match(digits).hasMatch() && fits;
 }
 
 int NextCount(int count)
