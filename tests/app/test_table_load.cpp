@@ -7,7 +7,11 @@
 #include "io/text_table.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QUndoStack>
 
 namespace {
@@ -147,4 +151,24 @@ TEST_F(TableLoadTest, CellsFollowTheListsHeaderThroughEditsAndUndo)
     items.History().undo(); // the second table
     EXPECT_EQ(items.ColumnHeader(), Texts({"SKU", "Name"}));
     EXPECT_EQ(items.Count(), 1);
+}
+
+// The folder export names files from the cells a loaded record keeps; a typed entry has none,
+// so a name that needs a column fails for it alone.
+TEST_F(TableLoadTest, FolderExportNamesFilesFromTheLoadedCells)
+{
+    ShowForm();
+    AddEntry(QStringLiteral("TYPED"));
+    Dialogs.ColumnReplies.push_back(1);
+    Load(WriteFile("products.csv", "SKU,Name\nA-1,Bolt\nA-4,Nut\n"));
+    Find<QLineEdit>("edFileNames")->setText(QStringLiteral("{col:SKU}"));
+    QTemporaryDir folder;
+    Dialogs.FolderReplies.push_back(folder.path());
+    Find<QPushButton>("Button2")->click();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files, QDir::Name),
+              Texts({"A-1.png", "A-4.png"}));
+    ASSERT_EQ(Dialogs.Summaries.size(), 1u);
+    ASSERT_EQ(Dialogs.EntryErrorBoxes.size(), 1u);
+    EXPECT_TRUE(Dialogs.EntryErrorBoxes[0].Text.contains(QStringLiteral("SKU")))
+        << Dialogs.EntryErrorBoxes[0].Text.toStdString();
 }

@@ -87,3 +87,18 @@ TEST_F(BatchTool, InvalidTablesAndMissingColumnsWriteNothing)
         EXPECT_FALSE(QFileInfo::exists(Out()));
     }
 }
+
+// Names from the record's cells: by header name and by number, the record's own text decoded
+// from the file its SKU names.
+TEST_F(BatchTool, NamesFilesFromTheRecordsCells)
+{
+    const TRun run =
+        Export(Products, Qr + QStringList{QStringLiteral("--csv"), QStringLiteral("--column"),
+                                          QStringLiteral("Name"), QStringLiteral("--name"),
+                                          QStringLiteral("{col:sku}-{col:3}-{n:03}")});
+    ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
+    ASSERT_EQ(Files(),
+              (QStringList{QStringLiteral("A-1-5-001.png"), QStringLiteral("A-4-9-002.png")}));
+    EXPECT_EQ(Decode(OutFile(QStringLiteral("A-4-9-002.png")), ZXing::BarcodeFormat::QRCode).Text,
+              QStringLiteral("two\nlines"));
+}
