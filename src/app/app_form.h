@@ -124,6 +124,8 @@ private:
     void FormCreate();
     void FormShow();
 
+    // Asks for the export folder, starting in the last one, and remembers the answer.
+    std::optional<QString> PickExportFolder();
     // Creation steps, each in the file of its concern.
     void CreateControls();
     void CreateExportBar();

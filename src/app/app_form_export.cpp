@@ -100,12 +100,17 @@ void TAppForm::Savealltofolder1Click()
     // A template that cannot name the files is fixed before a folder is chosen.
     if (!FolderExportNameTemplate())
         return;
+    if (const std::optional<QString> folder = PickExportFolder())
+        AddMyFolder(*folder);
+}
+
+std::optional<QString> TAppForm::PickExportFolder()
+{
     const std::optional<QString> folder =
         FEnvironment.Dialogs->PickFolder(this, QStringLiteral("Select folder:"), LastExportFolder);
-    if (!folder)
-        return;
-    LastExportFolder = *folder;
-    AddMyFolder(*folder);
+    if (folder)
+        LastExportFolder = *folder;
+    return folder;
 }
 
 std::optional<TNameTemplate> TAppForm::FolderExportNameTemplate()

@@ -27,11 +27,9 @@ void TAppForm::Saveallaslabelsheet1Click()
                                        sheet.Error);
         return;
     }
-    const std::optional<QString> folder =
-        FEnvironment.Dialogs->PickFolder(this, QStringLiteral("Select folder:"), LastExportFolder);
+    const std::optional<QString> folder = PickExportFolder();
     if (!folder)
         return;
-    LastExportFolder = *folder;
     if (FItems->Count() == 0)
         return;
 

@@ -120,3 +120,11 @@ void TGuiTestBase::ClickEntry(int row)
     TItemListView& list = List();
     ClickList(list.visualRect(list.model()->index(row, 0)).center());
 }
+
+QStringList Texts(std::initializer_list<const char*> texts)
+{
+    QStringList list;
+    for (const char* text : texts)
+        list << QString::fromUtf8(text);
+    return list;
+}

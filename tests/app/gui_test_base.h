@@ -9,10 +9,14 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 
 class TItemListView;
 class TPreviewImage;
+
+// A list of UTF-8 texts, as the list and the dialogs hold them.
+QStringList Texts(std::initializer_list<const char*> texts);
 
 // The dialog service of the application object's default error handling.
 TRecordingDialogService& ApplicationDialogs();

@@ -24,14 +24,6 @@ namespace {
 const QString Add = QStringLiteral("Add");
 const QString Edit = QStringLiteral("Edit");
 constexpr int Utf8Choice = 4;
-
-QStringList Texts(std::initializer_list<const char*> texts)
-{
-    QStringList list;
-    for (const char* text : texts)
-        list << QString::fromUtf8(text);
-    return list;
-}
 } // namespace
 
 class ItemListTest : public TGuiTestBase

@@ -16,14 +16,6 @@
 
 namespace {
 constexpr int Utf8Choice = 4;
-
-QStringList Texts(std::initializer_list<const char*> texts)
-{
-    QStringList list;
-    for (const char* text : texts)
-        list << QString::fromUtf8(text);
-    return list;
-}
 } // namespace
 
 class TableLoadTest : public TGuiTestBase
