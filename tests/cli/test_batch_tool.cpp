@@ -253,6 +253,12 @@ TEST_F(BatchTool, LabelSheetUsageErrorsWriteNothing)
         {{QStringLiteral("--sheet"), QStringLiteral("a4-3x8"), QStringLiteral("--verify")},
          "--verify reads single files"},
         {{QStringLiteral("--cut-guides")}, "--cut-guides needs --sheet"},
+        {{QStringLiteral("--sheet"), QStringLiteral("a4-3x8"), QStringLiteral("--shard"),
+          QStringLiteral("1/3")},
+         "--shard is for one file per entry"},
+        {{QStringLiteral("--sheet"), QStringLiteral("a4-3x8"), QStringLiteral("--name"),
+          QStringLiteral("{text}")},
+         "--name is for one file per entry"},
     };
     for (const auto& [options, message] : cases) {
         const TRun result = Export("GOOD\n", options);
