@@ -1,3 +1,5 @@
+#include "pdf_pages.h"
+
 #include "app/decode_barcode.h"
 #include "base/zint_exception.h"
 #include "io/label_sheet.h"
@@ -7,15 +9,8 @@
 #include "render/zint_metafile.h"
 #include "symbol/zint_symbol.h"
 
-#include <QDir>
-#include <QFile>
 #include <QImage>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
-
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFPageDocumentHelper.hh>
 
 #include <gtest/gtest.h>
 
@@ -33,41 +28,6 @@ TMetafile QrPicture(const QString& text, float moduleMm = 0.5f)
     TZintSymbol symbol;
     return RenderSymbolToMetafile(PrepareSymbol(symbol, TZintSymbology::zsQRCODE), text, settings,
                                   QSize(303, 417));
-}
-
-// The pages as pdftoppm draws them at 300 dpi.
-std::vector<QImage> DrawnPages(const QByteArray& pdf)
-{
-    QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("sheet.pdf")));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(pdf);
-    file.close();
-    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-    EXPECT_FALSE(pdftoppm.isEmpty()) << "pdftoppm (poppler-utils) is missing";
-    QProcess process;
-    process.start(pdftoppm, {QStringLiteral("-r"), QString::number(Dpi), QStringLiteral("-png"),
-                             file.fileName(), dir.filePath(QStringLiteral("page"))});
-    EXPECT_TRUE(process.waitForFinished(120000));
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    std::vector<QImage> pages;
-    for (const QString& name :
-         QDir(dir.path()).entryList({QStringLiteral("page-*.png")}, QDir::Files, QDir::Name))
-        pages.push_back(QImage(dir.filePath(name)).convertToFormat(QImage::Format_RGB32));
-    return pages;
-}
-
-std::vector<QSizeF> PageSizes(const QByteArray& pdf)
-{
-    QPDF document;
-    document.processMemoryFile("sheet.pdf", pdf.constData(), size_t(pdf.size()));
-    std::vector<QSizeF> sizes;
-    for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(document).getAllPages()) {
-        QPDFObjectHandle box = page.getMediaBox();
-        const auto at = [&](int i) { return box.getArrayItem(i).getNumericValue(); };
-        sizes.push_back(QSizeF(at(2) - at(0), at(3) - at(1)));
-    }
-    return sizes;
 }
 
 // The smallest rectangle holding every dark pixel of the area; empty when there is none.
@@ -108,13 +68,13 @@ TEST(LabelSheetWriter, FiftyEntriesFillThreeA4PagesLabelByLabel)
     EXPECT_EQ(writer.Pages(), 3);
     const QByteArray pdf = writer.Finish();
 
-    const std::vector<QSizeF> sizes = PageSizes(pdf);
-    ASSERT_EQ(sizes.size(), 3u);
-    for (const QSizeF& size : sizes) {
-        EXPECT_NEAR(size.width(), 210 / 25.4 * 72, 1e-5);
-        EXPECT_NEAR(size.height(), 297 / 25.4 * 72, 1e-5);
+    const std::vector<QRectF> boxes = PdfPageBoxes(pdf);
+    ASSERT_EQ(boxes.size(), 3u);
+    for (const QRectF& box : boxes) {
+        EXPECT_NEAR(box.width(), 210 / 25.4 * 72, 1e-5);
+        EXPECT_NEAR(box.height(), 297 / 25.4 * 72, 1e-5);
     }
-    const std::vector<QImage> pages = DrawnPages(pdf);
+    const std::vector<QImage> pages = PdfPagesDrawn(pdf, Dpi);
     ASSERT_EQ(pages.size(), 3u);
     for (int i = 0; i < Entries; ++i) {
         SCOPED_TRACE(i + 1);
@@ -162,8 +122,8 @@ TEST(LabelSheetWriter, AlignmentScalingAndSkippedLabels)
         const double scale = writer->AddLabel(large);
         EXPECT_NEAR(scale, 25 * PixelsPerMm / large.Height(), 1e-9);
     }
-    const QImage left = DrawnPages(topLeft.Finish()).at(0);
-    const QImage right = DrawnPages(bottomRight.Finish()).at(0);
+    const QImage left = PdfPagesDrawn(topLeft.Finish(), Dpi).at(0);
+    const QImage right = PdfPagesDrawn(bottomRight.Finish(), Dpi).at(0);
     for (const QImage* page : {&left, &right})
         EXPECT_TRUE(DarkArea(*page, InPixels(sheet.LabelRect(0))).isEmpty());
 

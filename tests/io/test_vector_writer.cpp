@@ -1,3 +1,5 @@
+#include "pdf_pages.h"
+
 #include "app/decode_barcode.h"
 #include "base/zint_exception.h"
 #include "io/entry_export.h"
@@ -9,19 +11,13 @@
 #include "symbol/zint_symbol.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
-
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFPageDocumentHelper.hh>
 
 #include <gtest/gtest.h>
 
@@ -73,39 +69,10 @@ QImage SvgDrawnAtViewBox(const QByteArray& svg)
     return image;
 }
 
-// The page as pdftoppm draws it: a reader of its own, as a print shop's would be.
-QImage PdfPageDrawn(const QByteArray& pdf, int dpi, int page = 1)
+QImage PdfPageDrawn(const QByteArray& pdf, int dpi)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("page.pdf"));
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(pdf);
-    file.close();
-    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-    EXPECT_FALSE(pdftoppm.isEmpty()) << "pdftoppm (poppler-utils) is missing";
-    QProcess process;
-    process.start(pdftoppm, {QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
-                             QString::number(page), QStringLiteral("-l"), QString::number(page),
-                             QStringLiteral("-png"), QStringLiteral("-singlefile"), path,
-                             dir.filePath(QStringLiteral("page"))});
-    EXPECT_TRUE(process.waitForFinished(60000));
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    return QImage(dir.filePath(QStringLiteral("page.png"))).convertToFormat(QImage::Format_RGB32);
-}
-
-// Each page's media box, in points.
-std::vector<QRectF> PdfPageBoxes(const QByteArray& pdf)
-{
-    QPDF document;
-    document.processMemoryFile("test.pdf", pdf.constData(), size_t(pdf.size()));
-    std::vector<QRectF> boxes;
-    for (QPDFPageObjectHelper& page : QPDFPageDocumentHelper(document).getAllPages()) {
-        QPDFObjectHandle box = page.getMediaBox();
-        const auto at = [&](int i) { return box.getArrayItem(i).getNumericValue(); };
-        boxes.push_back(QRectF(QPointF(at(0), at(1)), QPointF(at(2), at(3))));
-    }
-    return boxes;
+    const std::vector<QImage> pages = PdfPagesDrawn(pdf, dpi, 1, 1);
+    return pages.empty() ? QImage() : pages.front();
 }
 
 double Millimetres(const QString& length)
