@@ -19,6 +19,7 @@ namespace {
 constexpr int CreatedSymbology = BARCODE_CODE128;
 constexpr int CreatedOption1 = -1;
 constexpr int CreatedOption2 = 0;
+constexpr int Utf8Eci = 26;
 
 constexpr int MaxRows = static_cast<int>(sizeof(zint_symbol::row_height) / sizeof(float));
 constexpr int MaxColumns = static_cast<int>(sizeof(zint_symbol::encoded_data[0]) * 8);
@@ -351,6 +352,24 @@ void TZintSymbol::Encode(const QByteArray& data, int length, bool raiseException
 }
 
 int TZintSymbol::RunEncoder(const unsigned char* bytes, int length)
+{
+    zint_symbol& zint = *FRecord->Zint;
+    const int requestedEci = zint.eci;
+    const int result = EncodeWithOptions(bytes, length);
+    if (result != ZINT_WARN_USES_ECI || requestedEci != 0)
+        return result;
+    // libzint chose the first single-byte character set that holds the text, and decoders
+    // know some of those only in part (the euro sign of ISO 8859-7 reads as garbage); UTF-8 is
+    // the one every reader knows. Should UTF-8 not fit, libzint's own choice stands.
+    zint.eci = Utf8Eci;
+    const int utf8Result = EncodeWithOptions(bytes, length);
+    if (utf8Result < ZINT_ERROR)
+        return utf8Result;
+    zint.eci = requestedEci;
+    return EncodeWithOptions(bytes, length);
+}
+
+int TZintSymbol::EncodeWithOptions(const unsigned char* bytes, int length)
 {
     zint_symbol& zint = *FRecord->Zint;
     // The layout draws the bands itself; libzint must not size them from stale values.

@@ -112,6 +112,7 @@ public:
 private:
     struct Record;
     int RunEncoder(const unsigned char* bytes, int length);
+    int EncodeWithOptions(const unsigned char* bytes, int length);
     int EncodeOnce(const unsigned char* bytes, int length);
     int EncodeRectangular(const unsigned char* bytes, int length);
     void NormaliseResults(int result);

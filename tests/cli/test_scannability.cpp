@@ -64,6 +64,7 @@ const std::vector<TSymbologyCase>& Cases()
         {TZintSymbology::zsLOGMARS, {{"abc123", "ABC123"}}},
         {TZintSymbology::zsPDF417,
          {{"PDF417 text", "PDF417 text"},
+          {"Preis: 5,00 \xE2\x82\xAC", "Preis: 5,00 \xE2\x82\xAC"},
           {"\xC3\x9C"
            "bung \xD0\x9F\xD1\x80\xD0\xB8",
            "\xC3\x9C"
@@ -76,6 +77,7 @@ const std::vector<TSymbologyCase>& Cases()
                             "MaxiCode text"}}},
         {TZintSymbology::zsQRCODE,
          {{"https://example.com/lintaro?id=42", "https://example.com/lintaro?id=42"},
+          {"Preis: 5,00 \xE2\x82\xAC", "Preis: 5,00 \xE2\x82\xAC"},
           {"\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E", "\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E"},
           {"\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 \xE2\x82\xAC",
            "\xD0\x9F\xD1\x80\xD0\xB8\xD0\xB2\xD0\xB5\xD1\x82 \xE2\x82\xAC"}}},
@@ -84,6 +86,8 @@ const std::vector<TSymbologyCase>& Cases()
          {{"0306406152", "9780306406157"}, {"9780306406157+12", "9780306406157 12"}}},
         {TZintSymbology::zsDATAMATRIX,
          {{"Data Matrix 71", "Data Matrix 71"},
+          {"Preis: 5,00 \xE2\x82\xAC", "Preis: 5,00 \xE2\x82\xAC"},
+          {"\xE2\x82\xAC \xCE\xA9", "\xE2\x82\xAC \xCE\xA9"},
           {"SKU-4711-XL/2026", "SKU-4711-XL/2026"},
           {"Gr\xC3\xBC\xC3\x9F"
            "e \xE2\x82\xAC \xCE\xA9",
@@ -96,6 +100,7 @@ const std::vector<TSymbologyCase>& Cases()
         {TZintSymbology::zsITF14, {{"1540014128876", "15400141288763"}}},
         {TZintSymbology::zsAZTEC,
          {{"Aztec text 92", "Aztec text 92"},
+          {"Preis: 5,00 \xE2\x82\xAC", "Preis: 5,00 \xE2\x82\xAC"},
           {"https://www.kelmora.example/lintaro", "https://www.kelmora.example/lintaro"},
           {"\xE4\xB8\xAD\xE6\x96\x87 \xC3\xA9", "\xE4\xB8\xAD\xE6\x96\x87 \xC3\xA9"}}},
         {TZintSymbology::zsMICROQR, {{"12345", "12345"}, {"MICRO QR", "MICRO QR"}}},

@@ -391,3 +391,28 @@ TEST(TZintSymbol, AssignFromAnotherClassRaises)
         EXPECT_STREQ(error.what(), "Cannot assign a TZintPersistent to a TZintSymbol");
     }
 }
+
+// A text outside Latin-1 goes out as UTF-8 (ECI 26), the character set every reader knows,
+// unless only libzint's own single-byte choice still fits the symbol.
+TEST(TZintSymbol, TextsThatNeedACharacterSetAreEncodedAsUtf8WhileTheyFit)
+{
+    TZintSymbol symbol;
+    const struct
+    {
+        TZintSymbology Symbology;
+        QString Text;
+        int Eci;
+    } cases[] = {
+        {TZintSymbology::zsQRCODE, QStringLiteral("Preis: 5,00 \u20AC"), 26},
+        {TZintSymbology::zsDATAMATRIX, QStringLiteral("\u0141\u00F3d\u017A"), 26},
+        {TZintSymbology::zsAZTEC, QStringLiteral("\u20AC \u03A9"), 26},
+        // Latin-1 needs no character set at all.
+        {TZintSymbology::zsQRCODE, QStringLiteral("na\u00EFve caf\u00E9"), 0},
+        // 2,000 euro signs: 2,000 bytes in ISO 8859-7 fit a QR Code, 6,000 in UTF-8 do not.
+        {TZintSymbology::zsQRCODE, QString(2000, QChar(0x20AC)), 9},
+    };
+    for (const auto& c : cases) {
+        EXPECT_NO_THROW(encodeAs(symbol, c.Symbology, c.Text)) << c.Text.left(20).toStdString();
+        EXPECT_EQ(symbol.eci(), c.Eci) << c.Text.left(20).toStdString();
+    }
+}
