@@ -14,6 +14,14 @@ public:
     std::optional<TTextFileChoice> TextFile;
 
     void ErrorBox(QWidget*, const QString&, const QString& text) override { LastError = text; }
+    // An entry's error is kept as the others are; the export goes on without asking again.
+    bool EntryErrorBox(QWidget*, const QString&, const QString& text) override
+    {
+        LastError = text;
+        return true;
+    }
+    bool FolderExportSummary(QWidget*, const TFolderExportReport&) override { return false; }
+    void OpenFolder(const QString&) override {}
     std::optional<TTextFileChoice> OpenTextFile(QWidget*, const TTextFileChoice&) override
     {
         return TextFile;
