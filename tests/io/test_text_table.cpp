@@ -143,7 +143,8 @@ TEST(TextTable, InvalidInputNamesTheLineAndWhatIsWrong)
         {"ok\n\"multi\r\nline\",x\"y", TTextEncoding::teUtf8, "line 3" + stray},
         {"\"a\"b", TTextEncoding::teUtf8, "line 1" + after},
         {"\"a\nb\" ,c", TTextEncoding::teUtf8, "line 2" + after},
-        {"ok\r\nok\r\n\"a\nb\",\xFF", TTextEncoding::teUtf8, "line 4, byte 14: not valid UTF-8 text"},
+        {"ok\r\nok\r\n\"a\nb\",\xFF", TTextEncoding::teUtf8,
+         "line 4, byte 14: not valid UTF-8 text"},
         {"a\r\nb\xE9", TTextEncoding::teAscii, "line 2, byte 4: not valid ASCII text"},
         // The encoding a byte-order mark put in force is the one named.
         {QByteArray("\xFF\xFE"
