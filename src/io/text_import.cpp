@@ -1,6 +1,7 @@
 #include "io/text_import.h"
 
 #include "base/zint_exception.h"
+#include "platform/read_regular_file.h"
 
 #include <QFile>
 
@@ -9,6 +10,7 @@
 #include <cerrno>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <memory>
 
 #include <fcntl.h>
@@ -178,17 +180,7 @@ QByteArray ReadFileBytes(const QString& path)
     if (error == 0) {
         // The size is only a hint: the file may grow or shrink while it is read.
         bytes.reserve(static_cast<qsizetype>(info.st_size) + 1);
-        char chunk[65536];
-        for (;;) {
-            const ssize_t count = ::read(fd, chunk, sizeof chunk);
-            if (count < 0 && errno == EINTR)
-                continue;
-            if (count < 0)
-                error = errno;
-            if (count <= 0)
-                break;
-            bytes.append(chunk, count);
-        }
+        error = ReadToEnd(fd, bytes, std::numeric_limits<qint64>::max());
     }
     ::close(fd);
     if (error != 0)

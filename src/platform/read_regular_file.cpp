@@ -39,23 +39,30 @@ TRegularFileRead readOpenFile(int fd)
     // The size is only a hint: the file may grow while it is read.
     QByteArray bytes;
     bytes.reserve(qsizetype(info.st_size) + 1);
-    char chunk[65536];
-    while (bytes.size() <= kSelfOpenedFileSizeCap) {
-        const ssize_t count = ::read(fd, chunk, sizeof chunk);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            return failedWithError(errno);
-        if (count == 0)
-            break;
-        bytes.append(chunk, count);
-    }
+    if (const int error = ReadToEnd(fd, bytes, kSelfOpenedFileSizeCap))
+        return failedWithError(error);
     if (bytes.size() > kSelfOpenedFileSizeCap)
         return failed(TRegularFileState::rfsRefused, tooLarge);
     return {TRegularFileState::rfsRead, bytes, {}};
 }
 
 } // namespace
+
+int ReadToEnd(int fd, QByteArray& bytes, qint64 limit)
+{
+    char chunk[65536];
+    while (bytes.size() <= limit) {
+        const ssize_t count = ::read(fd, chunk, sizeof chunk);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return errno;
+        if (count == 0)
+            break;
+        bytes.append(chunk, count);
+    }
+    return 0;
+}
 
 TRegularFileRead ReadRegularFile(const QString& path)
 {

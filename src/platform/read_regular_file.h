@@ -25,3 +25,7 @@ struct TRegularFileRead
 };
 
 TRegularFileRead ReadRegularFile(const QString& path);
+
+// Appends what is left of an open file to `bytes`, stopping once they hold more than `limit`
+// bytes. Returns 0, or the error number of the read that failed.
+int ReadToEnd(int fd, QByteArray& bytes, qint64 limit);

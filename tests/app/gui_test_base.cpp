@@ -4,6 +4,7 @@
 #include "app/preview_image.h"
 #include "render/render_settings.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -127,4 +128,19 @@ QStringList Texts(std::initializer_list<const char*> texts)
     for (const char* text : texts)
         list << QString::fromUtf8(text);
     return list;
+}
+
+QString TGuiTestBase::WriteFile(const char* name, const QByteArray& bytes)
+{
+    const QString path = FFiles.filePath(QLatin1String(name));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+void TGuiTestBase::Load(const QString& path, int encoding)
+{
+    Dialogs.TextFileReplies.push_back({path, encoding});
+    Find<QAction>("Load1")->trigger();
 }

@@ -61,6 +61,13 @@ protected:
     // The bounding rectangle of the dark pixels: where the bars and the text are.
     static QRect DarkArea(const QImage& image);
 
+    // The index of UTF-8 in the open dialog's encoding choice.
+    static constexpr int Utf8Choice = 4;
+    // A file of the test's own, for "Load..." and drops; returns its path.
+    QString WriteFile(const char* name, const QByteArray& bytes);
+    // "Load..." of a file, the dialog answered with the path and the encoding choice.
+    void Load(const QString& path, int encoding = Utf8Choice);
+
     QString ProgramFolder() const { return FProgramDir.path(); }
     QString DataHome() const { return FDataHome.path(); }
 
@@ -69,5 +76,6 @@ protected:
 
 private:
     QTemporaryDir FProgramDir;
+    QTemporaryDir FFiles;
     QTemporaryDir FDataHome;
 };

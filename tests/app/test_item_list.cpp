@@ -23,7 +23,6 @@
 namespace {
 const QString Add = QStringLiteral("Add");
 const QString Edit = QStringLiteral("Edit");
-constexpr int Utf8Choice = 4;
 } // namespace
 
 class ItemListTest : public TGuiTestBase
@@ -54,21 +53,6 @@ protected:
         return QString::fromUtf8(text.mid(1, text.size() - 2));
     }
 
-    QString WriteFile(const char* name, const QByteArray& bytes)
-    {
-        const QString path = FFiles.filePath(QLatin1String(name));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-
-    void Load(const QString& path, int encoding = Utf8Choice)
-    {
-        Dialogs.TextFileReplies.push_back({path, encoding});
-        Find<QAction>("Load1")->trigger();
-    }
-
     // Drags the local files over the target and drops them; answers whether the drag was
     // taken.
     bool DropFiles(QWidget* target, const QStringList& paths)
@@ -90,9 +74,6 @@ protected:
 
     QLineEdit* Edit1 = nullptr;
     QPushButton* Button3 = nullptr;
-
-private:
-    QTemporaryDir FFiles;
 };
 
 TEST_F(ItemListTest, TypingATextAndEnterAddsAndPreviewsIt)

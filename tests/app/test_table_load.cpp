@@ -6,39 +6,16 @@
 #include "app/item_list_view.h"
 #include "io/text_table.h"
 
-#include <QAction>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QUndoStack>
 
-namespace {
-constexpr int Utf8Choice = 4;
-} // namespace
-
 class TableLoadTest : public TGuiTestBase
 {
 protected:
-    QString WriteFile(const char* name, const QByteArray& bytes)
-    {
-        const QString path = FFiles.filePath(QLatin1String(name));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
-
-    void Load(const QString& path)
-    {
-        Dialogs.TextFileReplies.push_back({path, Utf8Choice});
-        Find<QAction>("Load1")->trigger();
-    }
-
     TItemListModel& Items() const { return *qobject_cast<TItemListModel*>(List().model()); }
-
-    QTemporaryDir FFiles;
 };
 
 TEST_F(TableLoadTest, AsksForTheColumnAndProposesTheLastOneAtTheNextStart)
