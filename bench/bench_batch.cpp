@@ -1,5 +1,9 @@
 #include "cli/batch_options.h"
 #include "cli/batch_runner.h"
+#include "io/entry_export.h"
+#include "symbol/zint_symbol.h"
+
+#include <QDir>
 
 #include <QTemporaryDir>
 
@@ -25,13 +29,14 @@ void BM_FolderExport(benchmark::State& state, TBenchCase benchCase)
     settings.OutputFolder = folder.path();
     settings.Symbology = benchCase.Symbology;
     settings.Extension = QLatin1String(benchCase.Extension);
-    TBatchWorker worker(settings);
+    const std::unique_ptr<TZintSymbol> symbol = MakeBatchSymbol(settings);
     const QString pattern = QLatin1String(benchCase.TextPattern);
     int number = 0;
     for (auto _ : state) {
         ++number;
-        benchmark::DoNotOptimize(worker.WriteEntry(
-            pattern.arg(number), {QString::number(number) + settings.Extension, 1}));
+        benchmark::DoNotOptimize(ExportEntryToNewFile(
+            *symbol, settings.Symbology, pattern.arg(number), settings.Render, settings.PreviewArea,
+            QDir(folder.path()).filePath(QString::number(number) + settings.Extension)));
     }
 }
 

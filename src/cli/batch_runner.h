@@ -1,20 +1,15 @@
 #pragma once
 
 #include "cli/batch_options.h"
-#include "cli/entry_outcome.h"
-#include "io/entry_file_names.h"
-#include "io/text_import.h"
+#include "io/export_job.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <memory>
 #include <optional>
 #include <vector>
 
-class QImage;
 class QTextStream;
-class TMetafile;
 class TZintSymbol;
 
 // The exit status of a run.
@@ -25,60 +20,31 @@ enum TBatchExitCode
     becUsageOrInput = 2 // also when no file could be written at all
 };
 
-// Renders entries through the window's render pipeline with a symbol of its own and writes
-// each into a new file. Workers share nothing, so each can run on a thread of its own; a
-// worker itself is used by one thread at a time.
-class TBatchWorker final
-{
-public:
-    explicit TBatchWorker(const TBatchSettings& settings);
-    ~TBatchWorker();
-
-    // The drawing of one text, as the preview would show it. Raises EZintException.
-    TMetafile RenderPicture(const QString& text);
-    // The same rasterised. Raises EZintException.
-    QImage RenderEntry(const QString& text);
-    // Writes the text under its name in the output folder, or under the next free numbered
-    // name; nothing is ever replaced. Returns the name written.
-    QString WriteEntry(const QString& text, const TEntryFileName& name);
-    // WriteEntry under the name of entry `index` and, with verification on, reading the written
-    // file back (VerifyWrittenFile). A failing entry's message is "error: ..." or "does not
-    // read back (read: ...)". Never raises for a failing entry.
-    TEntryOutcome ExportEntry(const QString& text, const TEntryFileNames& names, qsizetype index);
-
-private:
-    TBatchSettings FSettings; // a copy with a font of its own: fonts cache per thread
-
-    std::unique_ptr<TZintSymbol> FSymbol;
-};
-
-// An exception's message as an entry reports it: "error: ...".
-QString AsErrorText(const char* message);
-
-// One entry of a run: its text, the line of the input it starts on, and for a table the cells
-// of its record.
-struct TBatchEntry
-{
-    QString Text;
-    qsizetype LineNumber = 0;
-    QStringList Cells;
-};
-
-// What a run works through: the entries, and the header of a table input (empty otherwise).
+// What a run works through: the entries (with the header of a table input, empty otherwise)
+// and the line of the input each entry starts on.
 struct TBatchInput
 {
-    QStringList Header;
-    std::vector<TBatchEntry> Entries;
+    TExportEntries Entries;
+    std::vector<qsizetype> LineNumbers;
 };
+
+// The symbol a run encodes with: the chosen symbology with the --option writes applied in
+// order. A run makes one per worker.
+std::unique_ptr<TZintSymbol> MakeBatchSymbol(const TBatchSettings& settings);
+
+// What the run reports of an entry after "line N: <symbology>: ": "error: ..." for a failure,
+// a check's note, "drawn at P% to fit the label" for a label scaled down; empty: nothing.
+QString EntryReportText(const TEntryOutcome& outcome);
+
+// "line N: <symbology>: <text>" and a line break, where N is the input line of entry `index`.
+QString EntryReportLine(const TBatchSettings& settings, const TBatchInput& input, qsizetype index,
+                        const QString& text);
 
 // The entries of the input (a file, or standard input for "-"): its non-empty lines, read by
 // the import's rules, or for a table the records with text in the chosen column. Raises
 // EZintException when it cannot be read or names no column of the table, ETextDecodeError
 // when it cannot be decoded.
 TBatchInput ReadBatchInput(const TBatchSettings& settings);
-
-// The file names of all entries of the input, whichever part of them a run writes.
-TEntryFileNames PlanFileNames(const TBatchSettings& settings, const TBatchInput& input);
 
 // Reads the input and creates the output folder; on failure says why on `errors` (a decoding
 // error with its line and byte) and gives nothing.

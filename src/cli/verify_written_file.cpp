@@ -9,6 +9,16 @@
 
 #include <exception>
 
+namespace {
+TEntryOutcome Outcome(TEntryState state, const QString& note = {})
+{
+    TEntryOutcome outcome;
+    outcome.State = state;
+    outcome.Note = note;
+    return outcome;
+}
+} // namespace
+
 TEntryOutcome VerifyWrittenFile(const QString& path, TZintSymbology symbology, const QString& text,
                                 const QString& primaryMessage, int dpi)
 {
@@ -17,12 +27,12 @@ TEntryOutcome VerifyWrittenFile(const QString& path, TZintSymbology symbology, c
     if (!check.Verifiable) {
         // The whole symbology is named once before the run; single entries here.
         if (!IsVerifiable(symbology))
-            return {TEntryState::esNotVerifiable, {}};
-        return {TEntryState::esNotVerifiable,
-                QStringLiteral("not verifiable (the decoder reads no EAN/UPC add-on alone)")};
+            return Outcome(TEntryState::esNotVerifiable);
+        return Outcome(TEntryState::esNotVerifiable,
+                       QStringLiteral("not verifiable (the decoder reads no EAN/UPC add-on alone)"));
     }
     if (check.Matches)
-        return {TEntryState::esVerified, {}};
+        return Outcome(TEntryState::esVerified);
     QString message = QStringLiteral("does not read back (read: %1)")
                           .arg(check.Read ? QStringLiteral("\"%1\"").arg(*check.Read)
                                           : QStringLiteral("nothing"));
@@ -32,5 +42,5 @@ TEntryOutcome VerifyWrittenFile(const QString& path, TZintSymbology symbology, c
     } catch (const std::exception& error) {
         message += QStringLiteral("; ") + QString::fromUtf8(error.what());
     }
-    return {TEntryState::esFailed, message};
+    return Outcome(TEntryState::esFailed, message);
 }

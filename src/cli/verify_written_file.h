@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/entry_outcome.h"
+#include "io/entry_outcome.h"
 #include "symbol/zint_symbology.h"
 
 #include <QString>

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// What became of one entry of an export.
+enum class TEntryState
+{
+    esWritten,       // written; no check was asked for
+    esVerified,      // written and read back to what it should read
+    esNotVerifiable, // written; the decoder cannot read it
+    esFailed,        // not written, or written and set aside because it did not read back
+    esNotWritten     // its file could not be written: the folder or the disk is at fault
+};
+
+struct TEntryOutcome
+{
+    TEntryState State = TEntryState::esWritten;
+    // Why the entry failed, as the step that failed raised it: the template's, the encoder's
+    // ("error: ..."), the layout's or the file's message. Empty when no step failed.
+    QString Error;
+    // What a check of the written file has to say ("does not read back ..."); empty: nothing.
+    QString Note;
+    QString Written;  // a folder export: the file written
+    double Scale = 1; // a label sheet: the scale the picture was drawn at to fit its label
+};

@@ -1,0 +1,226 @@
+#include "io/export_job.h"
+
+#include "base/zint_exception.h"
+#include "io/entry_export.h"
+#include "io/entry_file_names.h"
+#include "io/label_sheet_writer.h"
+#include "render/zint_metafile.h"
+
+#include <QDir>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <exception>
+#include <map>
+#include <mutex>
+#include <thread>
+#include <utility>
+
+struct TExportJob::TWorker
+{
+    TZintSymbol* Symbol;
+    TRenderSettings Settings;
+};
+
+namespace {
+// Copies of a QFont share a private part that caches the loaded font engine without a lock,
+// so a worker thread gets a font built afresh rather than a copy.
+QFont FontOfItsOwn(const QFont& font)
+{
+    QFont own(font.families());
+    own.fromString(font.toString());
+    return own;
+}
+
+// Entries are handed out one at a time to whichever worker is free; their outcomes wait here
+// until every earlier entry's has been reported.
+class TEntryBoard final
+{
+public:
+    explicit TEntryBoard(int count) : FCount(count) {}
+
+    // The next entry nobody has taken yet, or -1 when all are taken or the job stopped.
+    int Take()
+    {
+        if (FStopped)
+            return -1;
+        const int index = FNext.fetch_add(1);
+        return index < FCount ? index : -1;
+    }
+
+    void Stop() { FStopped = true; }
+
+    void Finish(int index, TEntryOutcome outcome)
+    {
+        {
+            const std::lock_guard<std::mutex> lock(FMutex);
+            FWaiting.emplace(index, std::move(outcome));
+            ++FDone;
+        }
+        FChanged.notify_one();
+    }
+
+    // Waits up to `wait` for entry `index` and hands over the outcomes ready in order from it.
+    std::vector<TEntryOutcome> ReadyFrom(int index, std::chrono::milliseconds wait, int& done)
+    {
+        std::unique_lock<std::mutex> lock(FMutex);
+        FChanged.wait_for(lock, wait, [&] { return FWaiting.count(index) > 0; });
+        std::vector<TEntryOutcome> ready;
+        for (auto next = FWaiting.begin(); next != FWaiting.end() && next->first == index;
+             next = FWaiting.erase(next), ++index)
+            ready.push_back(std::move(next->second));
+        done = FDone;
+        return ready;
+    }
+
+private:
+    const int FCount;
+    std::atomic<int> FNext{0};
+    std::atomic<bool> FStopped{false};
+    std::mutex FMutex;
+    std::condition_variable FChanged;
+    std::map<int, TEntryOutcome> FWaiting;
+    int FDone = 0;
+};
+
+// How long the reporting thread waits for the next entry before it tells of progress anyway.
+constexpr std::chrono::milliseconds ProgressWait(200);
+
+TEntryOutcome Failure(TEntryState state, const std::exception& error)
+{
+    TEntryOutcome outcome;
+    outcome.State = state;
+    outcome.Error = QString::fromUtf8(error.what());
+    return outcome;
+}
+
+std::vector<qsizetype> AllEntries(const TExportEntries& entries)
+{
+    std::vector<qsizetype> all(entries.Entries.size());
+    for (std::size_t i = 0; i < all.size(); ++i)
+        all[i] = qsizetype(i);
+    return all;
+}
+} // namespace
+
+TExportJob::TExportJob(TZintSymbology symbology, const TRenderSettings& settings,
+                       QSize previewArea, std::vector<TZintSymbol*> symbols)
+    : FSymbology(symbology), FPreviewArea(previewArea)
+{
+    for (TZintSymbol* symbol : symbols) {
+        FWorkers.push_back({symbol, settings});
+        if (symbols.size() > 1)
+            FWorkers.back().Settings.Font = FontOfItsOwn(settings.Font);
+    }
+}
+
+TExportJob::~TExportJob() = default;
+
+TExportRun TExportJob::Run(const std::vector<qsizetype>& selected, std::size_t workers,
+                           const TEntryStep& step, const TExportCallbacks& callbacks)
+{
+    const int total = int(selected.size());
+    TEntryBoard board(total);
+    auto runTaken = [&](TWorker& worker, int taken) {
+        board.Finish(taken, step(worker, selected[std::size_t(taken)]));
+    };
+    std::vector<std::thread> threads;
+    workers = std::min(workers, selected.size());
+    if (workers > 1)
+        for (std::size_t w = 0; w < workers; ++w)
+            threads.emplace_back([&board, &runTaken, &worker = FWorkers[w]] {
+                for (int taken = board.Take(); taken >= 0; taken = board.Take())
+                    runTaken(worker, taken);
+            });
+
+    TExportRun run{total, 0, {}, 0};
+    auto report = [&](std::chrono::milliseconds wait) {
+        int done = 0;
+        bool goOn = true;
+        for (const TEntryOutcome& outcome : board.ReadyFrom(run.Reported, wait, done)) {
+            const qsizetype index = selected[std::size_t(run.Reported++)];
+            if (callbacks.EntryDone && !callbacks.EntryDone(index, outcome))
+                goOn = false;
+        }
+        return std::pair(goOn, done);
+    };
+    bool goOn = true;
+    while (goOn && run.Reported < total) {
+        if (threads.empty())
+            runTaken(FWorkers.front(), board.Take());
+        const auto [reportedAll, done] = report(ProgressWait);
+        goOn = reportedAll && (!callbacks.Progress || callbacks.Progress(done, total));
+    }
+    board.Stop();
+    for (std::thread& thread : threads)
+        thread.join();
+    // Entries other threads had begun before the stop are written all the same: reported too.
+    if (run.Reported < total)
+        report(std::chrono::milliseconds(0));
+    return run;
+}
+
+TExportRun TExportJob::WriteFiles(const TExportEntries& entries, const TFolderExport& target,
+                                  const TExportCallbacks& callbacks)
+{
+    TEntryFileNames names(target.Names, target.Extension);
+    std::vector<qsizetype> selected;
+    for (std::size_t i = 0; i < entries.Entries.size(); ++i) {
+        const TExportEntry& entry = entries.Entries[i];
+        names.Add({qint64(i) + 1, entry.Text, entries.Header, entry.Cells});
+        if (!target.Includes || target.Includes(qint64(i) + 1))
+            selected.push_back(qsizetype(i));
+    }
+    const QDir folder(target.Folder);
+    return Run(selected, FWorkers.size(),
+               [&](TWorker& worker, qsizetype index) {
+                   const QString& text = entries.Entries[std::size_t(index)].Text;
+                   try {
+                       const TEntryFileName& name = names.At(index);
+                       const QString written = ExportEntryToNewFile(
+                           *worker.Symbol, FSymbology, text, worker.Settings, FPreviewArea,
+                           folder.filePath(name.Name), name.FirstCandidate);
+                       TEntryOutcome outcome;
+                       if (target.Check)
+                           outcome = target.Check(*worker.Symbol, text, written);
+                       outcome.Written = written;
+                       return outcome;
+                   } catch (const ECannotCreateFile& error) {
+                       return Failure(TEntryState::esNotWritten, error);
+                   } catch (const std::exception& error) {
+                       return Failure(TEntryState::esFailed, error);
+                   }
+               },
+               callbacks);
+}
+
+TExportRun TExportJob::WriteLabelSheet(const TExportEntries& entries, const TSheetExport& target,
+                                       const TExportCallbacks& callbacks)
+{
+    const TRenderSettings& settings = FWorkers.front().Settings;
+    TLabelSheetWriter writer(target.Sheet, settings.Dpi,
+                             {settings.HAlign, settings.VAlign, target.CutGuides});
+    // Labels are filled in entry order: one worker, on this thread.
+    TExportRun run = Run(AllEntries(entries), 1,
+                         [&](TWorker& worker, qsizetype index) {
+                             TEntryOutcome outcome;
+                             try {
+                                 outcome.Scale = writer.AddLabel(RenderEntryPicture(
+                                     *worker.Symbol, FSymbology,
+                                     entries.Entries[std::size_t(index)].Text, worker.Settings,
+                                     FPreviewArea));
+                             } catch (const std::exception& error) {
+                                 writer.SkipLabel();
+                                 return Failure(TEntryState::esFailed, error);
+                             }
+                             return outcome;
+                         },
+                         callbacks);
+    if (run.Total == 0 || run.Stopped())
+        return run;
+    run.Written = PublishLabelSheet(writer.Finish(), target.Folder);
+    run.Pages = writer.Pages();
+    return run;
+}
