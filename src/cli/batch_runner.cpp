@@ -165,8 +165,8 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
     QElapsedTimer clock;
     clock.start();
     // Made here, one after another: a symbol applies the --option writes as it is made.
-    const std::size_t workerCount =
-        std::max<std::size_t>(1, std::min(std::size_t(settings.Jobs), input.Entries.Entries.size()));
+    const std::size_t workerCount = std::max<std::size_t>(
+        1, std::min(std::size_t(settings.Jobs), input.Entries.Entries.size()));
     std::vector<std::unique_ptr<TZintSymbol>> symbols;
     std::vector<TZintSymbol*> workers;
     for (std::size_t i = 0; i < workerCount; ++i) {
@@ -174,14 +174,16 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
         workers.push_back(symbols.back().get());
     }
     TExportJob job(settings.Symbology, settings.Render, settings.PreviewArea, workers);
-    TFolderExport target{settings.OutputFolder, settings.Names, settings.Extension,
+    TFolderExport target{settings.OutputFolder,
+                         settings.Names,
+                         settings.Extension,
                          [&](qint64 number) { return settings.Shard.Contains(number); },
                          {}};
     if (settings.Verify)
         target.Check = [&](const TZintSymbol& symbol, const QString& text, const QString& written) {
-            return VerifyWrittenFile(
-                written, settings.Symbology, text,
-                PrimaryMessageCarried(symbol, settings.Render.PrimaryMessage), settings.Render.Dpi);
+            return VerifyWrittenFile(written, settings.Symbology, text,
+                                     PrimaryMessageCarried(symbol, settings.Render.PrimaryMessage),
+                                     settings.Render.Dpi);
         };
 
     TBatchTally tally;
@@ -199,8 +201,7 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
         return true;
     };
     callbacks.Progress = [&](int done, int total) {
-        if (showProgress && done < total &&
-            clock.elapsed() - progressShownAt >= ProgressInterval) {
+        if (showProgress && done < total && clock.elapsed() - progressShownAt >= ProgressInterval) {
             progressShownAt = clock.elapsed();
             errors << EraseLine << ProgressLine(done, total, progressShownAt / 1000.0);
             progressShown = true;

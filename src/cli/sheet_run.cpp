@@ -30,9 +30,8 @@ TBatchExitCode RunLabelSheet(const TBatchSettings& settings, QTextStream& errors
     };
     TExportRun run;
     try {
-        run = job.WriteLabelSheet(input.Entries,
-                                  {settings.OutputFolder, *settings.Sheet, settings.CutGuides},
-                                  callbacks);
+        run = job.WriteLabelSheet(
+            input.Entries, {settings.OutputFolder, *settings.Sheet, settings.CutGuides}, callbacks);
     } catch (const EZintException& error) {
         errors << QString::fromUtf8(error.what()) << Qt::endl;
         return becSomeFailed;

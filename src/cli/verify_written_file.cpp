@@ -28,8 +28,9 @@ TEntryOutcome VerifyWrittenFile(const QString& path, TZintSymbology symbology, c
         // The whole symbology is named once before the run; single entries here.
         if (!IsVerifiable(symbology))
             return Outcome(TEntryState::esNotVerifiable);
-        return Outcome(TEntryState::esNotVerifiable,
-                       QStringLiteral("not verifiable (the decoder reads no EAN/UPC add-on alone)"));
+        return Outcome(
+            TEntryState::esNotVerifiable,
+            QStringLiteral("not verifiable (the decoder reads no EAN/UPC add-on alone)"));
     }
     if (check.Matches)
         return Outcome(TEntryState::esVerified);

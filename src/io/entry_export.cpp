@@ -29,6 +29,15 @@ QString SavePictureToNewFile(const TMetafile& picture, const TRenderSettings& se
     return SaveImageToNewFile(RenderedImage(picture, settings), path, firstCandidate);
 }
 
+void SavePictureReplacing(const TMetafile& picture, const TRenderSettings& settings,
+                          const QString& path)
+{
+    if (IsVectorFormat(ImageFormatForPath(path)))
+        SaveVectorReplacing(picture, settings.Dpi, path);
+    else
+        DosyayiKaydet(RenderedImage(picture, settings), path);
+}
+
 QString ExportEntryToNewFile(TZintSymbol& symbol, TZintSymbology symbology, const QString& text,
                              const TRenderSettings& settings, QSize previewArea,
                              const QString& path, qint64 firstCandidate)

@@ -24,6 +24,11 @@ QImage RenderEntryImage(TZintSymbol& symbol, TZintSymbology symbology, const QSt
 QString SavePictureToNewFile(const TMetafile& picture, const TRenderSettings& settings,
                              const QString& path, qint64 firstCandidate = 1);
 
+// Writes a drawing under `path` in the format the extension names, as SavePictureToNewFile
+// does, replacing a file there (the user agreed); on failure an earlier file stays as it was.
+void SavePictureReplacing(const TMetafile& picture, const TRenderSettings& settings,
+                          const QString& path);
+
 // Renders one text and writes it as SavePictureToNewFile does. Raises EZintException. The
 // window's folder export and the batch tool both write through here, so their files are the
 // same.

@@ -105,8 +105,8 @@ std::vector<qsizetype> AllEntries(const TExportEntries& entries)
 }
 } // namespace
 
-TExportJob::TExportJob(TZintSymbology symbology, const TRenderSettings& settings,
-                       QSize previewArea, std::vector<TZintSymbol*> symbols)
+TExportJob::TExportJob(TZintSymbology symbology, const TRenderSettings& settings, QSize previewArea,
+                       std::vector<TZintSymbol*> symbols)
     : FSymbology(symbology), FPreviewArea(previewArea)
 {
     for (TZintSymbol* symbol : symbols) {
@@ -174,26 +174,27 @@ TExportRun TExportJob::WriteFiles(const TExportEntries& entries, const TFolderEx
             selected.push_back(qsizetype(i));
     }
     const QDir folder(target.Folder);
-    return Run(selected, FWorkers.size(),
-               [&](TWorker& worker, qsizetype index) {
-                   const QString& text = entries.Entries[std::size_t(index)].Text;
-                   try {
-                       const TEntryFileName& name = names.At(index);
-                       const QString written = ExportEntryToNewFile(
-                           *worker.Symbol, FSymbology, text, worker.Settings, FPreviewArea,
-                           folder.filePath(name.Name), name.FirstCandidate);
-                       TEntryOutcome outcome;
-                       if (target.Check)
-                           outcome = target.Check(*worker.Symbol, text, written);
-                       outcome.Written = written;
-                       return outcome;
-                   } catch (const ECannotCreateFile& error) {
-                       return Failure(TEntryState::esNotWritten, error);
-                   } catch (const std::exception& error) {
-                       return Failure(TEntryState::esFailed, error);
-                   }
-               },
-               callbacks);
+    return Run(
+        selected, FWorkers.size(),
+        [&](TWorker& worker, qsizetype index) {
+            const QString& text = entries.Entries[std::size_t(index)].Text;
+            try {
+                const TEntryFileName& name = names.At(index);
+                const QString written = ExportEntryToNewFile(
+                    *worker.Symbol, FSymbology, text, worker.Settings, FPreviewArea,
+                    folder.filePath(name.Name), name.FirstCandidate);
+                TEntryOutcome outcome;
+                if (target.Check)
+                    outcome = target.Check(*worker.Symbol, text, written);
+                outcome.Written = written;
+                return outcome;
+            } catch (const ECannotCreateFile& error) {
+                return Failure(TEntryState::esNotWritten, error);
+            } catch (const std::exception& error) {
+                return Failure(TEntryState::esFailed, error);
+            }
+        },
+        callbacks);
 }
 
 TExportRun TExportJob::WriteLabelSheet(const TExportEntries& entries, const TSheetExport& target,
@@ -203,21 +204,21 @@ TExportRun TExportJob::WriteLabelSheet(const TExportEntries& entries, const TShe
     TLabelSheetWriter writer(target.Sheet, settings.Dpi,
                              {settings.HAlign, settings.VAlign, target.CutGuides});
     // Labels are filled in entry order: one worker, on this thread.
-    TExportRun run = Run(AllEntries(entries), 1,
-                         [&](TWorker& worker, qsizetype index) {
-                             TEntryOutcome outcome;
-                             try {
-                                 outcome.Scale = writer.AddLabel(RenderEntryPicture(
-                                     *worker.Symbol, FSymbology,
-                                     entries.Entries[std::size_t(index)].Text, worker.Settings,
-                                     FPreviewArea));
-                             } catch (const std::exception& error) {
-                                 writer.SkipLabel();
-                                 return Failure(TEntryState::esFailed, error);
-                             }
-                             return outcome;
-                         },
-                         callbacks);
+    TExportRun run = Run(
+        AllEntries(entries), 1,
+        [&](TWorker& worker, qsizetype index) {
+            TEntryOutcome outcome;
+            try {
+                outcome.Scale = writer.AddLabel(RenderEntryPicture(
+                    *worker.Symbol, FSymbology, entries.Entries[std::size_t(index)].Text,
+                    worker.Settings, FPreviewArea));
+            } catch (const std::exception& error) {
+                writer.SkipLabel();
+                return Failure(TEntryState::esFailed, error);
+            }
+            return outcome;
+        },
+        callbacks);
     if (run.Total == 0 || run.Stopped())
         return run;
     run.Written = PublishLabelSheet(writer.Finish(), target.Folder);

@@ -1,6 +1,8 @@
 // The batch tool end to end: naming, skipping, formats, options.
 #include "batch_tool_fixture.h"
+
 #include "cli/batch_values.h"
+#include <QRegularExpression>
 
 TEST_F(BatchTool, NamesFilesByEntryNumberAndNeverOverwrites)
 {
@@ -241,6 +243,24 @@ TEST_F(BatchTool, LabelSheetTakesEveryEntryAndIsNeverReplaced)
     QFile sheet(OutFile(QStringLiteral("sheet.pdf")));
     ASSERT_TRUE(sheet.open(QIODevice::ReadOnly));
     EXPECT_TRUE(sheet.read(5) == "%PDF-");
+}
+
+// A symbol larger than its label is drawn smaller and says by how much; one that fits says
+// nothing. With the fixture's quiet zones the first is 49 mm wide, the second 73 mm.
+TEST_F(BatchTool, LabelSheetReportsALabelScaledDownToFit)
+{
+    const TRun result = Export("A\n" + QByteArray(120, 'L') + "\n",
+                               {QStringLiteral("-s"), QStringLiteral("qr"),
+                                QStringLiteral("--module"), QStringLiteral("1mm"),
+                                QStringLiteral("--sheet"), QStringLiteral("a4,2x2,60x60,10,5")});
+    EXPECT_EQ(result.ExitCode, 0) << result.Errors.toStdString();
+    const QStringList lines = result.Errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 2) << result.Errors.toStdString();
+    static const QRegularExpression scaled(
+        QStringLiteral("^line 2: QR Code: drawn at [1-9][0-9]% to fit the label$"));
+    EXPECT_TRUE(scaled.match(lines[0]).hasMatch()) << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("written 2 labels on 1 page to \"")))
+        << lines[1].toStdString();
 }
 
 TEST_F(BatchTool, LabelSheetUsageErrorsWriteNothing)

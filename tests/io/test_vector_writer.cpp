@@ -11,6 +11,7 @@
 #include "symbol/zint_symbol.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
@@ -219,5 +220,49 @@ TEST(VectorWriter, SavedPictureTakesTheFormatOfItsExtension)
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_TRUE(file.readAll().startsWith(magic)) << name;
+    }
+}
+
+// The single save replaces the chosen file with what the folder export would write there.
+TEST(VectorWriter, ReplacingSaveTakesTheFormatOfItsExtension)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("new")));
+    TRenderSettings settings;
+    settings.Dpi = 600;
+    const TMetafile picture = Picture(TZintSymbology::zsQRCODE, "Lintaro", settings);
+    const auto contents = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    // A PDF carries its own creation time and document id: only its kind is compared.
+    const struct
+    {
+        const char* Name;
+        QByteArray Magic;
+        bool SameAsNewFile;
+    } cases[] = {{"a.svg", "<?xml", true},
+                 {"a.pdf", "%PDF-", false},
+                 {"a.png", "\x89PNG", true},
+                 {"a.gif", "GIF8", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const QString path = dir.filePath(QLatin1String(c.Name));
+        {
+            QFile earlier(path);
+            ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+            earlier.write("earlier");
+        }
+        EXPECT_THROW(SavePictureReplacing(TMetafile(), settings, path), EZintException);
+        EXPECT_EQ(contents(path), QByteArray("earlier"));
+
+        SavePictureReplacing(picture, settings, path);
+        const QByteArray written = contents(path);
+        EXPECT_TRUE(written.startsWith(c.Magic));
+        if (c.SameAsNewFile) {
+            EXPECT_EQ(written, contents(SavePictureToNewFile(
+                                   picture, settings,
+                                   dir.filePath(QStringLiteral("new/") + QLatin1String(c.Name)))));
+        }
     }
 }
