@@ -15,7 +15,6 @@
 #include <QTextStream>
 
 #include <algorithm>
-#include <cmath>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -52,11 +51,7 @@ QString EntryReportText(const TEntryOutcome& outcome)
         const QString tag = QStringLiteral("error: ");
         return outcome.Error.startsWith(tag) ? outcome.Error : tag + outcome.Error;
     }
-    if (!outcome.Note.isEmpty())
-        return outcome.Note;
-    if (outcome.Scale < 1)
-        return QStringLiteral("drawn at %1% to fit the label").arg(std::floor(outcome.Scale * 100));
-    return {};
+    return outcome.Note;
 }
 
 QString EntryReportLine(const TBatchSettings& settings, const TBatchInput& input, qsizetype index,

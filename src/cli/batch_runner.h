@@ -33,7 +33,7 @@ struct TBatchInput
 std::unique_ptr<TZintSymbol> MakeBatchSymbol(const TBatchSettings& settings);
 
 // What the run reports of an entry after "line N: <symbology>: ": "error: ..." for a failure,
-// a check's note, "drawn at P% to fit the label" for a label scaled down; empty: nothing.
+// else its note; empty: nothing.
 QString EntryReportText(const TEntryOutcome& outcome);
 
 // "line N: <symbology>: <text>" and a line break, where N is the input line of entry `index`.

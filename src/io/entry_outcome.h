@@ -18,7 +18,8 @@ struct TEntryOutcome
     // Why the entry failed, as the step that failed raised it: the template's, the encoder's
     // ("error: ..."), the layout's or the file's message. Empty when no step failed.
     QString Error;
-    // What a check of the written file has to say ("does not read back ..."); empty: nothing.
+    // What else there is to say of the entry: a check of its file ("does not read back ..."),
+    // a label scaled down ("drawn at P% to fit the label"); empty: nothing.
     QString Note;
     QString Written;  // a folder export: the file written
     double Scale = 1; // a label sheet: the scale the picture was drawn at to fit its label

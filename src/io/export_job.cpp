@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <cmath>
 #include <condition_variable>
 #include <exception>
 #include <map>
@@ -216,6 +217,9 @@ TExportRun TExportJob::WriteLabelSheet(const TExportEntries& entries, const TShe
                 writer.SkipLabel();
                 return Failure(TEntryState::esFailed, error);
             }
+            if (outcome.Scale < 1)
+                outcome.Note = QStringLiteral("drawn at %1% to fit the label")
+                                   .arg(std::floor(outcome.Scale * 100));
             return outcome;
         },
         callbacks);

@@ -98,8 +98,8 @@ public:
     // Puts every entry on the next label of one PDF and publishes it in the folder as
     // "sheet.pdf" ("sheet (2).pdf", ...). The labels are filled on the calling thread with the
     // first symbol. An entry that fails leaves its label empty; one scaled down to fit its
-    // label says so in its Scale. No entries, or a stopped job, write no file. Raises
-    // EZintException when the sheet cannot be made or published.
+    // label says so in its Scale and its note ("drawn at P% to fit the label"). No entries, or a
+    // stopped job, write no file. Raises EZintException when the sheet cannot be made or published.
     TExportRun WriteLabelSheet(const TExportEntries& entries, const TSheetExport& target,
                                const TExportCallbacks& callbacks = {});
 

@@ -392,6 +392,11 @@ TEST_F(ExportJob, ALabelSheetReportsLabelsScaledDownAndSkipsFailingEntries)
         EXPECT_EQ(recorder.Entries[i].Index, qsizetype(i));
         EXPECT_EQ(outcome.State, expected[i].State);
         EXPECT_EQ(outcome.Scale < 1, expected[i].ScaledDown) << outcome.Scale;
+        EXPECT_EQ(
+            outcome.Note,
+            expected[i].ScaledDown
+                ? QStringLiteral("drawn at %1% to fit the label").arg(int(outcome.Scale * 100))
+                : QString());
         EXPECT_GT(outcome.Scale, 0);
         EXPECT_EQ(outcome.Error.isEmpty(), expected[i].State != TEntryState::esFailed);
     }
