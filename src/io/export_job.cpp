@@ -86,6 +86,32 @@ private:
     int FDone = 0;
 };
 
+// The workers of one job. However the job ends, a callback's exception included, no entry is
+// begun afterwards and every thread is joined.
+class TWorkerThreads final
+{
+public:
+    explicit TWorkerThreads(TEntryBoard& board) : FBoard(board) {}
+    ~TWorkerThreads() { StopAndJoin(); }
+    TWorkerThreads(const TWorkerThreads&) = delete;
+    TWorkerThreads& operator=(const TWorkerThreads&) = delete;
+
+    template <typename TWork> void Start(TWork work) { FThreads.emplace_back(std::move(work)); }
+    bool None() const { return FThreads.empty(); }
+
+    void StopAndJoin()
+    {
+        FBoard.Stop();
+        for (std::thread& thread : FThreads)
+            if (thread.joinable())
+                thread.join();
+    }
+
+private:
+    TEntryBoard& FBoard;
+    std::vector<std::thread> FThreads;
+};
+
 // How long the reporting thread waits for the next entry before it tells of progress anyway.
 constexpr std::chrono::milliseconds ProgressWait(200);
 
@@ -127,11 +153,11 @@ TExportRun TExportJob::Run(const std::vector<qsizetype>& selected, std::size_t w
     auto runTaken = [&](TWorker& worker, int taken) {
         board.Finish(taken, step(worker, selected[std::size_t(taken)]));
     };
-    std::vector<std::thread> threads;
+    TWorkerThreads threads(board);
     workers = std::min(workers, selected.size());
     if (workers > 1)
         for (std::size_t w = 0; w < workers; ++w)
-            threads.emplace_back([&board, &runTaken, &worker = FWorkers[w]] {
+            threads.Start([&board, &runTaken, &worker = FWorkers[w]] {
                 for (int taken = board.Take(); taken >= 0; taken = board.Take())
                     runTaken(worker, taken);
             });
@@ -149,14 +175,12 @@ TExportRun TExportJob::Run(const std::vector<qsizetype>& selected, std::size_t w
     };
     bool goOn = true;
     while (goOn && run.Reported < total) {
-        if (threads.empty())
+        if (threads.None())
             runTaken(FWorkers.front(), board.Take());
         const auto [reportedAll, done] = report(ProgressWait);
         goOn = reportedAll && (!callbacks.Progress || callbacks.Progress(done, total));
     }
-    board.Stop();
-    for (std::thread& thread : threads)
-        thread.join();
+    threads.StopAndJoin();
     // Entries other threads had begun before the stop are written all the same: reported too.
     if (run.Reported < total)
         report(std::chrono::milliseconds(0));
