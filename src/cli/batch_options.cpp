@@ -144,7 +144,9 @@ void AddOptions(QCommandLineParser& parser)
         "Text size: font (the font's own), pixels (12) or a share of the module width (6m); "
         "text wider than the symbol is always set smaller. Default: font.",
         "SIZE");
-    add(name("primary"), "Primary message of composite symbols and MaxiCode. Default: 1234567890.",
+    add(name("primary"),
+        "Primary message of composite symbols and MaxiCode. Default: none: a composite takes "
+        "a standard linear component, MaxiCode encodes the text alone.",
         "TEXT");
     add(name("adjust"), "scale or inflate. Default: scale.", "MODE");
     add(name("fg"), "Bar colour: #RRGGBB or a colour name. Default: Black.", "COLOR");

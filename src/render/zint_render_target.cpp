@@ -11,7 +11,6 @@
 #include <iterator>
 
 namespace {
-constexpr int MaxiCodeSymbology = 57;
 constexpr int UnicodeInput = 1; // input_mode bit: the text is UTF-8
 
 // Layout arithmetic runs in double; only what is stored is rounded to float.
@@ -21,24 +20,6 @@ float Sum(std::initializer_list<double> terms)
     for (double term : terms)
         total += term;
     return float(total);
-}
-
-bool IsStackable(int symbology)
-{
-    switch (symbology) {
-    case 60:
-    case 69:
-    case 72:
-    case 75:
-    case 77:
-    case 86:
-    case 87:
-    case 89:
-    case 129:
-        return true;
-    default:
-        return symbology < 55;
-    }
 }
 
 TZintRenderRect Inset(const TZintRenderRect& rect, const TZintRenderBox& box)
@@ -244,11 +225,11 @@ void TZintCustomRenderTarget::Render(TZintSymbol& symbol)
     if (!FTransparent)
         ClearBackground({FXDesired, FYDesired, FWidthDesired, FHeightDesired});
     DrawBorder();
-    if (symbol.symbology() == MaxiCodeSymbology) {
+    if (SymbologyTraits().IsMaxiCode()) {
         DrawMaxiRings();
         DrawMaxiModules();
     } else {
-        if (symbol.output_options() & ZintDots)
+        if (symbol.DrawnAsDots())
             DrawDots();
         else
             DrawBars();
@@ -263,14 +244,13 @@ void TZintCustomRenderTarget::AddSymbolSpacing()
 {
     const float whitespace = float(FSymbol->whitespace_width());
     const float border = float(FSymbol->border_width());
-    const int options = FSymbol->output_options();
     LayoutWhitespace().Left()->IncModules(whitespace);
     LayoutWhitespace().Right()->IncModules(whitespace);
-    if (options & (ZintBind | ZintBox)) {
+    if (FSymbol->BindsRows() || FSymbol->Boxed()) {
         LayoutBorder().Top()->IncModules(border);
         LayoutBorder().Bottom()->IncModules(border);
     }
-    if (options & ZintBox) {
+    if (FSymbol->Boxed()) {
         LayoutBorder().Left()->IncModules(border);
         LayoutBorder().Right()->IncModules(border);
     }
@@ -309,7 +289,7 @@ void TZintCustomRenderTarget::PrepareText()
                                                    : QString::fromLatin1(bytes);
 
     const int plus = FText.indexOf(QLatin1Char('+'));
-    FHasAddonText = plus >= 0 && IsEANUPC(FSymbol->symbology());
+    FHasAddonText = plus >= 0 && SymbologyTraits().IsEanUpc();
     if (FHasAddonText) {
         FAddonText = FText.mid(plus + 1);
         FText.truncate(plus);
@@ -321,7 +301,7 @@ void TZintCustomRenderTarget::PrepareText()
 
 void TZintCustomRenderTarget::CalcSize()
 {
-    const bool maxiCode = FSymbol->symbology() == MaxiCodeSymbology;
+    const bool maxiCode = SymbologyTraits().IsMaxiCode();
     const double k = maxiCode ? 2 / std::sqrt(3.0) : 1;
     const TZintRenderBox& ws = LayoutWhitespace();
     const TZintRenderBox& pad = LayoutPadding();
@@ -465,7 +445,7 @@ float TZintCustomRenderTarget::TextRoom() const
 void TZintCustomRenderTarget::FitText()
 {
     // EAN/UPC digits are laid out between the bars and fit by construction.
-    if (!TextDrawn() || IsEANUPC(FSymbol->symbology()))
+    if (!TextDrawn() || SymbologyTraits().IsEanUpc())
         return;
     if (FTextModuleShare > 0)
         SetTextPixelSize(std::max(1.0f, float(double(FTextModuleShare) * FModuleWidth)));
@@ -543,6 +523,11 @@ void TZintCustomRenderTarget::DrawBorder()
         DrawRect({Sum({r.X, r.Width, -double(right)}), r.Y, right, r.Height});
 }
 
+const TSymbologyTraits& TZintCustomRenderTarget::SymbologyTraits() const
+{
+    return lintaro::Traits(FSymbol->SymbolType());
+}
+
 float TZintCustomRenderTarget::RowHeight(int row) const
 {
     const int modules = FSymbol->row_height(row);
@@ -552,8 +537,7 @@ float TZintCustomRenderTarget::RowHeight(int row) const
 void TZintCustomRenderTarget::DrawBars()
 {
     const int rows = FSymbol->rows();
-    const bool separators =
-        (FSymbol->output_options() & ZintBind) && IsStackable(FSymbol->symbology());
+    const bool separators = FSymbol->BindsRows() && SymbologyTraits().IsStackable();
     const double separatorHeight = double(FSymbol->border_width()) * FModuleWidth;
     const bool eanUpcText = TextDrawn() && !FEANUPCFlags.Empty();
     const double left = FBarcodeRect.X;

@@ -2,6 +2,7 @@
 
 #include "base/zint_persistent.h"
 #include "render/zint_render_types.h"
+#include "symbol/zint_symbology.h"
 
 #include <array>
 #include <memory>
@@ -112,8 +113,8 @@ protected:
     bool TextDrawn() const;
     // Height of one row in target units; rows of height 0 share what is left over.
     float RowHeight(int row) const;
-    // The symbologies whose digits are laid out between and beside the bars.
-    static bool IsEANUPC(int symbology);
+    // What the catalogue knows of the symbology being rendered.
+    const TSymbologyTraits& SymbologyTraits() const;
 
     // Back-end operations.
     virtual void ResizeTarget(float width, float height) = 0;

@@ -102,48 +102,22 @@ float Sum(std::initializer_list<double> terms)
 }
 } // namespace
 
-bool TZintCustomRenderTarget::IsEANUPC(int symbology)
-{
-    switch (symbology) {
-    case 13:
-    case 34:
-    case 37:
-    case 69:
-    case 130:
-    case 135:
-    case 136:
-        return true;
-    default:
-        return false;
-    }
-}
-
 void TZintCustomRenderTarget::CalcEANUPCFlags()
 {
     FEANUPCFlags.Clear();
-    const int symbology = FSymbol->symbology();
-    const bool singleRowOnly = symbology == 13 || symbology == 34 || symbology == 37;
-    // Composites and ISBN qualify with any number of rows: their digits go under the last row.
-    if (!IsEANUPC(symbology) || (singleRowOnly && FSymbol->rows() != 1))
+    const TSymbologyTraits& traits = SymbologyTraits();
+    // Composites qualify with any number of rows: their digits go under the last row.
+    if (!traits.IsEanUpc() || (traits.IsSingleRow() && FSymbol->rows() != 1))
         return;
     if (FHasText) {
-        switch (symbology) {
-        case 13:
-        case 69:
-        case 130:
-            if (FText.size() == 8)
-                FEANUPCFlags.Include(TZintEANUPCFlag::euEAN8);
-            else if (FText.size() == 13)
-                FEANUPCFlags.Include(TZintEANUPCFlag::euEAN13);
-            break;
-        case 34:
-        case 135:
+        if (traits.IsUpcA())
             FEANUPCFlags.Include(TZintEANUPCFlag::euUPCA);
-            break;
-        default:
+        else if (traits.IsUpcE())
             FEANUPCFlags.Include(TZintEANUPCFlag::euUPCE);
-            break;
-        }
+        else if (FText.size() == 8)
+            FEANUPCFlags.Include(TZintEANUPCFlag::euEAN8);
+        else if (FText.size() == 13)
+            FEANUPCFlags.Include(TZintEANUPCFlag::euEAN13);
     }
     if (FHasAddonText) {
         if (FAddonText.size() == 2)
