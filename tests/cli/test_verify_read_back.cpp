@@ -115,6 +115,17 @@ TEST(VerifyReadBack, ExpectsWhatTheEncoderMade)
              gs + QStringLiteral("Text")},
         {TZintSymbology::zsMAXICODE, QStringLiteral("Text"), {}, QStringLiteral("Text")},
         {TZintSymbology::zsCODE11, QStringLiteral("123"), {}, std::nullopt},
+        // The check-digit variants take the digit in the text and read as the text.
+        {TZintSymbology::zsEANX_CHK,
+         QStringLiteral("5901234123457+12"),
+         {},
+         QStringLiteral("5901234123457 12")},
+        {TZintSymbology::zsUPCE_CHK, QStringLiteral("12345656"), {}, QStringLiteral("12345656")},
+        {TZintSymbology::zsVIN,
+         QStringLiteral("1M8GDM9AXKP042788"),
+         {},
+         QStringLiteral("1M8GDM9AXKP042788")},
+        {TZintSymbology::zsHANXIN, QStringLiteral("Text"), {}, std::nullopt},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Text.toStdString() + " / " + c.Primary.toStdString());

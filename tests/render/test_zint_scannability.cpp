@@ -119,13 +119,115 @@ INSTANTIATE_TEST_SUITE_P(
         ScanCase{"Aztec", TZS::zsAZTEC, "Lintaro Aztec", BarcodeFormat::Aztec, "Lintaro Aztec"},
         ScanCase{"PDF417", TZS::zsPDF417, "Lintaro PDF417", BarcodeFormat::PDF417,
                  "Lintaro PDF417"},
-        // The fixed primary message "1234567890" makes a structured carrier message:
-        // postcode 1234, country 567, service 890, then the text.
+        // Without a primary message the text stands alone (mode 4).
         ScanCase{"MaxiCode", TZS::zsMAXICODE, "Lintaro MaxiCode", BarcodeFormat::MaxiCode,
-                 "1234\x1D"
-                 "567\x1D"
-                 "890\x1D"
-                 "Lintaro MaxiCode"}),
+                 "Lintaro MaxiCode"},
+        ScanCase{"EANWithCheckDigit", TZS::zsEANX_CHK, "5901234123457", BarcodeFormat::EAN13,
+                 "5901234123457"},
+        ScanCase{"UPCAWithCheckDigit", TZS::zsUPCA_CHK, "036000291452", BarcodeFormat::UPCA,
+                 "036000291452"},
+        ScanCase{"UPCEWithCheckDigit", TZS::zsUPCE_CHK, "01234565", BarcodeFormat::UPCE,
+                 "01234565"},
+        ScanCase{"UPNQR", TZS::zsUPNQR, "UPNQR ŠKOFJA LOKA", BarcodeFormat::QRCode,
+                 "UPNQR ŠKOFJA LOKA"}),
+    [](const testing::TestParamInfo<ScanCase>& info) { return std::string(info.param.name); });
+
+// Texts too long for the preview area's few hundred pixels: read at the default settings.
+class DefaultSettingsScannability : public Scannability
+{};
+
+TEST_P(DefaultSettingsScannability, ReadsBackAtTheDefaultSettings)
+{
+    const QImage picture = Render(TRenderSettings());
+    EXPECT_EQ(Decode(picture, GetParam().format), GetParam().decoded)
+        << "at " << picture.width() << " x " << picture.height();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    LongText, DefaultSettingsScannability,
+    testing::Values(ScanCase{"VIN", TZS::zsVIN, "1M8GDM9AXKP042788", BarcodeFormat::Code39,
+                             "1M8GDM9AXKP042788"},
+                    ScanCase{"DPD", TZS::zsDPD, "%000393206219912345678101040",
+                             BarcodeFormat::Code128, "%000393206219912345678101040"}),
     [](const testing::TestParamInfo<ScanCase>& info) { return std::string(info.param.name); });
 
 } // namespace
+
+namespace {
+// ISO/IEC 16023's nominal MaxiCode, its one-module quiet zones included.
+constexpr double MaxiCodeWidthMm = 28.14;
+constexpr double MaxiCodeHeightMm = 26.91;
+// The hexagons' own geometry and whole pixels make it a little taller.
+constexpr double MaxiCodeToleranceMm = 0.8;
+
+double Millimetres(int pixels, int dpi)
+{
+    return pixels * 25.4 / dpi;
+}
+
+QImage RenderMaxiCode(TZintSymbol& symbol, const TRenderSettings& settings)
+{
+    PrepareSymbol(symbol, TZintSymbology::zsMAXICODE);
+    return RenderedImage(
+        RenderSymbolToMetafile(symbol, QStringLiteral("Lintaro MaxiCode"), settings, DefaultArea),
+        settings);
+}
+} // namespace
+
+// MaxiCode has one size: with modules in pixels (the default) it is drawn at that size at
+// the resolution, whatever the pixel count.
+TEST(MaxiCodeOutput, PixelModulesDrawTheStandardSizeAtTheResolution)
+{
+    for (const int dpi : {300, 600, 203}) {
+        for (const float pixels : {2.0f, 5.0f}) {
+            TRenderSettings settings;
+            settings.Dpi = dpi;
+            settings.ModuleSize = pixels;
+            TZintSymbol symbol;
+            const QImage picture = RenderMaxiCode(symbol, settings);
+            SCOPED_TRACE(std::to_string(dpi) + " dpi, " + std::to_string(picture.width()) + " x " +
+                         std::to_string(picture.height()));
+            EXPECT_NEAR(Millimetres(picture.width(), dpi), MaxiCodeWidthMm, MaxiCodeToleranceMm);
+            EXPECT_NEAR(Millimetres(picture.height(), dpi), MaxiCodeHeightMm, MaxiCodeToleranceMm);
+            EXPECT_EQ(Decode(picture, ZXing::BarcodeFormat::MaxiCode), "Lintaro MaxiCode");
+        }
+    }
+}
+
+// A module size in millimetres is the user's own choice of size, and applies as given.
+TEST(MaxiCodeOutput, ModulesInMillimetresApplyAsGiven)
+{
+    TRenderSettings settings;
+    settings.ModuleSizeMode = TModuleSizeMode::msmMillimetres;
+    settings.ModuleSize = 0.5f;
+    TZintSymbol symbol;
+    const QImage picture = RenderMaxiCode(symbol, settings);
+    const int quietModules = 2;
+    EXPECT_EQ(picture.width(),
+              int(std::ceil(ModuleWidthInPixels(settings) * (symbol.width() + quietModules))));
+    EXPECT_LT(Millimetres(picture.width(), settings.Dpi), MaxiCodeWidthMm - 5);
+}
+
+// The primary message is the user's: none unless given, and then in front of the text as a
+// structured carrier message (postcode 1234, country 567, service 890).
+TEST(MaxiCodeOutput, OnlyAGivenPrimaryMessageIsCarried)
+{
+    const struct
+    {
+        const char* Primary;
+        const char* Read;
+    } cases[] = {
+        {"", "Lintaro MaxiCode"},
+        {"1234567890", "1234\x1D"
+                       "567\x1D"
+                       "890\x1D"
+                       "Lintaro MaxiCode"},
+    };
+    for (const auto& c : cases) {
+        TRenderSettings settings;
+        settings.PrimaryMessage = QString::fromLatin1(c.Primary);
+        TZintSymbol symbol;
+        EXPECT_EQ(Decode(RenderMaxiCode(symbol, settings), ZXing::BarcodeFormat::MaxiCode), c.Read)
+            << c.Primary;
+    }
+}
