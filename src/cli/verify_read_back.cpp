@@ -11,6 +11,13 @@
 namespace {
 using ZXing::BarcodeFormat;
 
+// Numbers with their check digit: a GTIN-14 (DataBar, EAN-14, ITF-14), an SSCC-18 (NVE-18),
+// a Leitcode and an Identcode.
+constexpr int Gtin14Digits = 14;
+constexpr int Sscc18Digits = 18;
+constexpr int LeitcodeDigits = 14;
+constexpr int IdentcodeDigits = 12;
+
 BarcodeFormat ZXingFormat(TReaderFormat format)
 {
     switch (format) {
@@ -89,6 +96,12 @@ QString PadDigits(const QString& digits, int length)
     return digits.rightJustified(length, u'0');
 }
 
+QString WithDeutschePostCheckDigit(const QString& digits, int lengthWithoutCheck)
+{
+    const QString padded = PadDigits(digits, lengthWithoutCheck);
+    return padded + DeutschePostCheckDigit(padded);
+}
+
 QString WithGs1CheckDigit(const QString& digits, int lengthWithoutCheck)
 {
     const QString padded = PadDigits(digits, lengthWithoutCheck);
@@ -103,9 +116,9 @@ QString GtinWithCheckDigit(const QString& digits, int lengthWithoutCheck)
     return WithGs1CheckDigit(digits, lengthWithoutCheck);
 }
 
-// libzint decides between EAN-8, EAN-13 and add-on only by length in ways of its own (eight
-// digits make an EAN-13), so the encoder is asked: its human-readable text is the number it
-// encoded, "+" before the add-on. Nothing when there is no main symbol to scan.
+// libzint decides between the short and the long EAN and an add-on only by length in ways of
+// its own (eight digits make a long one), so the encoder is asked: its human-readable text is
+// the number it encoded, "+" before the add-on. Nothing when there is no main symbol to scan.
 std::optional<QString> EncodedDigits(TZintSymbology symbology, const QString& text)
 {
     TZintSymbol symbol;
@@ -191,19 +204,20 @@ std::optional<QString> ExpectedReadBack(TZintSymbology symbology, const QString&
     case TReadBack::Gs1Parenthesised:
         return QString(text).replace(u'[', u'(').replace(u']', u')');
     case TReadBack::DataBar:
-        return GtinWithCheckDigit(text.startsWith(QStringLiteral("[01]")) ? text.mid(4) : text, 13);
+        return GtinWithCheckDigit(text.startsWith(QStringLiteral("[01]")) ? text.mid(4) : text,
+                                  Gtin14Digits - 1);
     case TReadBack::Ean14:
-        return QStringLiteral("01") + WithGs1CheckDigit(text, 13);
+        return QStringLiteral("01") + WithGs1CheckDigit(text, Gtin14Digits - 1);
     case TReadBack::Nve18:
-        return QStringLiteral("00") + WithGs1CheckDigit(text, 17);
+        return QStringLiteral("00") + WithGs1CheckDigit(text, Sscc18Digits - 1);
     case TReadBack::Interleaved:
         return text.size() % 2 == 1 ? u'0' + text : text;
     case TReadBack::Itf14:
-        return WithGs1CheckDigit(text, 13);
+        return WithGs1CheckDigit(text, Gtin14Digits - 1);
     case TReadBack::Leitcode:
-        return PadDigits(text, 13) + DeutschePostCheckDigit(PadDigits(text, 13));
+        return WithDeutschePostCheckDigit(text, LeitcodeDigits - 1);
     case TReadBack::Identcode:
-        return PadDigits(text, 11) + DeutschePostCheckDigit(PadDigits(text, 11));
+        return WithDeutschePostCheckDigit(text, IdentcodeDigits - 1);
     case TReadBack::MaxiCode:
         return MaxiCodeReadBack(primaryMessage, text);
     }

@@ -15,7 +15,7 @@ TZintSymbol& PrepareSymbol(TZintSymbol& symbol, TZintSymbology symbology);
 
 // The largest image any render makes: a side of 32,767 pixels and 256 MiB of pixels.
 constexpr int MaxImageSide = 32767;
-constexpr qint64 MaxImageBytes = qint64(256) << 20;
+constexpr qint64 MaxImageBytes = qint64(256) * 1024 * 1024;
 
 // Raises EZintException naming the size when an image of it would be over the bounds.
 void CheckImageSize(double width, double height);
