@@ -132,6 +132,8 @@ void TAppForm::CreateOutputSizePage()
     edCaptionSize = edit("edCaptionSize", QStringLiteral("12"));
     edPrimary = edit("edPrimary", defaults.PrimaryMessage);
     edPrimary->setMaximumWidth(QWIDGETSIZE_MAX);
+    // Empty is a choice of its own: MaxiCode carries no primary message then.
+    edPrimary->setPlaceholderText(QStringLiteral("None (composites: a standard linear component)"));
 
     auto* grid = new QGridLayout(TabOutputSize);
     grid->setContentsMargins(6, 4, 6, 4);
