@@ -129,7 +129,8 @@ void AddOptions(QCommandLineParser& parser)
         "WxH");
     add(name("module"),
         "Module width: whole pixels (2), a length at --dpi (0.33mm, 0.013in), fit (whole "
-        "pixels that fill the image) or fit-exact (fractional). Default: 2.",
+        "pixels that fill the image) or fit-exact (fractional). Default: 2. MaxiCode, of one "
+        "fixed size, takes its standard size at --dpi instead of whole pixels.",
         "SIZE");
     add(name("bar-height"),
         "Bar height of single-row symbols: standard (the symbology's own), modules (50), a "
