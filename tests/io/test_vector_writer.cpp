@@ -37,10 +37,8 @@ const TSymbolCase Symbols[] = {
      "DataMatrix 71"},
     {TZintSymbology::zsEANX, "590123412345", ZXing::BarcodeFormat::EAN13, "5901234123457"},
     // MaxiCode carries the primary message (postcode, country, service) in front.
-    {TZintSymbology::zsMAXICODE, "Lintaro", ZXing::BarcodeFormat::MaxiCode,
-     "1234\x1d"
-     "567\x1d"
-     "890\x1dLintaro"},
+    // Without a primary message the text stands alone.
+    {TZintSymbology::zsMAXICODE, "Lintaro", ZXing::BarcodeFormat::MaxiCode, "Lintaro"},
 };
 
 TMetafile Picture(TZintSymbology symbology, const char* text, const TRenderSettings& settings)
