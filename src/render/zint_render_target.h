@@ -65,7 +65,6 @@ public:
     float FreeRowHeight() const { return FFreeRowHeight; }
     void SetFreeRowHeight(float value);
     // The text's pixel size as a share of the module width; 0 keeps the font's size.
-    float TextModuleShare() const { return FTextModuleShare; }
     void SetTextModuleShare(float value);
 
     float XDesired() const { return FXDesired; }

@@ -1,6 +1,6 @@
 // Finding a symbology by typing: the search field over the symbology list.
-#include "decode_barcode.h"
 #include "gui_test_base.h"
+#include "support/barcode_decoder.h"
 #include "symbol/zint_symbol.h"
 
 #include <QAbstractItemView>
@@ -89,7 +89,7 @@ TEST_F(SymbologySearch, ChoosingAFoundEntryRendersItAsTheListDoes)
     EXPECT_EQ(comType->currentIndex(), int(TZintSymbology::zsQRCODE));
     EXPECT_EQ(comType->currentText(), QStringLiteral("QR Code"));
     EXPECT_EQ(Form->Symbol().SymbolType(), TZintSymbology::zsQRCODE);
-    EXPECT_EQ(DecodeBarcode(PreviewImage(), ZXing::BarcodeFormat::QRCode),
+    EXPECT_EQ(DecodeImage(PreviewImage(), ZXing::BarcodeFormat::QRCode).Text,
               QStringLiteral("1234567890"));
     EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
     // The field empties for the next search once the choice is made.

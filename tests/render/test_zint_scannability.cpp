@@ -1,10 +1,8 @@
-#define ZX_USE_UTF8
 #include "render/render_pipeline.h"
 #include "render/render_settings.h"
 #include "render/zint_metafile.h"
+#include "support/barcode_decoder.h"
 #include "symbol/zint_symbol.h"
-
-#include <ZXing/ReadBarcode.h>
 
 #include <QImage>
 
@@ -44,23 +42,6 @@ TRenderSettings PreviewLayoutWithQuietZone()
     return settings;
 }
 
-std::string Decode(const QImage& picture, ZXing::BarcodeFormat format)
-{
-    const QImage grey = picture.convertToFormat(QImage::Format_Grayscale8);
-    ZXing::DecodeHints hints;
-    hints.setFormats(format);
-    hints.setTryHarder(true);
-    hints.setReturnCodabarStartEnd(true);
-    hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Read);
-    // The MaxiCode reader only handles an unrotated symbol filling the picture's dark area.
-    hints.setIsPure(format == ZXing::BarcodeFormat::MaxiCode);
-    const ZXing::Result result =
-        ZXing::ReadBarcode(ZXing::ImageView(grey.constBits(), grey.width(), grey.height(),
-                                            ZXing::ImageFormat::Lum, int(grey.bytesPerLine())),
-                           hints);
-    return result.isValid() ? result.text() : std::string("<unread>");
-}
-
 class Scannability : public testing::TestWithParam<ScanCase>
 {
 protected:
@@ -83,13 +64,13 @@ TEST_P(PreviewScannability, ReadsBackInThePreviewAreaLayout)
 {
     const QImage picture = Render(PreviewLayoutWithQuietZone());
     ASSERT_EQ(picture.size(), DefaultArea);
-    EXPECT_EQ(Decode(picture, GetParam().format), GetParam().decoded);
+    EXPECT_EQ(DecodeImage(picture, GetParam().format).Text.toStdString(), GetParam().decoded);
 }
 
 TEST_P(Scannability, ReadsBackAtTheDefaultSettings)
 {
     const QImage picture = Render(TRenderSettings());
-    EXPECT_EQ(Decode(picture, GetParam().format), GetParam().decoded)
+    EXPECT_EQ(DecodeImage(picture, GetParam().format).Text.toStdString(), GetParam().decoded)
         << "at " << picture.width() << " x " << picture.height();
 }
 
