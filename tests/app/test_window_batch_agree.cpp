@@ -3,28 +3,21 @@
 #include "gui_test_base.h"
 
 #include "app/color_box.h"
+#include "support/temporary_folder.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <initializer_list>
 #include <vector>
 
 namespace {
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 // Every PDF carries the time it was made and a document id of its own; the rest must agree.
 QByteArray WithoutTimeAndId(QByteArray pdf)
 {
@@ -105,7 +98,6 @@ protected:
     void SetUp() override
     {
         TGuiTestBase::SetUp();
-        ASSERT_TRUE(FWork.isValid());
         ShowForm();
         for (const QString& text : EntryTexts)
             AddEntry(text);
@@ -123,17 +115,14 @@ protected:
         TGuiTestBase::TearDown();
     }
 
-    QString Work(const QString& name) const { return FWork.filePath(name); }
+    QString Work(const QString& name) const { return FWork.FilePath(name); }
 
     // Runs lintaro-batch over the list's texts with the row's options (or without them) and
     // `options`.
     void RunBatch(const QString& folder, const QStringList& options, bool rowOptions = true) const
     {
-        const QString input = Work(QStringLiteral("texts.txt"));
-        QFile file(input);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(EntryTexts.join(QLatin1Char('\n')).toUtf8() + '\n');
-        file.close();
+        const QString input = FWork.Write(QStringLiteral("texts.txt"),
+                                          EntryTexts.join(QLatin1Char('\n')).toUtf8() + '\n');
         QStringList arguments = {QStringLiteral("-s"), QLatin1String(GetParam().SymbologyOption)};
         for (const char* option : GetParam().Batch)
             if (rowOptions)
@@ -167,7 +156,7 @@ private:
             FAIL() << value.Control << " is no control the table knows";
     }
 
-    QTemporaryDir FWork;
+    TTemporaryFolder FWork;
 };
 } // namespace
 
@@ -188,9 +177,9 @@ TEST_P(WindowBatchAgreeTest, FolderExportGivesByteIdenticalFiles)
         const QString extension = QLatin1Char('.') + format.toLower();
         for (int i = 1; i <= EntryTexts.size(); ++i) {
             const QString name = QString::number(i) + extension;
-            const QByteArray written = Contents(QDir(window).filePath(name));
-            EXPECT_NE(written, QByteArray("<missing>")) << name.toStdString();
-            EXPECT_EQ(written, Contents(QDir(batch).filePath(name))) << name.toStdString();
+            const QByteArray written = ReadWholeFile(QDir(window).filePath(name));
+            EXPECT_FALSE(written.isEmpty()) << name.toStdString();
+            EXPECT_EQ(written, ReadWholeFile(QDir(batch).filePath(name))) << name.toStdString();
         }
         if (GetParam().Batch.empty())
             continue;
@@ -198,7 +187,8 @@ TEST_P(WindowBatchAgreeTest, FolderExportGivesByteIdenticalFiles)
         const QString defaults = Work(QStringLiteral("defaults-") + format);
         RunBatch(defaults, formatOption, false);
         const QString first = QStringLiteral("1") + extension;
-        EXPECT_NE(Contents(QDir(window).filePath(first)), Contents(QDir(defaults).filePath(first)));
+        EXPECT_NE(ReadWholeFile(QDir(window).filePath(first)),
+                  ReadWholeFile(QDir(defaults).filePath(first)));
     }
 }
 
@@ -214,9 +204,10 @@ TEST_P(WindowBatchAgreeTest, LabelSheetGivesTheSamePages)
     RunBatch(batch, {QStringLiteral("--sheet"), sheet, QStringLiteral("--cut-guides")});
 
     const QString name = QStringLiteral("sheet.pdf");
-    const QByteArray written = Contents(QDir(window).filePath(name));
+    const QByteArray written = ReadWholeFile(QDir(window).filePath(name));
     ASSERT_TRUE(written.startsWith("%PDF-"));
-    EXPECT_EQ(WithoutTimeAndId(written), WithoutTimeAndId(Contents(QDir(batch).filePath(name))));
+    EXPECT_EQ(WithoutTimeAndId(written),
+              WithoutTimeAndId(ReadWholeFile(QDir(batch).filePath(name))));
 }
 
 INSTANTIATE_TEST_SUITE_P(SettingsRows, WindowBatchAgreeTest, testing::ValuesIn(Rows),

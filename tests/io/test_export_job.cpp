@@ -5,12 +5,12 @@
 #include "io/export_job.h"
 #include "io/label_sheet.h"
 #include "render/render_settings.h"
+#include "support/temporary_folder.h"
 #include "symbol/zint_symbol.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -62,12 +62,6 @@ TExportEntries Entries(const QStringList& texts)
     return entries;
 }
 
-QByteArray Contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 // The caller's symbols, one per worker.
 class TSymbols final
 {
@@ -97,7 +91,7 @@ class ExportJob : public testing::Test
 protected:
     QString Folder(const QString& name) const
     {
-        const QString folder = FDir.filePath(name);
+        const QString folder = FDir.FilePath(name);
         EXPECT_TRUE(QDir().mkpath(folder));
         return folder;
     }
@@ -111,12 +105,7 @@ protected:
         return target;
     }
 
-    static QStringList Files(const QString& folder)
-    {
-        return QDir(folder).entryList(QDir::Files, QDir::Name);
-    }
-
-    QTemporaryDir FDir;
+    TTemporaryFolder FDir;
 };
 
 // EAN entries of which every seventh has letters, so failures fall between and across workers.
@@ -177,17 +166,14 @@ TEST_F(ExportJob, FailingEntriesAreReportedInOrderAndTheOthersWritten)
         << recorder.Entries[1].Outcome.Error.toStdString();
     EXPECT_TRUE(recorder.Entries[2].Outcome.Error.startsWith(QStringLiteral("error: ")))
         << recorder.Entries[2].Outcome.Error.toStdString();
-    EXPECT_EQ(Files(folder),
+    EXPECT_EQ(FDir.Files(folder),
               (QStringList{QStringLiteral("first.png"), QStringLiteral("fourth.png")}));
 }
 
 TEST_F(ExportJob, AFolderThatCannotBeWrittenFailsEveryEntryAsNotWritten)
 {
     // A folder below a regular file can never be made.
-    const QString blocker = FDir.filePath(QStringLiteral("blocker"));
-    QFile file(blocker);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
+    const QString blocker = FDir.Write(QStringLiteral("blocker"), {});
     TSymbols symbols(1);
     TExportJob job(TZintSymbology::zsCODE128, TRenderSettings(), PreviewArea, symbols.Pointers());
     TRecorder recorder;
@@ -231,7 +217,7 @@ TEST_F(ExportJob, StoppingBeginsNoFurtherEntry)
         QStringList written;
         for (int i = 1; i <= stop.Reported; ++i)
             written << QStringLiteral("%1.png").arg(i);
-        EXPECT_EQ(Files(folder), written);
+        EXPECT_EQ(FDir.Files(folder), written);
     }
 }
 
@@ -253,7 +239,7 @@ TEST_F(ExportJob, ProgressCountsTheIncludedEntriesWhichKeepTheWholeRunsNames)
     ASSERT_EQ(recorder.Entries.size(), 2u);
     EXPECT_EQ(recorder.Entries[0].Index, 1);
     EXPECT_EQ(recorder.Entries[1].Index, 3);
-    EXPECT_EQ(Files(folder),
+    EXPECT_EQ(FDir.Files(folder),
               (QStringList{QStringLiteral("same (2).png"), QStringLiteral("same (3).png")}));
 }
 
@@ -287,12 +273,12 @@ TEST_F(ExportJob, SeveralWorkersWriteTheSameFilesAndReportInEntryOrder)
         EXPECT_EQ(QFileInfo(one.Outcome.Written).fileName(),
                   QFileInfo(three.Outcome.Written).fileName());
     }
-    const QStringList names = Files(folders[0]);
+    const QStringList names = FDir.Files(folders[0]);
     EXPECT_EQ(names.size(), 30 - 4); // entries 3, 10, 17 and 24 have letters
-    EXPECT_EQ(names, Files(folders[1]));
+    EXPECT_EQ(names, FDir.Files(folders[1]));
     for (const QString& name : names)
-        EXPECT_EQ(Contents(QDir(folders[0]).filePath(name)),
-                  Contents(QDir(folders[1]).filePath(name)))
+        EXPECT_EQ(ReadWholeFile(QDir(folders[0]).filePath(name)),
+                  ReadWholeFile(QDir(folders[1]).filePath(name)))
             << name.toStdString();
 }
 
@@ -314,7 +300,7 @@ TEST_F(ExportJob, EveryFileWrittenBeforeACancelIsReported)
         reported << QFileInfo(recorder.Entries[i].Outcome.Written).fileName();
     }
     reported.sort();
-    EXPECT_EQ(Files(folder), reported);
+    EXPECT_EQ(FDir.Files(folder), reported);
 }
 
 TEST_F(ExportJob, TheCheckSeesTheWrittenFileAndDecidesTheEntrysState)
@@ -404,7 +390,7 @@ TEST_F(ExportJob, ALabelSheetReportsLabelsScaledDownAndSkipsFailingEntries)
     // The failing entry keeps its label: five labels on four a page make two pages.
     EXPECT_EQ(run.Written, QDir(folder).filePath(QStringLiteral("sheet.pdf")));
     EXPECT_EQ(run.Pages, 2);
-    EXPECT_EQ(PdfPageBoxes(Contents(run.Written)).size(), 2u);
+    EXPECT_EQ(PdfPageBoxes(ReadWholeFile(run.Written)).size(), 2u);
 
     const TExportRun again = job.WriteLabelSheet(Entries({fits}), SmallLabels(folder));
     EXPECT_EQ(again.Written, QDir(folder).filePath(QStringLiteral("sheet (2).pdf")));
@@ -428,5 +414,5 @@ TEST_F(ExportJob, ALabelSheetWithoutEntriesOrCancelledWritesNoFile)
     EXPECT_TRUE(cancelled.Stopped());
     EXPECT_EQ(cancelled.Reported, 1);
     EXPECT_TRUE(cancelled.Written.isEmpty());
-    EXPECT_EQ(Files(folder), QStringList());
+    EXPECT_EQ(FDir.Files(folder), QStringList());
 }

@@ -1,6 +1,5 @@
 #include "pdf_pages.h"
 
-#include "app/decode_barcode.h"
 #include "base/zint_exception.h"
 #include "io/entry_export.h"
 #include "io/image_format.h"
@@ -8,6 +7,9 @@
 #include "render/render_pipeline.h"
 #include "render/render_settings.h"
 #include "render/zint_metafile.h"
+#include "support/barcode_decoder.h"
+#include "support/failing_device.h"
+#include "support/temporary_folder.h"
 #include "symbol/zint_symbol.h"
 
 #include <QBuffer>
@@ -38,10 +40,8 @@ const TSymbolCase Symbols[] = {
      "DataMatrix 71"},
     {TZintSymbology::zsEANX, "590123412345", ZXing::BarcodeFormat::EAN13, "5901234123457"},
     // MaxiCode carries the primary message (postcode, country, service) in front.
-    {TZintSymbology::zsMAXICODE, "Lintaro", ZXing::BarcodeFormat::MaxiCode,
-     "1234\x1d"
-     "567\x1d"
-     "890\x1dLintaro"},
+    // Without a primary message the text stands alone.
+    {TZintSymbology::zsMAXICODE, "Lintaro", ZXing::BarcodeFormat::MaxiCode, "Lintaro"},
 };
 
 TMetafile Picture(TZintSymbology symbology, const char* text, const TRenderSettings& settings)
@@ -142,7 +142,7 @@ TEST(VectorWriter, PdfPageIsExactlyThePictureAndReadsBack)
 
         const QImage page = PdfPageDrawn(pdf, settings.Dpi * 2);
         EXPECT_EQ(page.size(), picture.Size() * 2);
-        EXPECT_EQ(DecodeBarcode(page, c.Format), QString::fromUtf8(c.Decoded));
+        EXPECT_EQ(DecodeImage(page, c.Format).Text, QString::fromUtf8(c.Decoded));
     }
 }
 
@@ -204,6 +204,22 @@ TEST(VectorWriter, EmptyPictureAndRasterFormatsAreRefused)
 }
 
 // The folder export's writer picks vector or raster by the extension, and never replaces.
+// A device that fills up anywhere in the file, even on its last byte, is reported.
+TEST(VectorWriter, DeviceFillingUpPartWayIsReported)
+{
+    const TMetafile picture = Picture(TZintSymbology::zsQRCODE, "Lintaro", TRenderSettings());
+    for (const auto format : {TImageFileFormat::iffSvg, TImageFileFormat::iffPdf}) {
+        SCOPED_TRACE(static_cast<int>(format));
+        const qint64 size = Written(picture, 300, format).size();
+        for (const qint64 capacity : {qint64(0), size / 2, size - 1}) {
+            SCOPED_TRACE(capacity);
+            TFailingDevice device(capacity);
+            EXPECT_THROW(WriteVector(picture, 300, format, device), EZintException);
+            EXPECT_TRUE(device.Refused());
+        }
+    }
+}
+
 TEST(VectorWriter, SavedPictureTakesTheFormatOfItsExtension)
 {
     QTemporaryDir dir;
@@ -226,15 +242,11 @@ TEST(VectorWriter, SavedPictureTakesTheFormatOfItsExtension)
 // The single save replaces the chosen file with what the folder export would write there.
 TEST(VectorWriter, ReplacingSaveTakesTheFormatOfItsExtension)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("new")));
+    const TTemporaryFolder dir;
+    ASSERT_TRUE(QDir(dir.Path()).mkdir(QStringLiteral("new")));
     TRenderSettings settings;
     settings.Dpi = 600;
     const TMetafile picture = Picture(TZintSymbology::zsQRCODE, "Lintaro", settings);
-    const auto contents = [](const QString& path) {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
     // A PDF carries its own creation time and document id: only its kind is compared.
     const struct
     {
@@ -247,22 +259,17 @@ TEST(VectorWriter, ReplacingSaveTakesTheFormatOfItsExtension)
                  {"a.gif", "GIF8", true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
-        const QString path = dir.filePath(QLatin1String(c.Name));
-        {
-            QFile earlier(path);
-            ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-            earlier.write("earlier");
-        }
+        const QString path = dir.Write(QLatin1String(c.Name), "earlier");
         EXPECT_THROW(SavePictureReplacing(TMetafile(), settings, path), EZintException);
-        EXPECT_EQ(contents(path), QByteArray("earlier"));
+        EXPECT_EQ(ReadWholeFile(path), QByteArray("earlier"));
 
         SavePictureReplacing(picture, settings, path);
-        const QByteArray written = contents(path);
+        const QByteArray written = ReadWholeFile(path);
         EXPECT_TRUE(written.startsWith(c.Magic));
         if (c.SameAsNewFile) {
-            EXPECT_EQ(written, contents(SavePictureToNewFile(
+            EXPECT_EQ(written, ReadWholeFile(SavePictureToNewFile(
                                    picture, settings,
-                                   dir.filePath(QStringLiteral("new/") + QLatin1String(c.Name)))));
+                                   dir.FilePath(QStringLiteral("new/") + QLatin1String(c.Name)))));
         }
     }
 }
