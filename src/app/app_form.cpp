@@ -1,6 +1,7 @@
 #include "app/app_form.h"
 
 #include "app/data_folder.h"
+#include "app/settings_file.h"
 #include "base/zint_exception.h"
 #include "io/text_import.h"
 #include "symbol/zint_symbol.h"
@@ -34,7 +35,7 @@ void TAppForm::FormCreate()
     FDataFolder =
         ChooseDataFolder(QFileInfo(FEnvironment.ProgramPath).absolutePath(), FEnvironment.DataHome,
                          FIdentity.AppCompanyName, FIdentity.AppProductName);
-    FSettings = OpenSettingsFile(FDataFolder);
+    CheckSettingsFile(FDataFolder);
     FillSymbologyList();
     FSymbol = std::make_unique<TZintSymbol>();
     CreateOptionTabs(*FSymbol);

@@ -3,7 +3,6 @@
 #include "app/app_environment.h"
 #include "app/app_identity.h"
 #include "app/dialog_service.h"
-#include "app/settings_file.h"
 #include "dialogs/program_facts.h"
 
 #include <QMainWindow>
@@ -163,7 +162,6 @@ private:
     TAppEnvironment FEnvironment;
     TAppIdentity FIdentity;
     QString FDataFolder;
-    std::optional<TSettingsFile> FSettings;
     QString FCurrentText;
     QString FBarcodeText; // the text of the last render, re-rendered by option changes
     TDialogService::TTextFileChoice FLastTextFile;
