@@ -6,7 +6,6 @@
 #include "dialogs/program_facts.h"
 
 #include <QMainWindow>
-#include <QPersistentModelIndex>
 
 #include <memory>
 #include <optional>
@@ -25,10 +24,8 @@ class EZintException;
 class TColorBox;
 class TFrameBorderOptions;
 class TEntryFileNames;
-class TItemListModel;
-class TItemListView;
+class TListPane;
 class TPreviewImage;
-struct TListFile;
 class TNameTemplate;
 struct TRenderSettings;
 class TZintSymbol;
@@ -61,24 +58,7 @@ public:
     TRenderSettings CurrentRenderSettings() const;
 
     // The list of texts.
-    void Button3Click();
-    bool Edit1KeyPress(int key);
-    void Edit1Change(const QString& text);
-    void ListView1Click();
-    void Delete1Click();
-    void DeleteAll1Click();
-    void New1Click();
-    void Load1Click();
-    // Appends the texts of the files read with the encoding: all of them, or none on an error
-    // or when the user cancels a column choice.
-    void LoadTextFiles(const QStringList& paths, int encoding);
-    // One file for the list; a CSV or TSV file with several columns asks which holds the texts.
-    // Empty when the user cancels. Raises EZintException.
-    std::optional<TListFile> ReadListFile(const QString& path, int encoding);
-    // Adds one entry per line of a pasted text.
-    void PasteLines(const QString& text);
-    // Files named on the command line (the desktop's "Open With") load as dropped files do.
-    void OpenFiles(const QStringList& paths);
+    TListPane& ListPane() const { return *FListPane; }
 
     // Export.
     void Button1Click();
@@ -113,7 +93,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -143,8 +122,6 @@ private:
     QString ExportFolderEntry(int index, const QString& folder, const TEntryFileNames& names,
                               const TRenderSettings& settings);
     void CreateMenus();
-    // The list's undo and redo keys, its paste key and file drops on the window.
-    void CreateListShortcuts();
     void FillSymbologyList();
     void CreateOptionTabs(TZintSymbol& ASymbol);
     void CreateBorderFrames();
@@ -164,8 +141,6 @@ private:
     QString FDataFolder;
     QString FCurrentText;
     QString FBarcodeText; // the text of the last render, re-rendered by option changes
-    TDialogService::TTextFileChoice FLastTextFile;
-    QString FLastTextColumn; // the name of the table column chosen last
     QString FLastSavePath;
     QString LastExportFolder;
     TDialogService::TLabelSheetChoice FLastLabelSheet;
@@ -212,15 +187,7 @@ private:
     QWidget* Panel2 = nullptr;
     TPreviewImage* imgResult = nullptr;
     QLabel* lblImageSize = nullptr;
-    QWidget* Panel3 = nullptr;
-    QWidget* Panel4 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QPushButton* Button3 = nullptr;
-    TItemListView* ListView1 = nullptr;
-    TItemListModel* FItems = nullptr;
-    // The entry the entry box was loaded from: the one "Edit" replaces.
-    QPersistentModelIndex FLoadedEntry;
-    QMenu* PopupMenu1 = nullptr;
+    TListPane* FListPane = nullptr;
     QComboBox* comType = nullptr;
     QTimer* TimerChecker = nullptr;
     QTimer* FRenderTimer = nullptr;
@@ -237,8 +204,6 @@ private:
     QAction* Language1 = nullptr;
     QAction* SendFeedback1 = nullptr;
     QAction* About1 = nullptr;
-    QAction* Delete1 = nullptr;
-    QAction* DeleteAll1 = nullptr;
 
     TFrameBorderOptions* fboMargin = nullptr;
     TFrameBorderOptions* fboPadding = nullptr;

@@ -5,6 +5,7 @@
 #include "app/folder_export_report.h"
 #include "app/item_list_model.h"
 #include "app/item_list_view.h"
+#include "app/list_pane.h"
 #include "app/preview_image.h"
 #include "base/zint_exception.h"
 #include "dialogs/busy_cursor.h"
@@ -132,8 +133,8 @@ void TAppForm::AddMyFolder(const QString& Foldername)
         return;
     const TBusyCursor busy;
     TEntryFileNames names(*nameTemplate, FolderExportExtension(ComboBox1->currentText()));
-    for (int i = 0; i < FItems->Count(); ++i)
-        names.Add(NameFields(*FItems, i));
+    for (int i = 0; i < FListPane->Items().Count(); ++i)
+        names.Add(NameFields(FListPane->Items(), i));
     const TRenderSettings settings = CurrentRenderSettings();
 
     QProgressDialog progress(this);
@@ -147,16 +148,16 @@ void TAppForm::AddMyFolder(const QString& Foldername)
     progress.setMinimumDuration(ProgressDelayMs);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
-    progress.setRange(0, FItems->Count());
+    progress.setRange(0, FListPane->Items().Count());
     progress.setValue(0);
 
-    TFolderExportReport report{Foldername, 0, FItems->Count(), false, {}};
+    TFolderExportReport report{Foldername, 0, FListPane->Items().Count(), false, {}};
     bool showErrors = true;
     int last = -1;
     bool lastWritten = false;
-    for (int i = 0; i < FItems->Count() && !progress.wasCanceled(); ++i) {
+    for (int i = 0; i < FListPane->Items().Count() && !progress.wasCanceled(); ++i) {
         last = i;
-        FCurrentText = FItems->Text(i);
+        FCurrentText = FListPane->Items().Text(i);
         QString error;
         try {
             error = ExportFolderEntry(i, Foldername, names, settings);
@@ -168,7 +169,7 @@ void TAppForm::AddMyFolder(const QString& Foldername)
         if (lastWritten) {
             ++report.Written;
         } else {
-            report.Failures.push_back({i + 1, FItems->Text(i), error});
+            report.Failures.push_back({i + 1, FListPane->Items().Text(i), error});
             // The error boxes belong to the progress dialog: it may appear while one is open
             // and would otherwise block it.
             if (showErrors)
@@ -182,8 +183,8 @@ void TAppForm::AddMyFolder(const QString& Foldername)
     }
     if (last < 0)
         return;
-    report.Stopped = last + 1 < FItems->Count();
-    ListView1->SelectRow(last);
+    report.Stopped = last + 1 < FListPane->Items().Count();
+    FListPane->View().SelectRow(last);
     if (lastWritten)
         UpdateBarcode();
     progress.close();
@@ -199,7 +200,7 @@ QString TAppForm::ExportFolderEntry(int index, const QString& folder, const TEnt
     try {
         name = names.At(index);
         picture = RenderEntryPicture(*FSymbol, TZintSymbology(comType->currentData().toInt()),
-                                     FItems->Text(index), settings, imgResult->size());
+                                     FListPane->Items().Text(index), settings, imgResult->size());
     } catch (const EZintException& error) {
         // An entry that cannot be named or rendered is skipped; its name stays unused.
         return QString::fromUtf8(error.what());

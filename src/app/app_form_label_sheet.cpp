@@ -3,6 +3,7 @@
 
 #include "app/folder_export_report.h"
 #include "app/item_list_model.h"
+#include "app/list_pane.h"
 #include "app/preview_image.h"
 #include "base/zint_exception.h"
 #include "dialogs/busy_cursor.h"
@@ -30,25 +31,25 @@ void TAppForm::Saveallaslabelsheet1Click()
     const std::optional<QString> folder = PickExportFolder();
     if (!folder)
         return;
-    if (FItems->Count() == 0)
+    if (FListPane->Items().Count() == 0)
         return;
 
     const TRenderSettings settings = CurrentRenderSettings();
     const TZintSymbology symbology = TZintSymbology(comType->currentData().toInt());
-    TFolderExportReport report{*folder, 0, FItems->Count(), false, {}};
+    TFolderExportReport report{*folder, 0, FListPane->Items().Count(), false, {}};
     try {
         const TBusyCursor busy;
         TLabelSheetWriter writer(*sheet.Sheet, settings.Dpi,
                                  {settings.HAlign, settings.VAlign, choice->CutGuides});
-        for (int i = 0; i < FItems->Count(); ++i) {
+        for (int i = 0; i < FListPane->Items().Count(); ++i) {
             try {
-                writer.AddLabel(RenderEntryPicture(*FSymbol, symbology, FItems->Text(i), settings,
-                                                   imgResult->size()));
+                writer.AddLabel(RenderEntryPicture(*FSymbol, symbology, FListPane->Items().Text(i),
+                                                   settings, imgResult->size()));
                 ++report.Written;
             } catch (const EZintException& error) {
                 writer.SkipLabel();
                 report.Failures.push_back(
-                    {i + 1, FItems->Text(i), QString::fromUtf8(error.what())});
+                    {i + 1, FListPane->Items().Text(i), QString::fromUtf8(error.what())});
             }
         }
         PublishLabelSheet(writer.Finish(), *folder);

@@ -2,8 +2,7 @@
 // and the export bar.
 #include "app/app_form.h"
 
-#include "app/item_list_model.h"
-#include "app/item_list_view.h"
+#include "app/list_pane.h"
 #include "app/preview_image.h"
 #include "app/symbology_search.h"
 #include "io/image_format.h"
@@ -62,7 +61,7 @@ void TAppForm::CreateControls()
     Splitter1->setHandleWidth(SplitterWidth);
     Splitter1->setChildrenCollapsible(false);
     Splitter1->setOpaqueResize(true);
-    Splitter1->addWidget(Panel3);
+    Splitter1->addWidget(FListPane);
     Splitter1->addWidget(Panel2);
     // A larger window gives both panes more room: longer texts and a larger preview.
     Splitter1->setStretchFactor(0, 1);
@@ -145,43 +144,18 @@ void TAppForm::CreatePreviewPane()
 
 void TAppForm::CreateListPane()
 {
-    Panel3 = NewControl<QWidget>("Panel3");
-    Panel4 = NewControl<QWidget>("Panel4");
-    Panel4->setFixedHeight(30);
-    Edit1 = NewControl<QLineEdit>("Edit1");
-    Edit1->setFont(QFont(QStringLiteral("Tahoma"), 10));
-    Button3 = NewControl<QPushButton>("Button3", QStringLiteral("Add"));
-    Button3->setFixedWidth(75);
-    Edit1->installEventFilter(this);
-    connect(Edit1, &QLineEdit::textChanged, this, &TAppForm::Edit1Change);
-    connect(Button3, &QPushButton::clicked, this, &TAppForm::Button3Click);
-    auto* entryRow = BareLayout(new QHBoxLayout(Panel4));
-    entryRow->addWidget(Edit1, 1);
-    entryRow->addWidget(Button3);
-
-    ListView1 = NewControl<TItemListView>("ListView1");
-    FItems = new TItemListModel(ListView1);
-    ListView1->setModel(FItems);
-    connect(ListView1, &TItemListView::Clicked, this, &TAppForm::ListView1Click);
-    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
-    PopupMenu1 = NewControl<QMenu>("PopupMenu1", this);
-    Delete1 = PopupMenu1->addAction(QStringLiteral("Delete"));
-    Delete1->setObjectName(QStringLiteral("Delete1"));
-    DeleteAll1 = PopupMenu1->addAction(QStringLiteral("Delete All"));
-    DeleteAll1->setObjectName(QStringLiteral("DeleteAll1"));
-    connect(Delete1, &QAction::triggered, this, &TAppForm::Delete1Click);
-    connect(DeleteAll1, &QAction::triggered, this, &TAppForm::DeleteAll1Click);
-    connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        PopupMenu1->popup(ListView1->viewport()->mapToGlobal(pos));
+    FListPane = new TListPane(*FEnvironment.Dialogs);
+    connect(FListPane, &TListPane::TextChosen, this, [this](const QString& text) {
+        FCurrentText = text;
+        UpdateBarcode();
     });
+    addActions(FListPane->HistoryActions());
+    setAcceptDrops(true);
 
     comType = NewControl<QComboBox>("comType");
     comType->setMaxVisibleItems(50);
     connect(comType, &QComboBox::activated, this, &TAppForm::comTypeChange);
 
-    auto* layout = BareLayout(new QVBoxLayout(Panel3));
-    layout->addWidget(Panel4);
-    layout->addWidget(ListView1, 1);
-    layout->addWidget(NewControl<TSymbologySearch>("edFindType", comType));
-    layout->addWidget(comType);
+    FListPane->AddBelowList(NewControl<TSymbologySearch>("edFindType", comType));
+    FListPane->AddBelowList(comType);
 }

@@ -5,6 +5,7 @@
 #include "app/app_form.h"
 
 #include "app/color_box.h"
+#include "app/list_pane.h"
 #include "base/zint_exception.h"
 #include "editors/frame_border_options.h"
 #include "platform/user_store.h"
@@ -108,11 +109,6 @@ QStringList OptionPaths(TZintSymbol& symbol)
     }
     return paths;
 }
-
-QString FolderOf(const QString& path)
-{
-    return path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
-}
 } // namespace
 
 void TAppForm::RememberWork()
@@ -131,11 +127,7 @@ void TAppForm::RememberWork()
     store.WriteString(QStringLiteral("Geometry"), QString::fromLatin1(saveGeometry().toBase64()));
     store.WriteString(QStringLiteral("Splitter"),
                       QString::fromLatin1(Splitter1->saveState().toBase64()));
-    const QString loadFolder =
-        QFileInfo(FLastTextFile.Path).isDir() ? FLastTextFile.Path : FolderOf(FLastTextFile.Path);
-    store.WriteString(QStringLiteral("LoadFolder"), loadFolder);
-    store.WriteInteger(QStringLiteral("LoadEncoding"), FLastTextFile.Encoding);
-    store.WriteString(QStringLiteral("LoadColumn"), FLastTextColumn);
+    FListPane->RememberWork(store);
     store.WriteString(QStringLiteral("ExportFolder"), LastExportFolder);
     store.Sync();
 }
@@ -173,13 +165,7 @@ void TAppForm::RestoreWork()
         QByteArray::fromBase64(store.ReadString(QStringLiteral("Geometry")).toLatin1()));
     Splitter1->restoreState(
         QByteArray::fromBase64(store.ReadString(QStringLiteral("Splitter")).toLatin1()));
-    const QString loadFolder = store.ReadString(QStringLiteral("LoadFolder"));
-    if (!loadFolder.isEmpty() && QFileInfo(loadFolder).isDir())
-        FLastTextFile.Path = loadFolder;
-    const int encoding = store.ReadInteger(QStringLiteral("LoadEncoding"), -1);
-    if (encoding >= 0 && encoding < TextFileEncodingNames.size())
-        FLastTextFile.Encoding = encoding;
-    FLastTextColumn = store.ReadString(QStringLiteral("LoadColumn"));
+    FListPane->RestoreWork(store);
     const QString exportFolder = store.ReadString(QStringLiteral("ExportFolder"));
     if (!exportFolder.isEmpty() && QFileInfo(exportFolder).isDir())
         LastExportFolder = exportFolder;

@@ -54,7 +54,8 @@ TEST_F(SettingsFileTest, ValidUtf8IsLeftUntouched)
     }
 }
 
-// A file that fails to decode is kept, moved out of the way; a second bad file does not replace the first one set aside.
+// A file that fails to decode is kept, moved out of the way; a second bad file does not replace the
+// first one set aside.
 TEST_F(SettingsFileTest, InvalidUtf8IsSetAsideAndTheObjectStartsEmpty)
 {
     const QByteArray bad[] = {QByteArray("[Main]\nName=\xFF\xFE\n"),
