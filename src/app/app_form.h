@@ -3,6 +3,7 @@
 #include "app/app_environment.h"
 #include "app/app_identity.h"
 #include "app/dialog_service.h"
+#include "app/export_controller.h"
 #include "dialogs/program_facts.h"
 
 #include <QMainWindow>
@@ -23,17 +24,15 @@ class QTimer;
 class EZintException;
 class TColorBox;
 class TFrameBorderOptions;
-class TEntryFileNames;
 class TListPane;
 class TPreviewImage;
-class TNameTemplate;
 struct TRenderSettings;
 class TZintSymbol;
 class TChecker;
 struct TUpdateResults;
 
 // The main window: the list of texts, the preview, the settings page and the export bar.
-class TAppForm final : public QMainWindow
+class TAppForm final : public QMainWindow, private TExportSource
 {
     Q_OBJECT
 
@@ -44,10 +43,10 @@ public:
     const TAppIdentity& Identity() const { return FIdentity; }
     const QString& DataFolder() const { return FDataFolder; }
     const QString& CurrentText() const { return FCurrentText; }
-    TZintSymbol& Symbol() const { return *FSymbol; }
+    TZintSymbol& Symbol() const override { return *FSymbol; }
 
     // Renders CurrentText.
-    void UpdateBarcode();
+    void UpdateBarcode() override;
     void UpdateBarcodeYeni(const QString& text);
     // One complete render of the text last given; reports its own errors.
     void RenderBarcode();
@@ -55,25 +54,13 @@ public:
     // values, or a colour pick, renders once and shows at most one error.
     void RequestRender();
     // The settings page as one value: what the preview and both exports render with.
-    TRenderSettings CurrentRenderSettings() const;
+    TRenderSettings CurrentRenderSettings() const override;
 
     // The list of texts.
     TListPane& ListPane() const { return *FListPane; }
 
-    // Export.
-    void Button1Click();
-    void Savesingleimage1Click();
-    void Button2Click();
-    void Savealltofolder1Click();
-    // Saves the preview picture, format by the name's extension; may replace the file.
-    void DosyayiKaydet(const QString& DosyaAdi);
-    // Renders every entry through the preview and saves it in the folder under the name the
-    // "File names" template gives it (<number><ext> by default), never replacing a file; a
-    // progress dialog offers to stop between entries.
-    void AddMyFolder(const QString& Foldername);
-    // Renders every entry onto the labels of one PDF sheet, written as sheet.pdf in a chosen
-    // folder (never replacing a file); an entry that fails leaves its label empty.
-    void Saveallaslabelsheet1Click();
+    // The export bar and the exports.
+    TExportController& Export() const { return *FExport; }
 
     void comTypeChange();
     void edDataChange();
@@ -102,8 +89,6 @@ private:
     void FormCreate();
     void FormShow();
 
-    // Asks for the export folder, starting in the last one, and remembers the answer.
-    std::optional<QString> PickExportFolder();
     // Creation steps, each in the file of its concern.
     void CreateControls();
     void CreateExportBar();
@@ -115,12 +100,10 @@ private:
     // Every control of the settings page asks for a render when it changes.
     void RenderOnChange(QWidget* control);
     void ShowImageSize();
-    // The "File names" template; a malformed one is shown in an error box and answers nothing.
-    std::optional<TNameTemplate> FolderExportNameTemplate();
-    // Renders one entry of the folder export and writes it. Answers the error of an entry it
-    // could not name or render, empty when written; a failed write raises.
-    QString ExportFolderEntry(int index, const QString& folder, const TEntryFileNames& names,
-                              const TRenderSettings& settings);
+    TZintSymbology CurrentSymbology() const override;
+    QString CurrentSymbologyName() const override;
+    const TPreviewImage& Preview() const override { return *imgResult; }
+    void SetCurrentText(const QString& text) override { FCurrentText = text; }
     void CreateMenus();
     void FillSymbologyList();
     void CreateOptionTabs(TZintSymbol& ASymbol);
@@ -141,18 +124,8 @@ private:
     QString FDataFolder;
     QString FCurrentText;
     QString FBarcodeText; // the text of the last render, re-rendered by option changes
-    QString FLastSavePath;
-    QString LastExportFolder;
-    TDialogService::TLabelSheetChoice FLastLabelSheet;
 
-    // Export bar.
-    QWidget* Panel1 = nullptr;
-    QLabel* Label9 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QLabel* lblFileNames = nullptr;
-    QLineEdit* edFileNames = nullptr;
-    QPushButton* Button2 = nullptr;
+    TExportController* FExport = nullptr;
     // Settings page.
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;
@@ -194,9 +167,6 @@ private:
     // Menus.
     QAction* New1 = nullptr;
     QAction* Load1 = nullptr;
-    QAction* Savesingleimage1 = nullptr;
-    QAction* Savealltofolder1 = nullptr;
-    QAction* Saveallaslabelsheet1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Settings1 = nullptr;
     QAction* Help2 = nullptr;

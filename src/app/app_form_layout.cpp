@@ -5,7 +5,6 @@
 #include "app/list_pane.h"
 #include "app/preview_image.h"
 #include "app/symbology_search.h"
-#include "io/image_format.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -73,7 +72,7 @@ void TAppForm::CreateControls()
     auto* layout = BareLayout(new QVBoxLayout(client));
     layout->addWidget(Splitter1, 1);
     layout->addWidget(PageControl1);
-    layout->addWidget(Panel1);
+    layout->addWidget(FExport);
 
     CreateMenus();
     TimerChecker = new QTimer(this);
@@ -93,45 +92,12 @@ void TAppForm::CreateControls()
 
 void TAppForm::CreateExportBar()
 {
-    Panel1 = NewControl<QWidget>("Panel1", centralWidget());
-    Panel1->setFixedHeight(36);
-    Label9 = NewControl<QLabel>("Label9", QStringLiteral("Output Format:"));
-    Label9->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    ComboBox1 = NewControl<QComboBox>("ComboBox1");
-    for (const TImageFormatEntry& format : ImageFormats)
-        ComboBox1->addItem(QLatin1String(format.Name));
-    ComboBox1->setFixedWidth(131);
-    Button1 = NewControl<QPushButton>("Button1", QIcon(QStringLiteral(":/icons/save48")),
-                                      QStringLiteral("Save single image..."));
-    Button2 = NewControl<QPushButton>("Button2", QIcon(QStringLiteral(":/icons/saved_imports")),
-                                      QStringLiteral("Save all to folder..."));
-    for (QPushButton* button : {Button1, Button2})
-        button->setFixedSize(158, 30);
-    // Beside the button whose files it names.
-    lblFileNames = NewControl<QLabel>("lblFileNames", QStringLiteral("File names:"));
-    lblFileNames->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    edFileNames = NewControl<QLineEdit>("edFileNames", QStringLiteral("{n}"));
-    edFileNames->setFixedWidth(90);
-    edFileNames->setToolTip(
-        QStringLiteral("Names of the files \"Save all to folder...\" writes: {n} the entry "
-                       "number, {n:04} the number with 4 digits, {text} the entry's text, "
-                       "{col:NAME} or {col:3} a column; {{ and }} write braces."));
-    lblFileNames->setBuddy(edFileNames);
-    connect(Button1, &QPushButton::clicked, this, &TAppForm::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TAppForm::Button2Click);
-
-    auto* layout = BareLayout(new QHBoxLayout(Panel1), ControlMargin);
-    layout->setSpacing(2 * ControlMargin);
-    for (QWidget* control : {static_cast<QWidget*>(Label9), static_cast<QWidget*>(ComboBox1),
-                             static_cast<QWidget*>(Button1), static_cast<QWidget*>(lblFileNames),
-                             static_cast<QWidget*>(edFileNames), static_cast<QWidget*>(Button2)})
-        layout->addWidget(control);
+    FExport = new TExportController(*FEnvironment.Dialogs, *this, *FListPane, centralWidget());
     // The size the saved images will have, beside the buttons that save them.
     lblImageSize = NewControl<QLabel>("lblImageSize");
     // Two lines rather than a wider window when the bar runs short of room.
     lblImageSize->setWordWrap(true);
-    layout->addWidget(lblImageSize);
-    layout->addStretch(1);
+    FExport->AddBesideButtons(lblImageSize);
 }
 
 void TAppForm::CreatePreviewPane()

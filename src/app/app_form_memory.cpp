@@ -119,8 +119,8 @@ void TAppForm::RememberWork()
         for (const QWidget* control : ValueControls(page))
             RememberControl(store, control);
     store.WriteString(QStringLiteral("ButtonFont"), ButtonFont->font().toString());
-    RememberControl(store, ComboBox1);
-    RememberControl(store, edFileNames);
+    for (const QWidget* control : FExport->RememberedControls())
+        RememberControl(store, control);
     for (const QString& path : OptionPaths(*FSymbol))
         store.WriteString(OptionsPrefix + path,
                           ReadPropertyPath(FSymbol.get(), path, QLatin1Char('.')).toString());
@@ -128,7 +128,7 @@ void TAppForm::RememberWork()
     store.WriteString(QStringLiteral("Splitter"),
                       QString::fromLatin1(Splitter1->saveState().toBase64()));
     FListPane->RememberWork(store);
-    store.WriteString(QStringLiteral("ExportFolder"), LastExportFolder);
+    FExport->RememberWork(store);
     store.Sync();
 }
 
@@ -145,8 +145,8 @@ void TAppForm::RestoreWork()
     if (store.Contains(QStringLiteral("ButtonFont")) &&
         font.fromString(store.ReadString(QStringLiteral("ButtonFont"))))
         ButtonFont->setFont(font);
-    RestoreControl(store, ComboBox1);
-    RestoreControl(store, edFileNames);
+    for (QWidget* control : FExport->RememberedControls())
+        RestoreControl(store, control);
     for (const QString& path : OptionPaths(*FSymbol)) {
         if (!store.Contains(OptionsPrefix + path))
             continue;
@@ -166,9 +166,7 @@ void TAppForm::RestoreWork()
     Splitter1->restoreState(
         QByteArray::fromBase64(store.ReadString(QStringLiteral("Splitter")).toLatin1()));
     FListPane->RestoreWork(store);
-    const QString exportFolder = store.ReadString(QStringLiteral("ExportFolder"));
-    if (!exportFolder.isEmpty() && QFileInfo(exportFolder).isDir())
-        LastExportFolder = exportFolder;
+    FExport->RestoreWork(store);
 }
 
 void TAppForm::closeEvent(QCloseEvent* event)

@@ -40,17 +40,7 @@ void TAppForm::CreateMenus()
     Load1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(Load1, &QAction::triggered, FListPane, &TListPane::Load1Click);
     file->addSeparator();
-    Savesingleimage1 =
-        AddItem(file, "Savesingleimage1", QStringLiteral("Save single image..."), "save48");
-    Savesingleimage1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(Savesingleimage1, &QAction::triggered, this, &TAppForm::Savesingleimage1Click);
-    Savealltofolder1 =
-        AddItem(file, "Savealltofolder1", QStringLiteral("Save all to folder..."), "saved_imports");
-    Savealltofolder1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    connect(Savealltofolder1, &QAction::triggered, this, &TAppForm::Savealltofolder1Click);
-    Saveallaslabelsheet1 =
-        AddItem(file, "Saveallaslabelsheet1", QStringLiteral("Save all as label sheet..."));
-    connect(Saveallaslabelsheet1, &QAction::triggered, this, &TAppForm::Saveallaslabelsheet1Click);
+    file->addActions(FExport->Actions());
     file->addSeparator();
     Exit1 = AddItem(file, "Exit1", QStringLiteral("Exit"), "exit");
     connect(Exit1, &QAction::triggered, this, &TAppForm::Exit1Click);
