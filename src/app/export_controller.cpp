@@ -1,11 +1,13 @@
 // The export bar and the preview picture saved into one chosen file.
 #include "app/export_controller.h"
 
+#include "app/item_list_model.h"
+#include "app/list_pane.h"
 #include "app/preview_image.h"
 #include "base/zint_exception.h"
+#include "io/entry_export.h"
+#include "io/export_job.h"
 #include "io/image_format.h"
-#include "io/image_writer.h"
-#include "io/vector_writer.h"
 #include "platform/user_store.h"
 #include "render/render_settings.h"
 
@@ -166,11 +168,18 @@ void TExportController::Savesingleimage1Click()
 
 void TExportController::DosyayiKaydet(const QString& DosyaAdi)
 {
-    if (IsVectorFormat(ImageFormatForPath(DosyaAdi)))
-        SaveVectorReplacing(FSource.Preview().Picture(), FSource.CurrentRenderSettings().Dpi,
-                            DosyaAdi);
-    else
-        ::DosyayiKaydet(FSource.Preview().Image(), DosyaAdi);
+    SavePictureReplacing(FSource.Preview().Picture(), FSource.CurrentRenderSettings(), DosyaAdi);
+}
+
+TExportEntries TExportController::ListEntries() const
+{
+    const TItemListModel& items = FList.Items();
+    TExportEntries entries;
+    entries.Header = items.ColumnHeader();
+    entries.Entries.reserve(std::size_t(items.Count()));
+    for (int i = 0; i < items.Count(); ++i)
+        entries.Entries.push_back({items.Text(i), items.ItemCells(i)});
+    return entries;
 }
 
 std::optional<QString> TExportController::PickExportFolder()

@@ -13,12 +13,12 @@ class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class TEntryFileNames;
 class TListPane;
 class TNameTemplate;
 class TPreviewImage;
 class TUserStore;
 class TZintSymbol;
+struct TExportEntries;
 struct TRenderSettings;
 
 // What an export renders with: the window's symbology, settings page and preview.
@@ -75,10 +75,8 @@ private:
     std::optional<QString> PickExportFolder();
     // The "File names" template; a malformed one is shown in an error box and answers nothing.
     std::optional<TNameTemplate> FolderExportNameTemplate();
-    // Renders one entry of the folder export and writes it. Answers the error of an entry it
-    // could not name or render, empty when written; a failed write raises.
-    QString ExportFolderEntry(int index, const QString& folder, const TEntryFileNames& names,
-                              const TRenderSettings& settings);
+    // The list's entries as the export job takes them.
+    TExportEntries ListEntries() const;
     void ShowError(const QString& text);
 
     TDialogService& FDialogs;

@@ -8,15 +8,12 @@
 #include "app/preview_image.h"
 #include "base/zint_exception.h"
 #include "dialogs/busy_cursor.h"
-#include "io/entry_export.h"
-#include "io/entry_file_names.h"
+#include "io/export_job.h"
 #include "io/image_format.h"
 #include "render/render_settings.h"
-#include "render/zint_metafile.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QProgressDialog>
@@ -24,12 +21,6 @@
 namespace {
 // Long enough that short exports never flash a dialog.
 constexpr int ProgressDelayMs = 1000;
-
-// What the name template reads of one entry of the list.
-TNameFields NameFields(const TItemListModel& items, int index)
-{
-    return {index + 1, items.Text(index), items.ColumnHeader(), items.ItemCells(index)};
-}
 } // namespace
 
 void TExportController::Savealltofolder1Click()
@@ -58,10 +49,11 @@ void TExportController::AddMyFolder(const QString& Foldername)
     if (!nameTemplate)
         return;
     const TBusyCursor busy;
-    TEntryFileNames names(*nameTemplate, FolderExportExtension(ComboBox1->currentText()));
-    for (int i = 0; i < FList.Items().Count(); ++i)
-        names.Add(NameFields(FList.Items(), i));
-    const TRenderSettings settings = FSource.CurrentRenderSettings();
+    const TItemListModel& items = FList.Items();
+    TExportJob job(FSource.CurrentSymbology(), FSource.CurrentRenderSettings(),
+                   FSource.Preview().size(), {&FSource.Symbol()});
+    const TFolderExport target{
+        Foldername, *nameTemplate, FolderExportExtension(ComboBox1->currentText()), {}, {}};
 
     QProgressDialog progress(window());
     progress.setObjectName(QStringLiteral("ExportProgress"));
@@ -74,65 +66,56 @@ void TExportController::AddMyFolder(const QString& Foldername)
     progress.setMinimumDuration(ProgressDelayMs);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
-    progress.setRange(0, FList.Items().Count());
+    progress.setRange(0, items.Count());
     progress.setValue(0);
 
-    TFolderExportReport report{Foldername, 0, FList.Items().Count(), false, {}};
+    TFolderExportReport report{Foldername, 0, items.Count(), false, {}, {}};
     bool showErrors = true;
     int last = -1;
     bool lastWritten = false;
-    for (int i = 0; i < FList.Items().Count() && !progress.wasCanceled(); ++i) {
-        last = i;
-        FSource.SetCurrentText(FList.Items().Text(i));
-        QString error;
-        try {
-            error = ExportFolderEntry(i, Foldername, names, settings);
-        } catch (const EZintException& writeError) {
-            ShowError(QString::fromUtf8(writeError.what()));
-            return;
+    std::optional<QString> writeError;
+    TExportCallbacks callbacks;
+    callbacks.EntryDone = [&](qsizetype index, const TEntryOutcome& outcome) {
+        last = int(index);
+        FSource.SetCurrentText(items.Text(last));
+        // A file the folder or the disk refuses ends the export; the others would fail alike.
+        if (outcome.State == TEntryState::esNotWritten) {
+            writeError = outcome.Error;
+            return false;
         }
-        lastWritten = error.isEmpty();
+        lastWritten = outcome.State != TEntryState::esFailed;
         if (lastWritten) {
             ++report.Written;
-        } else {
-            report.Failures.push_back({i + 1, FList.Items().Text(i), error});
-            // The error boxes belong to the progress dialog: it may appear while one is open
-            // and would otherwise block it.
-            if (showErrors)
-                showErrors =
-                    !FDialogs.EntryErrorBox(&progress, FSource.CurrentSymbologyName(), error);
+            return true;
         }
-        progress.setValue(i + 1);
+        // An entry that cannot be named or rendered is skipped; its name stays unused.
+        report.Failures.push_back({last + 1, items.Text(last), outcome.Error});
+        // The error boxes belong to the progress dialog: it may appear while one is open and
+        // would otherwise block it.
+        if (showErrors)
+            showErrors =
+                !FDialogs.EntryErrorBox(&progress, FSource.CurrentSymbologyName(), outcome.Error);
+        return true;
+    };
+    callbacks.Progress = [&](int done, int) {
+        progress.setValue(done);
         // Until the dialog shows, the window must not take clicks that change the list.
         QCoreApplication::processEvents(progress.isVisible() ? QEventLoop::AllEvents
                                                              : QEventLoop::ExcludeUserInputEvents);
+        return !progress.wasCanceled();
+    };
+    const TExportRun run = job.WriteFiles(ListEntries(), target, callbacks);
+    if (writeError) {
+        ShowError(*writeError);
+        return;
     }
     if (last < 0)
         return;
-    report.Stopped = last + 1 < FList.Items().Count();
+    report.Stopped = run.Stopped();
     FList.View().SelectRow(last);
     if (lastWritten)
         FSource.UpdateBarcode();
     progress.close();
     if (FDialogs.FolderExportSummary(window(), report))
         FDialogs.OpenFolder(Foldername);
-}
-
-QString TExportController::ExportFolderEntry(int index, const QString& folder,
-                                             const TEntryFileNames& names,
-                                             const TRenderSettings& settings)
-{
-    TMetafile picture;
-    TEntryFileName name;
-    try {
-        name = names.At(index);
-        picture = RenderEntryPicture(FSource.Symbol(), FSource.CurrentSymbology(),
-                                     FList.Items().Text(index), settings, FSource.Preview().size());
-    } catch (const EZintException& error) {
-        // An entry that cannot be named or rendered is skipped; its name stays unused.
-        return QString::fromUtf8(error.what());
-    }
-    // A failed write ends the export: the caller shows it.
-    SavePictureToNewFile(picture, settings, QDir(folder).filePath(name.Name), name.FirstCandidate);
-    return QString();
 }

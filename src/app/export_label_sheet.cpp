@@ -7,10 +7,8 @@
 #include "app/preview_image.h"
 #include "base/zint_exception.h"
 #include "dialogs/busy_cursor.h"
-#include "io/entry_export.h"
-#include "io/label_sheet_writer.h"
+#include "io/export_job.h"
 #include "render/render_settings.h"
-#include "render/zint_metafile.h"
 
 void TExportController::Saveallaslabelsheet1Click()
 {
@@ -30,26 +28,27 @@ void TExportController::Saveallaslabelsheet1Click()
     if (FList.Items().Count() == 0)
         return;
 
-    const TRenderSettings settings = FSource.CurrentRenderSettings();
-    const TZintSymbology symbology = FSource.CurrentSymbology();
-    TFolderExportReport report{*folder, 0, FList.Items().Count(), false, {}};
+    const TItemListModel& items = FList.Items();
+    TExportJob job(FSource.CurrentSymbology(), FSource.CurrentRenderSettings(),
+                   FSource.Preview().size(), {&FSource.Symbol()});
+    TFolderExportReport report{*folder, 0, items.Count(), false, {}, {}};
+    TExportCallbacks callbacks;
+    callbacks.EntryDone = [&](qsizetype index, const TEntryOutcome& outcome) {
+        const TReportedEntry entry{int(index) + 1, items.Text(int(index)),
+                                   outcome.Error.isEmpty() ? outcome.Note : outcome.Error};
+        if (outcome.State == TEntryState::esFailed) {
+            report.Failures.push_back(entry);
+            return true;
+        }
+        ++report.Written;
+        // A symbol larger than its label is drawn smaller; the summary says by how much.
+        if (!outcome.Note.isEmpty())
+            report.ScaledDown.push_back(entry);
+        return true;
+    };
     try {
         const TBusyCursor busy;
-        TLabelSheetWriter writer(*sheet.Sheet, settings.Dpi,
-                                 {settings.HAlign, settings.VAlign, choice->CutGuides});
-        for (int i = 0; i < FList.Items().Count(); ++i) {
-            try {
-                writer.AddLabel(RenderEntryPicture(FSource.Symbol(), symbology,
-                                                   FList.Items().Text(i), settings,
-                                                   FSource.Preview().size()));
-                ++report.Written;
-            } catch (const EZintException& error) {
-                writer.SkipLabel();
-                report.Failures.push_back(
-                    {i + 1, FList.Items().Text(i), QString::fromUtf8(error.what())});
-            }
-        }
-        PublishLabelSheet(writer.Finish(), *folder);
+        job.WriteLabelSheet(ListEntries(), {*folder, *sheet.Sheet, choice->CutGuides}, callbacks);
     } catch (const EZintException& error) {
         ShowError(QString::fromUtf8(error.what()));
         return;

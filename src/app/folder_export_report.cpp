@@ -17,10 +17,15 @@ QString FolderExportSummaryText(const TFolderExportReport& report)
         text += report.Failures.size() == 1
                     ? QStringLiteral("\n1 entry failed:")
                     : QStringLiteral("\n%1 entries failed:").arg(report.Failures.size());
+    if (!report.ScaledDown.empty())
+        text +=
+            report.ScaledDown.size() == 1
+                ? QStringLiteral("\n1 label drawn smaller to fit:")
+                : QStringLiteral("\n%1 labels drawn smaller to fit:").arg(report.ScaledDown.size());
     return text;
 }
 
-QString FailedEntryLine(const TFailedEntry& entry)
+QString ReportedEntryLine(const TReportedEntry& entry)
 {
-    return QStringLiteral("%1\t%2\t%3").arg(entry.Number).arg(entry.Text, entry.Error);
+    return QStringLiteral("%1\t%2\t%3").arg(entry.Number).arg(entry.Text, entry.Message);
 }

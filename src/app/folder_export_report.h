@@ -4,12 +4,12 @@
 
 #include <vector>
 
-// An entry of the list that the folder export could not render.
-struct TFailedEntry
+// An entry of the list the export has something to say about.
+struct TReportedEntry
 {
     int Number = 0; // the entry's running number, the name its image would have had
     QString Text;
-    QString Error;
+    QString Message; // why it failed, or what became of it ("drawn at 60% to fit the label")
 };
 
 // What one folder export did: shown to the user when it ends.
@@ -19,10 +19,11 @@ struct TFolderExportReport
     int Written = 0;
     int Total = 0;        // entries in the list
     bool Stopped = false; // cancelled before the last entry
-    std::vector<TFailedEntry> Failures;
+    std::vector<TReportedEntry> Failures;
+    std::vector<TReportedEntry> ScaledDown; // labels drawn smaller to fit a label sheet
 };
 
 // "3 images written to /x." with what stopped or failed.
 QString FolderExportSummaryText(const TFolderExportReport& report);
-// "2<tab>B!<tab>error: ..." for the list of failed entries.
-QString FailedEntryLine(const TFailedEntry& entry);
+// "2<tab>B!<tab>error: ..." for the list of failed and scaled-down entries.
+QString ReportedEntryLine(const TReportedEntry& entry);

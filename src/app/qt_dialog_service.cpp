@@ -64,15 +64,16 @@ bool TQtDialogService::FolderExportSummary(QWidget* parent, const TFolderExportR
     auto* summary = new QLabel(FolderExportSummaryText(report), &dialog);
     summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(summary);
-    if (!report.Failures.empty()) {
-        auto* failures = new QPlainTextEdit(&dialog);
-        failures->setReadOnly(true);
-        failures->setLineWrapMode(QPlainTextEdit::NoWrap);
-        failures->setTabStopDistance(6 * failures->fontMetrics().averageCharWidth());
-        for (const TFailedEntry& entry : report.Failures)
-            failures->appendPlainText(FailedEntryLine(entry));
-        failures->moveCursor(QTextCursor::Start);
-        layout->addWidget(failures);
+    if (!report.Failures.empty() || !report.ScaledDown.empty()) {
+        auto* entries = new QPlainTextEdit(&dialog);
+        entries->setReadOnly(true);
+        entries->setLineWrapMode(QPlainTextEdit::NoWrap);
+        entries->setTabStopDistance(6 * entries->fontMetrics().averageCharWidth());
+        for (const auto* list : {&report.Failures, &report.ScaledDown})
+            for (const TReportedEntry& entry : *list)
+                entries->appendPlainText(ReportedEntryLine(entry));
+        entries->moveCursor(QTextCursor::Start);
+        layout->addWidget(entries);
         dialog.resize(680, 300);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);

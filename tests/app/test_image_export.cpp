@@ -4,6 +4,7 @@
 #include "app/item_list_view.h"
 #include "app/preview_image.h"
 #include "app/qt_dialog_service.h"
+#include "render/render_settings.h"
 #include "support/barcode_decoder.h"
 
 #include <QAction>
@@ -17,6 +18,7 @@
 #include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTest>
 #include <QTimer>
@@ -271,6 +273,41 @@ TEST_F(ImageExportTest, LabelSheetHoldsEveryEntryAndNamesTheFailures)
     EXPECT_EQ(Dialogs.Summaries[0].Failures[0].Number, 2);
 }
 
+// A symbol larger than its label is drawn smaller to fit it; the summary names it and by how
+// much, as lintaro-batch does.
+TEST_F(ImageExportTest, LabelSheetSummaryNamesTheLabelsDrawnSmaller)
+{
+    ChooseSymbology(TZintSymbology::zsQRCODE);
+    Find<QComboBox>("comModuleSize")->setCurrentIndex(int(TModuleSizeMode::msmMillimetres));
+    Find<QLineEdit>("edModuleSize")->setText(QStringLiteral("1"));
+    // Version 1 with its quiet zones is 29 mm wide and fits a 30 mm label; the longer text
+    // needs a larger version.
+    const QString large(120, QLatin1Char('L'));
+    for (const QString& text : {QStringLiteral("A"), large, QStringLiteral("B")})
+        AddEntry(text);
+    Dialogs.LabelSheetReplies.push_back({QStringLiteral("a4,2x2,30x30,10,5"), false});
+    Dialogs.FolderReplies.push_back(Folder());
+    Find<QAction>("Saveallaslabelsheet1")->trigger();
+
+    EXPECT_EQ(FilesIn(Folder()), Names({"sheet.pdf"}));
+    ASSERT_EQ(Dialogs.Summaries.size(), 1u);
+    const TFolderExportReport& report = Dialogs.Summaries[0];
+    EXPECT_EQ(report.Written, 3);
+    EXPECT_TRUE(report.Failures.empty());
+    ASSERT_EQ(report.ScaledDown.size(), 1u);
+    EXPECT_EQ(report.ScaledDown[0].Number, 2);
+    EXPECT_EQ(report.ScaledDown[0].Text, large);
+    static const QRegularExpression note(QStringLiteral("^drawn at [1-9][0-9]% to fit the label$"));
+    EXPECT_TRUE(note.match(report.ScaledDown[0].Message).hasMatch())
+        << report.ScaledDown[0].Message.toStdString();
+    EXPECT_TRUE(
+        FolderExportSummaryText(report).endsWith(QStringLiteral("\n1 label drawn smaller to fit:")))
+        << FolderExportSummaryText(report).toStdString();
+    EXPECT_EQ(ReportedEntryLine(report.ScaledDown[0]),
+              QStringLiteral("2\t%1\t%2").arg(large, report.ScaledDown[0].Message));
+    EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
+}
+
 TEST_F(ImageExportTest, ImageSizeIsTheSymbolThePreviewAreaOrTheEnlargedPicture)
 {
     AddEntry(QStringLiteral("A"));
@@ -397,12 +434,12 @@ TEST_F(ImageExportTest, ErrorsCanBeSkippedAndTheSummaryListsEveryFailedEntry)
     for (std::size_t i = 0; i < report.Failures.size(); ++i) {
         EXPECT_EQ(report.Failures[i].Number, failed[i].Number);
         EXPECT_EQ(report.Failures[i].Text, QLatin1String(failed[i].Text));
-        EXPECT_EQ(report.Failures[i].Error, Dialogs.EntryErrorBoxes[0].Text);
+        EXPECT_EQ(report.Failures[i].Message, Dialogs.EntryErrorBoxes[0].Text);
     }
     EXPECT_EQ(FolderExportSummaryText(report),
               QStringLiteral("2 images written to %1.\n3 entries failed:")
                   .arg(QDir::toNativeSeparators(Folder())));
-    EXPECT_EQ(FailedEntryLine(report.Failures[1]),
+    EXPECT_EQ(ReportedEntryLine(report.Failures[1]),
               QStringLiteral("4\tD!\t") + Dialogs.EntryErrorBoxes[0].Text);
     EXPECT_TRUE(Dialogs.OpenedFolders.empty()) << "closed without opening the folder";
 
