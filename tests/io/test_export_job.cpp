@@ -105,6 +105,11 @@ protected:
         return target;
     }
 
+    static QStringList Files(const QString& folder)
+    {
+        return QDir(folder).entryList(QDir::Files, QDir::Name);
+    }
+
     TTemporaryFolder FDir;
 };
 
@@ -166,7 +171,7 @@ TEST_F(ExportJob, FailingEntriesAreReportedInOrderAndTheOthersWritten)
         << recorder.Entries[1].Outcome.Error.toStdString();
     EXPECT_TRUE(recorder.Entries[2].Outcome.Error.startsWith(QStringLiteral("error: ")))
         << recorder.Entries[2].Outcome.Error.toStdString();
-    EXPECT_EQ(FDir.Files(folder),
+    EXPECT_EQ(Files(folder),
               (QStringList{QStringLiteral("first.png"), QStringLiteral("fourth.png")}));
 }
 
@@ -217,7 +222,7 @@ TEST_F(ExportJob, StoppingBeginsNoFurtherEntry)
         QStringList written;
         for (int i = 1; i <= stop.Reported; ++i)
             written << QStringLiteral("%1.png").arg(i);
-        EXPECT_EQ(FDir.Files(folder), written);
+        EXPECT_EQ(Files(folder), written);
     }
 }
 
@@ -239,7 +244,7 @@ TEST_F(ExportJob, ProgressCountsTheIncludedEntriesWhichKeepTheWholeRunsNames)
     ASSERT_EQ(recorder.Entries.size(), 2u);
     EXPECT_EQ(recorder.Entries[0].Index, 1);
     EXPECT_EQ(recorder.Entries[1].Index, 3);
-    EXPECT_EQ(FDir.Files(folder),
+    EXPECT_EQ(Files(folder),
               (QStringList{QStringLiteral("same (2).png"), QStringLiteral("same (3).png")}));
 }
 
@@ -273,9 +278,9 @@ TEST_F(ExportJob, SeveralWorkersWriteTheSameFilesAndReportInEntryOrder)
         EXPECT_EQ(QFileInfo(one.Outcome.Written).fileName(),
                   QFileInfo(three.Outcome.Written).fileName());
     }
-    const QStringList names = FDir.Files(folders[0]);
+    const QStringList names = Files(folders[0]);
     EXPECT_EQ(names.size(), 30 - 4); // entries 3, 10, 17 and 24 have letters
-    EXPECT_EQ(names, FDir.Files(folders[1]));
+    EXPECT_EQ(names, Files(folders[1]));
     for (const QString& name : names)
         EXPECT_EQ(ReadWholeFile(QDir(folders[0]).filePath(name)),
                   ReadWholeFile(QDir(folders[1]).filePath(name)))
@@ -300,7 +305,7 @@ TEST_F(ExportJob, EveryFileWrittenBeforeACancelIsReported)
         reported << QFileInfo(recorder.Entries[i].Outcome.Written).fileName();
     }
     reported.sort();
-    EXPECT_EQ(FDir.Files(folder), reported);
+    EXPECT_EQ(Files(folder), reported);
 }
 
 TEST_F(ExportJob, TheCheckSeesTheWrittenFileAndDecidesTheEntrysState)
@@ -414,5 +419,5 @@ TEST_F(ExportJob, ALabelSheetWithoutEntriesOrCancelledWritesNoFile)
     EXPECT_TRUE(cancelled.Stopped());
     EXPECT_EQ(cancelled.Reported, 1);
     EXPECT_TRUE(cancelled.Written.isEmpty());
-    EXPECT_EQ(FDir.Files(folder), QStringList());
+    EXPECT_EQ(Files(folder), QStringList());
 }
