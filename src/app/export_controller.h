@@ -66,7 +66,8 @@ public:
     // progress dialog offers to stop between entries.
     void AddMyFolder(const QString& Foldername);
     // Renders every entry onto the labels of one PDF sheet, written as sheet.pdf in a chosen
-    // folder (never replacing a file); an entry that fails leaves its label empty.
+    // folder (never replacing a file); an entry that fails leaves its label empty, and the
+    // summary names the labels drawn smaller to fit.
     void Saveallaslabelsheet1Click();
 
 private:
