@@ -1,4 +1,6 @@
 #include "app/app_form.h"
+#include "app/export_controller.h"
+#include "app/list_pane.h"
 #include "app/preview_image.h"
 #include "offline_update_check.h"
 #include "silent_dialogs.h"
@@ -52,7 +54,7 @@ void BM_FolderExport(benchmark::State& state)
     form.comTypeChange();
     auto* formats = form.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
     formats->setCurrentIndex(int(state.range(1)));
-    form.Load1Click();
+    form.ListPane().Load1Click();
 
     int run = 0;
     for (auto _ : state) {
@@ -60,7 +62,7 @@ void BM_FolderExport(benchmark::State& state)
         const QString folder = work.filePath(QString::number(++run));
         QDir().mkpath(folder);
         state.ResumeTiming();
-        form.AddMyFolder(folder);
+        form.Export().AddMyFolder(folder);
     }
     if (!dialogs.LastError.isEmpty())
         state.SkipWithError(dialogs.LastError.toUtf8().constData());
