@@ -59,8 +59,8 @@ struct TExportCallbacks
     // Each entry's outcome, in entry order; `index` counts the job's entries from 0. False:
     // no further entry is begun.
     std::function<bool(qsizetype index, const TEntryOutcome& outcome)> EntryDone;
-    // After each entry, and a few times a second while entries take longer: how many of the
-    // entries to run are finished. False cancels those not begun.
+    // After each entry (with several workers also a few times a second while entries take
+    // longer): how many of the entries to run are finished. False cancels those not begun.
     std::function<bool(int done, int total)> Progress;
 };
 
