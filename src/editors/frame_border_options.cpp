@@ -1,5 +1,6 @@
 #include "editors/frame_border_options.h"
 
+#include "render/setting_lengths.h"
 #include "render/zint_render_box.h"
 #include "render/zint_render_value.h"
 
@@ -11,36 +12,23 @@
 #include <QLocale>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
-// Group separators would make a stepped value read back differently in some locales.
-QLocale numberLocale()
+TLengthUnit UnitOf(const QComboBox* units)
 {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale;
+    return TLengthUnit(units->currentData().toInt());
 }
 
-// Text that is not a finite number counts as 0, so "inf" or "nan" can never reach the layout.
-double textToNumber(const QString& text)
+// Marks an edit whose text is no length; the style sheet draws it in red.
+void ShowProblem(QLineEdit* edit, const QString& problem)
 {
-    bool ok = false;
-    const double value = numberLocale().toDouble(text, &ok);
-    return ok && std::isfinite(value) ? value : 0;
-}
-
-// The same for a box side, which holds a float: 1e300 would become infinite there.
-float textToSide(const QString& text)
-{
-    const auto value = static_cast<float>(textToNumber(text));
-    return std::isfinite(value) ? value : 0;
-}
-
-QString sideToText(double value)
-{
-    return numberLocale().toString(value, 'g', 15);
+    if (edit->property("invalid").toBool() == !problem.isEmpty() && edit->toolTip() == problem)
+        return;
+    edit->setProperty("invalid", !problem.isEmpty());
+    edit->setToolTip(problem);
+    edit->setStyleSheet(problem.isEmpty() ? QString()
+                                          : QStringLiteral("QLineEdit { border: 1px solid red; }"));
 }
 
 QLineEdit* createSide(QWidget* parent, const char* name, const QString& hint)
@@ -61,8 +49,10 @@ TFrameBorderOptions::TFrameBorderOptions(QWidget* parent)
       edBottom(createSide(this, "edBottom", QStringLiteral("Bottom"))),
       cbUnits(new QComboBox(this)), cbAllSame(new QCheckBox(QStringLiteral("all the same"), this))
 {
+    FSides = {{{edTop, 0}, {edLeft, 0}, {edRight, 0}, {edBottom, 0}}};
     cbUnits->setObjectName(QStringLiteral("cbUnits"));
-    cbUnits->addItems({QStringLiteral("x Modules"), QStringLiteral("x Target Units")});
+    cbUnits->addItem(QStringLiteral("x Modules"), int(TLengthUnit::luModules));
+    cbUnits->addItem(QStringLiteral("x Target Units"), int(TLengthUnit::luPixels));
     cbUnits->setCurrentIndex(1);
     cbAllSame->setObjectName(QStringLiteral("cbAllSame"));
 
@@ -115,21 +105,39 @@ void TFrameBorderOptions::UpdateRenderBox(TZintRenderBox* ARenderBox) const
 {
     if (!ARenderBox)
         return;
-    const bool inModules = cbUnits->currentIndex() == 0;
+    const bool inModules = UnitOf(cbUnits) == TLengthUnit::luModules;
     if (inModules)
         ARenderBox->SetTargetUnits(0);
     else
         ARenderBox->SetModules(0);
-    const std::pair<TZintRenderValue*, QLineEdit*> sides[] = {{ARenderBox->Top(), edTop},
-                                                              {ARenderBox->Left(), edLeft},
-                                                              {ARenderBox->Bottom(), edBottom},
-                                                              {ARenderBox->Right(), edRight}};
-    for (const auto& [side, edit] : sides) {
-        const float value = textToSide(edit->text());
+    TZintRenderValue* const values[] = {ARenderBox->Top(), ARenderBox->Left(), ARenderBox->Right(),
+                                        ARenderBox->Bottom()};
+    for (std::size_t i = 0; i < FSides.size(); ++i) {
+        const auto value = float(FSides[i].Valid);
         if (inModules)
-            side->SetModules(value);
+            values[i]->SetModules(value);
         else
-            side->SetTargetUnits(value);
+            values[i]->SetTargetUnits(value);
+    }
+}
+
+QString TFrameBorderOptions::Problem() const
+{
+    for (const TSideEdit& side : FSides)
+        if (!side.Edit->toolTip().isEmpty())
+            return side.Edit->toolTip();
+    return {};
+}
+
+// A text that is no length keeps the side's last length in effect and says why on the edit.
+void TFrameBorderOptions::ReadSides()
+{
+    const TLengthRules rules = RulesIn(BandSideRules, UnitOf(cbUnits));
+    for (TSideEdit& side : FSides) {
+        const TLengthReading reading = ReadLength(side.Edit->text(), QLocale(), rules);
+        if (reading.Length)
+            side.Valid = reading.Length->Value;
+        ShowProblem(side.Edit, reading.Error);
     }
 }
 
@@ -160,6 +168,7 @@ void TFrameBorderOptions::cbAllSameClick()
 void TFrameBorderOptions::edBottomChange()
 {
     cbAllSameClick();
+    ReadSides();
     emit changed(this);
 }
 
@@ -174,5 +183,7 @@ void TFrameBorderOptions::edBottomKeyDown(QLineEdit* sender, int key, Qt::Keyboa
         step = 10;
     if (key == Qt::Key_Down)
         step = -step;
-    sender->setText(sideToText(textToNumber(sender->text()) + step));
+    for (const TSideEdit& side : FSides)
+        if (side.Edit == sender)
+            sender->setText(LengthNumberText(std::max(0.0, side.Valid + step), QLocale()));
 }

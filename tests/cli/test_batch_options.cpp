@@ -1,3 +1,4 @@
+#include "../render/band_side_cases.h"
 #include "cli/batch_options.h"
 #include "render/render_settings.h"
 #include "symbol/property_registry.h"
@@ -340,6 +341,30 @@ TEST(BatchOptions, RejectsBadValuesWithAMessage)
         EXPECT_EQ(result.Command, TBatchCommand::bcUsageError);
         EXPECT_TRUE(result.Text.contains(QString::fromUtf8(test.MessagePart)))
             << result.Text.toStdString();
+    }
+}
+
+// The band options read the texts the window's band editors read, always in the C locale.
+TEST(BatchOptions, BandSidesReadTheSharedLengthTable)
+{
+    for (const TBandSideCase& test : BandSideCases) {
+        if (test.Language != QLocale::C)
+            continue;
+        SCOPED_TRACE(test.Text);
+        const TBatchParseResult result =
+            ParseBatchOptions(Arguments({QStringLiteral("--padding"), QLatin1String(test.Text)}));
+        if (!test.Value) {
+            EXPECT_EQ(result.Command, TBatchCommand::bcUsageError);
+            EXPECT_TRUE(result.Text.contains(QStringLiteral("--padding")))
+                << result.Text.toStdString();
+            continue;
+        }
+        ASSERT_EQ(result.Command, TBatchCommand::bcRun) << result.Text.toStdString();
+        const bool inModules = test.Unit == TLengthUnit::luModules;
+        for (const TRenderSide& side :
+             {result.Settings.Render.Padding.Top, result.Settings.Render.Padding.Bottom})
+            ExpectSide(side, inModules ? 0 : float(*test.Value),
+                       inModules ? float(*test.Value) : 0);
     }
 }
 

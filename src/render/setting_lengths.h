@@ -1,0 +1,26 @@
+#pragma once
+
+#include "render/length_text.h"
+#include "render/render_settings.h"
+
+// The lengths of the render settings: what each accepts, the same for the window and the batch
+// tool, and which mode of the settings a unit stands for.
+
+// A side of a band (margin, padding, border, whitespace, text spacing): pixels or modules,
+// fractions drawn as they are; an empty side has none.
+extern const TLengthRules BandSideRules;
+// A side of a fixed image size: whole pixels above 0.
+extern const TLengthRules ImageSideRules;
+// The module width: whole pixels, or millimetres or inches, above 0.
+extern const TLengthRules ModuleSizeRules;
+// The bar height: whole modules (the default unit), millimetres or inches, above 0.
+extern const TLengthRules BarHeightRules;
+// The caption height: pixels or a share of the module width ("6m"), above 0.
+extern const TLengthRules CaptionSizeRules;
+
+// `rules` for a field whose unit is chosen beside it: only `unit`, written without a suffix.
+TLengthRules RulesIn(TLengthRules rules, TLengthUnit unit);
+
+TModuleSizeMode ModuleSizeModeOf(TLengthUnit unit);
+TBarHeightMode BarHeightModeOf(TLengthUnit unit);
+TCaptionSizeMode CaptionSizeModeOf(TLengthUnit unit);
