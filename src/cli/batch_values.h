@@ -25,7 +25,7 @@ std::optional<TTextEncoding> ParseTextEncoding(const QString& text);
 // "#RRGGBB" or a name of the colour list, letter case ignored.
 std::optional<QColor> ParseColor(const QString& text);
 
-// "WxH", both positive.
+// "WxH", both whole pixels above 0.
 std::optional<QSize> ParseSize(const QString& text);
 
 // A whole number from 1 to 256.
@@ -37,7 +37,8 @@ std::optional<float> ParseNonNegative(const QString& text);
 // A finite number above 0.
 std::optional<float> ParsePositive(const QString& text);
 
-// One length for all four sides, or "T,L,R,B"; a trailing "m" counts a length in modules.
+// One length for all four sides, or "T,L,R,B": pixels, or modules with a trailing "m"; an
+// empty side is none. The lengths are read as the window's band editors read them.
 std::optional<TRenderBoxValue> ParseBox(const QString& text);
 
 // The output size values. Each reads into `settings` and answers false for a text it cannot
@@ -46,7 +47,7 @@ std::optional<TRenderBoxValue> ParseBox(const QString& text);
 bool ParseImageSize(const QString& text, TRenderSettings& settings);
 // Whole pixels ("2"), a length ("0.33mm", "0.013in"), "fit" or "fit-exact".
 bool ParseModuleSize(const QString& text, TRenderSettings& settings);
-// "standard", "fill", modules ("50") or a length ("15mm", "0.6in").
+// "standard", "fill", whole modules ("50", "50m") or a length ("15mm", "0.6in").
 bool ParseBarHeight(const QString& text, TRenderSettings& settings);
 // "standard" or "none".
 bool ParseQuietZones(const QString& text, TRenderSettings& settings);

@@ -1,6 +1,7 @@
 #include "editors/frame_border_options.h"
 
 #include "render/setting_lengths.h"
+#include "render/setting_names.h"
 #include "render/zint_render_box.h"
 #include "render/zint_render_value.h"
 
@@ -51,9 +52,9 @@ TFrameBorderOptions::TFrameBorderOptions(QWidget* parent)
 {
     FSides = {{{edTop, 0}, {edLeft, 0}, {edRight, 0}, {edBottom, 0}}};
     cbUnits->setObjectName(QStringLiteral("cbUnits"));
-    cbUnits->addItem(QStringLiteral("x Modules"), int(TLengthUnit::luModules));
-    cbUnits->addItem(QStringLiteral("x Target Units"), int(TLengthUnit::luPixels));
-    cbUnits->setCurrentIndex(1);
+    for (const TSettingName<TLengthUnit>& unit : BandUnitNames)
+        cbUnits->addItem(QLatin1String(unit.Label), int(unit.Value));
+    cbUnits->setCurrentIndex(cbUnits->findData(int(TLengthUnit::luPixels)));
     cbAllSame->setObjectName(QStringLiteral("cbAllSame"));
 
     // The sides around the unit, as they lie around the symbol.

@@ -59,3 +59,55 @@ TCaptionSizeMode CaptionSizeModeOf(TLengthUnit unit)
     return unit == TLengthUnit::luModules ? TCaptionSizeMode::csmModules
                                           : TCaptionSizeMode::csmPixels;
 }
+
+std::optional<TLengthUnit> UnitOf(TModuleSizeMode mode)
+{
+    switch (mode) {
+    case TModuleSizeMode::msmPixels:
+        return TLengthUnit::luPixels;
+    case TModuleSizeMode::msmMillimetres:
+        return TLengthUnit::luMillimetres;
+    case TModuleSizeMode::msmInches:
+        return TLengthUnit::luInches;
+    case TModuleSizeMode::msmFit:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<TLengthUnit> UnitOf(TBarHeightMode mode)
+{
+    switch (mode) {
+    case TBarHeightMode::bhmModules:
+        return TLengthUnit::luModules;
+    case TBarHeightMode::bhmMillimetres:
+        return TLengthUnit::luMillimetres;
+    case TBarHeightMode::bhmInches:
+        return TLengthUnit::luInches;
+    case TBarHeightMode::bhmStandard:
+    case TBarHeightMode::bhmFill:
+        break;
+    }
+    return std::nullopt;
+}
+
+std::optional<TLengthUnit> UnitOf(TCaptionSizeMode mode)
+{
+    switch (mode) {
+    case TCaptionSizeMode::csmPixels:
+        return TLengthUnit::luPixels;
+    case TCaptionSizeMode::csmModules:
+        return TLengthUnit::luModules;
+    case TCaptionSizeMode::csmFont:
+        break;
+    }
+    return std::nullopt;
+}
+
+TLengthRules RulesFor(TLengthRules rules, std::optional<TLengthUnit> unit)
+{
+    if (unit)
+        return RulesIn(rules, *unit);
+    rules.WholeUnits = 0;
+    return rules;
+}

@@ -3,6 +3,8 @@
 #include "render/length_text.h"
 #include "render/render_settings.h"
 
+#include <optional>
+
 // The lengths of the render settings: what each accepts, the same for the window and the batch
 // tool, and which mode of the settings a unit stands for.
 
@@ -24,3 +26,12 @@ TLengthRules RulesIn(TLengthRules rules, TLengthUnit unit);
 TModuleSizeMode ModuleSizeModeOf(TLengthUnit unit);
 TBarHeightMode BarHeightModeOf(TLengthUnit unit);
 TCaptionSizeMode CaptionSizeModeOf(TLengthUnit unit);
+
+// The unit of the length a mode reads, none for a mode without a length ("fit", "standard").
+std::optional<TLengthUnit> UnitOf(TModuleSizeMode mode);
+std::optional<TLengthUnit> UnitOf(TBarHeightMode mode);
+std::optional<TLengthUnit> UnitOf(TCaptionSizeMode mode);
+
+// The rules for a length shown beside its mode: only the mode's unit, or, for a mode without a
+// length, any unit `rules` takes, fractions too, as the field keeps it for later.
+TLengthRules RulesFor(TLengthRules rules, std::optional<TLengthUnit> unit);

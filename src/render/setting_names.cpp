@@ -35,6 +35,9 @@ constexpr TSettingName<TCaptionSizeMode> CaptionSizes[] = {
     {TCaptionSizeMode::csmFont, "font", "Font"},
     {TCaptionSizeMode::csmPixels, "pixels", "Pixels"},
     {TCaptionSizeMode::csmModules, "modules", "Share of module"}};
+constexpr TSettingName<TLengthUnit> BandUnits[] = {
+    {TLengthUnit::luModules, "modules", "x Modules"},
+    {TLengthUnit::luPixels, "pixels", "x Target Units"}};
 } // namespace
 
 const TSettingNames<TZintRenderAdjustMode> AdjustModeNames{AdjustModes, std::size(AdjustModes)};
@@ -45,3 +48,4 @@ const TSettingNames<TModuleSizeMode> ModuleSizeNames{ModuleSizes, std::size(Modu
 const TSettingNames<TBarHeightMode> BarHeightNames{BarHeights, std::size(BarHeights)};
 const TSettingNames<TQuietZoneMode> QuietZoneNames{QuietZones, std::size(QuietZones)};
 const TSettingNames<TCaptionSizeMode> CaptionSizeNames{CaptionSizes, std::size(CaptionSizes)};
+const TSettingNames<TLengthUnit> BandUnitNames{BandUnits, std::size(BandUnits)};

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "render/length_text.h"
 #include "render/render_settings.h"
 #include "render/zint_render_types.h"
 
@@ -34,6 +35,8 @@ extern const TSettingNames<TModuleSizeMode> ModuleSizeNames;
 extern const TSettingNames<TBarHeightMode> BarHeightNames;
 extern const TSettingNames<TQuietZoneMode> QuietZoneNames;
 extern const TSettingNames<TCaptionSizeMode> CaptionSizeNames;
+// The unit of a band's sides.
+extern const TSettingNames<TLengthUnit> BandUnitNames;
 
 template <typename TEnum>
 std::optional<TEnum> SettingByName(TSettingNames<TEnum> names, const QString& text)

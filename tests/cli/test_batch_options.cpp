@@ -1,6 +1,8 @@
 #include "../render/band_side_cases.h"
 #include "cli/batch_options.h"
 #include "render/render_settings.h"
+#include "render/setting_lengths.h"
+#include "render/setting_names.h"
 #include "symbol/property_registry.h"
 #include "symbol/symbology_names.h"
 #include "symbol/zint_symbol.h"
@@ -342,6 +344,39 @@ TEST(BatchOptions, RejectsBadValuesWithAMessage)
         EXPECT_TRUE(result.Text.contains(QString::fromUtf8(test.MessagePart)))
             << result.Text.toStdString();
     }
+}
+
+// The names the stored settings keep are the names the options take.
+TEST(BatchOptions, ChoicesTakeTheNamesOfTheSettingsTables)
+{
+    const auto run = [](const char* option, const char* name) {
+        SCOPED_TRACE(std::string(option) + ' ' + name);
+        const TBatchParseResult result =
+            ParseBatchOptions(Arguments({QLatin1String(option), QLatin1String(name)}));
+        EXPECT_EQ(result.Command, TBatchCommand::bcRun) << result.Text.toStdString();
+        return result.Settings.Render;
+    };
+    for (const auto& entry : AdjustModeNames)
+        EXPECT_EQ(run("--adjust", entry.Name).AdjustMode, entry.Value);
+    for (const auto& entry : HAlignNames)
+        EXPECT_EQ(run("--halign", entry.Name).HAlign, entry.Value);
+    for (const auto& entry : VAlignNames)
+        EXPECT_EQ(run("--valign", entry.Name).VAlign, entry.Value);
+    for (const auto& entry : QuietZoneNames)
+        EXPECT_EQ(run("--quiet-zones", entry.Name).QuietZones, entry.Value);
+    // The modes that need no length are named alone.
+    for (const auto& entry : ImageSizeNames)
+        if (entry.Value != TImageSizeMode::ismFixed)
+            EXPECT_EQ(run("--image-size", entry.Name).ImageSize, entry.Value);
+    for (const auto& entry : BarHeightNames)
+        if (!UnitOf(entry.Value))
+            EXPECT_EQ(run("--bar-height", entry.Name).BarHeightMode, entry.Value);
+    for (const auto& entry : CaptionSizeNames)
+        if (!UnitOf(entry.Value))
+            EXPECT_EQ(run("--caption-size", entry.Name).CaptionSizeMode, entry.Value);
+    for (const auto& entry : ModuleSizeNames)
+        if (!UnitOf(entry.Value))
+            EXPECT_EQ(run("--module", entry.Name).ModuleSizeMode, entry.Value);
 }
 
 // The band options read the texts the window's band editors read, always in the C locale.
