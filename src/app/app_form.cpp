@@ -1,8 +1,9 @@
 #include "app/app_form.h"
 
 #include "app/data_folder.h"
+#include "app/list_pane.h"
+#include "app/settings_file.h"
 #include "base/zint_exception.h"
-#include "io/text_import.h"
 #include "symbol/zint_symbol.h"
 #include "update/checker.h"
 #include "update/update_results.h"
@@ -14,10 +15,9 @@
 
 TAppForm::TAppForm(const TAppEnvironment& environment, QWidget* parent)
     : QMainWindow(parent), FEnvironment(environment), FCurrentText(QStringLiteral("1234567890")),
-      FBarcodeText(FCurrentText), FLastTextFile{QString(), int(TTextEncoding::teUtf8)}
+      FBarcodeText(FCurrentText)
 {
     CreateControls();
-    CreateListShortcuts();
     FormCreate();
 }
 
@@ -34,7 +34,7 @@ void TAppForm::FormCreate()
     FDataFolder =
         ChooseDataFolder(QFileInfo(FEnvironment.ProgramPath).absolutePath(), FEnvironment.DataHome,
                          FIdentity.AppCompanyName, FIdentity.AppProductName);
-    FSettings = OpenSettingsFile(FDataFolder);
+    CheckSettingsFile(FDataFolder);
     FillSymbologyList();
     FSymbol = std::make_unique<TZintSymbol>();
     CreateOptionTabs(*FSymbol);
@@ -57,6 +57,21 @@ void TAppForm::showEvent(QShowEvent* event)
     // A spontaneous show is the window coming back from being minimised, not a new showing.
     if (!event->spontaneous())
         FormShow();
+}
+
+void TAppForm::dragEnterEvent(QDragEnterEvent* event)
+{
+    FListPane->DragMove(event);
+}
+
+void TAppForm::dragMoveEvent(QDragMoveEvent* event)
+{
+    FListPane->DragMove(event);
+}
+
+void TAppForm::dropEvent(QDropEvent* event)
+{
+    FListPane->Drop(event);
 }
 
 void TAppForm::FormShow()

@@ -3,11 +3,10 @@
 #include "app/app_environment.h"
 #include "app/app_identity.h"
 #include "app/dialog_service.h"
-#include "app/settings_file.h"
+#include "app/export_controller.h"
 #include "dialogs/program_facts.h"
 
 #include <QMainWindow>
-#include <QPersistentModelIndex>
 
 #include <memory>
 #include <optional>
@@ -25,19 +24,15 @@ class QTimer;
 class EZintException;
 class TColorBox;
 class TFrameBorderOptions;
-class TEntryFileNames;
-class TItemListModel;
-class TItemListView;
+class TListPane;
 class TPreviewImage;
-struct TListFile;
-class TNameTemplate;
 struct TRenderSettings;
 class TZintSymbol;
 class TChecker;
 struct TUpdateResults;
 
 // The main window: the list of texts, the preview, the settings page and the export bar.
-class TAppForm final : public QMainWindow
+class TAppForm final : public QMainWindow, private TExportSource
 {
     Q_OBJECT
 
@@ -48,10 +43,10 @@ public:
     const TAppIdentity& Identity() const { return FIdentity; }
     const QString& DataFolder() const { return FDataFolder; }
     const QString& CurrentText() const { return FCurrentText; }
-    TZintSymbol& Symbol() const { return *FSymbol; }
+    TZintSymbol& Symbol() const override { return *FSymbol; }
 
     // Renders CurrentText.
-    void UpdateBarcode();
+    void UpdateBarcode() override;
     void UpdateBarcodeYeni(const QString& text);
     // One complete render of the text last given; reports its own errors.
     void RenderBarcode();
@@ -59,42 +54,13 @@ public:
     // values, or a colour pick, renders once and shows at most one error.
     void RequestRender();
     // The settings page as one value: what the preview and both exports render with.
-    TRenderSettings CurrentRenderSettings() const;
+    TRenderSettings CurrentRenderSettings() const override;
 
     // The list of texts.
-    void Button3Click();
-    bool Edit1KeyPress(int key);
-    void Edit1Change(const QString& text);
-    void ListView1Click();
-    void Delete1Click();
-    void DeleteAll1Click();
-    void New1Click();
-    void Load1Click();
-    // Appends the texts of the files read with the encoding: all of them, or none on an error
-    // or when the user cancels a column choice.
-    void LoadTextFiles(const QStringList& paths, int encoding);
-    // One file for the list; a CSV or TSV file with several columns asks which holds the texts.
-    // Empty when the user cancels. Raises EZintException.
-    std::optional<TListFile> ReadListFile(const QString& path, int encoding);
-    // Adds one entry per line of a pasted text.
-    void PasteLines(const QString& text);
-    // Files named on the command line (the desktop's "Open With") load as dropped files do.
-    void OpenFiles(const QStringList& paths);
+    TListPane& ListPane() const { return *FListPane; }
 
-    // Export.
-    void Button1Click();
-    void Savesingleimage1Click();
-    void Button2Click();
-    void Savealltofolder1Click();
-    // Saves the preview picture, format by the name's extension; may replace the file.
-    void DosyayiKaydet(const QString& DosyaAdi);
-    // Renders every entry through the preview and saves it in the folder under the name the
-    // "File names" template gives it (<number><ext> by default), never replacing a file; a
-    // progress dialog offers to stop between entries.
-    void AddMyFolder(const QString& Foldername);
-    // Renders every entry onto the labels of one PDF sheet, written as sheet.pdf in a chosen
-    // folder (never replacing a file); an entry that fails leaves its label empty.
-    void Saveallaslabelsheet1Click();
+    // The export bar and the exports.
+    TExportController& Export() const { return *FExport; }
 
     void comTypeChange();
     void edDataChange();
@@ -114,7 +80,6 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -124,8 +89,6 @@ private:
     void FormCreate();
     void FormShow();
 
-    // Asks for the export folder, starting in the last one, and remembers the answer.
-    std::optional<QString> PickExportFolder();
     // Creation steps, each in the file of its concern.
     void CreateControls();
     void CreateExportBar();
@@ -137,15 +100,11 @@ private:
     // Every control of the settings page asks for a render when it changes.
     void RenderOnChange(QWidget* control);
     void ShowImageSize();
-    // The "File names" template; a malformed one is shown in an error box and answers nothing.
-    std::optional<TNameTemplate> FolderExportNameTemplate();
-    // Renders one entry of the folder export and writes it. Answers the error of an entry it
-    // could not name or render, empty when written; a failed write raises.
-    QString ExportFolderEntry(int index, const QString& folder, const TEntryFileNames& names,
-                              const TRenderSettings& settings);
+    TZintSymbology CurrentSymbology() const override;
+    QString CurrentSymbologyName() const override;
+    const TPreviewImage& Preview() const override { return *imgResult; }
+    void SetCurrentText(const QString& text) override { FCurrentText = text; }
     void CreateMenus();
-    // The list's undo and redo keys, its paste key and file drops on the window.
-    void CreateListShortcuts();
     void FillSymbologyList();
     void CreateOptionTabs(TZintSymbol& ASymbol);
     void CreateBorderFrames();
@@ -163,23 +122,10 @@ private:
     TAppEnvironment FEnvironment;
     TAppIdentity FIdentity;
     QString FDataFolder;
-    std::optional<TSettingsFile> FSettings;
     QString FCurrentText;
     QString FBarcodeText; // the text of the last render, re-rendered by option changes
-    TDialogService::TTextFileChoice FLastTextFile;
-    QString FLastTextColumn; // the name of the table column chosen last
-    QString FLastSavePath;
-    QString LastExportFolder;
-    TDialogService::TLabelSheetChoice FLastLabelSheet;
 
-    // Export bar.
-    QWidget* Panel1 = nullptr;
-    QLabel* Label9 = nullptr;
-    QComboBox* ComboBox1 = nullptr;
-    QPushButton* Button1 = nullptr;
-    QLabel* lblFileNames = nullptr;
-    QLineEdit* edFileNames = nullptr;
-    QPushButton* Button2 = nullptr;
+    TExportController* FExport = nullptr;
     // Settings page.
     QTabWidget* PageControl1 = nullptr;
     QWidget* TabSheet1 = nullptr;
@@ -214,24 +160,13 @@ private:
     QWidget* Panel2 = nullptr;
     TPreviewImage* imgResult = nullptr;
     QLabel* lblImageSize = nullptr;
-    QWidget* Panel3 = nullptr;
-    QWidget* Panel4 = nullptr;
-    QLineEdit* Edit1 = nullptr;
-    QPushButton* Button3 = nullptr;
-    TItemListView* ListView1 = nullptr;
-    TItemListModel* FItems = nullptr;
-    // The entry the entry box was loaded from: the one "Edit" replaces.
-    QPersistentModelIndex FLoadedEntry;
-    QMenu* PopupMenu1 = nullptr;
+    TListPane* FListPane = nullptr;
     QComboBox* comType = nullptr;
     QTimer* TimerChecker = nullptr;
     QTimer* FRenderTimer = nullptr;
     // Menus.
     QAction* New1 = nullptr;
     QAction* Load1 = nullptr;
-    QAction* Savesingleimage1 = nullptr;
-    QAction* Savealltofolder1 = nullptr;
-    QAction* Saveallaslabelsheet1 = nullptr;
     QAction* Exit1 = nullptr;
     QAction* Settings1 = nullptr;
     QAction* Help2 = nullptr;
@@ -239,8 +174,6 @@ private:
     QAction* Language1 = nullptr;
     QAction* SendFeedback1 = nullptr;
     QAction* About1 = nullptr;
-    QAction* Delete1 = nullptr;
-    QAction* DeleteAll1 = nullptr;
 
     TFrameBorderOptions* fboMargin = nullptr;
     TFrameBorderOptions* fboPadding = nullptr;

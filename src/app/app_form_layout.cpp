@@ -2,11 +2,9 @@
 // and the export bar.
 #include "app/app_form.h"
 
-#include "app/item_list_model.h"
-#include "app/item_list_view.h"
+#include "app/list_pane.h"
 #include "app/preview_image.h"
 #include "app/symbology_search.h"
-#include "io/image_format.h"
 
 #include <QComboBox>
 #include <QGuiApplication>
@@ -62,7 +60,7 @@ void TAppForm::CreateControls()
     Splitter1->setHandleWidth(SplitterWidth);
     Splitter1->setChildrenCollapsible(false);
     Splitter1->setOpaqueResize(true);
-    Splitter1->addWidget(Panel3);
+    Splitter1->addWidget(FListPane);
     Splitter1->addWidget(Panel2);
     // A larger window gives both panes more room: longer texts and a larger preview.
     Splitter1->setStretchFactor(0, 1);
@@ -74,7 +72,7 @@ void TAppForm::CreateControls()
     auto* layout = BareLayout(new QVBoxLayout(client));
     layout->addWidget(Splitter1, 1);
     layout->addWidget(PageControl1);
-    layout->addWidget(Panel1);
+    layout->addWidget(FExport);
 
     CreateMenus();
     TimerChecker = new QTimer(this);
@@ -94,45 +92,12 @@ void TAppForm::CreateControls()
 
 void TAppForm::CreateExportBar()
 {
-    Panel1 = NewControl<QWidget>("Panel1", centralWidget());
-    Panel1->setFixedHeight(36);
-    Label9 = NewControl<QLabel>("Label9", QStringLiteral("Output Format:"));
-    Label9->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    ComboBox1 = NewControl<QComboBox>("ComboBox1");
-    for (const TImageFormatEntry& format : ImageFormats)
-        ComboBox1->addItem(QLatin1String(format.Name));
-    ComboBox1->setFixedWidth(131);
-    Button1 = NewControl<QPushButton>("Button1", QIcon(QStringLiteral(":/icons/save48")),
-                                      QStringLiteral("Save single image..."));
-    Button2 = NewControl<QPushButton>("Button2", QIcon(QStringLiteral(":/icons/saved_imports")),
-                                      QStringLiteral("Save all to folder..."));
-    for (QPushButton* button : {Button1, Button2})
-        button->setFixedSize(158, 30);
-    // Beside the button whose files it names.
-    lblFileNames = NewControl<QLabel>("lblFileNames", QStringLiteral("File names:"));
-    lblFileNames->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    edFileNames = NewControl<QLineEdit>("edFileNames", QStringLiteral("{n}"));
-    edFileNames->setFixedWidth(90);
-    edFileNames->setToolTip(
-        QStringLiteral("Names of the files \"Save all to folder...\" writes: {n} the entry "
-                       "number, {n:04} the number with 4 digits, {text} the entry's text, "
-                       "{col:NAME} or {col:3} a column; {{ and }} write braces."));
-    lblFileNames->setBuddy(edFileNames);
-    connect(Button1, &QPushButton::clicked, this, &TAppForm::Button1Click);
-    connect(Button2, &QPushButton::clicked, this, &TAppForm::Button2Click);
-
-    auto* layout = BareLayout(new QHBoxLayout(Panel1), ControlMargin);
-    layout->setSpacing(2 * ControlMargin);
-    for (QWidget* control : {static_cast<QWidget*>(Label9), static_cast<QWidget*>(ComboBox1),
-                             static_cast<QWidget*>(Button1), static_cast<QWidget*>(lblFileNames),
-                             static_cast<QWidget*>(edFileNames), static_cast<QWidget*>(Button2)})
-        layout->addWidget(control);
+    FExport = new TExportController(*FEnvironment.Dialogs, *this, *FListPane, centralWidget());
     // The size the saved images will have, beside the buttons that save them.
     lblImageSize = NewControl<QLabel>("lblImageSize");
     // Two lines rather than a wider window when the bar runs short of room.
     lblImageSize->setWordWrap(true);
-    layout->addWidget(lblImageSize);
-    layout->addStretch(1);
+    FExport->AddBesideButtons(lblImageSize);
 }
 
 void TAppForm::CreatePreviewPane()
@@ -145,43 +110,18 @@ void TAppForm::CreatePreviewPane()
 
 void TAppForm::CreateListPane()
 {
-    Panel3 = NewControl<QWidget>("Panel3");
-    Panel4 = NewControl<QWidget>("Panel4");
-    Panel4->setFixedHeight(30);
-    Edit1 = NewControl<QLineEdit>("Edit1");
-    Edit1->setFont(QFont(QStringLiteral("Tahoma"), 10));
-    Button3 = NewControl<QPushButton>("Button3", QStringLiteral("Add"));
-    Button3->setFixedWidth(75);
-    Edit1->installEventFilter(this);
-    connect(Edit1, &QLineEdit::textChanged, this, &TAppForm::Edit1Change);
-    connect(Button3, &QPushButton::clicked, this, &TAppForm::Button3Click);
-    auto* entryRow = BareLayout(new QHBoxLayout(Panel4));
-    entryRow->addWidget(Edit1, 1);
-    entryRow->addWidget(Button3);
-
-    ListView1 = NewControl<TItemListView>("ListView1");
-    FItems = new TItemListModel(ListView1);
-    ListView1->setModel(FItems);
-    connect(ListView1, &TItemListView::Clicked, this, &TAppForm::ListView1Click);
-    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
-    PopupMenu1 = NewControl<QMenu>("PopupMenu1", this);
-    Delete1 = PopupMenu1->addAction(QStringLiteral("Delete"));
-    Delete1->setObjectName(QStringLiteral("Delete1"));
-    DeleteAll1 = PopupMenu1->addAction(QStringLiteral("Delete All"));
-    DeleteAll1->setObjectName(QStringLiteral("DeleteAll1"));
-    connect(Delete1, &QAction::triggered, this, &TAppForm::Delete1Click);
-    connect(DeleteAll1, &QAction::triggered, this, &TAppForm::DeleteAll1Click);
-    connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        PopupMenu1->popup(ListView1->viewport()->mapToGlobal(pos));
+    FListPane = new TListPane(*FEnvironment.Dialogs);
+    connect(FListPane, &TListPane::TextChosen, this, [this](const QString& text) {
+        FCurrentText = text;
+        UpdateBarcode();
     });
+    addActions(FListPane->HistoryActions());
+    setAcceptDrops(true);
 
     comType = NewControl<QComboBox>("comType");
     comType->setMaxVisibleItems(50);
     connect(comType, &QComboBox::activated, this, &TAppForm::comTypeChange);
 
-    auto* layout = BareLayout(new QVBoxLayout(Panel3));
-    layout->addWidget(Panel4);
-    layout->addWidget(ListView1, 1);
-    layout->addWidget(NewControl<TSymbologySearch>("edFindType", comType));
-    layout->addWidget(comType);
+    FListPane->AddBelowList(NewControl<TSymbologySearch>("edFindType", comType));
+    FListPane->AddBelowList(comType);
 }

@@ -5,6 +5,7 @@
 #include "app/app_form.h"
 
 #include "app/color_box.h"
+#include "app/list_pane.h"
 #include "base/zint_exception.h"
 #include "editors/frame_border_options.h"
 #include "platform/user_store.h"
@@ -108,11 +109,6 @@ QStringList OptionPaths(TZintSymbol& symbol)
     }
     return paths;
 }
-
-QString FolderOf(const QString& path)
-{
-    return path.isEmpty() ? QString() : QFileInfo(path).absolutePath();
-}
 } // namespace
 
 void TAppForm::RememberWork()
@@ -123,20 +119,16 @@ void TAppForm::RememberWork()
         for (const QWidget* control : ValueControls(page))
             RememberControl(store, control);
     store.WriteString(QStringLiteral("ButtonFont"), ButtonFont->font().toString());
-    RememberControl(store, ComboBox1);
-    RememberControl(store, edFileNames);
+    for (const QWidget* control : FExport->RememberedControls())
+        RememberControl(store, control);
     for (const QString& path : OptionPaths(*FSymbol))
         store.WriteString(OptionsPrefix + path,
                           ReadPropertyPath(FSymbol.get(), path, QLatin1Char('.')).toString());
     store.WriteString(QStringLiteral("Geometry"), QString::fromLatin1(saveGeometry().toBase64()));
     store.WriteString(QStringLiteral("Splitter"),
                       QString::fromLatin1(Splitter1->saveState().toBase64()));
-    const QString loadFolder =
-        QFileInfo(FLastTextFile.Path).isDir() ? FLastTextFile.Path : FolderOf(FLastTextFile.Path);
-    store.WriteString(QStringLiteral("LoadFolder"), loadFolder);
-    store.WriteInteger(QStringLiteral("LoadEncoding"), FLastTextFile.Encoding);
-    store.WriteString(QStringLiteral("LoadColumn"), FLastTextColumn);
-    store.WriteString(QStringLiteral("ExportFolder"), LastExportFolder);
+    FListPane->RememberWork(store);
+    FExport->RememberWork(store);
     store.Sync();
 }
 
@@ -153,8 +145,8 @@ void TAppForm::RestoreWork()
     if (store.Contains(QStringLiteral("ButtonFont")) &&
         font.fromString(store.ReadString(QStringLiteral("ButtonFont"))))
         ButtonFont->setFont(font);
-    RestoreControl(store, ComboBox1);
-    RestoreControl(store, edFileNames);
+    for (QWidget* control : FExport->RememberedControls())
+        RestoreControl(store, control);
     for (const QString& path : OptionPaths(*FSymbol)) {
         if (!store.Contains(OptionsPrefix + path))
             continue;
@@ -173,16 +165,8 @@ void TAppForm::RestoreWork()
         QByteArray::fromBase64(store.ReadString(QStringLiteral("Geometry")).toLatin1()));
     Splitter1->restoreState(
         QByteArray::fromBase64(store.ReadString(QStringLiteral("Splitter")).toLatin1()));
-    const QString loadFolder = store.ReadString(QStringLiteral("LoadFolder"));
-    if (!loadFolder.isEmpty() && QFileInfo(loadFolder).isDir())
-        FLastTextFile.Path = loadFolder;
-    const int encoding = store.ReadInteger(QStringLiteral("LoadEncoding"), -1);
-    if (encoding >= 0 && encoding < TextFileEncodingNames.size())
-        FLastTextFile.Encoding = encoding;
-    FLastTextColumn = store.ReadString(QStringLiteral("LoadColumn"));
-    const QString exportFolder = store.ReadString(QStringLiteral("ExportFolder"));
-    if (!exportFolder.isEmpty() && QFileInfo(exportFolder).isDir())
-        LastExportFolder = exportFolder;
+    FListPane->RestoreWork(store);
+    FExport->RestoreWork(store);
 }
 
 void TAppForm::closeEvent(QCloseEvent* event)

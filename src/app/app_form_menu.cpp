@@ -1,6 +1,8 @@
 // The main menu and the handlers of its own items.
 #include "app/app_form.h"
 
+#include "app/list_pane.h"
+
 #include <QDesktopServices>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -32,23 +34,13 @@ void TAppForm::CreateMenus()
 
     QMenu* file = AddMenu(bar, "File1", QStringLiteral("File"));
     New1 = AddItem(file, "New1", QStringLiteral("Clear"));
-    connect(New1, &QAction::triggered, this, &TAppForm::New1Click);
+    connect(New1, &QAction::triggered, FListPane, &TListPane::DeleteAll1Click);
     file->addSeparator();
     Load1 = AddItem(file, "Load1", QStringLiteral("Load..."));
     Load1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-    connect(Load1, &QAction::triggered, this, &TAppForm::Load1Click);
+    connect(Load1, &QAction::triggered, FListPane, &TListPane::Load1Click);
     file->addSeparator();
-    Savesingleimage1 =
-        AddItem(file, "Savesingleimage1", QStringLiteral("Save single image..."), "save48");
-    Savesingleimage1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-    connect(Savesingleimage1, &QAction::triggered, this, &TAppForm::Savesingleimage1Click);
-    Savealltofolder1 =
-        AddItem(file, "Savealltofolder1", QStringLiteral("Save all to folder..."), "saved_imports");
-    Savealltofolder1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    connect(Savealltofolder1, &QAction::triggered, this, &TAppForm::Savealltofolder1Click);
-    Saveallaslabelsheet1 =
-        AddItem(file, "Saveallaslabelsheet1", QStringLiteral("Save all as label sheet..."));
-    connect(Saveallaslabelsheet1, &QAction::triggered, this, &TAppForm::Saveallaslabelsheet1Click);
+    file->addActions(FExport->Actions());
     file->addSeparator();
     Exit1 = AddItem(file, "Exit1", QStringLiteral("Exit"), "exit");
     connect(Exit1, &QAction::triggered, this, &TAppForm::Exit1Click);

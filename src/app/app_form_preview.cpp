@@ -68,7 +68,7 @@ void TAppForm::RenderBarcode()
     FRenderTimer->stop();
     imgResult->Clear();
     const TRenderSettings settings = CurrentRenderSettings();
-    TZintSymbol& symbol = PrepareSymbol(*FSymbol, TZintSymbology(comType->currentData().toInt()));
+    TZintSymbol& symbol = PrepareSymbol(*FSymbol, CurrentSymbology());
     try {
         const TMetafile picture =
             RenderSymbolToMetafile(symbol, FBarcodeText, settings, imgResult->size());
@@ -140,4 +140,14 @@ TRenderSettings TAppForm::CurrentRenderSettings() const
     settings.CaptionSize = std::max(0.0f, ParseFloat(edCaptionSize->text(), 0));
     settings.PrimaryMessage = edPrimary->text();
     return settings;
+}
+
+TZintSymbology TAppForm::CurrentSymbology() const
+{
+    return TZintSymbology(comType->currentData().toInt());
+}
+
+QString TAppForm::CurrentSymbologyName() const
+{
+    return comType->currentText();
 }

@@ -132,6 +132,10 @@ void TAppForm::CreateOutputSizePage()
     edCaptionSize = edit("edCaptionSize", QStringLiteral("12"));
     edPrimary = edit("edPrimary", defaults.PrimaryMessage);
     edPrimary->setMaximumWidth(QWIDGETSIZE_MAX);
+    // Empty is a choice of its own: MaxiCode carries no primary message then.
+    edPrimary->setPlaceholderText(QStringLiteral("None"));
+    edPrimary->setToolTip(QStringLiteral(
+        "Empty: composites take a standard linear component, MaxiCode encodes the text alone."));
 
     auto* grid = new QGridLayout(TabOutputSize);
     grid->setContentsMargins(6, 4, 6, 4);

@@ -1,5 +1,6 @@
 #include "app/app_form.h"
 #include "app/lintaro_application.h"
+#include "app/list_pane.h"
 #include "app/qt_dialog_service.h"
 #include "app/window_fonts.h"
 #include "dialogs/artwork.h"
@@ -26,6 +27,6 @@ int main(int argc, char* argv[])
     // The toolkit has taken its own options out of the arguments; the rest name text files.
     const QStringList files = QApplication::arguments().mid(1);
     if (!files.isEmpty())
-        form.OpenFiles(files);
+        form.ListPane().OpenFiles(files);
     return app.exec();
 }

@@ -16,7 +16,6 @@ public:
     TZintPersistent& operator=(const TZintPersistent&) = delete;
 
     TZintPersistent* Owner() const { return FOwner; }
-    const TNotifyEvent& OnChange() const { return FOnChanged; }
     void SetOnChange(TNotifyEvent handler) { FOnChanged = std::move(handler); }
 
     virtual void Changed();

@@ -129,7 +129,8 @@ void AddOptions(QCommandLineParser& parser)
         "WxH");
     add(name("module"),
         "Module width: whole pixels (2), a length at --dpi (0.33mm, 0.013in), fit (whole "
-        "pixels that fill the image) or fit-exact (fractional). Default: 2.",
+        "pixels that fill the image) or fit-exact (fractional). Default: 2. MaxiCode, of one "
+        "fixed size, takes its standard size at --dpi instead of whole pixels.",
         "SIZE");
     add(name("bar-height"),
         "Bar height of single-row symbols: standard (the symbology's own), modules (50), a "
@@ -144,7 +145,9 @@ void AddOptions(QCommandLineParser& parser)
         "Text size: font (the font's own), pixels (12) or a share of the module width (6m); "
         "text wider than the symbol is always set smaller. Default: font.",
         "SIZE");
-    add(name("primary"), "Primary message of composite symbols and MaxiCode. Default: 1234567890.",
+    add(name("primary"),
+        "Primary message of composite symbols and MaxiCode. Default: none: a composite takes "
+        "a standard linear component, MaxiCode encodes the text alone.",
         "TEXT");
     add(name("adjust"), "scale or inflate. Default: scale.", "MODE");
     add(name("fg"), "Bar colour: #RRGGBB or a colour name. Default: Black.", "COLOR");

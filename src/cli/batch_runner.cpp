@@ -14,7 +14,6 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QImage>
 #include <QTextStream>
 
 #include <atomic>
@@ -79,12 +78,6 @@ TMetafile TBatchWorker::RenderPicture(const QString& text)
 {
     return RenderEntryPicture(*FSymbol, FSettings.Symbology, text, FSettings.Render,
                               FSettings.PreviewArea);
-}
-
-QImage TBatchWorker::RenderEntry(const QString& text)
-{
-    return RenderEntryImage(*FSymbol, FSettings.Symbology, text, FSettings.Render,
-                            FSettings.PreviewArea);
 }
 
 QString TBatchWorker::WriteEntry(const QString& text, const TEntryFileName& name)

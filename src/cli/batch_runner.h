@@ -12,7 +12,6 @@
 #include <optional>
 #include <vector>
 
-class QImage;
 class QTextStream;
 class TMetafile;
 class TZintSymbol;
@@ -36,8 +35,6 @@ public:
 
     // The drawing of one text, as the preview would show it. Raises EZintException.
     TMetafile RenderPicture(const QString& text);
-    // The same rasterised. Raises EZintException.
-    QImage RenderEntry(const QString& text);
     // Writes the text under its name in the output folder, or under the next free numbered
     // name; nothing is ever replaced. Returns the name written.
     QString WriteEntry(const QString& text, const TEntryFileName& name);

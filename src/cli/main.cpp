@@ -30,8 +30,9 @@ int main(int argc, char** argv)
 {
     // Every entry allocates and frees pictures of the same few hundred kilobytes; kept in the
     // heap they are reused, instead of being mapped, faulted in and handed back each time.
-    mallopt(M_MMAP_THRESHOLD, 64 << 20);
-    mallopt(M_TRIM_THRESHOLD, 256 << 20);
+    constexpr int MiB = 1024 * 1024;
+    mallopt(M_MMAP_THRESHOLD, 64 * MiB);
+    mallopt(M_TRIM_THRESHOLD, 256 * MiB);
     // Fonts need a GUI application, a display does not: default to drawing offscreen.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !NamesPlatform(argc, argv))
         qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -11,7 +11,7 @@ void AddSheetOptions(QCommandLineParser& parser)
         QStringLiteral("sheet"),
         QStringLiteral(
             "Put every entry on a label of one PDF, sheet.pdf in DIR (never replaced: "
-            "sheet (2).pdf), placed by --halign and --valign. A preset: a4-3x8 (70 x 37 mm "
+            "sheet (2).pdf), placed by --halign and --valign. A preset: a4-3x8 (70x37 mm "
             "labels on A4) or letter-3x10 (2.625 x 1 in on US Letter); or "
             "PAGE,COLSxROWS,LABELWxH,MARGINS,GAPS in mm: PAGE a4, letter or WxH; MARGINS one "
             "length or TOP:RIGHT:BOTTOM:LEFT; GAPS one length or BETWEEN-COLUMNSxBETWEEN-ROWS "

@@ -11,79 +11,55 @@
 namespace {
 using ZXing::BarcodeFormat;
 
-// How the read text follows from the input.
-enum class TExpectation
-{
-    exExact,
-    exUpper,            // Code 39 and Codabar fold letters to capitals
-    exHibc,             // "+", capitals, mod-43 check character
-    exEncodedDigits,    // EAN/UPC: the digits the encoder put in, check digit and add-on
-    exGs1,              // bracketed application identifiers without their brackets
-    exGs1Parenthesised, // bracketed application identifiers in parentheses
-    exDataBar,          // GTIN-14: 13 digits and check digit
-    exEan14,            // AI 01 with a GTIN-14
-    exNve18,            // AI 00 with an SSCC-18
-    exInterleaved,      // even number of digits, a leading 0 added when odd
-    exItf14,            // 13 digits and check digit
-    exLeitcode,         // 13 digits and Deutsche Post check digit
-    exIdentcode,        // 11 digits and Deutsche Post check digit
-    exMaxiCode          // the primary message's postcode, country and service before the text
-};
+// Numbers with their check digit: a GTIN-14 (DataBar, EAN-14, ITF-14), an SSCC-18 (NVE-18),
+// a Leitcode and an Identcode.
+constexpr int Gtin14Digits = 14;
+constexpr int Sscc18Digits = 18;
+constexpr int LeitcodeDigits = 14;
+constexpr int IdentcodeDigits = 12;
 
-struct TReadBackRule
+BarcodeFormat ZXingFormat(TReaderFormat format)
 {
-    TZintSymbology Symbology;
-    BarcodeFormat Format;
-    TExpectation Expectation;
-};
-
-// ZXing-C++ 1.4 reads no DataBar Limited, stacked DataBar Expanded, composite, MicroPDF417,
-// Codablock, Code 16K/49, postal or 2-of-5 variant other than Interleaved.
-constexpr TReadBackRule Rules[] = {
-    {TZintSymbology::zsC25INTER, BarcodeFormat::ITF, TExpectation::exInterleaved},
-    {TZintSymbology::zsCODE39, BarcodeFormat::Code39, TExpectation::exUpper},
-    {TZintSymbology::zsEXCODE39, BarcodeFormat::Code39, TExpectation::exExact},
-    {TZintSymbology::zsEANX, BarcodeFormat(int(BarcodeFormat::EAN8) | int(BarcodeFormat::EAN13)),
-     TExpectation::exEncodedDigits},
-    {TZintSymbology::zsEAN128, BarcodeFormat::Code128, TExpectation::exGs1},
-    {TZintSymbology::zsCODABAR, BarcodeFormat::Codabar, TExpectation::exUpper},
-    {TZintSymbology::zsCODE128, BarcodeFormat::Code128, TExpectation::exExact},
-    {TZintSymbology::zsDPLEIT, BarcodeFormat::ITF, TExpectation::exLeitcode},
-    {TZintSymbology::zsDPIDENT, BarcodeFormat::ITF, TExpectation::exIdentcode},
-    {TZintSymbology::zsCODE93, BarcodeFormat::Code93, TExpectation::exExact},
-    {TZintSymbology::zsRSS14, BarcodeFormat::DataBar, TExpectation::exDataBar},
-    {TZintSymbology::zsRSS_EXP, BarcodeFormat::DataBarExpanded, TExpectation::exGs1Parenthesised},
-    {TZintSymbology::zsUPCA, BarcodeFormat::UPCA, TExpectation::exEncodedDigits},
-    {TZintSymbology::zsUPCE, BarcodeFormat::UPCE, TExpectation::exEncodedDigits},
-    {TZintSymbology::zsLOGMARS, BarcodeFormat::Code39, TExpectation::exUpper},
-    {TZintSymbology::zsPDF417, BarcodeFormat::PDF417, TExpectation::exExact},
-    {TZintSymbology::zsPDF417TRUNC, BarcodeFormat::PDF417, TExpectation::exExact},
-    {TZintSymbology::zsMAXICODE, BarcodeFormat::MaxiCode, TExpectation::exMaxiCode},
-    {TZintSymbology::zsQRCODE, BarcodeFormat::QRCode, TExpectation::exExact},
-    {TZintSymbology::zsCODE128B, BarcodeFormat::Code128, TExpectation::exExact},
-    {TZintSymbology::zsISBNX, BarcodeFormat::EAN13, TExpectation::exEncodedDigits},
-    {TZintSymbology::zsDATAMATRIX, BarcodeFormat::DataMatrix, TExpectation::exExact},
-    {TZintSymbology::zsEAN14, BarcodeFormat::Code128, TExpectation::exEan14},
-    {TZintSymbology::zsNVE18, BarcodeFormat::Code128, TExpectation::exNve18},
-    {TZintSymbology::zsRSS14STACK, BarcodeFormat::DataBar, TExpectation::exDataBar},
-    {TZintSymbology::zsRSS14STACK_OMNI, BarcodeFormat::DataBar, TExpectation::exDataBar},
-    {TZintSymbology::zsITF14, BarcodeFormat::ITF, TExpectation::exItf14},
-    {TZintSymbology::zsAZTEC, BarcodeFormat::Aztec, TExpectation::exExact},
-    {TZintSymbology::zsMICROQR, BarcodeFormat::MicroQRCode, TExpectation::exExact},
-    {TZintSymbology::zsHIBC_128, BarcodeFormat::Code128, TExpectation::exHibc},
-    {TZintSymbology::zsHIBC_39, BarcodeFormat::Code39, TExpectation::exHibc},
-    {TZintSymbology::zsHIBC_DM, BarcodeFormat::DataMatrix, TExpectation::exHibc},
-    {TZintSymbology::zsHIBC_QR, BarcodeFormat::QRCode, TExpectation::exHibc},
-    {TZintSymbology::zsHIBC_PDF, BarcodeFormat::PDF417, TExpectation::exHibc},
-    {TZintSymbology::zsHIBC_AZTEC, BarcodeFormat::Aztec, TExpectation::exHibc},
-};
-
-const TReadBackRule* RuleFor(TZintSymbology symbology)
-{
-    for (const TReadBackRule& rule : Rules)
-        if (rule.Symbology == symbology)
-            return &rule;
-    return nullptr;
+    switch (format) {
+    case TReaderFormat::None:
+        break;
+    case TReaderFormat::Code39:
+    case TReaderFormat::Code39Extended:
+        return BarcodeFormat::Code39;
+    case TReaderFormat::Code93:
+        return BarcodeFormat::Code93;
+    case TReaderFormat::Code128:
+        return BarcodeFormat::Code128;
+    case TReaderFormat::Codabar:
+        return BarcodeFormat::Codabar;
+    case TReaderFormat::Itf:
+        return BarcodeFormat::ITF;
+    case TReaderFormat::Ean8Or13:
+        return BarcodeFormat(int(BarcodeFormat::EAN8) | int(BarcodeFormat::EAN13));
+    case TReaderFormat::Ean13:
+        return BarcodeFormat::EAN13;
+    case TReaderFormat::UpcA:
+        return BarcodeFormat::UPCA;
+    case TReaderFormat::UpcE:
+        return BarcodeFormat::UPCE;
+    case TReaderFormat::DataBar:
+        return BarcodeFormat::DataBar;
+    case TReaderFormat::DataBarExpanded:
+        return BarcodeFormat::DataBarExpanded;
+    case TReaderFormat::Pdf417:
+        return BarcodeFormat::PDF417;
+    case TReaderFormat::MaxiCode:
+        return BarcodeFormat::MaxiCode;
+    case TReaderFormat::QrCode:
+        return BarcodeFormat::QRCode;
+    case TReaderFormat::MicroQrCode:
+        return BarcodeFormat::MicroQRCode;
+    case TReaderFormat::DataMatrix:
+        return BarcodeFormat::DataMatrix;
+    case TReaderFormat::Aztec:
+        return BarcodeFormat::Aztec;
+    }
+    return BarcodeFormat::None;
 }
 
 // The GS1 mod-10 check digit (weights 3, 1, ... from the right) of a digit string.
@@ -120,6 +96,12 @@ QString PadDigits(const QString& digits, int length)
     return digits.rightJustified(length, u'0');
 }
 
+QString WithDeutschePostCheckDigit(const QString& digits, int lengthWithoutCheck)
+{
+    const QString padded = PadDigits(digits, lengthWithoutCheck);
+    return padded + DeutschePostCheckDigit(padded);
+}
+
 QString WithGs1CheckDigit(const QString& digits, int lengthWithoutCheck)
 {
     const QString padded = PadDigits(digits, lengthWithoutCheck);
@@ -134,9 +116,9 @@ QString GtinWithCheckDigit(const QString& digits, int lengthWithoutCheck)
     return WithGs1CheckDigit(digits, lengthWithoutCheck);
 }
 
-// libzint decides between EAN-8, EAN-13 and add-on only by length in ways of its own (eight
-// digits make an EAN-13), so the encoder is asked: its human-readable text is the number it
-// encoded, "+" before the add-on. Nothing when there is no main symbol to scan.
+// libzint decides between the short and the long EAN and an add-on only by length in ways of
+// its own (eight digits make a long one), so the encoder is asked: its human-readable text is
+// the number it encoded, "+" before the add-on. Nothing when there is no main symbol to scan.
 std::optional<QString> EncodedDigits(TZintSymbology symbology, const QString& text)
 {
     TZintSymbol symbol;
@@ -175,26 +157,21 @@ QString MaxiCodeReadBack(const QString& primaryMessage, const QString& text)
            primaryMessage.right(3) + gs + text;
 }
 
-bool IsGs1(TExpectation expectation)
+bool IsGs1(TReadBack readBack)
 {
-    return expectation == TExpectation::exGs1 || expectation == TExpectation::exEan14 ||
-           expectation == TExpectation::exNve18;
+    return readBack == TReadBack::Gs1 || readBack == TReadBack::Ean14 ||
+           readBack == TReadBack::Nve18;
 }
 
-bool HasAddOns(TExpectation expectation)
-{
-    return expectation == TExpectation::exEncodedDigits;
-}
-
-ZXing::DecodeHints HintsFor(const TReadBackRule& rule)
+ZXing::DecodeHints HintsFor(const TSymbologyTraits& traits)
 {
     ZXing::DecodeHints hints;
-    hints.setFormats(rule.Format);
+    hints.setFormats(ZXingFormat(traits.Reader));
     hints.setTryHarder(true);
     hints.setTryRotate(false);
     hints.setReturnCodabarStartEnd(true);
-    hints.setTryCode39ExtendedMode(rule.Symbology == TZintSymbology::zsEXCODE39);
-    if (HasAddOns(rule.Expectation))
+    hints.setTryCode39ExtendedMode(traits.Reader == TReaderFormat::Code39Extended);
+    if (traits.HasAddOn())
         hints.setEanAddOnSymbol(ZXing::EanAddOnSymbol::Read);
     return hints;
 }
@@ -202,45 +179,46 @@ ZXing::DecodeHints HintsFor(const TReadBackRule& rule)
 
 bool IsVerifiable(TZintSymbology symbology)
 {
-    return RuleFor(symbology) != nullptr;
+    return lintaro::Traits(symbology).IsReadable();
 }
 
 std::optional<QString> ExpectedReadBack(TZintSymbology symbology, const QString& text,
                                         const QString& primaryMessage)
 {
-    const TReadBackRule* rule = RuleFor(symbology);
-    if (!rule)
+    const TSymbologyTraits& traits = lintaro::Traits(symbology);
+    if (!traits.IsReadable())
         return std::nullopt;
-    switch (rule->Expectation) {
-    case TExpectation::exExact:
+    switch (traits.ReadBack) {
+    case TReadBack::Exact:
         return text;
-    case TExpectation::exUpper:
+    case TReadBack::Upper:
         return text.toUpper();
-    case TExpectation::exHibc: {
+    case TReadBack::Hibc: {
         const QString data = u'+' + text.toUpper();
         return data + Mod43CheckCharacter(data);
     }
-    case TExpectation::exEncodedDigits:
+    case TReadBack::EncodedDigits:
         return EncodedDigits(symbology, text);
-    case TExpectation::exGs1:
+    case TReadBack::Gs1:
         return WithoutBrackets(text);
-    case TExpectation::exGs1Parenthesised:
+    case TReadBack::Gs1Parenthesised:
         return QString(text).replace(u'[', u'(').replace(u']', u')');
-    case TExpectation::exDataBar:
-        return GtinWithCheckDigit(text.startsWith(QStringLiteral("[01]")) ? text.mid(4) : text, 13);
-    case TExpectation::exEan14:
-        return QStringLiteral("01") + WithGs1CheckDigit(text, 13);
-    case TExpectation::exNve18:
-        return QStringLiteral("00") + WithGs1CheckDigit(text, 17);
-    case TExpectation::exInterleaved:
+    case TReadBack::DataBar:
+        return GtinWithCheckDigit(text.startsWith(QStringLiteral("[01]")) ? text.mid(4) : text,
+                                  Gtin14Digits - 1);
+    case TReadBack::Ean14:
+        return QStringLiteral("01") + WithGs1CheckDigit(text, Gtin14Digits - 1);
+    case TReadBack::Nve18:
+        return QStringLiteral("00") + WithGs1CheckDigit(text, Sscc18Digits - 1);
+    case TReadBack::Interleaved:
         return text.size() % 2 == 1 ? u'0' + text : text;
-    case TExpectation::exItf14:
-        return WithGs1CheckDigit(text, 13);
-    case TExpectation::exLeitcode:
-        return PadDigits(text, 13) + DeutschePostCheckDigit(PadDigits(text, 13));
-    case TExpectation::exIdentcode:
-        return PadDigits(text, 11) + DeutschePostCheckDigit(PadDigits(text, 11));
-    case TExpectation::exMaxiCode:
+    case TReadBack::Itf14:
+        return WithGs1CheckDigit(text, Gtin14Digits - 1);
+    case TReadBack::Leitcode:
+        return WithDeutschePostCheckDigit(text, LeitcodeDigits - 1);
+    case TReadBack::Identcode:
+        return WithDeutschePostCheckDigit(text, IdentcodeDigits - 1);
+    case TReadBack::MaxiCode:
         return MaxiCodeReadBack(primaryMessage, text);
     }
     return std::nullopt;
@@ -248,7 +226,7 @@ std::optional<QString> ExpectedReadBack(TZintSymbology symbology, const QString&
 
 QString PrimaryMessageCarried(const TZintSymbol& symbol, const QString& primaryMessage)
 {
-    if (symbol.SymbolType() != TZintSymbology::zsMAXICODE)
+    if (!lintaro::Traits(symbol.SymbolType()).IsMaxiCode())
         return primaryMessage;
     switch (symbol.MaxiCodeOptions()->Mode()) {
     case TmcMode::mcmMode4:
@@ -261,15 +239,15 @@ QString PrimaryMessageCarried(const TZintSymbol& symbol, const QString& primaryM
 }
 
 namespace {
-std::optional<QString> Decode(const TReadBackRule& rule, const QImage& gray)
+std::optional<QString> Decode(const TSymbologyTraits& traits, const QImage& gray)
 {
     const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(),
                                 ZXing::ImageFormat::Lum, int(gray.bytesPerLine()));
-    const ZXing::Result result = ZXing::ReadBarcode(view, HintsFor(rule));
+    const ZXing::Result result = ZXing::ReadBarcode(view, HintsFor(traits));
     if (!result.isValid())
         return std::nullopt;
     QString read = QString::fromStdString(result.text());
-    if (IsGs1(rule.Expectation))
+    if (IsGs1(traits.ReadBack))
         read.remove(QChar(0x1D));
     return read;
 }
@@ -278,10 +256,10 @@ std::optional<QString> Decode(const TReadBackRule& rule, const QImage& gray)
 
 std::optional<QString> ReadBack(TZintSymbology symbology, const QImage& image)
 {
-    const TReadBackRule* rule = RuleFor(symbology);
-    if (!rule || image.isNull())
+    const TSymbologyTraits& traits = lintaro::Traits(symbology);
+    if (!traits.IsReadable() || image.isNull())
         return std::nullopt;
-    return Decode(*rule, image.convertToFormat(QImage::Format_Grayscale8));
+    return Decode(traits, image.convertToFormat(QImage::Format_Grayscale8));
 }
 
 TReadBackCheck CheckReadBack(TZintSymbology symbology, const QString& text,

@@ -11,8 +11,6 @@ class TLimitedTextEdit final : public QPlainTextEdit
 public:
     TLimitedTextEdit(int maxLength, QWidget* parent = nullptr);
 
-    int MaxLength() const { return FMaxLength; }
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;

@@ -84,10 +84,19 @@ void quantise(const QImage& picture, TIndexedPicture& indexed)
         indexed.FIndices[pixel] = static_cast<GifByteType>(indexed.FTransparentIndex);
 }
 
+// giflib ignores a failed write of the file's last byte, so the sink remembers any failure.
+struct TGifSink
+{
+    QIODevice& Device;
+    bool Failed = false;
+};
+
 int writeToDevice(GifFileType* gif, const GifByteType* data, int length)
 {
-    auto* device = static_cast<QIODevice*>(gif->UserData);
-    return static_cast<int>(device->write(reinterpret_cast<const char*>(data), length));
+    auto* sink = static_cast<TGifSink*>(gif->UserData);
+    const qint64 written = sink->Device.write(reinterpret_cast<const char*>(data), length);
+    sink->Failed = sink->Failed || written != length;
+    return static_cast<int>(written);
 }
 
 struct TColorMapFree
@@ -125,7 +134,8 @@ void encode(const TIndexedPicture& picture, int width, int height, QIODevice& de
     if (!map)
         throw EZintException("out of memory");
     int error = 0;
-    GifFileType* gif = EGifOpen(&device, writeToDevice, &error);
+    TGifSink sink{device};
+    GifFileType* gif = EGifOpen(&sink, writeToDevice, &error);
     if (!gif)
         throwGifError(error, device);
     const bool transparent = picture.FTransparentIndex >= 0;
@@ -144,6 +154,10 @@ void encode(const TIndexedPicture& picture, int width, int height, QIODevice& de
     if (EGifCloseFile(gif, &closeError) != GIF_OK && written) {
         written = false;
         error = closeError;
+    }
+    if (sink.Failed && written) {
+        written = false;
+        error = E_GIF_ERR_WRITE_FAILED;
     }
     if (!written)
         throwGifError(error, device);

@@ -135,8 +135,9 @@ TLabelSheet ReadCustomSheet(const QString& text)
 } // namespace
 
 const std::array<TLabelSheetPreset, 2> LabelSheetPresets{{
-    // 3 x 70 mm fill the width; the 1 mm the rows leave is split above and below.
-    {"a4-3x8", {A4, 3, 8, {70, 37}, {0, 0.5, 0, 0.5}, {0, 0}}},
+    // 3 x 70 mm fill the width; eight rows fill the height but for 1 mm, split above and
+    // below.
+    {"a4-3x8", {A4, 3, 8, {70, (A4.height() - 1) / 8}, {0, 0.5, 0, 0.5}, {0, 0}}},
     {"letter-3x10",
      {Letter,
       3,

@@ -29,7 +29,7 @@ struct TLabelSheetPreset
     const char* Name;
     TLabelSheet Sheet;
 };
-// "a4-3x8": 3 x 8 labels of 70 x 37 mm on A4; "letter-3x10": 3 x 10 labels of 2.625 x 1 in on
+// "a4-3x8": 3 x 8 labels of 70x37 mm on A4; "letter-3x10": 3 x 10 labels of 2.625 x 1 in on
 // US Letter.
 extern const std::array<TLabelSheetPreset, 2> LabelSheetPresets;
 

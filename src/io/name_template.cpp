@@ -4,11 +4,12 @@
 
 #include <QRegularExpression>
 
+#include <limits>
 #include <utility>
 
 namespace {
 // Wide enough for any 64-bit entry number.
-constexpr int MaxNumberWidth = 20;
+constexpr int MaxNumberWidth = std::numeric_limits<quint64>::digits10 + 1;
 
 [[noreturn]] void throwMalformed(const QString& text, const QString& problem)
 {

@@ -295,7 +295,8 @@ QByteArray EncodePng(const QImage& picture)
     const TColourTable table(picture);
     const TPngLayout layout = ChooseLayout(table, picture);
 
-    unsigned char header[13];
+    // Width, height, bit depth, colour type, compression, filter, interlace.
+    unsigned char header[4 + 4 + 1 + 1 + 1 + 1 + 1];
     qToBigEndian(quint32(picture.width()), header);
     qToBigEndian(quint32(picture.height()), header + 4);
     header[8] = static_cast<unsigned char>(layout.FBitDepth);

@@ -2,20 +2,6 @@
 
 #include "io/image_format.h"
 
-#include <QFile>
-
-#include <sys/stat.h>
-
-namespace {
-
-bool fileExists(const QString& path)
-{
-    struct stat info = {};
-    return ::stat(QFile::encodeName(path).constData(), &info) == 0 && !S_ISDIR(info.st_mode);
-}
-
-} // namespace
-
 TNumberedFileName::TNumberedFileName(const QString& path)
 {
     const qsizetype nameStart = path.lastIndexOf(u'/') + 1;
@@ -29,13 +15,4 @@ QString TNumberedFileName::Candidate(qint64 n) const
     if (n <= 1)
         return FFolder + FBase + FExt;
     return FFolder + FBase + QStringLiteral(" (") + QString::number(n) + u')' + FExt;
-}
-
-QString UniqueFileName(const QString& path)
-{
-    const TNumberedFileName name(path);
-    QString candidate = path;
-    for (qint64 n = 2; fileExists(candidate); ++n)
-        candidate = name.Candidate(n);
-    return candidate;
 }

@@ -16,7 +16,3 @@ private:
     QString FBase;
     QString FExt;
 };
-
-// The first candidate that names no existing file (links followed; folders do not count).
-// Only a hint: the name may be taken before it is used, see SaveImageToNewFile.
-QString UniqueFileName(const QString& path);

@@ -21,10 +21,14 @@ void requirePicture(const TMetafile& picture)
         throw EZintException("There is no image to save.");
 }
 
-void writeSvg(const TMetafile& picture, int dpi, QIODevice& device)
+// QSvgGenerator does not report a failing device, so the file is made in memory first.
+QByteArray svgBytes(const TMetafile& picture, int dpi)
 {
+    QByteArray contents;
+    QBuffer buffer(&contents);
+    buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
-    generator.setOutputDevice(&device);
+    generator.setOutputDevice(&buffer);
     generator.setSize(picture.Size());
     generator.setViewBox(QRect(QPoint(0, 0), picture.Size()));
     generator.setResolution(dpi);
@@ -35,6 +39,7 @@ void writeSvg(const TMetafile& picture, int dpi, QIODevice& device)
         throw EZintException("The SVG file cannot be written.");
     picture.Play(painter, TPlayback::pbVector);
     painter.end();
+    return contents;
 }
 
 QByteArray pdfBytes(const TMetafile& picture, int dpi)
@@ -77,14 +82,11 @@ QByteArray encodeForFile(const TMetafile& picture, int dpi, const QString& path)
 void WriteVector(const TMetafile& picture, int dpi, TImageFileFormat format, QIODevice& device)
 {
     requirePicture(picture);
-    if (format == TImageFileFormat::iffSvg) {
-        writeSvg(picture, dpi, device);
-        return;
-    }
-    if (format != TImageFileFormat::iffPdf)
+    if (format != TImageFileFormat::iffSvg && format != TImageFileFormat::iffPdf)
         throw EZintException("Only SVG and PDF are drawn as vectors.");
-    const QByteArray pdf = pdfBytes(picture, dpi);
-    if (device.write(pdf) != pdf.size())
+    const QByteArray contents =
+        format == TImageFileFormat::iffSvg ? svgBytes(picture, dpi) : pdfBytes(picture, dpi);
+    if (device.write(contents) != contents.size())
         throw EZintException(device.errorString().toStdString());
 }
 

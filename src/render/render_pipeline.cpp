@@ -31,6 +31,16 @@ void AddQuietZones(const TZintSymbol& symbol, TZintRenderBox& whitespace)
     whitespace.Bottom()->IncModules(float(zones.Bottom));
 }
 
+// A fixed-size symbology has one standard size, drawn at the resolution while the module size
+// is the default whole pixels; a size in lengths or fitted to the image applies as given.
+void UseStandardModuleSize(const TZintSymbol& symbol, const TRenderSettings& settings,
+                           TZintRenderTargetCanvas& target)
+{
+    const float millimetres = lintaro::Traits(symbol.SymbolType()).StandardModuleMm;
+    if (millimetres > 0 && settings.ModuleSizeMode == TModuleSizeMode::msmPixels)
+        target.SetFixedModuleWidth(LengthToPixels(millimetres, false, settings.Dpi));
+}
+
 QSize ImageArea(const TRenderSettings& settings, QSize previewArea)
 {
     return settings.ImageSize == TImageSizeMode::ismFixed ? settings.FixedImageSize : previewArea;
@@ -78,10 +88,16 @@ TZintSymbol& PrepareSymbol(TZintSymbol& symbol, TZintSymbology symbology)
     return symbol;
 }
 
+QString PrimaryMessageFor(TZintSymbology symbology, const QString& given)
+{
+    const char* linear = lintaro::Traits(symbology).LinearComponent;
+    return given.isEmpty() && linear ? QString::fromLatin1(linear) : given;
+}
+
 TMetafile RenderSymbolToMetafile(TZintSymbol& symbol, const QString& text,
                                  const TRenderSettings& settings, QSize previewArea)
 {
-    symbol.set_primary(settings.PrimaryMessage);
+    symbol.set_primary(PrimaryMessageFor(symbol.SymbolType(), settings.PrimaryMessage));
     symbol.SetLinearRowHeight(LinearRowHeightFor(settings));
     symbol.Encode(text, true);
     const QSize area = ImageArea(settings, previewArea);
@@ -90,9 +106,10 @@ TMetafile RenderSymbolToMetafile(TZintSymbol& symbol, const QString& text,
     TZintRenderTargetWMF target;
     target.SetMetafile(&metafile);
     ApplyRenderSettings(settings, target);
+    UseStandardModuleSize(symbol, settings, target);
     if (settings.QuietZones == TQuietZoneMode::qzmStandard)
         AddQuietZones(symbol, *target.Whitespace());
-    symbol.Render(target);
+    target.Render(symbol);
     CheckImageSize(metafile.Width(), metafile.Height());
     CheckNotEmpty(metafile.Size());
     CheckModuleWidth(target.ModuleWidth());

@@ -15,10 +15,14 @@ TZintSymbol& PrepareSymbol(TZintSymbol& symbol, TZintSymbology symbology);
 
 // The largest image any render makes: a side of 32,767 pixels and 256 MiB of pixels.
 constexpr int MaxImageSide = 32767;
-constexpr qint64 MaxImageBytes = qint64(256) << 20;
+constexpr qint64 MaxImageBytes = qint64(256) * 1024 * 1024;
 
 // Raises EZintException naming the size when an image of it would be over the bounds.
 void CheckImageSize(double width, double height);
+
+// The primary message an encode carries: the one given, else a composite's standard linear
+// component, else none (MaxiCode then encodes the text alone, in mode 4).
+QString PrimaryMessageFor(TZintSymbology symbology, const QString& given);
 
 // One complete render shared by the preview, both exports and the batch tool: primary
 // message, bar height, encode (raising on encoder errors), a fresh metafile and target with

@@ -96,8 +96,9 @@ struct TRenderSettings
     int Dpi = 300;
     TCaptionSizeMode CaptionSizeMode = TCaptionSizeMode::csmFont;
     float CaptionSize = 0;
-    // The linear component of composites and MaxiCode's primary message.
-    QString PrimaryMessage = QStringLiteral("1234567890");
+    // The linear component of composites and MaxiCode's primary message; empty: composites
+    // take their standard linear component and MaxiCode carries none.
+    QString PrimaryMessage;
 
     TRenderSettings();
 };

@@ -11,7 +11,6 @@
 #include <iterator>
 
 namespace {
-constexpr int MaxiCodeSymbology = 57;
 constexpr int UnicodeInput = 1; // input_mode bit: the text is UTF-8
 
 // Layout arithmetic runs in double; only what is stored is rounded to float.
@@ -21,24 +20,6 @@ float Sum(std::initializer_list<double> terms)
     for (double term : terms)
         total += term;
     return float(total);
-}
-
-bool IsStackable(int symbology)
-{
-    switch (symbology) {
-    case 60:
-    case 69:
-    case 72:
-    case 75:
-    case 77:
-    case 86:
-    case 87:
-    case 89:
-    case 129:
-        return true;
-    default:
-        return symbology < 55;
-    }
 }
 
 TZintRenderRect Inset(const TZintRenderRect& rect, const TZintRenderBox& box)
@@ -74,143 +55,6 @@ int RunLength(const TZintSymbol& symbol, int row, int column)
 }
 } // namespace
 
-TZintCustomRenderTarget::TZintCustomRenderTarget(TZintPersistent* owner)
-    : TZintPersistent(owner), FMargin(std::make_unique<TZintRenderBox>(this)),
-      FBorder(std::make_unique<TZintRenderBox>(this)),
-      FPadding(std::make_unique<TZintRenderBox>(this)),
-      FWhitespace(std::make_unique<TZintRenderBox>(this)),
-      FTextSpacing(std::make_unique<TZintRenderBox>(this))
-{
-    // No owner: the layout's working copies notify nobody.
-    for (auto& band : FLayoutBands)
-        band = std::make_unique<TZintRenderBox>();
-}
-
-TZintCustomRenderTarget::~TZintCustomRenderTarget()
-{
-    FMargin.reset();
-    FBorder.reset();
-    FPadding.reset();
-    FWhitespace.reset();
-    FTextSpacing.reset();
-}
-
-void TZintCustomRenderTarget::Assign(const TZintPersistent* source)
-{
-    const auto* target = dynamic_cast<const TZintCustomRenderTarget*>(source);
-    if (!target) {
-        TZintPersistent::Assign(source);
-        return;
-    }
-    FXDesired = target->FXDesired;
-    FYDesired = target->FYDesired;
-    FWidthDesired = target->FWidthDesired;
-    FHeightDesired = target->FHeightDesired;
-    FRenderAdjustMode = target->FRenderAdjustMode;
-    FTransparent = target->FTransparent;
-    FHexagonScale = target->FHexagonScale;
-    FMargin->Assign(target->Margin());
-    FBorder->Assign(target->Border());
-    FPadding->Assign(target->Padding());
-    FWhitespace->Assign(target->Whitespace());
-    FTextSpacing->Assign(target->TextSpacing());
-    FHAlign = target->FHAlign;
-    FVAlign = target->FVAlign;
-    FMinModuleWidth = target->FMinModuleWidth;
-    FMaxModuleWidth = target->FMaxModuleWidth;
-    FShowText = target->FShowText;
-    FFixedModuleWidth = target->FFixedModuleWidth;
-    FWholeModules = target->FWholeModules;
-    FFitToSymbol = target->FFitToSymbol;
-    FFreeRowHeight = target->FFreeRowHeight;
-    FTextModuleShare = target->FTextModuleShare;
-    Changed();
-}
-
-namespace {
-template <typename T> void SetAndNotify(T& field, T value, TZintPersistent& owner)
-{
-    if (field == value)
-        return;
-    field = value;
-    owner.Changed();
-}
-} // namespace
-
-void TZintCustomRenderTarget::SetRenderAdjustMode(TZintRenderAdjustMode value)
-{
-    SetAndNotify(FRenderAdjustMode, value, *this);
-}
-
-void TZintCustomRenderTarget::SetTransparent(bool value)
-{
-    SetAndNotify(FTransparent, value, *this);
-}
-
-void TZintCustomRenderTarget::SetHexagonScale(float value)
-{
-    SetAndNotify(FHexagonScale, value, *this);
-}
-
-void TZintCustomRenderTarget::SetHAlign(TZintHAlign value)
-{
-    SetAndNotify(FHAlign, value, *this);
-}
-
-void TZintCustomRenderTarget::SetVAlign(TZintVAlign value)
-{
-    SetAndNotify(FVAlign, value, *this);
-}
-
-void TZintCustomRenderTarget::SetMinModuleWidth(float value)
-{
-    SetAndNotify(FMinModuleWidth, value, *this);
-}
-
-void TZintCustomRenderTarget::SetMaxModuleWidth(float value)
-{
-    SetAndNotify(FMaxModuleWidth, value, *this);
-}
-
-void TZintCustomRenderTarget::SetShowText(bool value)
-{
-    SetAndNotify(FShowText, value, *this);
-}
-
-void TZintCustomRenderTarget::SetFixedModuleWidth(float value)
-{
-    SetAndNotify(FFixedModuleWidth, value, *this);
-}
-
-void TZintCustomRenderTarget::SetWholeModules(bool value)
-{
-    SetAndNotify(FWholeModules, value, *this);
-}
-
-void TZintCustomRenderTarget::SetFitToSymbol(bool value)
-{
-    SetAndNotify(FFitToSymbol, value, *this);
-}
-
-void TZintCustomRenderTarget::SetFreeRowHeight(float value)
-{
-    SetAndNotify(FFreeRowHeight, value, *this);
-}
-
-void TZintCustomRenderTarget::SetTextModuleShare(float value)
-{
-    SetAndNotify(FTextModuleShare, value, *this);
-}
-
-void TZintCustomRenderTarget::SetBox(int index, const TZintRenderBox& value)
-{
-    TZintRenderBox* const boxes[] = {Margin(), Padding(), Border(), Whitespace(), TextSpacing()};
-    if (index < 0 || index >= int(std::size(boxes)))
-        return;
-    boxes[index]->Assign(&value);
-    Changed();
-}
-
 bool TZintCustomRenderTarget::OnPixelGrid() const
 {
     return FWholeModules ||
@@ -244,11 +88,11 @@ void TZintCustomRenderTarget::Render(TZintSymbol& symbol)
     if (!FTransparent)
         ClearBackground({FXDesired, FYDesired, FWidthDesired, FHeightDesired});
     DrawBorder();
-    if (symbol.symbology() == MaxiCodeSymbology) {
+    if (SymbologyTraits().IsMaxiCode()) {
         DrawMaxiRings();
         DrawMaxiModules();
     } else {
-        if (symbol.output_options() & ZintDots)
+        if (symbol.DrawnAsDots())
             DrawDots();
         else
             DrawBars();
@@ -263,14 +107,13 @@ void TZintCustomRenderTarget::AddSymbolSpacing()
 {
     const float whitespace = float(FSymbol->whitespace_width());
     const float border = float(FSymbol->border_width());
-    const int options = FSymbol->output_options();
     LayoutWhitespace().Left()->IncModules(whitespace);
     LayoutWhitespace().Right()->IncModules(whitespace);
-    if (options & (ZintBind | ZintBox)) {
+    if (FSymbol->BindsRows() || FSymbol->Boxed()) {
         LayoutBorder().Top()->IncModules(border);
         LayoutBorder().Bottom()->IncModules(border);
     }
-    if (options & ZintBox) {
+    if (FSymbol->Boxed()) {
         LayoutBorder().Left()->IncModules(border);
         LayoutBorder().Right()->IncModules(border);
     }
@@ -309,7 +152,7 @@ void TZintCustomRenderTarget::PrepareText()
                                                    : QString::fromLatin1(bytes);
 
     const int plus = FText.indexOf(QLatin1Char('+'));
-    FHasAddonText = plus >= 0 && IsEANUPC(FSymbol->symbology());
+    FHasAddonText = plus >= 0 && SymbologyTraits().IsEanUpc();
     if (FHasAddonText) {
         FAddonText = FText.mid(plus + 1);
         FText.truncate(plus);
@@ -321,7 +164,7 @@ void TZintCustomRenderTarget::PrepareText()
 
 void TZintCustomRenderTarget::CalcSize()
 {
-    const bool maxiCode = FSymbol->symbology() == MaxiCodeSymbology;
+    const bool maxiCode = SymbologyTraits().IsMaxiCode();
     const double k = maxiCode ? 2 / std::sqrt(3.0) : 1;
     const TZintRenderBox& ws = LayoutWhitespace();
     const TZintRenderBox& pad = LayoutPadding();
@@ -465,7 +308,7 @@ float TZintCustomRenderTarget::TextRoom() const
 void TZintCustomRenderTarget::FitText()
 {
     // EAN/UPC digits are laid out between the bars and fit by construction.
-    if (!TextDrawn() || IsEANUPC(FSymbol->symbology()))
+    if (!TextDrawn() || SymbologyTraits().IsEanUpc())
         return;
     if (FTextModuleShare > 0)
         SetTextPixelSize(std::max(1.0f, float(double(FTextModuleShare) * FModuleWidth)));
@@ -543,6 +386,11 @@ void TZintCustomRenderTarget::DrawBorder()
         DrawRect({Sum({r.X, r.Width, -double(right)}), r.Y, right, r.Height});
 }
 
+const TSymbologyTraits& TZintCustomRenderTarget::SymbologyTraits() const
+{
+    return lintaro::Traits(FSymbol->SymbolType());
+}
+
 float TZintCustomRenderTarget::RowHeight(int row) const
 {
     const int modules = FSymbol->row_height(row);
@@ -552,8 +400,7 @@ float TZintCustomRenderTarget::RowHeight(int row) const
 void TZintCustomRenderTarget::DrawBars()
 {
     const int rows = FSymbol->rows();
-    const bool separators =
-        (FSymbol->output_options() & ZintBind) && IsStackable(FSymbol->symbology());
+    const bool separators = FSymbol->BindsRows() && SymbologyTraits().IsStackable();
     const double separatorHeight = double(FSymbol->border_width()) * FModuleWidth;
     const bool eanUpcText = TextDrawn() && !FEANUPCFlags.Empty();
     const double left = FBarcodeRect.X;

@@ -2,6 +2,7 @@
 
 #include "base/zint_persistent.h"
 #include "render/zint_render_types.h"
+#include "symbol/zint_symbology.h"
 
 #include <array>
 #include <memory>
@@ -64,7 +65,6 @@ public:
     float FreeRowHeight() const { return FFreeRowHeight; }
     void SetFreeRowHeight(float value);
     // The text's pixel size as a share of the module width; 0 keeps the font's size.
-    float TextModuleShare() const { return FTextModuleShare; }
     void SetTextModuleShare(float value);
 
     float XDesired() const { return FXDesired; }
@@ -112,8 +112,8 @@ protected:
     bool TextDrawn() const;
     // Height of one row in target units; rows of height 0 share what is left over.
     float RowHeight(int row) const;
-    // The symbologies whose digits are laid out between and beside the bars.
-    static bool IsEANUPC(int symbology);
+    // What the catalogue knows of the symbology being rendered.
+    const TSymbologyTraits& SymbologyTraits() const;
 
     // Back-end operations.
     virtual void ResizeTarget(float width, float height) = 0;

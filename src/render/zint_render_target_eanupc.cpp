@@ -46,43 +46,79 @@ struct TEANUPCLayout
     int Addon5TextBar;
 };
 
+// Dark bars: two for every digit and for a start, centre or end guard; three for UPC-E's
+// end guard.
+constexpr int DigitBars = 2;
+constexpr int GuardBars = 2;
+constexpr int UpcEEndGuardBars = 3;
+// Digits on either side of the centre guard.
+constexpr int Ean8HalfDigits = 4;
+constexpr int Ean13HalfDigits = 6;
+constexpr int UpcAInnerHalfDigits = 5; // beside the outer digits
+constexpr int UpcEDigits = 6;
+// The add-on's digits stand over the bar this far past the main symbol's last bar.
+constexpr int Addon2TextOffset = 7;
+constexpr int Addon5TextOffset = 16;
+
+// The short and the long EAN: start guard, digits, centre guard, digits, end guard; the long
+// one's first digit stands before the bars.
+constexpr TEANUPCLayout EanLayout(TZintEANUPCFlag type, int leading, int half)
+{
+    const int centre = GuardBars + half * DigitBars;
+    const int end = centre + GuardBars + half * DigitBars;
+    const int last = end + GuardBars - 1;
+    return {
+        type,
+        Bars({0, 1, centre, centre + 1, end, end + 1}),
+        last,
+        leading > 0,
+        -1,
+        {{{centre, leading + 1, leading + half}, {end, leading + half + 1, leading + 2 * half}}},
+        Bars({GuardBars - 1, centre + GuardBars - 1, last + 1}),
+        last + Addon2TextOffset,
+        last + Addon5TextOffset};
+}
+
+// UPC-A: the outer digits' bars reach down like the guards; the outer digits stand beside.
+constexpr TEANUPCLayout UpcALayout()
+{
+    const int half = UpcAInnerHalfDigits;
+    const int centre = GuardBars + DigitBars + half * DigitBars;
+    const int lastDigit = centre + GuardBars + half * DigitBars;
+    const int last = lastDigit + DigitBars + GuardBars - 1;
+    return {TZintEANUPCFlag::euUPCA,
+            Bars({0, 1, 2, 3, centre, centre + 1, lastDigit, lastDigit + 1, lastDigit + 2,
+                  lastDigit + 3}),
+            last,
+            true,
+            last,
+            {{{centre, 2, half + 1}, {lastDigit, half + 2, 2 * half + 1}}},
+            Bars({GuardBars + DigitBars - 1, centre + GuardBars - 1, last + 1}),
+            last + Addon2TextOffset,
+            last + Addon5TextOffset};
+}
+
+// UPC-E: start guard, six digits, end guard; the number system and check digit beside.
+constexpr TEANUPCLayout UpcELayout()
+{
+    const int end = GuardBars + UpcEDigits * DigitBars;
+    const int last = end + UpcEEndGuardBars - 1;
+    return {TZintEANUPCFlag::euUPCE,
+            Bars({0, 1, end, end + 1, end + 2}),
+            last,
+            true,
+            last,
+            {{{end, 2, UpcEDigits + 1}, {}}},
+            Bars({GuardBars - 1, last + 1}),
+            last + Addon2TextOffset,
+            last + Addon5TextOffset};
+}
+
 constexpr std::array<TEANUPCLayout, 4> Layouts = {{
-    {TZintEANUPCFlag::euEAN8,
-     Bars({0, 1, 10, 11, 20, 21}),
-     21,
-     false,
-     -1,
-     {{{10, 1, 4}, {20, 5, 8}}},
-     Bars({1, 11, 22}),
-     28,
-     37},
-    {TZintEANUPCFlag::euEAN13,
-     Bars({0, 1, 14, 15, 28, 29}),
-     29,
-     true,
-     -1,
-     {{{14, 2, 7}, {28, 8, 13}}},
-     Bars({1, 15, 30}),
-     36,
-     45},
-    {TZintEANUPCFlag::euUPCA,
-     Bars({0, 1, 2, 3, 14, 15, 26, 27, 28, 29}),
-     29,
-     true,
-     29,
-     {{{14, 2, 6}, {26, 7, 11}}},
-     Bars({3, 15, 30}),
-     36,
-     45},
-    {TZintEANUPCFlag::euUPCE,
-     Bars({0, 1, 14, 15, 16}),
-     16,
-     true,
-     16,
-     {{{14, 2, 7}, {}}},
-     Bars({1, 17}),
-     23,
-     32},
+    EanLayout(TZintEANUPCFlag::euEAN8, 0, Ean8HalfDigits),
+    EanLayout(TZintEANUPCFlag::euEAN13, 1, Ean13HalfDigits),
+    UpcALayout(),
+    UpcELayout(),
 }};
 
 const TEANUPCLayout* LayoutFor(const TZintEANUPCFlags& flags)
@@ -102,48 +138,22 @@ float Sum(std::initializer_list<double> terms)
 }
 } // namespace
 
-bool TZintCustomRenderTarget::IsEANUPC(int symbology)
-{
-    switch (symbology) {
-    case 13:
-    case 34:
-    case 37:
-    case 69:
-    case 130:
-    case 135:
-    case 136:
-        return true;
-    default:
-        return false;
-    }
-}
-
 void TZintCustomRenderTarget::CalcEANUPCFlags()
 {
     FEANUPCFlags.Clear();
-    const int symbology = FSymbol->symbology();
-    const bool singleRowOnly = symbology == 13 || symbology == 34 || symbology == 37;
-    // Composites and ISBN qualify with any number of rows: their digits go under the last row.
-    if (!IsEANUPC(symbology) || (singleRowOnly && FSymbol->rows() != 1))
+    const TSymbologyTraits& traits = SymbologyTraits();
+    // Composites qualify with any number of rows: their digits go under the last row.
+    if (!traits.IsEanUpc() || (traits.IsSingleRow() && FSymbol->rows() != 1))
         return;
     if (FHasText) {
-        switch (symbology) {
-        case 13:
-        case 69:
-        case 130:
-            if (FText.size() == 8)
-                FEANUPCFlags.Include(TZintEANUPCFlag::euEAN8);
-            else if (FText.size() == 13)
-                FEANUPCFlags.Include(TZintEANUPCFlag::euEAN13);
-            break;
-        case 34:
-        case 135:
+        if (traits.IsUpcA())
             FEANUPCFlags.Include(TZintEANUPCFlag::euUPCA);
-            break;
-        default:
+        else if (traits.IsUpcE())
             FEANUPCFlags.Include(TZintEANUPCFlag::euUPCE);
-            break;
-        }
+        else if (FText.size() == 2 * Ean8HalfDigits)
+            FEANUPCFlags.Include(TZintEANUPCFlag::euEAN8);
+        else if (FText.size() == 1 + 2 * Ean13HalfDigits)
+            FEANUPCFlags.Include(TZintEANUPCFlag::euEAN13);
     }
     if (FHasAddonText) {
         if (FAddonText.size() == 2)

@@ -42,8 +42,3 @@ void TZintRenderValue::DecTargetUnits(float value)
 {
     FTargetUnits = float(double(FTargetUnits) - double(value));
 }
-
-void TZintRenderValue::DecModules(float value)
-{
-    FModules = float(double(FModules) - double(value));
-}

@@ -22,7 +22,6 @@ public:
     void IncTargetUnits(float value);
     void IncModules(float value);
     void DecTargetUnits(float value);
-    void DecModules(float value);
 
 private:
     float FTargetUnits = 0;

@@ -35,19 +35,6 @@ bool isDataMatrix(int symbology)
     return symbology == BARCODE_DATAMATRIX || symbology == BARCODE_HIBC_DM;
 }
 
-bool isComposite(int symbology)
-{
-    return symbology >= BARCODE_EANX_CC && symbology <= BARCODE_DBAR_EXPSTK_CC;
-}
-
-// Add-on digits stand above the add-on bars, a text line lower than the main bars; with
-// five-module bars the add-on no longer overlaps the main symbol and cannot be scanned.
-bool isEanUpc(int symbology)
-{
-    return symbology == BARCODE_EANX || symbology == BARCODE_UPCA || symbology == BARCODE_UPCE ||
-           symbology == BARCODE_ISBNX;
-}
-
 // "Error 778: No input data" -> "error: No input data".
 QString tagMessage(const char* libraryText, bool isError)
 {
@@ -260,9 +247,19 @@ int TZintSymbol::border_width() const
     return FRecord->BorderWidth;
 }
 
-int TZintSymbol::output_options() const
+bool TZintSymbol::BindsRows() const
 {
-    return FRecord->OutputOptions;
+    return FRecord->OutputOptions & BARCODE_BIND;
+}
+
+bool TZintSymbol::Boxed() const
+{
+    return FRecord->OutputOptions & BARCODE_BOX;
+}
+
+bool TZintSymbol::DrawnAsDots() const
+{
+    return FRecord->OutputOptions & BARCODE_DOTTY_MODE;
 }
 
 int TZintSymbol::rows() const
@@ -430,9 +427,10 @@ void TZintSymbol::NormaliseResults(int result)
     Record& record = *FRecord;
     const zint_symbol& zint = *record.Zint;
     const int rowCount = rows();
+    const TSymbologyTraits& traits = lintaro::Traits(SymbolType());
 
     record.RowHeights.fill(0);
-    if (zint.symbology == BARCODE_MAXICODE) {
+    if (traits.IsMaxiCode()) {
         std::fill_n(record.RowHeights.begin(), rowCount, 1);
     } else {
         // libzint leaves the rows without a fixed height of their own at 0 and keeps their
@@ -445,7 +443,7 @@ void TZintSymbol::NormaliseResults(int result)
             else
                 ++sharingRows;
         }
-        const bool multiRow = rowCount > 1 && !isComposite(zint.symbology);
+        const bool multiRow = rowCount > 1 && !traits.IsComposite();
         const int libraryShare =
             sharingRows > 0
                 ? std::max(1, static_cast<int>((zint.height - fixedHeight) / sharingRows))
@@ -455,7 +453,9 @@ void TZintSymbol::NormaliseResults(int result)
             share = libraryShare;
         else if (share == LinearRowHeightFromLayout)
             share = 0;
-        else if (isEanUpc(zint.symbology))
+        // Add-on digits stand above the add-on bars, a text line lower than the main bars;
+        // with lower bars the add-on no longer overlaps the main symbol and cannot be scanned.
+        else if (traits.IsEanUpc() && !traits.IsComposite())
             share = std::max(share, libraryShare);
         for (int row = 0; row < rowCount; ++row) {
             const float fixed = zint.row_height[row];
@@ -472,25 +472,27 @@ void TZintSymbol::NormaliseResults(int result)
     record.OutputOptions = 0;
     if (result >= ZINT_ERROR)
         return;
+    if (traits.IsDotty()) {
+        record.OutputOptions = BARCODE_DOTTY_MODE;
+        return;
+    }
     switch (zint.symbology) {
     case BARCODE_CODE16K:
         record.WhitespaceWidth = 16;
         record.BorderWidth = 2;
-        record.OutputOptions = ZintBind;
+        record.OutputOptions = BARCODE_BIND;
         break;
     case BARCODE_ITF14:
         record.WhitespaceWidth = 20;
         record.BorderWidth = 8;
-        record.OutputOptions = ZintBox;
-        break;
-    case BARCODE_DOTCODE:
-        record.OutputOptions = ZintDots;
+        record.OutputOptions = BARCODE_BOX;
         break;
     default:
         // Code 49 and Codablock F bind their rows; the layout draws what libzint asks for.
         record.WhitespaceWidth = zint.whitespace_width;
         record.BorderWidth = zint.border_width;
-        record.OutputOptions = zint.output_options & (ZintBind | ZintBox | ZintDots);
+        record.OutputOptions =
+            zint.output_options & (BARCODE_BIND | BARCODE_BOX | BARCODE_DOTTY_MODE);
         break;
     }
 }

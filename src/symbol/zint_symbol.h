@@ -9,7 +9,6 @@
 #include <memory>
 
 struct zint_symbol;
-class TZintCustomRenderTarget;
 class TZintMSIPlessyOptions;
 class TZintExtCode39Options;
 class TZintCompositeOptions;
@@ -21,11 +20,6 @@ class TZintDatamatrixOptions;
 class TZintMicroQROptions;
 class TZintCode1Options;
 class TZintQRCodeOptions;
-
-// Output flag bits of output_options.
-constexpr int ZintBind = 2;
-constexpr int ZintBox = 4;
-constexpr int ZintDots = 256;
 
 // Data Matrix size restriction in option_3; any other value allows the square and the
 // standard rectangular sizes (928 is the created value).
@@ -71,7 +65,11 @@ public:
     int height() const; // sum of the row heights
     int whitespace_width() const;
     int border_width() const;
-    int output_options() const;
+    // Bars the symbology asks for besides its modules, border_width modules thick: above and
+    // below the symbol (and between its rows when it stacks them), or a box all around.
+    bool BindsRows() const;
+    bool Boxed() const;
+    bool DrawnAsDots() const;
     int rows() const;
     int width() const;
     int row_height(int row) const;
@@ -107,7 +105,6 @@ public:
     void Encode(const QString& data, bool raiseExceptions);
     // Byte form. A result of 5 or more raises EZintException(errtxt) when asked to.
     void Encode(const QByteArray& data, int length, bool raiseExceptions);
-    void Render(TZintCustomRenderTarget& target);
 
 private:
     struct Record;

@@ -3,7 +3,8 @@
 #include <array>
 #include <cstdint>
 
-// The 85 symbologies, in catalogue order: the ordinal is the catalogue index.
+// Every symbology libzint 2.11 encodes, in catalogue order: the ordinal is the catalogue index,
+// which stored settings keep. New symbologies are appended, never inserted.
 enum class TZintSymbology : std::uint8_t
 {
     zsCODE11,
@@ -90,10 +91,123 @@ enum class TZintSymbology : std::uint8_t
     zsCHANNEL,
     zsCODEONE,
     zsGRIDMATRIX,
-    zsDOTCODE
+    zsDOTCODE,
+    zsEANX_CHK,
+    zsUPCA_CHK,
+    zsUPCE_CHK,
+    zsCEPNET,
+    zsVIN,
+    zsDPD,
+    zsHANXIN,
+    zsMAILMARK,
+    zsUPNQR,
+    zsULTRA,
+    zsRMQR,
+    zsBC412
 };
 
-constexpr int SymbologyCount = 85;
+constexpr int SymbologyCount = 97;
+
+// Clear space a reader needs around a symbol, in modules.
+struct TQuietZones
+{
+    int Left = 0;
+    int Right = 0;
+    int Top = 0;
+    int Bottom = 0;
+};
+
+enum class TSymbologyTrait : std::uint16_t
+{
+    EanUpc = 1 << 0,    // digits set between and beside the bars: EAN-8/13 unless UPC below
+    AddOn = 1 << 1,     // takes a two- or five-digit add-on after "+"
+    Composite = 1 << 2, // a 2D component over a linear one given as the primary message
+    Stackable = 1 << 3, // bound rows get separator bars between them
+    SingleRow = 1 << 4, // one row of bars
+    MaxiCode = 1 << 5,  // hexagons around a bullseye, of one fixed size
+    Dotty = 1 << 6,     // drawn as dots
+    UpcA = 1 << 7,      // EAN/UPC with UPC-A's digit layout
+    UpcE = 1 << 8       // EAN/UPC with UPC-E's digit layout
+};
+
+constexpr unsigned operator|(TSymbologyTrait a, TSymbologyTrait b)
+{
+    return unsigned(a) | unsigned(b);
+}
+
+constexpr unsigned operator|(unsigned set, TSymbologyTrait trait)
+{
+    return set | unsigned(trait);
+}
+
+// The barcode format a reader (ZXing-C++) reports for the symbology; zbar reads none that
+// ZXing-C++ does not. None: no reader at hand reads it.
+enum class TReaderFormat : std::uint8_t
+{
+    None,
+    Code39,
+    Code39Extended,
+    Code93,
+    Code128,
+    Codabar,
+    Itf,
+    Ean8Or13,
+    Ean13,
+    UpcA,
+    UpcE,
+    DataBar,
+    DataBarExpanded,
+    Pdf417,
+    MaxiCode,
+    QrCode,
+    MicroQrCode,
+    DataMatrix,
+    Aztec
+};
+
+// How what a reader returns follows from the text that was encoded.
+enum class TReadBack : std::uint8_t
+{
+    Exact,
+    Upper,            // Code 39 and Codabar fold letters to capitals
+    Hibc,             // "+", capitals, mod-43 check character
+    EncodedDigits,    // EAN/UPC: the digits the encoder put in, check digit and add-on
+    Gs1,              // bracketed application identifiers without their brackets
+    Gs1Parenthesised, // bracketed application identifiers in parentheses
+    DataBar,          // GTIN-14: 13 digits and check digit
+    Ean14,            // AI 01 with a GTIN-14
+    Nve18,            // AI 00 with an SSCC-18
+    Interleaved,      // even number of digits, a leading 0 added when odd
+    Itf14,            // 13 digits and check digit
+    Leitcode,         // 13 digits and Deutsche Post check digit
+    Identcode,        // 11 digits and Deutsche Post check digit
+    MaxiCode          // the primary message's postcode, country and service before the text
+};
+
+struct TSymbologyTraits
+{
+    unsigned Set = 0;       // TSymbologyTrait bits
+    TQuietZones QuietZones; // without an add-on
+    TReaderFormat Reader = TReaderFormat::None;
+    TReadBack ReadBack = TReadBack::Exact;
+    const char* SampleText = ""; // a text the symbology encodes as it stands
+    // Composites: the linear component when the user gives none.
+    const char* LinearComponent = nullptr;
+    // Fixed-size symbologies: the nominal module width of the standard, in millimetres.
+    float StandardModuleMm = 0;
+
+    bool Has(TSymbologyTrait trait) const { return (Set & unsigned(trait)) != 0; }
+    bool IsEanUpc() const { return Has(TSymbologyTrait::EanUpc); }
+    bool HasAddOn() const { return Has(TSymbologyTrait::AddOn); }
+    bool IsComposite() const { return Has(TSymbologyTrait::Composite); }
+    bool IsStackable() const { return Has(TSymbologyTrait::Stackable); }
+    bool IsSingleRow() const { return Has(TSymbologyTrait::SingleRow); }
+    bool IsMaxiCode() const { return Has(TSymbologyTrait::MaxiCode); }
+    bool IsDotty() const { return Has(TSymbologyTrait::Dotty); }
+    bool IsUpcA() const { return Has(TSymbologyTrait::UpcA); }
+    bool IsUpcE() const { return Has(TSymbologyTrait::UpcE); }
+    bool IsReadable() const { return Reader != TReaderFormat::None; }
+};
 
 struct TSymbologyEntry
 {
@@ -103,7 +217,8 @@ struct TSymbologyEntry
     int LibraryNumber;
     // The symbol's option set whose meanings this symbology's encoder reads (the property
     // name, "QRCodeOptions"); none when no set describes its options.
-    const char* OptionSet = nullptr;
+    const char* OptionSet;
+    TSymbologyTraits Traits;
 };
 
 extern const std::array<TSymbologyEntry, SymbologyCount> SymbologyCatalogue;
@@ -111,3 +226,8 @@ extern const std::array<TSymbologyEntry, SymbologyCount> SymbologyCatalogue;
 // Both raise EZintException("unknown barcode IntToSymbology") for a value outside the catalogue.
 int SymbologyToInt(TZintSymbology symbology);
 TZintSymbology IntToSymbology(int libraryNumber);
+
+namespace lintaro {
+// Raises like SymbologyToInt for a value outside the catalogue.
+const TSymbologyTraits& Traits(TZintSymbology symbology);
+} // namespace lintaro

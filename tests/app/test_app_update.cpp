@@ -1,7 +1,7 @@
 #include "dialogs/new_ver.h"
 #include "gui_test_base.h"
-#include "net/loopback_server.h"
 #include "platform/user_store.h"
+#include "support/loopback_server.h"
 
 #include <QAction>
 #include <QLabel>

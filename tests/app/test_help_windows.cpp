@@ -2,23 +2,17 @@
 
 #include "dialogs/about_box.h"
 #include "dialogs/feedback_form.h"
+#include "support/temporary_folder.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 
-namespace {
-QByteArray FileContents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-} // namespace
+namespace {} // namespace
 
 using HelpWindowsTest = TGuiTestBase;
 
@@ -56,11 +50,11 @@ TEST_F(HelpWindowsTest, EachOpensModallyAndFreesItselfWhenClosed)
 
 TEST(ProgramFiles, LicenceLiesBesideTheProgramBuiltAndInstalled)
 {
-    const QByteArray licence = FileContents(QStringLiteral(LINTARO_SOURCE_DIR "/LICENSE"));
+    const QByteArray licence = ReadWholeFile(QStringLiteral(LINTARO_SOURCE_DIR "/LICENSE"));
     EXPECT_TRUE(licence.startsWith("MIT License"));
     EXPECT_TRUE(licence.contains("Copyright (c) 2026 Kelmora"));
     const QDir built = QFileInfo(QStringLiteral(LINTARO_EXECUTABLE)).dir();
-    EXPECT_EQ(FileContents(built.filePath(QStringLiteral("license.txt"))), licence);
+    EXPECT_EQ(ReadWholeFile(built.filePath(QStringLiteral("license.txt"))), licence);
 
     QTemporaryDir prefix;
     QProcess install;
@@ -70,7 +64,7 @@ TEST(ProgramFiles, LicenceLiesBesideTheProgramBuiltAndInstalled)
     ASSERT_TRUE(install.waitForFinished(120000));
     ASSERT_EQ(install.exitCode(), 0) << install.readAllStandardError().toStdString();
     const QDir installed(prefix.filePath(QStringLiteral("lib/lintaro")));
-    EXPECT_EQ(FileContents(installed.filePath(QStringLiteral("license.txt"))), licence);
+    EXPECT_EQ(ReadWholeFile(installed.filePath(QStringLiteral("license.txt"))), licence);
     EXPECT_TRUE(QFileInfo(installed.filePath(QStringLiteral("THIRD-PARTY-NOTICES"))).isFile());
     const QFileInfo link(prefix.filePath(QStringLiteral("bin/lintaro")));
     EXPECT_TRUE(link.isSymLink());

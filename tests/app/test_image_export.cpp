@@ -4,7 +4,7 @@
 #include "app/item_list_view.h"
 #include "app/preview_image.h"
 #include "app/qt_dialog_service.h"
-#include "decode_barcode.h"
+#include "support/barcode_decoder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -130,8 +130,9 @@ TEST_F(ImageExportTest, FolderExportNumbersTheEntriesAndNeverReplaces)
     EXPECT_EQ(FilesIn(Folder()), Names({"1 (2).png", "1 (3).png", "1.png", "2 (2).png", "2 (3).png",
                                         "2.png", "3 (2).png", "3 (3).png", "3.png"}));
     for (int i = 0; i < texts.size(); ++i)
-        EXPECT_EQ(DecodeBarcode(QImage(InFolder(QString::number(i + 1) + QStringLiteral(".png"))),
-                                ZXing::BarcodeFormat::Code128),
+        EXPECT_EQ(DecodeFile(InFolder(QString::number(i + 1) + QStringLiteral(".png")),
+                             ZXing::BarcodeFormat::Code128)
+                      .Text,
                   texts[i]);
     EXPECT_EQ(List().SelectedRow(), 2);
     EXPECT_EQ(Form->CurrentText(), QStringLiteral("THREE"));
@@ -154,9 +155,8 @@ TEST_F(ImageExportTest, FileNameTemplateNamesTheFilesSafelyAndInEntryOrder)
     const std::pair<const char*, const char*> contents[] = {
         {"a_b.png", "a/b"}, {"a_b (2).png", "a:b"}, {"3.png", ".."}, {"_CON.png", "CON"}};
     for (const auto& [name, text] : contents)
-        EXPECT_EQ(
-            DecodeBarcode(QImage(InFolder(QLatin1String(name))), ZXing::BarcodeFormat::Code128),
-            QLatin1String(text))
+        EXPECT_EQ(DecodeFile(InFolder(QLatin1String(name)), ZXing::BarcodeFormat::Code128).Text,
+                  QLatin1String(text))
             << name;
 }
 
@@ -200,7 +200,7 @@ TEST_F(ImageExportTest, EveryFormatDecodesBackForSeveralSymbologies)
             EXPECT_TRUE(FileStart(file).startsWith(format.Magic)) << file.toStdString();
             const QImage image(file);
             EXPECT_EQ(image.size(), Preview().Picture().Size()) << file.toStdString();
-            EXPECT_EQ(DecodeBarcode(image, symbol.Format), QLatin1String(symbol.Text))
+            EXPECT_EQ(DecodeImage(image, symbol.Format).Text, QLatin1String(symbol.Text))
                 << file.toStdString();
         }
     }

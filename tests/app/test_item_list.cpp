@@ -1,6 +1,7 @@
 #include "gui_test_base.h"
 
 #include "app/item_list_view.h"
+#include "app/list_pane.h"
 #include "app/preview_image.h"
 #include "symbol/zint_symbol.h"
 
@@ -410,7 +411,7 @@ TEST_F(ItemListTest, EveryListChangeIsOneUndoStep)
         {"delete all", [&] { Find<QAction>("DeleteAll1")->trigger(); }, QStringList()},
         {"clear", [&] { Find<QAction>("New1")->trigger(); }, QStringList()},
         {"load", [&] { Load(loadFile); }, Texts({"A", "B", "L1", "L2"})},
-        {"paste", [&] { Form->PasteLines(QStringLiteral("P1\nP2")); },
+        {"paste", [&] { Form->ListPane().PasteLines(QStringLiteral("P1\nP2")); },
          Texts({"A", "B", "P1", "P2"})},
         {"drop", [&] { ASSERT_TRUE(DropFiles(Form.get(), {dropFile})); }, Texts({"A", "B", "D1"})},
     };
@@ -480,14 +481,14 @@ TEST_F(ItemListTest, DroppedFileLoadsWithTheEncodingChosenLast)
 TEST_F(ItemListTest, FilesNamedAtStartLoadAsDroppedFilesDo)
 {
     Load(WriteFile("first.txt", QByteArray("A\0", 2)), 2); // "Unicode", no byte-order mark
-    Form->OpenFiles({WriteFile("second.txt", QByteArray("B\0\n\0C\0", 6))});
+    Form->ListPane().OpenFiles({WriteFile("second.txt", QByteArray("B\0\n\0C\0", 6))});
     EXPECT_EQ(ListTexts(), Texts({"A", "B", "C"}));
     EXPECT_EQ(PreviewedText(), QStringLiteral("C"));
     EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
 
     const QString missing = WriteFile("gone.txt", {});
     ASSERT_TRUE(QFile::remove(missing));
-    Form->OpenFiles({WriteFile("third.txt", QByteArray("D\0", 2)), missing});
+    Form->ListPane().OpenFiles({WriteFile("third.txt", QByteArray("D\0", 2)), missing});
     EXPECT_EQ(Dialogs.ErrorBoxes.size(), 1u);
     EXPECT_EQ(ListTexts(), Texts({"A", "B", "C"}));
 }

@@ -2,11 +2,11 @@
 
 #include "app/color_box.h"
 #include "app/preview_image.h"
-#include "decode_barcode.h"
 #include "render/render_settings.h"
 #include "render/zint_render_box.h"
 #include "render/zint_render_value.h"
 #include "render/zint_render_wmf.h"
+#include "support/barcode_decoder.h"
 #include "symbol/zint_symbol.h"
 
 #include <QCheckBox>
@@ -56,7 +56,7 @@ TEST_F(PreviewTest, ShowingTheWindowPreviewsTheInitialTextInCode39)
     EXPECT_EQ(DarkArea(image).left(), 20);
     EXPECT_EQ(image.width() - 1 - DarkArea(image).right(), 20);
     EXPECT_EQ(image.dotsPerMeterX(), 11811);
-    EXPECT_EQ(DecodeBarcode(image, ZXing::BarcodeFormat::Code39), QStringLiteral("1234567890"));
+    EXPECT_EQ(DecodeImage(image, ZXing::BarcodeFormat::Code39).Text, QStringLiteral("1234567890"));
     EXPECT_TRUE(
         Find<QLabel>("lblImageSize")
             ->text()
@@ -95,7 +95,7 @@ TEST_F(PreviewTest, PreviewWithWiderModulesScansAsTheText)
     Form->UpdateBarcode();
     const QImage image = PreviewImage();
     EXPECT_GT(image.width(), Preview().width());
-    EXPECT_EQ(DecodeBarcode(image, ZXing::BarcodeFormat::Code39), QStringLiteral("1234567890"));
+    EXPECT_EQ(DecodeImage(image, ZXing::BarcodeFormat::Code39).Text, QStringLiteral("1234567890"));
 }
 
 TEST_F(PreviewTest, EncoderErrorIsCaptionedWithTheSymbologyAndEmptiesThePreview)
@@ -112,7 +112,8 @@ TEST_F(PreviewTest, EncoderErrorIsCaptionedWithTheSymbologyAndEmptiesThePreview)
 
     ChooseSymbology(TZintSymbology::zsCODE39);
     EXPECT_EQ(Dialogs.ErrorBoxes.size(), 1u);
-    EXPECT_EQ(DecodeBarcode(PreviewImage(), ZXing::BarcodeFormat::Code39), QStringLiteral("ABC"));
+    EXPECT_EQ(DecodeImage(PreviewImage(), ZXing::BarcodeFormat::Code39).Text,
+              QStringLiteral("ABC"));
 }
 
 TEST_F(PreviewTest, EmptyTextIsAnEncoderError)

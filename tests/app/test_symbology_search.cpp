@@ -1,6 +1,6 @@
 // Finding a symbology by typing: the search field over the symbology list.
-#include "decode_barcode.h"
 #include "gui_test_base.h"
+#include "support/barcode_decoder.h"
 #include "symbol/zint_symbol.h"
 
 #include <QAbstractItemView>
@@ -41,7 +41,8 @@ TEST_F(SymbologySearch, FindsPartsOfNamesAndCommonNamesInTheListsOrder)
          {QStringLiteral("EAN"), QStringLiteral("ISBN (EAN-13 with verification stage)")}},
         {"qr",
          {QStringLiteral("QR Code"), QStringLiteral("Micro QR Code"),
-          QStringLiteral("HIBC QR Code")}},
+          QStringLiteral("HIBC QR Code"), QStringLiteral("UPNQR"),
+          QStringLiteral("Rectangular Micro QR Code (rMQR)")}},
         {"gs1-128",
          {QStringLiteral("GS1-128 (UCC.EAN-128)"),
           QStringLiteral("Composite Symbol with GS1-128 linear component")}},
@@ -88,7 +89,7 @@ TEST_F(SymbologySearch, ChoosingAFoundEntryRendersItAsTheListDoes)
     EXPECT_EQ(comType->currentIndex(), int(TZintSymbology::zsQRCODE));
     EXPECT_EQ(comType->currentText(), QStringLiteral("QR Code"));
     EXPECT_EQ(Form->Symbol().SymbolType(), TZintSymbology::zsQRCODE);
-    EXPECT_EQ(DecodeBarcode(PreviewImage(), ZXing::BarcodeFormat::QRCode),
+    EXPECT_EQ(DecodeImage(PreviewImage(), ZXing::BarcodeFormat::QRCode).Text,
               QStringLiteral("1234567890"));
     EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
     // The field empties for the next search once the choice is made.

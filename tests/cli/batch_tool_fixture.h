@@ -7,32 +7,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#define ZX_USE_UTF8 1 // text() as UTF-8
-#include <ZXing/ReadBarcode.h>
+#include "support/barcode_decoder.h"
+#include "support/temporary_folder.h"
 
 #include <gtest/gtest.h>
-
-struct TDecoded
-{
-    QString Text;
-    std::string ECCLevel;
-};
-
-inline TDecoded Decode(const QString& path, ZXing::BarcodeFormat format)
-{
-    const QImage gray = QImage(path).convertToFormat(QImage::Format_Grayscale8);
-    if (gray.isNull())
-        return {};
-    const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(),
-                                ZXing::ImageFormat::Lum, int(gray.bytesPerLine()));
-    ZXing::DecodeHints hints;
-    hints.setFormats(format);
-    hints.setTryHarder(true);
-    const ZXing::Result result = ZXing::ReadBarcode(view, hints);
-    if (!result.isValid())
-        return {};
-    return {QString::fromStdString(result.text()), result.ecLevel()};
-}
 
 struct TRun
 {

@@ -10,11 +10,6 @@
 #include <vector>
 
 namespace {
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Every entry of a folder, hidden ones and folders included, with the contents of the files.
 QMap<QString, QByteArray> FolderContents(const QString& folder)
@@ -22,7 +17,7 @@ QMap<QString, QByteArray> FolderContents(const QString& folder)
     QMap<QString, QByteArray> contents;
     for (const QString& name :
          QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
-        contents.insert(name, ReadAll(QDir(folder).filePath(name)));
+        contents.insert(name, ReadWholeFile(QDir(folder).filePath(name)));
     return contents;
 }
 
@@ -102,7 +97,7 @@ TEST_F(BatchTool, HostileTextsNameFilesInsideTheFolderAndNothingIsReplaced)
             continue;
         EXPECT_LE(it.key().toUtf8().size(), MaxSafeFileNameBytes + qsizetype(sizeof(" (9)")))
             << it.key().toStdString();
-        decoded << Decode(OutFile(it.key()), ZXing::BarcodeFormat::QRCode).Text;
+        decoded << DecodeFile(OutFile(it.key()), ZXing::BarcodeFormat::QRCode).Text;
     }
     QStringList expected = texts;
     expected.sort();

@@ -32,7 +32,7 @@ TEST_F(BatchTool, CommonNamesChooseTheSymbologyAndFormat)
         const QStringList written = QDir(folder).entryList(QDir::Files);
         ASSERT_EQ(written.size(), 1);
         EXPECT_EQ(QFileInfo(written.first()).suffix(), QLatin1String(test.Suffix));
-        EXPECT_EQ(Decode(QDir(folder).filePath(written.first()), test.Decoder).Text,
+        EXPECT_EQ(DecodeFile(QDir(folder).filePath(written.first()), test.Decoder).Text,
                   QString::fromUtf8(test.Decoded));
     }
 }

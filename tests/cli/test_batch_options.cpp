@@ -58,7 +58,7 @@ TEST(BatchOptions, DefaultsAreThoseOfTheWindow)
     EXPECT_EQ(settings.Render.BarHeightMode, TBarHeightMode::bhmStandard);
     EXPECT_EQ(settings.Render.QuietZones, TQuietZoneMode::qzmStandard);
     EXPECT_EQ(settings.Render.Dpi, 300);
-    EXPECT_EQ(settings.Render.PrimaryMessage, QStringLiteral("1234567890"));
+    EXPECT_TRUE(settings.Render.PrimaryMessage.isEmpty());
     EXPECT_EQ(settings.Render.AdjustMode, TZintRenderAdjustMode::ramScale);
     EXPECT_EQ(settings.Render.Foreground, QColor(Qt::black));
     EXPECT_EQ(settings.Render.Background, QColor(Qt::white));

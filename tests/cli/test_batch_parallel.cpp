@@ -4,11 +4,6 @@
 #include <QRegularExpression>
 
 namespace {
-QByteArray ReadAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The entries' error lines, without the summary (its times differ from run to run) or any
 // message of the platform.
@@ -55,9 +50,9 @@ TEST_F(BatchTool, ParallelRunsWriteTheSameFilesAndReportsAsOneJob)
     EXPECT_EQ(names, QDir(four).entryList(QDir::Files, QDir::Name));
     EXPECT_TRUE(names.contains(QStringLiteral("4 (2).png")));
     EXPECT_FALSE(names.contains(QStringLiteral("3.png")));
-    EXPECT_EQ(ReadAll(QDir(four).filePath(QStringLiteral("4.png"))), QByteArray("taken"));
+    EXPECT_EQ(ReadWholeFile(QDir(four).filePath(QStringLiteral("4.png"))), QByteArray("taken"));
     for (const QString& name : names)
-        EXPECT_EQ(ReadAll(QDir(one).filePath(name)), ReadAll(QDir(four).filePath(name)))
+        EXPECT_EQ(ReadWholeFile(QDir(one).filePath(name)), ReadWholeFile(QDir(four).filePath(name)))
             << name.toStdString();
 
     const QStringList serialLines = ReportLines(serial.Errors);
@@ -113,7 +108,7 @@ TEST_F(BatchTool, VerifyFailsAnEntryThatDoesNotReadBackAndSetsItsFileAside)
     EXPECT_EQ(Files(),
               (QStringList{QStringLiteral("1.failed.png"), QStringLiteral("2.failed (2).png"),
                            QStringLiteral("2.failed.png")}));
-    EXPECT_EQ(ReadAll(OutFile(QStringLiteral("2.failed.png"))), QByteArray("earlier"));
+    EXPECT_EQ(ReadWholeFile(OutFile(QStringLiteral("2.failed.png"))), QByteArray("earlier"));
 }
 
 TEST_F(BatchTool, VerifyCountsUnreadableEntriesAsNotVerifiedAndNamesTheSymbologyOnce)

@@ -20,9 +20,9 @@ TEST_F(BatchTool, TakesTheTextsOfTheChosenColumn)
                                           QStringLiteral("name")});
     ASSERT_EQ(byName.ExitCode, 0) << byName.Errors.toStdString();
     ASSERT_EQ(Files(), (QStringList{QStringLiteral("1.png"), QStringLiteral("2.png")}));
-    EXPECT_EQ(Decode(OutFile(QStringLiteral("1.png")), ZXing::BarcodeFormat::QRCode).Text,
+    EXPECT_EQ(DecodeFile(OutFile(QStringLiteral("1.png")), ZXing::BarcodeFormat::QRCode).Text,
               QStringLiteral("Widget, \"large\""));
-    EXPECT_EQ(Decode(OutFile(QStringLiteral("2.png")), ZXing::BarcodeFormat::QRCode).Text,
+    EXPECT_EQ(DecodeFile(OutFile(QStringLiteral("2.png")), ZXing::BarcodeFormat::QRCode).Text,
               QStringLiteral("two\nlines"));
 
     // The default is the first column; the mark is not part of its name.
@@ -31,7 +31,7 @@ TEST_F(BatchTool, TakesTheTextsOfTheChosenColumn)
         Products, {QStringLiteral("--csv"), QStringLiteral("--column"), QStringLiteral("SKU")});
     ASSERT_EQ(bySku.ExitCode, 0) << bySku.Errors.toStdString();
     EXPECT_EQ(Files().size(), 4);
-    EXPECT_EQ(Decode(OutFile(QStringLiteral("4.png")), ZXing::BarcodeFormat::Code39).Text,
+    EXPECT_EQ(DecodeFile(OutFile(QStringLiteral("4.png")), ZXing::BarcodeFormat::Code39).Text,
               QStringLiteral("A-4"));
 }
 
@@ -44,7 +44,7 @@ TEST_F(BatchTool, TsvWithoutHeaderFromStandardInput)
                          "x\tFIRST\ny\t\"SE\tCOND\"\n");
     ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
     ASSERT_EQ(Files(), (QStringList{QStringLiteral("1.png"), QStringLiteral("2.png")}));
-    EXPECT_EQ(Decode(OutFile(QStringLiteral("2.png")), ZXing::BarcodeFormat::QRCode).Text,
+    EXPECT_EQ(DecodeFile(OutFile(QStringLiteral("2.png")), ZXing::BarcodeFormat::QRCode).Text,
               QStringLiteral("SE\tCOND"));
 }
 
@@ -99,6 +99,7 @@ TEST_F(BatchTool, NamesFilesFromTheRecordsCells)
     ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
     ASSERT_EQ(Files(),
               (QStringList{QStringLiteral("A-1-5-001.png"), QStringLiteral("A-4-9-002.png")}));
-    EXPECT_EQ(Decode(OutFile(QStringLiteral("A-4-9-002.png")), ZXing::BarcodeFormat::QRCode).Text,
-              QStringLiteral("two\nlines"));
+    EXPECT_EQ(
+        DecodeFile(OutFile(QStringLiteral("A-4-9-002.png")), ZXing::BarcodeFormat::QRCode).Text,
+        QStringLiteral("two\nlines"));
 }

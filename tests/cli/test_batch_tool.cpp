@@ -8,20 +8,17 @@ TEST_F(BatchTool, NamesFilesByEntryNumberAndNeverOverwrites)
     ASSERT_EQ(Export(input, {}).ExitCode, 0);
     EXPECT_EQ(Files(), (QStringList{QStringLiteral("1.png"), QStringLiteral("2.png"),
                                     QStringLiteral("3.png")}));
-    EXPECT_EQ(Decode(OutFile(QStringLiteral("2.png")), ZXing::BarcodeFormat::Code39).Text,
+    EXPECT_EQ(DecodeFile(OutFile(QStringLiteral("2.png")), ZXing::BarcodeFormat::Code39).Text,
               QStringLiteral("TWO"));
 
-    const QByteArray firstRun = [&] {
-        QFile file(OutFile(QStringLiteral("1.png")));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }();
+    const QByteArray firstRun = ReadWholeFile(OutFile(QStringLiteral("1.png")));
     ASSERT_EQ(Export("CHANGED\n", {}).ExitCode, 0);
     EXPECT_EQ(Files(), (QStringList{QStringLiteral("1 (2).png"), QStringLiteral("1.png"),
                                     QStringLiteral("2.png"), QStringLiteral("3.png")}));
     QFile first(OutFile(QStringLiteral("1.png")));
     ASSERT_TRUE(first.open(QIODevice::ReadOnly));
     EXPECT_EQ(first.readAll(), firstRun);
-    EXPECT_EQ(Decode(OutFile(QStringLiteral("1 (2).png")), ZXing::BarcodeFormat::Code39).Text,
+    EXPECT_EQ(DecodeFile(OutFile(QStringLiteral("1 (2).png")), ZXing::BarcodeFormat::Code39).Text,
               QStringLiteral("CHANGED"));
 }
 
@@ -35,7 +32,7 @@ TEST_F(BatchTool, SkipsAFailingEntryAndKeepsItsNumberUnused)
     EXPECT_FALSE(run.Errors.contains(QStringLiteral("line 1"))) << run.Errors.toStdString();
     EXPECT_FALSE(run.Errors.contains(QStringLiteral("line 3"))) << run.Errors.toStdString();
     EXPECT_EQ(Files(), (QStringList{QStringLiteral("1.png"), QStringLiteral("3.png")}));
-    EXPECT_EQ(Decode(OutFile(QStringLiteral("3.png")), ZXing::BarcodeFormat::EAN13).Text,
+    EXPECT_EQ(DecodeFile(OutFile(QStringLiteral("3.png")), ZXing::BarcodeFormat::EAN13).Text,
               QStringLiteral("4006381333931"));
 }
 
@@ -63,7 +60,7 @@ TEST_F(BatchTool, NulIsEncodedWithTheEntryOrRefused)
     const TRun qr = Export(
         input, {QStringLiteral("-s"), QStringLiteral("zsQRCODE"), QStringLiteral("--verify")});
     EXPECT_EQ(qr.ExitCode, 0) << qr.Errors.toStdString();
-    EXPECT_EQ(Decode(OutFile(QStringLiteral("1.png")), ZXing::BarcodeFormat::QRCode).Text,
+    EXPECT_EQ(DecodeFile(OutFile(QStringLiteral("1.png")), ZXing::BarcodeFormat::QRCode).Text,
               QString::fromUtf16(u"abc\0def", 7));
 
     ASSERT_TRUE(QDir(Out()).removeRecursively());
@@ -120,7 +117,7 @@ TEST_F(BatchTool, ReadsStandardInput)
                          QByteArray("\xFF\xFES\0T\0D\0I\0N\0\n\0", 14));
     ASSERT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
     EXPECT_EQ(Files(), QStringList{QStringLiteral("1.png")});
-    EXPECT_EQ(Decode(OutFile(QStringLiteral("1.png")), ZXing::BarcodeFormat::Code39).Text,
+    EXPECT_EQ(DecodeFile(OutFile(QStringLiteral("1.png")), ZXing::BarcodeFormat::Code39).Text,
               QStringLiteral("STDIN"));
 }
 
@@ -134,9 +131,10 @@ TEST_F(BatchTool, SymbologyOptionsReachTheEncoder)
                                             QStringLiteral("QRCodeOptions.ECCLevel=qreLevelH")})
                   .ExitCode,
               0);
-    const TDecoded plain = Decode(OutFile(QStringLiteral("1.png")), ZXing::BarcodeFormat::QRCode);
+    const TDecoded plain =
+        DecodeFile(OutFile(QStringLiteral("1.png")), ZXing::BarcodeFormat::QRCode);
     const TDecoded high =
-        Decode(OutFile(QStringLiteral("1 (2).png")), ZXing::BarcodeFormat::QRCode);
+        DecodeFile(OutFile(QStringLiteral("1 (2).png")), ZXing::BarcodeFormat::QRCode);
     EXPECT_EQ(plain.Text, QString::fromUtf8(text.trimmed()));
     EXPECT_EQ(high.Text, plain.Text);
     EXPECT_NE(plain.ECCLevel, "H");
@@ -151,7 +149,7 @@ TEST_F(BatchTool, VerifyFollowsTheMaxiCodeModeChosen)
                 QStringLiteral("MaxiCodeOptions.Mode=mcmMode4"), QStringLiteral("--verify")});
     EXPECT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
     EXPECT_EQ(Files(), QStringList{QStringLiteral("1.png")});
-    EXPECT_EQ(Decode(OutFile(QStringLiteral("1.png")), ZXing::BarcodeFormat::MaxiCode).Text,
+    EXPECT_EQ(DecodeFile(OutFile(QStringLiteral("1.png")), ZXing::BarcodeFormat::MaxiCode).Text,
               QStringLiteral("Lintaro"));
 }
 
@@ -195,7 +193,7 @@ TEST_F(BatchTool, EveryFormatDecodesBackToItsText)
             QFile file(OutFile(name));
             ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
             EXPECT_EQ(file.read(format.Magic.size()), format.Magic);
-            EXPECT_EQ(Decode(file.fileName(), symbol.Format).Text,
+            EXPECT_EQ(DecodeFile(file.fileName(), symbol.Format).Text,
                       QString::fromUtf8(symbol.Decoded));
         }
     }

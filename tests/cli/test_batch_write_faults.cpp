@@ -113,7 +113,7 @@ protected:
         const QStringList files = QDir(folder).entryList(QDir::Files, QDir::Name);
         for (const QString& name : files) {
             const QString text =
-                Decode(QDir(folder).filePath(name), ZXing::BarcodeFormat::Code39).Text;
+                DecodeFile(QDir(folder).filePath(name), ZXing::BarcodeFormat::Code39).Text;
             EXPECT_EQ(text, QStringLiteral("E%1").arg(EntryOfFile(name))) << name.toStdString();
         }
         const QRegularExpression failure(
@@ -228,7 +228,7 @@ TEST_F(BatchTool, FourProcessesWritingTheSameNamesKeepEveryFile)
 
     std::map<QString, int> seen;
     for (const QString& name : Files()) {
-        const QString text = Decode(OutFile(name), ZXing::BarcodeFormat::Code39).Text;
+        const QString text = DecodeFile(OutFile(name), ZXing::BarcodeFormat::Code39).Text;
         EXPECT_TRUE(text.endsWith(QStringLiteral("E%1").arg(EntryOfFile(name))))
             << name.toStdString() << " reads \"" << text.toStdString() << '"';
         ++seen[text];

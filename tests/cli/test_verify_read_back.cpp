@@ -1,6 +1,9 @@
 // Verification reads a picture as a scanner would: nothing added around it, the number the
 // encoder really made, and large modules as well as small.
 #include "cli/verify_read_back.h"
+#include "render/render_pipeline.h"
+#include "render/render_settings.h"
+#include "render/zint_metafile.h"
 #include "symbol/zint_symbol.h"
 #include "symbol/zint_symbol_options.h"
 
@@ -115,6 +118,17 @@ TEST(VerifyReadBack, ExpectsWhatTheEncoderMade)
              gs + QStringLiteral("Text")},
         {TZintSymbology::zsMAXICODE, QStringLiteral("Text"), {}, QStringLiteral("Text")},
         {TZintSymbology::zsCODE11, QStringLiteral("123"), {}, std::nullopt},
+        // The check-digit variants take the digit in the text and read as the text.
+        {TZintSymbology::zsEANX_CHK,
+         QStringLiteral("5901234123457+12"),
+         {},
+         QStringLiteral("5901234123457 12")},
+        {TZintSymbology::zsUPCE_CHK, QStringLiteral("12345656"), {}, QStringLiteral("12345656")},
+        {TZintSymbology::zsVIN,
+         QStringLiteral("1M8GDM9AXKP042788"),
+         {},
+         QStringLiteral("1M8GDM9AXKP042788")},
+        {TZintSymbology::zsHANXIN, QStringLiteral("Text"), {}, std::nullopt},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Text.toStdString() + " / " + c.Primary.toStdString());
@@ -137,4 +151,27 @@ TEST(VerifyReadBack, MaxiCodeModesFourToSixCarryNoPrimaryMessage)
     // The same integer means something else to other symbologies.
     symbol.SetSymbolType(TZintSymbology::zsQRCODE);
     EXPECT_EQ(PrimaryMessageCarried(symbol, primary), primary);
+}
+
+// Every symbology renders its catalogue sample at the default settings; where a reader
+// exists, the picture reads back as the symbology defines.
+TEST(VerifyReadBack, EverySampleReadsBackAtTheDefaultSettings)
+{
+    const TRenderSettings settings;
+    for (const TSymbologyEntry& entry : SymbologyCatalogue) {
+        SCOPED_TRACE(entry.EnumName);
+        const QString text = QString::fromUtf8(entry.Traits.SampleText);
+        TZintSymbol symbol;
+        QImage image;
+        ASSERT_NO_THROW(
+            image = RenderedImage(RenderSymbolToMetafile(PrepareSymbol(symbol, entry.Symbology),
+                                                         text, settings, QSize(303, 417)),
+                                  settings));
+        ASSERT_FALSE(image.isNull());
+        const TReadBackCheck check = CheckReadBack(
+            entry.Symbology, text, PrimaryMessageCarried(symbol, settings.PrimaryMessage), image);
+        EXPECT_EQ(check.Verifiable, entry.Traits.IsReadable());
+        EXPECT_EQ(check.Matches, check.Verifiable)
+            << check.Read.value_or(QStringLiteral("<nothing>")).toStdString();
+    }
 }

@@ -1,7 +1,7 @@
 #include "dialogs/feedback_form.h"
 
-#include "loopback_http_server.h"
 #include "recording_user_notices.h"
+#include "support/loopback_server.h"
 #include "translation_fixture.h"
 
 #include <QApplication>
@@ -24,7 +24,7 @@ const QString Received = QStringLiteral("Your feedback is received.\r\rThank you
 class FeedbackForm : public testing::Test
 {
 protected:
-    void SetUp() override { qputenv("LINTARO_SERVICE_HOST", Server.Host().toUtf8()); }
+    void SetUp() override { qputenv("LINTARO_SERVICE_HOST", Server.HostAndPort().toUtf8()); }
     void TearDown() override
     {
         delete Form.data();
@@ -60,7 +60,7 @@ protected:
         return Form.isNull();
     }
 
-    TLoopbackHttpServer Server;
+    TLoopbackServer Server;
     TRecordingUserNotices Notices;
     QPointer<TFeedbackForm> Form;
 };
@@ -104,9 +104,8 @@ TEST_F(FeedbackForm, SendsTheFieldsInOrderAndClosesWhenReceived)
         std::optional<TActiveTranslation> translation;
         if (!test.Translation.isEmpty())
             translation.emplace(test.Translation);
-        Server.Requests.clear();
-        Server.RefusedHandshakes = 0;
-        Server.Body = "OK\n";
+        Server.Forget();
+        Server.SetReply(TCannedReply::Answer("OK\n"));
         Notices.Messages.clear();
         Open();
         for (const char* name : test.Clicks)
@@ -115,18 +114,19 @@ TEST_F(FeedbackForm, SendsTheFieldsInOrderAndClosesWhenReceived)
         Address()->setText(test.Address);
         Send();
 
-        EXPECT_EQ(Server.RefusedHandshakes, 1); // https first, then http
-        ASSERT_EQ(Server.Requests.size(), 1u);
-        const TLoopbackHttpServer::TRequest& request = Server.Requests[0];
+        EXPECT_EQ(Server.RefusedConnections(), 1); // https first, then http
+        const std::vector<TRecordedRequest> requests = Server.Requests();
+        ASSERT_EQ(requests.size(), 1u);
+        const TRecordedRequest& request = requests[0];
         EXPECT_EQ(request.Method, "POST");
         EXPECT_EQ(request.Path, "/php/feedback.php");
-        EXPECT_EQ(request.ContentType, "application/x-www-form-urlencoded");
+        EXPECT_EQ(request.Headers.value("content-type"), "application/x-www-form-urlencoded");
         QStringList expected{
             QStringLiteral("cmd=feedback"), QStringLiteral("appname=Kelmora - Lintaro"),
             QStringLiteral("version=1.1"), QStringLiteral("feedback=") + test.Feedback};
         if (!test.Address.trimmed().isEmpty())
             expected << QStringLiteral("email=") + test.Address.trimmed();
-        EXPECT_EQ(request.Fields, expected);
+        EXPECT_EQ(request.FormFields(), expected);
 
         ASSERT_EQ(Notices.Messages.size(), 1u);
         EXPECT_EQ(Notices.Messages[0].Caption, QStringLiteral("Success"));
@@ -152,9 +152,8 @@ TEST_F(FeedbackForm, AnythingButOkKeepsTheWindowAndEverythingTyped)
     };
     for (const TCase& test : cases) {
         SCOPED_TRACE(test.Name);
-        Server.Status = test.Status;
-        Server.Body = test.Body;
-        Server.Answers = test.Answers;
+        Server.SetReply(test.Answers ? TCannedReply::Answer(test.Body, test.Status)
+                                     : TCannedReply::Silence());
         Notices.Messages.clear();
         Open();
         Click("Panel5");
@@ -201,8 +200,8 @@ TEST_F(FeedbackForm, EmptyTextBeepsAndSendsNothing)
     }
     EXPECT_EQ(Notices.Beeps, 2);
     EXPECT_TRUE(Notices.Messages.empty());
-    EXPECT_TRUE(Server.Requests.empty());
-    EXPECT_EQ(Server.RefusedHandshakes, 0);
+    EXPECT_TRUE(Server.Requests().empty());
+    EXPECT_EQ(Server.RefusedConnections(), 0);
 }
 
 TEST_F(FeedbackForm, InvalidAddressIsReportedWithTheFocusOnIt)
@@ -219,7 +218,7 @@ TEST_F(FeedbackForm, InvalidAddressIsReportedWithTheFocusOnIt)
     EXPECT_EQ(Notices.Messages[0].Text, QStringLiteral("Invalid e-mail address!"));
     EXPECT_EQ(Notices.Messages[0].Icon, TUserNotices::TNoticeIcon::niError);
     EXPECT_EQ(Notices.Beeps, 0);
-    EXPECT_TRUE(Server.Requests.empty());
+    EXPECT_TRUE(Server.Requests().empty());
     EXPECT_EQ(Address()->text(), QStringLiteral("john@localhost"));
 }
 
@@ -229,14 +228,14 @@ TEST_F(FeedbackForm, WhileSendingTheWindowTakesNoInputAndShowsTheBusyCursor)
     Memo()->setPlainText(QStringLiteral("Hello"));
     std::optional<Qt::CursorShape> cursor;
     bool closedWhileSending = true;
-    Server.OnRequest = [&] {
+    Server.SetOnRequest([&] {
         if (const QCursor* busy = QGuiApplication::overrideCursor())
             cursor = busy->shape();
         QTest::keyClick(Memo(), Qt::Key_X);
         QTest::keyClick(Memo(), Qt::Key_Escape);
         Form->close();
         closedWhileSending = Form.isNull() || !Form->isVisible();
-    };
+    });
     Send();
     EXPECT_EQ(cursor, Qt::WaitCursor);
     EXPECT_FALSE(closedWhileSending);

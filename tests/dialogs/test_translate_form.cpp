@@ -5,6 +5,7 @@
 #include "dialogs/restart_script.h"
 #include "i18n/translation_engine.h"
 #include "restart_stand_in.h"
+#include "support/temporary_folder.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -27,13 +28,6 @@
 
 namespace {
 
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
-    file.write(bytes);
-}
-
 // A Languages folder with German (credits of three names), French, Catalan, a language
 // outside the flag table and one without credits; the dialog opens over it.
 class TranslateFormTest : public testing::Test
@@ -44,21 +38,22 @@ protected:
         ASSERT_TRUE(FRoot.isValid());
         FFolder = FRoot.filePath(QStringLiteral("Languages"));
         QDir().mkpath(FFolder);
-        WriteFile(FFolder + QStringLiteral("/German.lang.txt"),
-                  "; German\n{INFO:Translated By}Anna Schmidt , Bernd,  Carla \n"
-                  "{Language}Sprache\n{User Interface Language:}Sprache der "
-                  "Benutzeroberfl\xC3\xA4"
-                  "che:\n{Translated by:}\xC3\x9C"
-                  "bersetzt von:\n"
-                  "{OK}OK\n{Contribute to Translation}An der \xC3\x9C"
-                  "bersetzung mitwirken\n"
-                  "{Copy}Kopieren\n{Select All}Alles ausw\xC3\xA4hlen\n{Yes}Ja\n{No}Nein\n"
-                  "{Confirmation}Best\xC3\xA4tigung\n{Restart Application?}Anwendung neu "
-                  "starten?\n");
-        WriteFile(FFolder + QStringLiteral("/French.lang.txt"),
-                  "{INFO:Translated By}Kelmora\n{Language}Langue\n");
-        WriteFile(FFolder + QStringLiteral("/Catalan.lang.txt"), "{INFO:Translated By}Kelmora\n");
-        WriteFile(FFolder + QStringLiteral("/Klingon.lang.txt"), "{Language}Hol\n");
+        WriteWholeFile(FFolder + QStringLiteral("/German.lang.txt"),
+                       "; German\n{INFO:Translated By}Anna Schmidt , Bernd,  Carla \n"
+                       "{Language}Sprache\n{User Interface Language:}Sprache der "
+                       "Benutzeroberfl\xC3\xA4"
+                       "che:\n{Translated by:}\xC3\x9C"
+                       "bersetzt von:\n"
+                       "{OK}OK\n{Contribute to Translation}An der \xC3\x9C"
+                       "bersetzung mitwirken\n"
+                       "{Copy}Kopieren\n{Select All}Alles ausw\xC3\xA4hlen\n{Yes}Ja\n{No}Nein\n"
+                       "{Confirmation}Best\xC3\xA4tigung\n{Restart Application?}Anwendung neu "
+                       "starten?\n");
+        WriteWholeFile(FFolder + QStringLiteral("/French.lang.txt"),
+                       "{INFO:Translated By}Kelmora\n{Language}Langue\n");
+        WriteWholeFile(FFolder + QStringLiteral("/Catalan.lang.txt"),
+                       "{INFO:Translated By}Kelmora\n");
+        WriteWholeFile(FFolder + QStringLiteral("/Klingon.lang.txt"), "{Language}Hol\n");
         FData = FRoot.filePath(QStringLiteral("data"));
         QDir().mkpath(FData);
         SetCustomDialogHook([this](const TCustomDialogRequest& request) {

@@ -1,5 +1,7 @@
 // Installs the build as a package would (prefix /usr, into a DESTDIR), then runs and checks
 // what was installed, and builds the Debian package from the same build.
+#include "support/temporary_folder.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -59,12 +61,6 @@ TRun RunProgram(const QString& program, const QStringList& arguments,
         return {-1, {}, program + QStringLiteral(": ") + process.errorString()};
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
-}
-
-QByteArray FileContents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // The long and short options that --help lists.
@@ -129,17 +125,17 @@ TEST_F(InstalledTree, ProgramFolderHoldsTheProgramsAndTheirFilesWithRelativeLink
                   "../lib/lintaro/" + program.toStdString());
         EXPECT_TRUE(QFileInfo(Installed(ProgramFolder + program)).isExecutable());
     }
-    EXPECT_EQ(FileContents(Installed(ProgramFolder + QStringLiteral("license.txt"))),
-              FileContents(QStringLiteral(LINTARO_SOURCE_DIR "/LICENSE")));
+    EXPECT_EQ(ReadWholeFile(Installed(ProgramFolder + QStringLiteral("license.txt"))),
+              ReadWholeFile(QStringLiteral(LINTARO_SOURCE_DIR "/LICENSE")));
     const QStringList languages =
         QDir(QStringLiteral(LINTARO_SOURCE_DIR "/Languages")).entryList(QDir::Files);
     EXPECT_EQ(QDir(Installed(ProgramFolder + QStringLiteral("Languages"))).entryList(QDir::Files),
               languages);
 
     // The desktop shows the window's own icon, at the size each theme folder promises.
-    EXPECT_EQ(FileContents(Installed(QStringLiteral("share/icons/hicolor/scalable/apps/") + AppId +
-                                     QStringLiteral(".svg"))),
-              FileContents(QStringLiteral(LINTARO_SOURCE_DIR "/resources/artwork/lintaro.svg")));
+    EXPECT_EQ(ReadWholeFile(Installed(QStringLiteral("share/icons/hicolor/scalable/apps/") + AppId +
+                                      QStringLiteral(".svg"))),
+              ReadWholeFile(QStringLiteral(LINTARO_SOURCE_DIR "/resources/artwork/lintaro.svg")));
     for (int size : IconSizes)
         EXPECT_EQ(QImage(Installed(QStringLiteral("share/icons/hicolor/%1x%1/apps/").arg(size) +
                                    AppId + QStringLiteral(".png")))
@@ -153,13 +149,9 @@ TEST_F(InstalledTree, BatchToolRunsThroughItsLink)
     EXPECT_EQ(version.ExitCode, 0) << version.Errors.toStdString();
     EXPECT_EQ(version.Output, QStringLiteral("lintaro-batch " LINTARO_PROJECT_VERSION ".0\n"));
 
-    QTemporaryDir work;
-    const QString input = work.filePath(QStringLiteral("texts.txt"));
-    QFile file(input);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("LINTARO-1\nLINTARO-2\n");
-    file.close();
-    const QString out = work.filePath(QStringLiteral("out"));
+    const TTemporaryFolder work;
+    const QString input = work.Write(QStringLiteral("texts.txt"), "LINTARO-1\nLINTARO-2\n");
+    const QString out = work.FilePath(QStringLiteral("out"));
     const TRun batch = RunInstalled(QStringLiteral("lintaro-batch"),
                                     {QStringLiteral("-s"), QStringLiteral("code128"),
                                      QStringLiteral("--verify"), QStringLiteral("-o"), out, input});
@@ -175,11 +167,8 @@ TEST_F(InstalledTree, WindowStartedThroughItsLinkTakesTheProgramFolderAsItsOwn)
     // undecodable one aside at start: which of the two files goes shows the folder it took.
     const QString own = Installed(ProgramFolder + QStringLiteral("settings.ini"));
     const QString besideLink = Installed(QStringLiteral("bin/settings.ini"));
-    for (const QString& path : {own, besideLink}) {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("\xFF\xFE\xFA");
-    }
+    for (const QString& path : {own, besideLink})
+        WriteWholeFile(path, "\xFF\xFE\xFA");
     QTemporaryDir home;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home.path());
@@ -224,10 +213,10 @@ TEST_F(InstalledTree, DesktopEntryAndMetainfoValidateAndNameInstalledFiles)
         QRegularExpression(QStringLiteral("^[EW]: "), QRegularExpression::MultilineOption)))
         << component.Output.toStdString();
     EXPECT_TRUE(
-        FileContents(metainfo).contains("<release version=\"" LINTARO_PROJECT_VERSION "\""));
+        ReadWholeFile(metainfo).contains("<release version=\"" LINTARO_PROJECT_VERSION "\""));
 
     // What the entry starts and shows is installed.
-    const QString text = QString::fromUtf8(FileContents(desktop));
+    const QString text = QString::fromUtf8(ReadWholeFile(desktop));
     const QRegularExpressionMatch exec =
         QRegularExpression(QStringLiteral("^Exec=(\\S+) %F$"), QRegularExpression::MultilineOption)
             .match(text);
@@ -258,7 +247,7 @@ TEST_F(InstalledTree, ManualPagesRenderWithoutWarningsAndNameEveryBatchOption)
     const QStringList options = HelpOptions(help.Output);
     ASSERT_TRUE(options.contains(QStringLiteral("--verify")));
     const QString source = QString::fromUtf8(
-        FileContents(QStringLiteral(LINTARO_SOURCE_DIR "/packaging/lintaro-batch.1")));
+        ReadWholeFile(QStringLiteral(LINTARO_SOURCE_DIR "/packaging/lintaro-batch.1")));
     for (QString option : options)
         EXPECT_TRUE(source.contains(option.replace(QLatin1Char('-'), QStringLiteral("\\-"))))
             << "the manual page lacks " << option.toStdString();

@@ -1,7 +1,5 @@
 #include "io/barcode_image.h"
 
-#define ZX_USE_UTF8
-#include <ZXing/ReadBarcode.h>
 #include <zint.h>
 
 #include <memory>
@@ -31,13 +29,4 @@ QImage MakeBarcodeImage(const std::string& text, int width, int height)
         }
     }
     return image;
-}
-
-std::string DecodeBarcode(const QImage& image)
-{
-    const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
-    const ZXing::ImageView view(rgb.constBits(), rgb.width(), rgb.height(), ZXing::ImageFormat::RGB,
-                                static_cast<int>(rgb.bytesPerLine()));
-    const ZXing::Result result = ZXing::ReadBarcode(view);
-    return result.isValid() ? result.text() : std::string();
 }

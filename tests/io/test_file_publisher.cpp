@@ -1,10 +1,10 @@
 #include "base/zint_exception.h"
 #include "io/file_publisher.h"
 #include "io/unique_file_name.h"
+#include "support/temporary_folder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -18,12 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 std::string thrownMessage(const std::function<void()>& action)
 {
@@ -41,16 +35,10 @@ std::string thrownMessage(const std::function<void()>& action)
 class FilePublisher : public testing::TestWithParam<TNewFileMethod>
 {
 protected:
-    QString path(const QString& name) const { return FDir.filePath(name); }
-    // Hidden names too: a temporary file left behind would show here.
-    QStringList entries() const
-    {
-        return QDir(FDir.path())
-            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                       QDir::Name);
-    }
+    QString path(const QString& name) const { return FDir.FilePath(name); }
+    QStringList entries() const { return FDir.Entries(); }
 
-    QTemporaryDir FDir;
+    TTemporaryFolder FDir;
 };
 
 INSTANTIATE_TEST_SUITE_P(Methods, FilePublisher,
@@ -66,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(Methods, FilePublisher,
 TEST_P(FilePublisher, NamesTakenByAnythingAreSkippedAndKept)
 {
     ASSERT_TRUE(QFile(path(QStringLiteral("1.png"))).open(QIODevice::WriteOnly));
-    ASSERT_TRUE(QDir(FDir.path()).mkdir(QStringLiteral("1 (2).png")));
+    ASSERT_TRUE(QDir(FDir.Path()).mkdir(QStringLiteral("1 (2).png")));
     const QString nowhere = path(QStringLiteral("nowhere.png"));
     ASSERT_EQ(::symlink(QFile::encodeName(nowhere).constData(),
                         QFile::encodeName(path(QStringLiteral("1 (3).png"))).constData()),
@@ -76,8 +64,8 @@ TEST_P(FilePublisher, NamesTakenByAnythingAreSkippedAndKept)
     EXPECT_EQ(
         PublishNewFile(contents, TNumberedFileName(path(QStringLiteral("1.png"))), 1, GetParam()),
         path(QStringLiteral("1 (4).png")));
-    EXPECT_EQ(readAll(path(QStringLiteral("1 (4).png"))), contents);
-    EXPECT_TRUE(readAll(path(QStringLiteral("1.png"))).isEmpty());
+    EXPECT_EQ(ReadWholeFile(path(QStringLiteral("1 (4).png"))), contents);
+    EXPECT_TRUE(ReadWholeFile(path(QStringLiteral("1.png"))).isEmpty());
     EXPECT_FALSE(QFile::exists(nowhere));
     EXPECT_EQ(entries(), (QStringList{QStringLiteral("1 (2).png"), QStringLiteral("1 (3).png"),
                                       QStringLiteral("1 (4).png"), QStringLiteral("1.png")}));
@@ -107,7 +95,7 @@ TEST_P(FilePublisher, ConcurrentWritersNeverShareOrTruncateAFile)
     const QStringList written = entries();
     ASSERT_EQ(written.size(), Writers * FilesEach);
     for (const QString& name : written) {
-        const auto found = expected.find(readAll(path(name)));
+        const auto found = expected.find(ReadWholeFile(path(name)));
         ASSERT_NE(found, expected.end()) << name.toStdString() << " holds what nobody wrote";
         ++found->second;
     }
@@ -137,7 +125,7 @@ TEST_P(FilePublisher, ShortWriteLeavesNothingBehind)
 TEST_P(FilePublisher, RemovedFolderIsReportedWithTheFileName)
 {
     const QString folder = path(QStringLiteral("gone"));
-    ASSERT_TRUE(QDir(FDir.path()).mkdir(QStringLiteral("gone")));
+    ASSERT_TRUE(QDir(FDir.Path()).mkdir(QStringLiteral("gone")));
     const QString target = folder + QStringLiteral("/1.png");
     EXPECT_EQ(PublishNewFile("first", TNumberedFileName(target), 1, GetParam()), target);
     ASSERT_TRUE(QDir(folder).removeRecursively());

@@ -2,12 +2,13 @@
 #include "io/barcode_image.h"
 #include "io/image_writer.h"
 #include "io/qt_printers.h"
-#include "io/unique_file_name.h"
+#include "support/barcode_decoder.h"
+#include "support/failing_device.h"
+#include "support/temporary_folder.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -19,19 +20,6 @@
 namespace {
 
 const std::string kText = "LINTARO-2024";
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& contents)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(contents);
-}
 
 TImageFileFormat formatOfContents(const QByteArray& bytes)
 {
@@ -63,15 +51,10 @@ template <typename Action> std::string thrownMessage(Action action)
 class ImageWriter : public ::testing::Test
 {
 protected:
-    QString path(const QString& name) const { return FDir.filePath(name); }
-    QStringList entries() const
-    {
-        return QDir(FDir.path())
-            .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                       QDir::Name);
-    }
+    QString path(const QString& name) const { return FDir.FilePath(name); }
+    QStringList entries() const { return FDir.Entries(); }
 
-    QTemporaryDir FDir;
+    TTemporaryFolder FDir;
     const QImage FBarcode = MakeBarcodeImage(kText);
 };
 
@@ -123,10 +106,11 @@ TEST_F(ImageWriter, EachFormatRoundTripsAndScans)
         SCOPED_TRACE(c.FName);
         const QString file = path(QString::fromUtf8(c.FName));
         DosyayiKaydet(FBarcode, file);
-        EXPECT_EQ(formatOfContents(readAll(file)), c.FFormat);
-        const QImage back = QImage::fromData(readAll(file)).convertToFormat(QImage::Format_RGB32);
+        EXPECT_EQ(formatOfContents(ReadWholeFile(file)), c.FFormat);
+        const QImage back =
+            QImage::fromData(ReadWholeFile(file)).convertToFormat(QImage::Format_RGB32);
         ASSERT_EQ(back.size(), FBarcode.size());
-        EXPECT_EQ(DecodeBarcode(back), kText);
+        EXPECT_EQ(DecodeImage(back).Text.toStdString(), kText);
         if (losslessFormat(c.FFormat)) {
             EXPECT_EQ(back, FBarcode);
         }
@@ -200,7 +184,7 @@ TEST_F(ImageWriter, OtherPixelFormatsAreWrittenAsTheirColours)
         for (const char* name : {"p.png", "p.gif", "p.bmp", "p.jpg"}) {
             const QString file = path(QString::fromUtf8(name));
             DosyayiKaydet(source, file);
-            EXPECT_EQ(DecodeBarcode(QImage(file)), kText) << name;
+            EXPECT_EQ(DecodeFile(file).Text.toStdString(), kText) << name;
             if (losslessFormat(ImageFormatForPath(file))) {
                 EXPECT_EQ(QImage(file).convertToFormat(QImage::Format_RGB32), FBarcode) << name;
             }
@@ -232,10 +216,35 @@ TEST_F(ImageWriter, FailingDeviceIsReportedForEveryFormat)
     }
 }
 
+// A device that fills up anywhere in the file, even on its last byte, is reported; the
+// bytes before that point are exactly those of the complete file.
+TEST_F(ImageWriter, DeviceFillingUpPartWayIsReportedForEveryFormat)
+{
+    for (const auto format : {TImageFileFormat::iffPng, TImageFileFormat::iffJpeg,
+                              TImageFileFormat::iffGif, TImageFileFormat::iffBmp}) {
+        SCOPED_TRACE(static_cast<int>(format));
+        QByteArray complete;
+        QBuffer buffer(&complete);
+        buffer.open(QIODevice::WriteOnly);
+        WriteImage(FBarcode, format, buffer);
+        for (const qint64 capacity :
+             {qint64(0), qint64(complete.size() / 2), qint64(complete.size() - 1)}) {
+            SCOPED_TRACE(capacity);
+            TFailingDevice device(capacity);
+            EXPECT_THROW(WriteImage(FBarcode, format, device), EZintException);
+            EXPECT_TRUE(device.Refused());
+            EXPECT_EQ(device.Written(), complete.left(capacity));
+        }
+        TFailingDevice roomy(complete.size());
+        WriteImage(FBarcode, format, roomy);
+        EXPECT_EQ(roomy.Written(), complete);
+    }
+}
+
 TEST_F(ImageWriter, SingleSaveReplacesAnExistingFileCompletely)
 {
     const QString file = path(QStringLiteral("code.png"));
-    writeFile(file, QByteArray(100000, 'x'));
+    WriteWholeFile(file, QByteArray(100000, 'x'));
     DosyayiKaydet(FBarcode, file);
     EXPECT_EQ(QImage(file), FBarcode.convertToFormat(QImage(file).format()));
     EXPECT_EQ(entries(), QStringList{QStringLiteral("code.png")});
@@ -250,22 +259,21 @@ TEST_F(ImageWriter, NewFileNeverReplacesAnything)
     EXPECT_EQ(SaveImageToNewFile(FBarcode, first), first);
     EXPECT_EQ(SaveImageToNewFile(FBarcode, first), path(QStringLiteral("1 (2).png")));
 
-    const QString looked = UniqueFileName(first);
-    ASSERT_EQ(looked, path(QStringLiteral("1 (3).png")));
-    writeFile(looked, "appeared meanwhile");
-    ASSERT_TRUE(QDir(FDir.path()).mkdir(QStringLiteral("1 (4).png")));
+    const QString looked = path(QStringLiteral("1 (3).png"));
+    WriteWholeFile(looked, "appeared meanwhile");
+    ASSERT_TRUE(QDir(FDir.Path()).mkdir(QStringLiteral("1 (4).png")));
     const QString elsewhere = path(QStringLiteral("elsewhere.png"));
     ASSERT_EQ(::symlink(QFile::encodeName(elsewhere).constData(),
                         QFile::encodeName(path(QStringLiteral("1 (5).png"))).constData()),
               0);
 
     EXPECT_EQ(SaveImageToNewFile(FBarcode, first), path(QStringLiteral("1 (6).png")));
-    EXPECT_EQ(readAll(looked), "appeared meanwhile");
+    EXPECT_EQ(ReadWholeFile(looked), "appeared meanwhile");
     EXPECT_FALSE(QFile::exists(elsewhere));
     EXPECT_EQ(entries(), (QStringList{QStringLiteral("1 (2).png"), QStringLiteral("1 (3).png"),
                                       QStringLiteral("1 (4).png"), QStringLiteral("1 (5).png"),
                                       QStringLiteral("1 (6).png"), QStringLiteral("1.png")}));
-    EXPECT_EQ(DecodeBarcode(QImage(path(QStringLiteral("1 (6).png")))), kText);
+    EXPECT_EQ(DecodeFile(path(QStringLiteral("1 (6).png"))).Text.toStdString(), kText);
 
     // An entry given a later name of a series starts there: the free names before it are
     // those of earlier entries of the same name.
@@ -279,13 +287,13 @@ TEST_F(ImageWriter, ReadOnlyFolderGivesCannotCreateAndLeavesNothing)
 {
     if (::geteuid() == 0)
         GTEST_SKIP() << "permissions do not bind root";
-    ASSERT_EQ(::chmod(QFile::encodeName(FDir.path()).constData(), 0555), 0);
+    ASSERT_EQ(::chmod(QFile::encodeName(FDir.Path()).constData(), 0555), 0);
     const QString file = path(QStringLiteral("1.png"));
     const std::string expected =
         "Cannot create file \"" + file.toStdString() + "\". Permission denied";
     EXPECT_EQ(thrownMessage([&] { DosyayiKaydet(FBarcode, file); }), expected);
     EXPECT_EQ(thrownMessage([&] { SaveImageToNewFile(FBarcode, file); }), expected);
-    ::chmod(QFile::encodeName(FDir.path()).constData(), 0755);
+    ::chmod(QFile::encodeName(FDir.Path()).constData(), 0755);
     EXPECT_TRUE(entries().isEmpty());
 }
 
@@ -294,7 +302,7 @@ TEST_F(ImageWriter, ReadOnlyFolderGivesCannotCreateAndLeavesNothing)
 TEST_F(ImageWriter, ShortWriteLeavesNoTruncatedImage)
 {
     const QString kept = path(QStringLiteral("kept.bmp"));
-    writeFile(kept, "earlier");
+    WriteWholeFile(kept, "earlier");
     const QString fresh = path(QStringLiteral("fresh.bmp"));
 
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -310,6 +318,6 @@ TEST_F(ImageWriter, ShortWriteLeavesNoTruncatedImage)
 
     EXPECT_EQ(replaceMessage, "Cannot create file \"" + kept.toStdString() + "\". File too large");
     EXPECT_EQ(newMessage, "Cannot create file \"" + fresh.toStdString() + "\". File too large");
-    EXPECT_EQ(readAll(kept), "earlier");
+    EXPECT_EQ(ReadWholeFile(kept), "earlier");
     EXPECT_EQ(entries(), QStringList{QStringLiteral("kept.bmp")});
 }

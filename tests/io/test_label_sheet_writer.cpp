@@ -1,12 +1,12 @@
 #include "pdf_pages.h"
 
-#include "app/decode_barcode.h"
 #include "base/zint_exception.h"
 #include "io/label_sheet.h"
 #include "io/label_sheet_writer.h"
 #include "render/render_pipeline.h"
 #include "render/render_settings.h"
 #include "render/zint_metafile.h"
+#include "support/barcode_decoder.h"
 #include "symbol/zint_symbol.h"
 
 #include <QImage>
@@ -95,7 +95,7 @@ TEST(LabelSheetWriter, FiftyEntriesFillThreeA4PagesLabelByLabel)
         EXPECT_NEAR(foundMm.top(), expected.top(), 0.1);
         EXPECT_NEAR(foundMm.right(), expected.right(), 0.1);
         EXPECT_NEAR(foundMm.bottom(), expected.bottom(), 0.1);
-        EXPECT_EQ(DecodeBarcode(page.copy(InPixels(label)), ZXing::BarcodeFormat::QRCode),
+        EXPECT_EQ(DecodeImage(page.copy(InPixels(label)), ZXing::BarcodeFormat::QRCode).Text,
                   QStringLiteral("LABEL-%1").arg(i + 1));
     }
     // The cut guides outline the labels; the page beyond the last label stays white.
@@ -141,7 +141,7 @@ TEST(LabelSheetWriter, AlignmentScalingAndSkippedLabels)
     const QRect scaled = DarkArea(left, InPixels(third));
     EXPECT_GT(scaled.top() / PixelsPerMm, third.top() + 0.5);
     EXPECT_LT((scaled.bottom() + 1) / PixelsPerMm, third.bottom() - 0.5);
-    EXPECT_EQ(DecodeBarcode(left.copy(InPixels(third)), ZXing::BarcodeFormat::QRCode),
+    EXPECT_EQ(DecodeImage(left.copy(InPixels(third)), ZXing::BarcodeFormat::QRCode).Text,
               QStringLiteral("large"));
 }
 

@@ -2,9 +2,9 @@
 #include "io/stored_settings.h"
 #include "io/stored_settings_migration.h"
 #include "platform/user_store.h"
+#include "temporary_folder.h"
 
 #include <QSettings>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -16,11 +16,10 @@ class StoredSettingsTest : public testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(FHome.isValid());
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, FHome.path());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, FHome.Path());
     }
 
-    QTemporaryDir FHome;
+    TTemporaryFolder FHome;
 };
 
 // Every value away from its default, so a key that is not written or not read back shows.

@@ -1,10 +1,9 @@
 #include "base/zint_exception.h"
 #include "io/qt_printers.h"
 #include "io/text_import.h"
+#include "support/temporary_folder.h"
 
-#include <QFile>
 #include <QStringEncoder>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -205,15 +204,6 @@ TEST(TextImport, EncodingChoiceTable)
 class TextImportFile : public ::testing::Test
 {
 protected:
-    QString writeFile(const QString& name, const QByteArray& contents)
-    {
-        const QString path = FDir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(contents);
-        return path;
-    }
-
     std::string readMessage(const QString& path)
     {
         try {
@@ -224,7 +214,7 @@ protected:
         return "(nothing thrown)";
     }
 
-    QTemporaryDir FDir;
+    TTemporaryFolder FDir;
 };
 
 TEST_F(TextImportFile, ReadsTheWholeFileBeyondAnyBufferSize)
@@ -235,16 +225,16 @@ TEST_F(TextImportFile, ReadsTheWholeFileBeyondAnyBufferSize)
         expected.append(QStringLiteral("Zeile %1 ä").arg(i));
         bytes += utf16(expected.last() + QStringLiteral("\r\n"), QStringConverter::Utf16LE);
     }
-    EXPECT_EQ(ReadTextLines(writeFile(QStringLiteral("lines.txt"), bytes), TTextEncoding::teAnsi),
+    EXPECT_EQ(ReadTextLines(FDir.Write(QStringLiteral("lines.txt"), bytes), TTextEncoding::teAnsi),
               expected);
 }
 
 TEST_F(TextImportFile, UnopenableFilesNameThePathAndTheReason)
 {
-    const QString missing = FDir.filePath(QStringLiteral("nichts da.txt"));
+    const QString missing = FDir.FilePath(QStringLiteral("nichts da.txt"));
     EXPECT_EQ(readMessage(missing),
               "Cannot open file \"" + missing.toStdString() + "\". No such file or directory");
-    EXPECT_EQ(readMessage(FDir.path()),
-              "Cannot open file \"" + FDir.path().toStdString() + "\". Is a directory");
-    EXPECT_EQ(readMessage(writeFile(QStringLiteral("bad.txt"), "ok\n\xFF")), kNoMapping);
+    EXPECT_EQ(readMessage(FDir.Path()),
+              "Cannot open file \"" + FDir.Path().toStdString() + "\". Is a directory");
+    EXPECT_EQ(readMessage(FDir.Write(QStringLiteral("bad.txt"), "ok\n\xFF")), kNoMapping);
 }

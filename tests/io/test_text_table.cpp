@@ -1,10 +1,9 @@
 #include "base/zint_exception.h"
 #include "io/qt_printers.h"
 #include "io/text_table.h"
+#include "support/temporary_folder.h"
 
-#include <QFile>
 #include <QStringEncoder>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -224,12 +223,8 @@ TEST(TextTable, RecordsWithoutTextInTheColumnAreLeftOut)
 
 TEST(TextTable, ReadsAFileAndItsExtensionDecidesTheDelimiter)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("items.TSV"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("SKU\tName\n\"A\t1\"\tx\n");
-    file.close();
+    const TTemporaryFolder dir;
+    const QString path = dir.Write(QStringLiteral("items.TSV"), "SKU\tName\n\"A\t1\"\tx\n");
     const std::optional<QChar> delimiter = TableDelimiterForFile(path);
     ASSERT_EQ(delimiter, std::optional<QChar>(Tab));
     const TTextTable table = ReadTextTable(path, TTextEncoding::teUtf8, *delimiter, true);

@@ -1,6 +1,5 @@
 #include "pdf_pages.h"
 
-#include "app/decode_barcode.h"
 #include "base/zint_exception.h"
 #include "io/entry_export.h"
 #include "io/image_format.h"
@@ -8,6 +7,8 @@
 #include "render/render_pipeline.h"
 #include "render/render_settings.h"
 #include "render/zint_metafile.h"
+#include "support/barcode_decoder.h"
+#include "support/failing_device.h"
 #include "symbol/zint_symbol.h"
 
 #include <QBuffer>
@@ -37,10 +38,8 @@ const TSymbolCase Symbols[] = {
      "DataMatrix 71"},
     {TZintSymbology::zsEANX, "590123412345", ZXing::BarcodeFormat::EAN13, "5901234123457"},
     // MaxiCode carries the primary message (postcode, country, service) in front.
-    {TZintSymbology::zsMAXICODE, "Lintaro", ZXing::BarcodeFormat::MaxiCode,
-     "1234\x1d"
-     "567\x1d"
-     "890\x1dLintaro"},
+    // Without a primary message the text stands alone.
+    {TZintSymbology::zsMAXICODE, "Lintaro", ZXing::BarcodeFormat::MaxiCode, "Lintaro"},
 };
 
 TMetafile Picture(TZintSymbology symbology, const char* text, const TRenderSettings& settings)
@@ -141,7 +140,7 @@ TEST(VectorWriter, PdfPageIsExactlyThePictureAndReadsBack)
 
         const QImage page = PdfPageDrawn(pdf, settings.Dpi * 2);
         EXPECT_EQ(page.size(), picture.Size() * 2);
-        EXPECT_EQ(DecodeBarcode(page, c.Format), QString::fromUtf8(c.Decoded));
+        EXPECT_EQ(DecodeImage(page, c.Format).Text, QString::fromUtf8(c.Decoded));
     }
 }
 
@@ -203,6 +202,22 @@ TEST(VectorWriter, EmptyPictureAndRasterFormatsAreRefused)
 }
 
 // The folder export's writer picks vector or raster by the extension, and never replaces.
+// A device that fills up anywhere in the file, even on its last byte, is reported.
+TEST(VectorWriter, DeviceFillingUpPartWayIsReported)
+{
+    const TMetafile picture = Picture(TZintSymbology::zsQRCODE, "Lintaro", TRenderSettings());
+    for (const auto format : {TImageFileFormat::iffSvg, TImageFileFormat::iffPdf}) {
+        SCOPED_TRACE(static_cast<int>(format));
+        const qint64 size = Written(picture, 300, format).size();
+        for (const qint64 capacity : {qint64(0), size / 2, size - 1}) {
+            SCOPED_TRACE(capacity);
+            TFailingDevice device(capacity);
+            EXPECT_THROW(WriteVector(picture, 300, format, device), EZintException);
+            EXPECT_TRUE(device.Refused());
+        }
+    }
+}
+
 TEST(VectorWriter, SavedPictureTakesTheFormatOfItsExtension)
 {
     QTemporaryDir dir;

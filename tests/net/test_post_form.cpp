@@ -1,5 +1,5 @@
-#include "net/loopback_server.h"
 #include "net/post_form.h"
+#include "support/loopback_server.h"
 
 #include <gtest/gtest.h>
 

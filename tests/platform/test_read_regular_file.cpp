@@ -1,8 +1,8 @@
 #include "platform/read_regular_file.h"
+#include "support/temporary_folder.h"
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -10,18 +10,9 @@
 
 namespace {
 
-QString writeFile(const QTemporaryDir& dir, const QString& name, const QByteArray& contents)
+QString link(const TTemporaryFolder& dir, const QString& name, const QString& target)
 {
-    const QString path = dir.filePath(name);
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(contents);
-    return path;
-}
-
-QString link(const QTemporaryDir& dir, const QString& name, const QString& target)
-{
-    const QString path = dir.filePath(name);
+    const QString path = dir.FilePath(name);
     EXPECT_TRUE(QFile::link(target, path));
     return path;
 }
@@ -30,16 +21,15 @@ QString link(const QTemporaryDir& dir, const QString& name, const QString& targe
 
 TEST(ReadRegularFile, ReadsRegularFilesUpToTheCapWhole)
 {
-    QTemporaryDir dir;
+    TTemporaryFolder dir;
     for (const QByteArray& contents :
          {QByteArray(), QByteArray("[Main]\n"), QByteArray(kSelfOpenedFileSizeCap, 'x')}) {
-        const TRegularFileRead read =
-            ReadRegularFile(writeFile(dir, QStringLiteral("file"), contents));
+        const TRegularFileRead read = ReadRegularFile(dir.Write(QStringLiteral("file"), contents));
         EXPECT_EQ(read.State, TRegularFileState::rfsRead) << read.Reason.toStdString();
         EXPECT_EQ(read.Bytes, contents);
     }
     const TRegularFileRead throughLink = ReadRegularFile(
-        link(dir, QStringLiteral("link"), writeFile(dir, QStringLiteral("target"), "linked")));
+        link(dir, QStringLiteral("link"), dir.Write(QStringLiteral("target"), "linked")));
     EXPECT_EQ(throughLink.Bytes, "linked");
 }
 
@@ -47,10 +37,10 @@ TEST(ReadRegularFile, ReadsRegularFilesUpToTheCapWhole)
 // file over the cap. Each is refused with its reason and no bytes.
 TEST(ReadRegularFile, RefusesWhatIsNoRegularFileOfTheAllowedSize)
 {
-    QTemporaryDir dir;
-    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    TTemporaryFolder dir;
+    const QString fifo = dir.FilePath(QStringLiteral("fifo"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder")));
+    ASSERT_TRUE(QDir(dir.Path()).mkdir(QStringLiteral("folder")));
     const struct
     {
         QString Path;
@@ -60,12 +50,12 @@ TEST(ReadRegularFile, RefusesWhatIsNoRegularFileOfTheAllowedSize)
         {fifo, TRegularFileState::rfsRefused, "Not a regular file"},
         {link(dir, QStringLiteral("zero"), QStringLiteral("/dev/zero")),
          TRegularFileState::rfsRefused, "Not a regular file"},
-        {writeFile(dir, QStringLiteral("huge"), QByteArray(kSelfOpenedFileSizeCap + 1, 'x')),
+        {dir.Write(QStringLiteral("huge"), QByteArray(kSelfOpenedFileSizeCap + 1, 'x')),
          TRegularFileState::rfsRefused, "File too large (over 1 MiB)"},
-        {dir.filePath(QStringLiteral("folder")), TRegularFileState::rfsFolder, "Is a directory"},
-        {dir.filePath(QStringLiteral("missing")), TRegularFileState::rfsMissing,
+        {dir.FilePath(QStringLiteral("folder")), TRegularFileState::rfsFolder, "Is a directory"},
+        {dir.FilePath(QStringLiteral("missing")), TRegularFileState::rfsMissing,
          "No such file or directory"},
-        {link(dir, QStringLiteral("dangling"), dir.filePath(QStringLiteral("nowhere"))),
+        {link(dir, QStringLiteral("dangling"), dir.FilePath(QStringLiteral("nowhere"))),
          TRegularFileState::rfsMissing, "No such file or directory"},
     };
     for (const auto& c : cases) {

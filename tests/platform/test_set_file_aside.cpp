@@ -1,67 +1,50 @@
 #include "platform/set_file_aside.h"
+#include "support/temporary_folder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
-namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& contents)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(contents);
-}
-
-} // namespace
-
 // Each bad file gets a name of its own; none set aside earlier is replaced.
 TEST(SetFileAside, NumbersTheNameWhenEarlierFilesHoldIt)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("settings.ini"));
+    TTemporaryFolder dir;
+    const QString path = dir.FilePath(QStringLiteral("settings.ini"));
     for (const char* contents : {"first", "second", "third"}) {
-        writeFile(path, contents);
+        WriteWholeFile(path, contents);
         EXPECT_FALSE(SetFileAside(path).NewPath.isEmpty());
     }
     EXPECT_FALSE(QFile::exists(path));
-    EXPECT_EQ(readAll(path + QStringLiteral(".bad")), "first");
-    EXPECT_EQ(readAll(path + QStringLiteral(".bad.2")), "second");
-    EXPECT_EQ(readAll(path + QStringLiteral(".bad.3")), "third");
+    EXPECT_EQ(ReadWholeFile(path + QStringLiteral(".bad")), "first");
+    EXPECT_EQ(ReadWholeFile(path + QStringLiteral(".bad.2")), "second");
+    EXPECT_EQ(ReadWholeFile(path + QStringLiteral(".bad.3")), "third");
 }
 
 // A FIFO and a link move as they are: the link keeps pointing where it did, its target stays.
 TEST(SetFileAside, MovesFifosAndLinksThemselvesButNoFolder)
 {
-    QTemporaryDir dir;
-    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    TTemporaryFolder dir;
+    const QString fifo = dir.FilePath(QStringLiteral("fifo"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     EXPECT_EQ(SetFileAside(fifo).NewPath, fifo + QStringLiteral(".bad"));
     EXPECT_TRUE(QFileInfo(fifo + QStringLiteral(".bad")).exists());
 
-    const QString link = dir.filePath(QStringLiteral("link"));
+    const QString link = dir.FilePath(QStringLiteral("link"));
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), link));
     EXPECT_EQ(SetFileAside(link).NewPath, link + QStringLiteral(".bad"));
     EXPECT_EQ(QFileInfo(link + QStringLiteral(".bad")).symLinkTarget(),
               QStringLiteral("/dev/zero"));
 
-    const QString folder = dir.filePath(QStringLiteral("folder"));
+    const QString folder = dir.FilePath(QStringLiteral("folder"));
     ASSERT_TRUE(QDir().mkdir(folder));
     const TSetAside kept = SetFileAside(folder);
     EXPECT_TRUE(kept.NewPath.isEmpty());
     EXPECT_EQ(kept.Reason, QStringLiteral("Is a directory"));
     EXPECT_TRUE(QFileInfo(folder).isDir());
-    EXPECT_EQ(SetFileAside(dir.filePath(QStringLiteral("missing"))).Reason,
+    EXPECT_EQ(SetFileAside(dir.FilePath(QStringLiteral("missing"))).Reason,
               QStringLiteral("No such file or directory"));
 }

@@ -39,7 +39,7 @@ QImage RenderAt(TZintSymbol& symbol, float moduleWidth)
     target.SetShowText(false);
     target.SetFixedModuleWidth(moduleWidth);
     target.SetFitToSymbol(true);
-    symbol.Render(target);
+    target.Render(symbol);
     return RasteriseMetafile(metafile);
 }
 

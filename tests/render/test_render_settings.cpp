@@ -211,3 +211,28 @@ TEST(RenderPipeline, ImagesWithoutUsableModulesOrOfAbsurdSizeFailWithAMessage)
         EXPECT_NE(error.find(c.MessagePart), std::string::npos) << c.Name << ": " << error;
     }
 }
+
+// Composites once took the digits 1234567890 as their linear component whenever the user gave
+// none; wherever those digits made a symbol, the picture without a primary message is still
+// that one, and every composite now renders without one.
+TEST(RenderPipeline, CompositesWithoutAPrimaryKeepTheirFormerPicture)
+{
+    const QString formerDefault = QStringLiteral("1234567890");
+    for (const TSymbologyEntry& entry : SymbologyCatalogue) {
+        if (!entry.Traits.IsComposite())
+            continue;
+        SCOPED_TRACE(entry.EnumName);
+        const QString text = QString::fromUtf8(entry.Traits.SampleText);
+        QImage withoutPrimary;
+        ASSERT_NO_THROW(withoutPrimary =
+                            RasteriseMetafile(Render(entry.Symbology, text, TRenderSettings())));
+        if (ErrorOf(entry.Symbology, text, With([&](TRenderSettings& s) {
+                        s.PrimaryMessage = formerDefault;
+                    })) != "no error")
+            continue;
+        const QImage former = RasteriseMetafile(
+            Render(entry.Symbology, text,
+                   With([&](TRenderSettings& s) { s.PrimaryMessage = formerDefault; })));
+        EXPECT_EQ(withoutPrimary, former);
+    }
+}

@@ -582,7 +582,7 @@ TEST(ZintRenderTarget, DotModeDrawsOneCircleAtTheStartOfEveryDarkRun)
 {
     TZintSymbol symbol;
     EncodeForLayout(symbol, DotCode, QStringLiteral("A1"));
-    ASSERT_TRUE(symbol.output_options() & ZintDots);
+    ASSERT_TRUE(symbol.DrawnAsDots());
     TRecordingRenderTarget target;
     target.SetShowText(false);
     target.SetWidthDesired(float(symbol.width()) * 6);

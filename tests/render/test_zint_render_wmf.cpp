@@ -75,7 +75,7 @@ TEST(TZintRenderTargetWMF, InflateGrowsTheMetafileAndReplaysAtRecordedCoordinate
     target.SetShowText(false);
     target.SetMinModuleWidth(240.0f / float(symbol.width()));
 
-    symbol.Render(target);
+    target.Render(symbol);
 
     EXPECT_EQ(metafile.Size(), QSize(240, 50));
     EXPECT_FLOAT_EQ(target.WidthDesired(), 240);
@@ -100,7 +100,7 @@ TEST(TZintRenderTargetWMF, TransparentDrawingKeepsItsOffsetOnPlayback)
     target.SetShowText(false);
     target.Margin()->SetTargetUnits(17);
 
-    symbol.Render(target);
+    target.Render(symbol);
 
     const QRect bars = DarkBounds(RasteriseMetafile(metafile));
     EXPECT_EQ(bars.left(), 17);
@@ -118,7 +118,7 @@ TEST(TZintRenderTargetWMF, LayoutErrorLeavesAnEmptyDrawingAndReleasesTheRecorder
     EXPECT_THROW(
         {
             try {
-                symbol.Render(target);
+                target.Render(symbol);
             } catch (const EZintException& e) {
                 EXPECT_STREQ(e.what(), "The desired height is too small.");
                 throw;
@@ -136,15 +136,15 @@ TEST(TZintRenderTargetWMF, EachRenderReplacesTheRecording)
     TZintRenderTargetWMF target;
     target.SetMetafile(&reused);
     target.SetTransparent(true);
-    EncodedCode128(symbol, QStringLiteral("WIDE TEXT 123")).Render(target);
+    target.Render(EncodedCode128(symbol, QStringLiteral("WIDE TEXT 123")));
     EncodedCode128(symbol, QStringLiteral("1"));
-    symbol.Render(target);
+    target.Render(symbol);
 
     TMetafile fresh(300, 150);
     TZintRenderTargetWMF freshTarget;
     freshTarget.SetMetafile(&fresh);
     freshTarget.SetTransparent(true);
-    symbol.Render(freshTarget);
+    freshTarget.Render(symbol);
 
     EXPECT_EQ(RasteriseMetafile(reused), RasteriseMetafile(fresh));
 }
@@ -155,11 +155,11 @@ TEST(TZintRenderTargetWMF, CopiesPlayTheRecordedDrawingAfterTheTargetMovesOn)
     TMetafile metafile(300, 150);
     TZintRenderTargetWMF target;
     target.SetMetafile(&metafile);
-    EncodedCode128(symbol, QStringLiteral("FIRST 123")).Render(target);
+    target.Render(EncodedCode128(symbol, QStringLiteral("FIRST 123")));
     const QImage first = RasteriseMetafile(metafile);
     const TMetafile copy = metafile;
 
-    EncodedCode128(symbol, QStringLiteral("2")).Render(target);
+    target.Render(EncodedCode128(symbol, QStringLiteral("2")));
 
     EXPECT_EQ(RasteriseMetafile(copy), first);
     EXPECT_NE(RasteriseMetafile(metafile), first);
@@ -188,7 +188,7 @@ QImage DrawnOnCanvas(TZintSymbol& symbol, QSize size)
     TZintRenderTargetCanvas target;
     target.SetCanvas(&painter);
     target.SetHAlign(TZintHAlign::haCenter);
-    symbol.Render(target);
+    target.Render(symbol);
     return image;
 }
 
@@ -198,7 +198,7 @@ QImage RecordedAndPlayed(TZintSymbol& symbol, QSize size)
     TZintRenderTargetWMF target;
     target.SetMetafile(&metafile);
     target.SetHAlign(TZintHAlign::haCenter);
-    symbol.Render(target);
+    target.Render(symbol);
     return RasteriseMetafile(metafile);
 }
 } // namespace

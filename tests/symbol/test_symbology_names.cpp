@@ -95,7 +95,8 @@ TEST(SymbologyNames, TheFilterFindsPartsOfNamesAndAliasesInCatalogueOrder)
 {
     const std::pair<const char*, std::vector<std::string>> cases[] = {
         {"EAN-13", {"EAN", "ISBN (EAN-13 with verification stage)"}},
-        {"qr", {"QR Code", "Micro QR Code", "HIBC QR Code"}},
+        {"qr",
+         {"QR Code", "Micro QR Code", "HIBC QR Code", "UPNQR", "Rectangular Micro QR Code (rMQR)"}},
         {"gs1-128", {"GS1-128 (UCC.EAN-128)", "Composite Symbol with GS1-128 linear component"}},
         {"datamatrix", {"Data Matrix", "HIBC Data Matrix"}},
     };

@@ -188,18 +188,20 @@ struct BandCase
     const char* text;
     int whitespace;
     int border;
-    int flags;
+    bool bindsRows;
+    bool boxed;
+    bool dots;
 };
 
 TEST(TZintSymbol, EncoderSetBandsAreResetByClear)
 {
     const std::vector<BandCase> cases{
-        {TZintSymbology::zsITF14, "1234567890123", 20, 8, ZintBox},
-        {TZintSymbology::zsCODE16K, "Hello World", 16, 2, ZintBind},
-        {TZintSymbology::zsDOTCODE, "Hello", 0, 0, ZintDots},
+        {TZintSymbology::zsITF14, "1234567890123", 20, 8, false, true, false},
+        {TZintSymbology::zsCODE16K, "Hello World", 16, 2, true, false, false},
+        {TZintSymbology::zsDOTCODE, "Hello", 0, 0, false, false, true},
         // Rows bound by libzint itself keep its bars.
-        {TZintSymbology::zsCODABLOCKF, "Hello World", 0, 1, ZintBind},
-        {TZintSymbology::zsCODE49, "Hello", 0, 1, ZintBind},
+        {TZintSymbology::zsCODABLOCKF, "Hello World", 0, 1, true, false, false},
+        {TZintSymbology::zsCODE49, "Hello", 0, 1, true, false, false},
     };
     TZintSymbol symbol;
     for (const BandCase& c : cases) {
@@ -207,11 +209,13 @@ TEST(TZintSymbol, EncoderSetBandsAreResetByClear)
         const char* name = SymbologyCatalogue[static_cast<int>(c.type)].DisplayName;
         EXPECT_EQ(symbol.whitespace_width(), c.whitespace) << name;
         EXPECT_EQ(symbol.border_width(), c.border) << name;
-        EXPECT_EQ(symbol.output_options(), c.flags) << name;
+        EXPECT_EQ(symbol.BindsRows(), c.bindsRows) << name;
+        EXPECT_EQ(symbol.Boxed(), c.boxed) << name;
+        EXPECT_EQ(symbol.DrawnAsDots(), c.dots) << name;
         symbol.Clear();
         EXPECT_EQ(symbol.whitespace_width(), 0) << name;
         EXPECT_EQ(symbol.border_width(), 0) << name;
-        EXPECT_EQ(symbol.output_options(), 0) << name;
+        EXPECT_FALSE(symbol.BindsRows() || symbol.Boxed() || symbol.DrawnAsDots()) << name;
     }
 }
 

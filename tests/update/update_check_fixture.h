@@ -1,7 +1,7 @@
 #pragma once
 
-#include "net/loopback_server.h"
 #include "platform/user_store.h"
+#include "support/loopback_server.h"
 #include "update/check_now.h"
 #include "update/update_results.h"
 

@@ -1,6 +1,6 @@
 // Prints the text of the first barcode of the given format found in an image file; used by
 // scripts/screenshot-check on a screen shot of the running program.
-#include "decode_barcode.h"
+#include "support/barcode_decoder.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -21,7 +21,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot read %s\n", argv[1]);
         return 2;
     }
-    const QString text = DecodeBarcode(image, ZXing::BarcodeFormatFromString(argv[2]));
+    const QString text = DecodeImage(image, ZXing::BarcodeFormatFromString(argv[2])).Text;
     if (text.isEmpty())
         return 1;
     std::printf("%s\n", text.toUtf8().constData());

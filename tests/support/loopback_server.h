@@ -2,11 +2,14 @@
 
 #include <QByteArray>
 #include <QMap>
+#include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QThread>
 #include <QtGlobal>
 
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <vector>
@@ -20,6 +23,9 @@ struct TRecordedRequest
     QByteArray Path;
     QMap<QByteArray, QByteArray> Headers;
     QByteArray Body;
+
+    // The fields of a form post, "name=value" decoded, in the order sent.
+    QStringList FormFields() const;
 };
 
 // What the server answers to every request.
@@ -38,7 +44,8 @@ struct TCannedReply
 
 // An HTTP or HTTPS server on 127.0.0.1 with a port of its own, running on its own thread so
 // that a test can post to it from a blocking call. Anything that is not an HTTP request (a
-// TLS greeting on the plain server) has its connection closed at once.
+// TLS greeting on the plain server) has its connection closed at once and counted, as a
+// server without https would refuse it.
 class TLoopbackServer final
 {
 public:
@@ -48,7 +55,8 @@ public:
         Tls
     };
 
-    explicit TLoopbackServer(TCannedReply reply, TSecurity security = TSecurity::Plain);
+    explicit TLoopbackServer(TCannedReply reply = TCannedReply::Answer("OK"),
+                             TSecurity security = TSecurity::Plain);
     ~TLoopbackServer();
     TLoopbackServer(const TLoopbackServer&) = delete;
     TLoopbackServer& operator=(const TLoopbackServer&) = delete;
@@ -59,13 +67,25 @@ public:
     std::vector<TRecordedRequest> Requests() const;
     // Waits, at most a few seconds, until `count` requests have arrived.
     bool WaitForRequests(size_t count) const;
+    int RefusedConnections() const;
+    // Forgets the requests and refused connections so far.
+    void Forget();
+
+    // Applies to the requests that arrive from now on.
+    void SetReply(TCannedReply reply);
+    // Runs on the thread that made the server (which must be running an event loop then)
+    // when a request has arrived, before it is answered.
+    void SetOnRequest(std::function<void()> onRequest);
 
     // The certificate authority that signed the TLS server's certificate (127.0.0.1).
     static QString CertificateAuthorityFile();
     // A loopback port on which nothing listens.
     static quint16 ClosedPort();
 
+    // Called on the server's thread.
     void Record(TRecordedRequest request);
+    void RecordRefusal();
+    TCannedReply Reply() const;
 
 private:
     QThread FThread;
@@ -74,6 +94,10 @@ private:
     mutable std::mutex FMutex;
     mutable std::condition_variable FArrived;
     std::vector<TRecordedRequest> FRequests;
+    int FRefused = 0;
+    TCannedReply FReply;
+    QObject FOwnerThreadContext;
+    std::function<void()> FOnRequest;
 };
 
 // The test authority is trusted only while a test hands it over.

@@ -1,6 +1,6 @@
 // Serves one canned answer on 127.0.0.1 until it is stopped, for checks of the running
 // program by hand (scripts/update-popup-check). Not a test.
-#include "net/loopback_server.h"
+#include "support/loopback_server.h"
 
 #include <QCoreApplication>
 

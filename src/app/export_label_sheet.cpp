@@ -1,8 +1,9 @@
 // "Save all as label sheet...": every entry of the list on one label of a PDF sheet.
-#include "app/app_form.h"
+#include "app/export_controller.h"
 
 #include "app/folder_export_report.h"
 #include "app/item_list_model.h"
+#include "app/list_pane.h"
 #include "app/preview_image.h"
 #include "base/zint_exception.h"
 #include "dialogs/busy_cursor.h"
@@ -11,53 +12,50 @@
 #include "render/render_settings.h"
 #include "render/zint_metafile.h"
 
-#include <QComboBox>
-#include <QGuiApplication>
-
-void TAppForm::Saveallaslabelsheet1Click()
+void TExportController::Saveallaslabelsheet1Click()
 {
     const std::optional<TDialogService::TLabelSheetChoice> choice =
-        FEnvironment.Dialogs->ChooseLabelSheet(this, FLastLabelSheet);
+        FDialogs.ChooseLabelSheet(window(), FLastLabelSheet);
     if (!choice)
         return;
     FLastLabelSheet = *choice;
     const TLabelSheetReading sheet = ReadLabelSheet(choice->Sheet);
     if (!sheet.Sheet) {
-        FEnvironment.Dialogs->ErrorBox(this, QGuiApplication::applicationDisplayName(),
-                                       sheet.Error);
+        ShowError(sheet.Error);
         return;
     }
     const std::optional<QString> folder = PickExportFolder();
     if (!folder)
         return;
-    if (FItems->Count() == 0)
+    if (FList.Items().Count() == 0)
         return;
 
-    const TRenderSettings settings = CurrentRenderSettings();
-    const TZintSymbology symbology = TZintSymbology(comType->currentData().toInt());
-    TFolderExportReport report{*folder, 0, FItems->Count(), false, {}};
+    const TRenderSettings settings = FSource.CurrentRenderSettings();
+    const TZintSymbology symbology = FSource.CurrentSymbology();
+    TFolderExportReport report{*folder, 0, FList.Items().Count(), false, {}};
     try {
         const TBusyCursor busy;
         TLabelSheetWriter writer(*sheet.Sheet, settings.Dpi,
                                  {settings.HAlign, settings.VAlign, choice->CutGuides});
-        for (int i = 0; i < FItems->Count(); ++i) {
+        for (int i = 0; i < FList.Items().Count(); ++i) {
             try {
-                writer.AddLabel(RenderEntryPicture(*FSymbol, symbology, FItems->Text(i), settings,
-                                                   imgResult->size()));
+                writer.AddLabel(RenderEntryPicture(FSource.Symbol(), symbology,
+                                                   FList.Items().Text(i), settings,
+                                                   FSource.Preview().size()));
                 ++report.Written;
             } catch (const EZintException& error) {
                 writer.SkipLabel();
                 report.Failures.push_back(
-                    {i + 1, FItems->Text(i), QString::fromUtf8(error.what())});
+                    {i + 1, FList.Items().Text(i), QString::fromUtf8(error.what())});
             }
         }
         PublishLabelSheet(writer.Finish(), *folder);
     } catch (const EZintException& error) {
-        ShowDefaultError(error);
+        ShowError(QString::fromUtf8(error.what()));
         return;
     }
     // The shared symbol was used for every entry: the preview shows the current text again.
-    UpdateBarcode();
-    if (FEnvironment.Dialogs->FolderExportSummary(this, report))
-        FEnvironment.Dialogs->OpenFolder(*folder);
+    FSource.UpdateBarcode();
+    if (FDialogs.FolderExportSummary(window(), report))
+        FDialogs.OpenFolder(*folder);
 }

@@ -1,4 +1,4 @@
-#include "net/loopback_server.h"
+#include "support/loopback_server.h"
 
 #include <QFile>
 #include <QHash>
@@ -9,8 +9,26 @@
 #include <QSslSocket>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QUrl>
 
 #include <chrono>
+
+namespace {
+QString FormValue(QByteArray encoded)
+{
+    return QUrl::fromPercentEncoding(encoded.replace('+', ' '));
+}
+} // namespace
+
+QStringList TRecordedRequest::FormFields() const
+{
+    QStringList fields;
+    for (const QByteArray& pair : Body.split('&')) {
+        const qsizetype equals = pair.indexOf('=');
+        fields << FormValue(pair.left(equals)) + QLatin1Char('=') + FormValue(pair.mid(equals + 1));
+    }
+    return fields;
+}
 
 TCannedReply TCannedReply::Answer(QByteArray body, int status)
 {
@@ -39,8 +57,8 @@ TCannedReply TCannedReply::Silence()
 class TServerCore final : public QObject
 {
 public:
-    TServerCore(TLoopbackServer& owner, TCannedReply reply, TLoopbackServer::TSecurity security)
-        : FOwner(owner), FReply(std::move(reply)), FSecurity(security)
+    TServerCore(TLoopbackServer& owner, TLoopbackServer::TSecurity security)
+        : FOwner(owner), FSecurity(security)
     {}
 
     quint16 Listen()
@@ -74,22 +92,27 @@ private:
     {
         while (QTcpSocket* socket = FServer->nextPendingConnection()) {
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Read(socket); });
-            connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
+                FConnections.remove(socket);
+                socket->deleteLater();
+            });
             Read(socket);
         }
     }
 
     void Read(QTcpSocket* socket)
     {
-        QByteArray& buffer = FBuffers[socket];
-        buffer += socket->readAll();
+        TConnection& connection = FConnections[socket];
+        connection.Received += socket->readAll();
+        const QByteArray& buffer = connection.Received;
         if (!buffer.isEmpty() && !(buffer[0] >= 'A' && buffer[0] <= 'Z')) {
-            FBuffers.remove(socket);
+            FConnections.remove(socket);
+            FOwner.RecordRefusal();
             socket->abort();
             return;
         }
         const qsizetype headerEnd = buffer.indexOf("\r\n\r\n");
-        if (headerEnd < 0)
+        if (headerEnd < 0 || connection.Answered)
             return;
         TRecordedRequest request;
         const QList<QByteArray> lines = buffer.left(headerEnd).split('\n');
@@ -102,30 +125,41 @@ private:
                 request.Headers.insert(lines[i].left(colon).trimmed().toLower(),
                                        lines[i].mid(colon + 1).trimmed());
         }
+        if (request.Headers.value("expect").toLower() == "100-continue" && !connection.Continued) {
+            connection.Continued = true;
+            socket->write("HTTP/1.1 100 Continue\r\n\r\n");
+        }
         const qsizetype length = request.Headers.value("content-length", "0").toLongLong();
         if (buffer.size() < headerEnd + 4 + length)
             return;
         request.Body = buffer.mid(headerEnd + 4, length);
-        FBuffers.remove(socket);
+        connection.Answered = true;
         FOwner.Record(std::move(request));
-        if (FReply.Silent)
+        const TCannedReply reply = FOwner.Reply();
+        if (reply.Silent)
             return;
-        socket->write("HTTP/1.1 " + QByteArray::number(FReply.Status) + " Canned\r\n" +
+        socket->write("HTTP/1.1 " + QByteArray::number(reply.Status) + " Canned\r\n" +
                       "Content-Type: text/html; charset=UTF-8\r\nContent-Length: " +
-                      QByteArray::number(FReply.Body.size()) + "\r\nConnection: close\r\n" +
-                      FReply.ExtraHeaders + "\r\n" + FReply.Body);
+                      QByteArray::number(reply.Body.size()) + "\r\nConnection: close\r\n" +
+                      reply.ExtraHeaders + "\r\n" + reply.Body);
         socket->disconnectFromHost();
     }
 
+    struct TConnection
+    {
+        QByteArray Received;
+        bool Continued = false;
+        bool Answered = false;
+    };
+
     TLoopbackServer& FOwner;
-    const TCannedReply FReply;
     const TLoopbackServer::TSecurity FSecurity;
     QTcpServer* FServer = nullptr;
-    QHash<QTcpSocket*, QByteArray> FBuffers;
+    QHash<QTcpSocket*, TConnection> FConnections;
 };
 
 TLoopbackServer::TLoopbackServer(TCannedReply reply, TSecurity security)
-    : FCore(new TServerCore(*this, std::move(reply), security))
+    : FCore(new TServerCore(*this, security)), FReply(std::move(reply))
 {
     FCore->moveToThread(&FThread);
     FThread.start();
@@ -153,11 +187,52 @@ QString TLoopbackServer::Address(const QString& scheme, const QString& path) con
 
 void TLoopbackServer::Record(TRecordedRequest request)
 {
+    std::function<void()> onRequest;
     {
         const std::lock_guard lock(FMutex);
         FRequests.push_back(std::move(request));
+        onRequest = FOnRequest;
     }
     FArrived.notify_all();
+    if (onRequest)
+        QMetaObject::invokeMethod(&FOwnerThreadContext, onRequest, Qt::BlockingQueuedConnection);
+}
+
+void TLoopbackServer::RecordRefusal()
+{
+    const std::lock_guard lock(FMutex);
+    ++FRefused;
+}
+
+TCannedReply TLoopbackServer::Reply() const
+{
+    const std::lock_guard lock(FMutex);
+    return FReply;
+}
+
+void TLoopbackServer::SetReply(TCannedReply reply)
+{
+    const std::lock_guard lock(FMutex);
+    FReply = std::move(reply);
+}
+
+void TLoopbackServer::SetOnRequest(std::function<void()> onRequest)
+{
+    const std::lock_guard lock(FMutex);
+    FOnRequest = std::move(onRequest);
+}
+
+int TLoopbackServer::RefusedConnections() const
+{
+    const std::lock_guard lock(FMutex);
+    return FRefused;
+}
+
+void TLoopbackServer::Forget()
+{
+    const std::lock_guard lock(FMutex);
+    FRequests.clear();
+    FRefused = 0;
 }
 
 std::vector<TRecordedRequest> TLoopbackServer::Requests() const

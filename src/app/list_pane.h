@@ -1,0 +1,89 @@
+#pragma once
+
+#include "app/dialog_service.h"
+
+#include <QPersistentModelIndex>
+#include <QWidget>
+
+#include <optional>
+
+class QAction;
+class QDragMoveEvent;
+class QDropEvent;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QVBoxLayout;
+class TItemListModel;
+class TItemListView;
+class TUserStore;
+struct TListFile;
+
+// The list of texts: the entry box and its Add/Edit button, the list with its undo history and
+// context menu, and what loads into it (text and table files, pasted lines, dropped files).
+class TListPane final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    TListPane(TDialogService& dialogs, QWidget* parent = nullptr);
+
+    TItemListModel& Items() const { return *FItems; }
+    TItemListView& View() const { return *ListView1; }
+    // Room under the list for the window's own controls.
+    void AddBelowList(QWidget* widget);
+    // The list's undo and redo, for the window to hold: they act wherever the focus is.
+    QList<QAction*> HistoryActions() const;
+
+    void Button3Click();
+    bool Edit1KeyPress(int key);
+    void Edit1Change(const QString& text);
+    void ListView1Click();
+    void Delete1Click();
+    void DeleteAll1Click();
+    void Load1Click();
+    // Appends the texts of the files read with the encoding: all of them, or none on an error
+    // or when the user cancels a column choice.
+    void LoadTextFiles(const QStringList& paths, int encoding);
+    // One file for the list; a CSV or TSV file with several columns asks which holds the texts.
+    // Empty when the user cancels. Raises EZintException.
+    std::optional<TListFile> ReadListFile(const QString& path, int encoding);
+    // Adds one entry per line of a pasted text.
+    void PasteLines(const QString& text);
+    // Files named on the command line (the desktop's "Open With") load as dropped files do.
+    void OpenFiles(const QStringList& paths);
+    // Local files dragged over the window or dropped on it.
+    void DragMove(QDragMoveEvent* event);
+    void Drop(QDropEvent* event);
+
+    // Where the texts were loaded from last, and the column chosen, from one start to the next.
+    void RememberWork(TUserStore& store) const;
+    void RestoreWork(const TUserStore& store);
+
+signals:
+    // The text the user added, edited, clicked or loaded last: the one to preview.
+    void TextChosen(const QString& text);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateShortcuts();
+
+    TDialogService& FDialogs;
+    TDialogService::TTextFileChoice FLastTextFile;
+    QString FLastTextColumn; // the name of the table column chosen last
+    QWidget* Panel4 = nullptr;
+    QLineEdit* Edit1 = nullptr;
+    QPushButton* Button3 = nullptr;
+    TItemListView* ListView1 = nullptr;
+    TItemListModel* FItems = nullptr;
+    // The entry the entry box was loaded from: the one "Edit" replaces.
+    QPersistentModelIndex FLoadedEntry;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* Delete1 = nullptr;
+    QAction* DeleteAll1 = nullptr;
+    QAction* Undo1 = nullptr;
+    QAction* Redo1 = nullptr;
+    QVBoxLayout* FLayout = nullptr;
+};
