@@ -1,5 +1,7 @@
 #include "editors/frame_border_options.h"
 
+#include "editors/field_problem.h"
+
 #include "render/setting_lengths.h"
 #include "render/setting_names.h"
 #include "render/zint_render_box.h"
@@ -19,17 +21,6 @@ namespace {
 TLengthUnit UnitOf(const QComboBox* units)
 {
     return TLengthUnit(units->currentData().toInt());
-}
-
-// Marks an edit whose text is no length; the style sheet draws it in red.
-void ShowProblem(QLineEdit* edit, const QString& problem)
-{
-    if (edit->property("invalid").toBool() == !problem.isEmpty() && edit->toolTip() == problem)
-        return;
-    edit->setProperty("invalid", !problem.isEmpty());
-    edit->setToolTip(problem);
-    edit->setStyleSheet(problem.isEmpty() ? QString()
-                                          : QStringLiteral("QLineEdit { border: 1px solid red; }"));
 }
 
 QLineEdit* createSide(QWidget* parent, const char* name, const QString& hint)
@@ -130,6 +121,29 @@ QString TFrameBorderOptions::Problem() const
     return {};
 }
 
+TLengthUnit TFrameBorderOptions::Unit() const
+{
+    return UnitOf(cbUnits);
+}
+
+bool TFrameBorderOptions::AllSame() const
+{
+    return cbAllSame->isChecked();
+}
+
+void TFrameBorderOptions::SetSides(const TRenderBoxValue& value, TLengthUnit unit, bool allSame)
+{
+    cbUnits->setCurrentIndex(cbUnits->findData(int(unit)));
+    const bool inModules = unit == TLengthUnit::luModules;
+    const TRenderSide* const sides[] = {&value.Top, &value.Left, &value.Right, &value.Bottom};
+    for (std::size_t i = 0; i < FSides.size(); ++i) {
+        const float length = inModules ? sides[i]->Modules : sides[i]->TargetUnits;
+        // No band shows as the empty field a new editor has.
+        FSides[i].Edit->setText(length == 0 ? QString() : LengthNumberText(length, QLocale()));
+    }
+    cbAllSame->setChecked(allSame);
+}
+
 // A text that is no length keeps the side's last length in effect and says why on the edit.
 void TFrameBorderOptions::ReadSides()
 {
@@ -138,7 +152,7 @@ void TFrameBorderOptions::ReadSides()
         const TLengthReading reading = ReadLength(side.Edit->text(), QLocale(), rules);
         if (reading.Length)
             side.Valid = reading.Length->Value;
-        ShowProblem(side.Edit, reading.Error);
+        ShowFieldProblem(side.Edit, reading.Error);
     }
 }
 

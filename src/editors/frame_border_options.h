@@ -1,5 +1,8 @@
 #pragma once
 
+#include "render/length_text.h"
+#include "render/render_settings.h"
+
 #include <QWidget>
 
 #include <array>
@@ -23,6 +26,10 @@ public:
     void UpdateRenderBox(TZintRenderBox* ARenderBox) const;
     // Why a side's text is not in effect, empty when every side is.
     QString Problem() const;
+    TLengthUnit Unit() const;
+    bool AllSame() const;
+    // Shows `value`'s sides in `unit`.
+    void SetSides(const TRenderBoxValue& value, TLengthUnit unit, bool allSame);
 
 signals:
     // Fired for every real change of a side's text and for every change of the unit.

@@ -47,7 +47,8 @@ TLengthReading ReadLength(const QString& text, const QLocale& locale, const TLen
             break;
         }
     }
-    const QString unitName = QLatin1String(SuffixOf(unit).Name);
+    const QString unitName =
+        QLatin1String(rules.Noun && unit == rules.Bare ? rules.Noun : SuffixOf(unit).Name);
     if (!(rules.Units & LengthUnitBit(unit)))
         return Refused(QStringLiteral("a length in %1 is not taken here").arg(unitName));
     QLocale reader = locale;

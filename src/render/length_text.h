@@ -35,8 +35,9 @@ struct TLengthRules
     TLengthUnit Bare = TLengthUnit::luPixels; // the unit of a number written without one
     bool ZeroAllowed = true;
     std::uint8_t WholeUnits = 0;
-    double Max = 32767;       // the largest image side in pixels
-    bool EmptyIsZero = false; // a field left empty has no length at all
+    double Max = 32767;         // the largest image side in pixels
+    bool EmptyIsZero = false;   // a field left empty has no length at all
+    const char* Noun = nullptr; // what a bare number counts when it is no length ("dpi")
 };
 
 struct TLengthReading

@@ -19,6 +19,11 @@ const TLengthRules BarHeightRules{Modules | Physical, TLengthUnit::luModules, fa
 const TLengthRules CaptionSizeRules{Pixels | Modules, TLengthUnit::luPixels, false, 0,
                                     MaxImageSide};
 
+const TLengthRules ModuleWidthLimitRules{Pixels, TLengthUnit::luPixels, true, 0, MaxImageSide};
+const TLengthRules HexagonScaleRules{Pixels, TLengthUnit::luPixels, false, 0, MaxImageSide, false,
+                                     "times"};
+const TLengthRules DpiRules{Pixels, TLengthUnit::luPixels, false, Pixels, MaxDpi, false, "dpi"};
+
 TLengthRules RulesIn(TLengthRules rules, TLengthUnit unit)
 {
     rules.Units &= LengthUnitBit(unit);

@@ -20,6 +20,13 @@ extern const TLengthRules BarHeightRules;
 // The caption height: pixels or a share of the module width ("6m"), above 0.
 extern const TLengthRules CaptionSizeRules;
 
+// The smallest and largest module width in pixels: 0 leaves the layout free.
+extern const TLengthRules ModuleWidthLimitRules;
+// MaxiCode's hexagon scale: a factor above 0.
+extern const TLengthRules HexagonScaleRules;
+// The resolution: whole dots per inch from 1 to MaxDpi.
+extern const TLengthRules DpiRules;
+
 // `rules` for a field whose unit is chosen beside it: only `unit`, written without a suffix.
 TLengthRules RulesIn(TLengthRules rules, TLengthUnit unit);
 

@@ -2,7 +2,8 @@
 #include "io/stored_settings.h"
 #include "io/stored_settings_migration.h"
 #include "platform/user_store.h"
-#include "temporary_folder.h"
+#include "stored_settings_sample.h"
+#include "support/temporary_folder.h"
 
 #include <QSettings>
 
@@ -22,49 +23,9 @@ protected:
     TTemporaryFolder FHome;
 };
 
-// Every value away from its default, so a key that is not written or not read back shows.
-TStoredSettings Changed()
-{
-    TStoredSettings settings;
-    TRenderSettings& render = settings.Render;
-    render.Foreground = QColor(0x12, 0x34, 0x56, 0x78);
-    render.Background = QColor(Qt::yellow);
-    render.Font = QFont(QStringLiteral("Serif"), 17);
-    render.ShowText = false;
-    render.HexagonScale = 0.75f;
-    render.AdjustMode = TZintRenderAdjustMode::ramInflate;
-    render.HAlign = TZintHAlign::haRight;
-    render.VAlign = TZintVAlign::vaCenter;
-    render.MinModuleWidth = 1.5f;
-    render.MaxModuleWidth = 9;
-    float side = 1;
-    for (std::size_t band = 0; band < BandCount; ++band) {
-        settings.Bands[band] = {TLengthUnit::luModules, true};
-        TRenderBoxValue& box = render.*BandMembers[band];
-        for (TRenderSide* value : {&box.Top, &box.Left, &box.Right, &box.Bottom})
-            value->Modules = side += 0.5f;
-    }
-    render.ImageSize = TImageSizeMode::ismFixed;
-    render.FixedImageSize = QSize(640, 480);
-    render.ModuleSizeMode = TModuleSizeMode::msmMillimetres;
-    render.ModuleSize = 0.33f;
-    render.ExactFit = true;
-    render.BarHeightMode = TBarHeightMode::bhmInches;
-    render.BarHeight = 0.6f;
-    render.QuietZones = TQuietZoneMode::qzmNone;
-    render.Dpi = 600;
-    render.CaptionSizeMode = TCaptionSizeMode::csmModules;
-    render.CaptionSize = 6;
-    render.PrimaryMessage = QStringLiteral("999 840 12345");
-    settings.Symbology = TZintSymbology::zsQRCODE;
-    settings.ExportFormat = QStringLiteral("SVG");
-    settings.FileNames = QStringLiteral("{col:SKU}-{n:04}");
-    return settings;
-}
-
 TEST_F(StoredSettingsTest, EveryKeyComesBackAsItWasSaved)
 {
-    const TStoredSettings saved = Changed();
+    const TStoredSettings saved = ChangedStoredSettings();
     {
         TUserStore store(Group);
         SaveStoredSettings(saved, store);
@@ -85,7 +46,7 @@ TEST_F(StoredSettingsTest, EachKeyReadsBackItsOwnDefault)
 {
     const TStoredSettings defaults;
     for (const TStoredKey& key : StoredKeys()) {
-        TStoredSettings settings = Changed();
+        TStoredSettings settings = ChangedStoredSettings();
         ASSERT_TRUE(key.Read(key.Write(defaults), settings)) << key.Key;
         EXPECT_EQ(key.Write(settings), key.Write(defaults)) << key.Key;
     }
