@@ -12,14 +12,10 @@
 #include <optional>
 
 class QAction;
-class QCheckBox;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
-class QPushButton;
 class QSplitter;
-class QTabWidget;
 class QTimer;
 class EZintException;
 class TListPane;

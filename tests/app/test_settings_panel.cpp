@@ -186,7 +186,6 @@ TEST_F(SettingsPanelTest, AStoreWrittenTheOldWayComesBack)
         store.WriteString(QStringLiteral("edBarHeight"), QStringLiteral("12,5"));
         store.WriteString(QStringLiteral("fboMargin.cbUnits"), QStringLiteral("0"));
         store.WriteString(QStringLiteral("fboMargin.edTop"), QStringLiteral("1,5"));
-        store.WriteString(QStringLiteral("edDpi"), QStringLiteral("600"));
     }
     ShowForm();
     const TRenderSettings settings = Form->CurrentRenderSettings();
