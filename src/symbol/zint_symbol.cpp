@@ -64,8 +64,6 @@ struct TZintSymbol::Record
         if (!Zint)
             throw std::bad_alloc();
         Zint->symbology = CreatedSymbology;
-        Zint->option_1 = CreatedOption1;
-        Zint->option_2 = CreatedOption2;
         Zint->option_3 = 0;
         Zint->input_mode = DATA_MODE;
         Zint->primary[0] = '\0';
@@ -93,6 +91,11 @@ struct TZintSymbol::Record
     int BorderWidth = 0;
     int OutputOptions = 0;
     std::array<int, MaxRows> RowHeights{};
+    // The options as the user set them. libzint writes its own choices (a column count, a
+    // version) back into option_1 and option_2; every encode starts again from these, so an
+    // entry's symbol never depends on the entry encoded before it.
+    int Option1 = CreatedOption1;
+    int Option2 = CreatedOption2;
     // Our option_3 codes differ from libzint's, so the record keeps its own.
     int Option3 = DmDefaultSizes;
     QString Errtxt;
@@ -157,6 +160,8 @@ void TZintSymbol::Assign(const TZintPersistent* source)
         FRecord->BorderWidth = own.BorderWidth;
         FRecord->OutputOptions = own.OutputOptions;
         FRecord->RowHeights = own.RowHeights;
+        FRecord->Option1 = own.Option1;
+        FRecord->Option2 = own.Option2;
         FRecord->Option3 = own.Option3;
         FRecord->Errtxt = own.Errtxt;
     }
@@ -175,12 +180,12 @@ void TZintSymbol::set_symbology(int libraryNumber)
 
 int TZintSymbol::option_1() const
 {
-    return FRecord->Zint->option_1;
+    return FRecord->Option1;
 }
 
 int TZintSymbol::option_2() const
 {
-    return FRecord->Zint->option_2;
+    return FRecord->Option2;
 }
 
 int TZintSymbol::option_3() const
@@ -190,12 +195,12 @@ int TZintSymbol::option_3() const
 
 void TZintSymbol::set_option_1(int value)
 {
-    FRecord->Zint->option_1 = value;
+    FRecord->Option1 = value;
 }
 
 void TZintSymbol::set_option_2(int value)
 {
-    FRecord->Zint->option_2 = value;
+    FRecord->Option2 = value;
 }
 
 void TZintSymbol::set_option_3(int value)
@@ -369,6 +374,8 @@ int TZintSymbol::RunEncoder(const unsigned char* bytes, int length)
 int TZintSymbol::EncodeWithOptions(const unsigned char* bytes, int length)
 {
     zint_symbol& zint = *FRecord->Zint;
+    zint.option_1 = FRecord->Option1;
+    zint.option_2 = FRecord->Option2;
     // The layout draws the bands itself; libzint must not size them from stale values.
     zint.whitespace_width = 0;
     zint.whitespace_height = 0;
@@ -418,7 +425,6 @@ int TZintSymbol::EncodeRectangular(const unsigned char* bytes, int length)
         if (result != ZINT_ERROR_TOO_LONG)
             break;
     }
-    zint.option_2 = 0;
     return result;
 }
 

@@ -420,3 +420,46 @@ TEST(TZintSymbol, TextsThatNeedACharacterSetAreEncodedAsUtf8WhileTheyFit)
         EXPECT_EQ(symbol.eci(), c.Eci) << c.Text.left(20).toStdString();
     }
 }
+
+namespace {
+// Rows, width and every module: what a picture of the symbol depends on.
+std::string encodedModules(const TZintSymbol& symbol)
+{
+    std::string modules = std::to_string(symbol.rows()) + "x" + std::to_string(symbol.width());
+    for (int row = 0; row < symbol.rows(); ++row) {
+        modules += '\n';
+        for (int column = 0; column < symbol.width(); ++column)
+            modules += symbol.module(row, column) ? '1' : '0';
+    }
+    return modules;
+}
+} // namespace
+
+// libzint writes the size it chose back into the options; a batch encodes entry after entry
+// with one symbol, and each entry's symbol must be the one the text gives alone.
+TEST(TZintSymbol, AnEncodeDoesNotDependOnTheOneBefore)
+{
+    const QString shortText = QStringLiteral("8398695275");
+    const QString longText = shortText.repeated(3); // still within Micro QR
+    for (const TZintSymbology type :
+         {TZintSymbology::zsMICROPDF417, TZintSymbology::zsPDF417, TZintSymbology::zsDATAMATRIX,
+          TZintSymbology::zsQRCODE, TZintSymbology::zsMICROQR, TZintSymbology::zsAZTEC,
+          TZintSymbology::zsCODEONE, TZintSymbology::zsGRIDMATRIX, TZintSymbology::zsHANXIN,
+          TZintSymbology::zsRMQR, TZintSymbology::zsULTRA, TZintSymbology::zsDOTCODE,
+          TZintSymbology::zsCODABLOCKF, TZintSymbology::zsHIBC_MICPDF}) {
+        SCOPED_TRACE(static_cast<int>(type));
+        TZintSymbol alone;
+        encodeAs(alone, type, shortText);
+        const std::string shortAlone = encodedModules(alone);
+        encodeAs(alone, type, longText);
+        const std::string longAlone = encodedModules(alone);
+
+        TZintSymbol batch;
+        for (const QString& text : {longText, shortText, longText}) {
+            encodeAs(batch, type, text);
+            EXPECT_EQ(encodedModules(batch), text == shortText ? shortAlone : longAlone);
+        }
+        EXPECT_EQ(batch.option_1(), -1);
+        EXPECT_EQ(batch.option_2(), 0);
+    }
+}
