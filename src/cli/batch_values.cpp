@@ -12,8 +12,6 @@
 #include <QRegularExpression>
 #include <QStringList>
 
-#include <cmath>
-
 namespace {
 // More threads than this only add memory, never speed.
 constexpr int MaxJobs = 256;
@@ -101,19 +99,16 @@ std::optional<int> ParseJobCount(const QString& text)
     return jobs;
 }
 
-std::optional<float> ParseNonNegative(const QString& text)
+std::optional<float> ParseModuleWidthLimit(const QString& text)
 {
-    bool ok = false;
-    const float value = text.toFloat(&ok);
-    if (!ok || !std::isfinite(value) || value < 0)
-        return std::nullopt;
-    return value;
+    const std::optional<TLength> width = ReadBatchLength(text, ModuleWidthLimitRules);
+    return width ? std::optional(float(width->Value)) : std::nullopt;
 }
 
-std::optional<float> ParsePositive(const QString& text)
+std::optional<float> ParseHexagonScale(const QString& text)
 {
-    const std::optional<float> value = ParseNonNegative(text);
-    return value && *value > 0 ? value : std::nullopt;
+    const std::optional<TLength> scale = ReadBatchLength(text, HexagonScaleRules);
+    return scale ? std::optional(float(scale->Value)) : std::nullopt;
 }
 
 std::optional<TRenderBoxValue> ParseBox(const QString& text)
@@ -249,9 +244,6 @@ bool ParseCaptionSize(const QString& text, TRenderSettings& settings)
 
 std::optional<int> ParseDpi(const QString& text)
 {
-    bool ok = false;
-    const int dpi = text.toInt(&ok);
-    if (!ok || dpi < 1 || dpi > MaxDpi)
-        return std::nullopt;
-    return dpi;
+    const std::optional<TLength> dpi = ReadBatchLength(text, DpiRules);
+    return dpi ? std::optional(int(dpi->Value)) : std::nullopt;
 }

@@ -31,11 +31,11 @@ std::optional<QSize> ParseSize(const QString& text);
 // A whole number from 1 to 256.
 std::optional<int> ParseJobCount(const QString& text);
 
-// A finite number, not negative.
-std::optional<float> ParseNonNegative(const QString& text);
+// The smallest or largest module width in pixels, 0 to 32767, as the window takes it.
+std::optional<float> ParseModuleWidthLimit(const QString& text);
 
-// A finite number above 0.
-std::optional<float> ParsePositive(const QString& text);
+// MaxiCode's hexagon scale: above 0, at most 32767, as the window takes it.
+std::optional<float> ParseHexagonScale(const QString& text);
 
 // One length for all four sides, or "T,L,R,B": pixels, or modules with a trailing "m"; an
 // empty side is none. The lengths are read as the window's band editors read them.
@@ -53,7 +53,7 @@ bool ParseBarHeight(const QString& text, TRenderSettings& settings);
 bool ParseQuietZones(const QString& text, TRenderSettings& settings);
 // "font", pixels ("12") or a share of the module width ("6m").
 bool ParseCaptionSize(const QString& text, TRenderSettings& settings);
-// Dots per inch, 1 to 100000.
+// Whole dots per inch, 1 to 100000, as the window takes them.
 std::optional<int> ParseDpi(const QString& text);
 
 // "FAMILY,PIXELS".
