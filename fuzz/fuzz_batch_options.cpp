@@ -13,10 +13,10 @@ void ReadSingleValue(const QString& text)
         FuzzCheck(size->width() > 0 && size->height() > 0, "a size not above 0");
     if (const auto jobs = ParseJobCount(text))
         FuzzCheck(*jobs >= 1 && *jobs <= 256, "a job count out of range");
-    if (const auto value = ParseNonNegative(text))
-        FuzzCheck(std::isfinite(*value) && *value >= 0, "a negative or infinite length");
-    if (const auto value = ParsePositive(text))
-        FuzzCheck(std::isfinite(*value) && *value > 0, "a length not above 0");
+    if (const auto value = ParseModuleWidthLimit(text))
+        FuzzCheck(std::isfinite(*value) && *value >= 0, "a negative or infinite module width");
+    if (const auto value = ParseHexagonScale(text))
+        FuzzCheck(std::isfinite(*value) && *value > 0, "a hexagon scale not above 0");
     if (const auto dpi = ParseDpi(text))
         FuzzCheck(*dpi >= 1 && *dpi <= MaxDpi, "a resolution out of range");
     if (const auto box = ParseBox(text))

@@ -3,6 +3,7 @@
 #include "app/data_folder.h"
 #include "app/list_pane.h"
 #include "app/settings_file.h"
+#include "app/settings_panel.h"
 #include "base/zint_exception.h"
 #include "symbol/zint_symbol.h"
 #include "update/checker.h"
@@ -37,8 +38,7 @@ void TAppForm::FormCreate()
     CheckSettingsFile(FDataFolder);
     FillSymbologyList();
     FSymbol = std::make_unique<TZintSymbol>();
-    CreateOptionTabs(*FSymbol);
-    CreateBorderFrames();
+    FSettingsPanel->AddOptionTabs(*FSymbol);
     InitLanguage(QString());
     RestoreWork();
 }

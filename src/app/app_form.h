@@ -12,20 +12,15 @@
 #include <optional>
 
 class QAction;
-class QCheckBox;
 class QComboBox;
 class QLabel;
-class QLineEdit;
 class QMenu;
-class QPushButton;
 class QSplitter;
-class QTabWidget;
 class QTimer;
 class EZintException;
-class TColorBox;
-class TFrameBorderOptions;
 class TListPane;
 class TPreviewImage;
+class TSettingsPanel;
 struct TRenderSettings;
 class TZintSymbol;
 class TChecker;
@@ -58,6 +53,9 @@ public:
 
     // The list of texts.
     TListPane& ListPane() const { return *FListPane; }
+
+    // The settings page, the output size page and the option sets.
+    TSettingsPanel& SettingsPanel() const { return *FSettingsPanel; }
 
     // The export bar and the exports.
     TExportController& Export() const { return *FExport; }
@@ -94,11 +92,7 @@ private:
     void CreateExportBar();
     void CreateListPane();
     void CreatePreviewPane();
-    void CreateSettingsPage();
-    void CreateSettingsColumns(QWidget* page);
-    void CreateOutputSizePage();
-    // Every control of the settings page asks for a render when it changes.
-    void RenderOnChange(QWidget* control);
+    void CreateSettingsPanel();
     void ShowImageSize();
     TZintSymbology CurrentSymbology() const override;
     QString CurrentSymbologyName() const override;
@@ -106,8 +100,6 @@ private:
     void SetCurrentText(const QString& text) override { FCurrentText = text; }
     void CreateMenus();
     void FillSymbologyList();
-    void CreateOptionTabs(TZintSymbol& ASymbol);
-    void CreateBorderFrames();
     void InitLanguage(const QString& fileName);
     // The user's work of the last session, from the per-user store (app_form_memory.cpp);
     // what is missing or damaged keeps its default.
@@ -126,35 +118,7 @@ private:
     QString FBarcodeText; // the text of the last render, re-rendered by option changes
 
     TExportController* FExport = nullptr;
-    // Settings page.
-    QTabWidget* PageControl1 = nullptr;
-    QWidget* TabSheet1 = nullptr;
-    QTabWidget* PageControl2 = nullptr;
-    QComboBox* cbRAM = nullptr;
-    QLineEdit* edMHS = nullptr;
-    QComboBox* comHAlign = nullptr;
-    QComboBox* comVAlign = nullptr;
-    QLineEdit* edMiMW = nullptr;
-    QLineEdit* edMaMW = nullptr;
-    QPushButton* ButtonFont = nullptr;
-    QCheckBox* cbHRT = nullptr;
-    TColorBox* ColorBox1 = nullptr;
-    TColorBox* ColorBox2 = nullptr;
-    // Output size page.
-    QWidget* TabOutputSize = nullptr;
-    QComboBox* comImageSize = nullptr;
-    QLineEdit* edImageWidth = nullptr;
-    QLineEdit* edImageHeight = nullptr;
-    QComboBox* comModuleSize = nullptr;
-    QLineEdit* edModuleSize = nullptr;
-    QCheckBox* cbExactFit = nullptr;
-    QComboBox* comBarHeight = nullptr;
-    QLineEdit* edBarHeight = nullptr;
-    QComboBox* comQuietZones = nullptr;
-    QLineEdit* edDpi = nullptr;
-    QComboBox* comCaptionSize = nullptr;
-    QLineEdit* edCaptionSize = nullptr;
-    QLineEdit* edPrimary = nullptr;
+    TSettingsPanel* FSettingsPanel = nullptr;
     // Preview and list panes.
     QSplitter* Splitter1 = nullptr;
     QWidget* Panel2 = nullptr;
@@ -175,11 +139,6 @@ private:
     QAction* SendFeedback1 = nullptr;
     QAction* About1 = nullptr;
 
-    TFrameBorderOptions* fboMargin = nullptr;
-    TFrameBorderOptions* fboPadding = nullptr;
-    TFrameBorderOptions* fboTextSpacing = nullptr;
-    TFrameBorderOptions* fboBorder = nullptr;
-    TFrameBorderOptions* fboWhitespace = nullptr;
     std::unique_ptr<TZintSymbol> FSymbol;
     // The worker goes first: it writes into the results until it has stopped.
     std::unique_ptr<TUpdateResults> FUpdateResults;

@@ -4,6 +4,7 @@
 
 #include "app/list_pane.h"
 #include "app/preview_image.h"
+#include "app/settings_panel.h"
 #include "app/symbology_search.h"
 
 #include <QComboBox>
@@ -66,12 +67,12 @@ void TAppForm::CreateControls()
     Splitter1->setStretchFactor(0, 1);
     Splitter1->setStretchFactor(1, 1);
 
-    CreateSettingsPage();
+    CreateSettingsPanel();
     CreateExportBar();
 
     auto* layout = BareLayout(new QVBoxLayout(client));
     layout->addWidget(Splitter1, 1);
-    layout->addWidget(PageControl1);
+    layout->addWidget(FSettingsPanel);
     layout->addWidget(FExport);
 
     CreateMenus();
@@ -82,12 +83,23 @@ void TAppForm::CreateControls()
     TimerChecker->start();
 
     // Wide enough for the settings page at the user's font; the preview keeps its width.
-    const int width = std::max(
-        {ClientWidth, PageControl1->minimumSizeHint().width(), client->minimumSizeHint().width()});
+    const int width = std::max({ClientWidth, FSettingsPanel->minimumSizeHint().width(),
+                                client->minimumSizeHint().width()});
     resize(width, ClientHeight + menuBar()->sizeHint().height());
     Splitter1->setSizes({width - PreviewPaneWidth - SplitterWidth, PreviewPaneWidth});
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void TAppForm::CreateSettingsPanel()
+{
+    FRenderTimer = new QTimer(this);
+    FRenderTimer->setObjectName(QStringLiteral("FRenderTimer"));
+    FRenderTimer->setSingleShot(true);
+    FRenderTimer->setInterval(0);
+    connect(FRenderTimer, &QTimer::timeout, this, &TAppForm::RenderBarcode);
+    FSettingsPanel = new TSettingsPanel(*FEnvironment.Dialogs, centralWidget());
+    connect(FSettingsPanel, &TSettingsPanel::changed, this, &TAppForm::RequestRender);
 }
 
 void TAppForm::CreateExportBar()

@@ -4,90 +4,32 @@
 // The list itself is a new job at every start.
 #include "app/app_form.h"
 
-#include "app/color_box.h"
 #include "app/list_pane.h"
+#include "app/settings_panel.h"
 #include "base/zint_exception.h"
-#include "editors/frame_border_options.h"
+#include "io/stored_settings.h"
+#include "io/stored_settings_migration.h"
 #include "platform/user_store.h"
 #include "symbol/property_registry.h"
 #include "symbol/zint_symbol.h"
 
-#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QLocale>
 #include <QSplitter>
-#include <QTabWidget>
-
-#include <algorithm>
 
 namespace {
 const QString StoreGroup = QStringLiteral("Window");
 const QString OptionsPrefix = QStringLiteral("Options/");
 
-// Band editors hold edits of the same names: their values are kept under the band's name.
-QString KeyOf(const QWidget* control)
+// The export bar's format list and file-name template, which the stored settings keep.
+template <typename TControl> TControl* ExportControl(const QList<QWidget*>& controls)
 {
-    for (const QWidget* parent = control->parentWidget(); parent; parent = parent->parentWidget())
-        if (qobject_cast<const TFrameBorderOptions*>(parent))
-            return parent->objectName() + QLatin1Char('.') + control->objectName();
-    return control->objectName();
-}
-
-// The value controls of a page, check boxes last: "all the same" then copies a restored value.
-QList<QWidget*> ValueControls(const QWidget* page)
-{
-    QList<QWidget*> controls;
-    for (QWidget* child : page->findChildren<QWidget*>()) {
-        const bool named =
-            !child->objectName().isEmpty() && !child->objectName().startsWith(QLatin1String("qt_"));
-        if (named && (qobject_cast<QComboBox*>(child) || qobject_cast<QLineEdit*>(child) ||
-                      qobject_cast<QCheckBox*>(child)))
-            controls << child;
-    }
-    std::stable_partition(controls.begin(), controls.end(), [](const QWidget* control) {
-        return !qobject_cast<const QCheckBox*>(control);
-    });
-    return controls;
-}
-
-void RememberControl(TUserStore& store, const QWidget* control)
-{
-    const QString key = KeyOf(control);
-    if (const auto* colors = qobject_cast<const TColorBox*>(control))
-        store.WriteString(key, colors->Selected().name(QColor::HexArgb));
-    else if (const auto* combo = qobject_cast<const QComboBox*>(control))
-        store.WriteInteger(key, combo->currentIndex());
-    else if (const auto* edit = qobject_cast<const QLineEdit*>(control))
-        store.WriteString(key, edit->text());
-    else if (const auto* check = qobject_cast<const QCheckBox*>(control))
-        store.WriteInteger(key, check->isChecked() ? 1 : 0);
-}
-
-// A value that does not fit the control leaves its default.
-void RestoreControl(const TUserStore& store, QWidget* control)
-{
-    const QString key = KeyOf(control);
-    if (!store.Contains(key))
-        return;
-    if (auto* colors = qobject_cast<TColorBox*>(control)) {
-        const QColor color = QColor(store.ReadString(key));
-        if (color.isValid())
-            colors->SetSelected(color);
-    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
-        const int index = store.ReadInteger(key, -1);
-        if (index >= 0 && index < combo->count())
-            combo->setCurrentIndex(index);
-    } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        edit->setText(store.ReadString(key).left(edit->maxLength()));
-    } else if (auto* check = qobject_cast<QCheckBox*>(control)) {
-        const int checked = store.ReadInteger(key, -1);
-        if (checked == 0 || checked == 1)
-            check->setChecked(checked == 1);
-    }
+    for (QWidget* control : controls)
+        if (auto* typed = qobject_cast<TControl*>(control))
+            return typed;
+    return nullptr;
 }
 
 // "QRCodeOptions.ECCLevel" and the like: every value of every option set of the symbol.
@@ -114,13 +56,17 @@ QStringList OptionPaths(TZintSymbol& symbol)
 void TAppForm::RememberWork()
 {
     TUserStore store(StoreGroup);
-    store.WriteInteger(QStringLiteral("Symbology"), comType->currentData().toInt());
-    for (const QWidget* page : {TabSheet1, TabOutputSize})
-        for (const QWidget* control : ValueControls(page))
-            RememberControl(store, control);
-    store.WriteString(QStringLiteral("ButtonFont"), ButtonFont->font().toString());
-    for (const QWidget* control : FExport->RememberedControls())
-        RememberControl(store, control);
+    TStoredSettings stored;
+    stored.Symbology = CurrentSymbology();
+    FSettingsPanel->Remember(stored);
+    const QList<QWidget*> exportControls = FExport->RememberedControls();
+    if (const auto* format = ExportControl<QComboBox>(exportControls))
+        stored.ExportFormat = format->currentText();
+    if (const auto* names = ExportControl<QLineEdit>(exportControls))
+        stored.FileNames = names->text();
+    SaveStoredSettings(stored, store);
+    // The keys below have no fixed shape: option paths come from the symbol's property
+    // registry, the window's shape from Qt, and the folders are checked when they are used.
     for (const QString& path : OptionPaths(*FSymbol))
         store.WriteString(OptionsPrefix + path,
                           ReadPropertyPath(FSymbol.get(), path, QLatin1Char('.')).toString());
@@ -134,19 +80,17 @@ void TAppForm::RememberWork()
 
 void TAppForm::RestoreWork()
 {
-    const TUserStore store(StoreGroup);
-    const int symbology = comType->findData(store.ReadInteger(QStringLiteral("Symbology"), -1));
-    if (symbology >= 0)
-        comType->setCurrentIndex(symbology);
-    for (QWidget* page : {TabSheet1, TabOutputSize})
-        for (QWidget* control : ValueControls(page))
-            RestoreControl(store, control);
-    QFont font;
-    if (store.Contains(QStringLiteral("ButtonFont")) &&
-        font.fromString(store.ReadString(QStringLiteral("ButtonFont"))))
-        ButtonFont->setFont(font);
-    for (QWidget* control : FExport->RememberedControls())
-        RestoreControl(store, control);
+    TUserStore store(StoreGroup);
+    // The old store's numbers were typed in the user's locale.
+    MigrateStoredSettings(store, QLocale());
+    const TStoredSettings stored = LoadStoredSettings(store).Settings;
+    comType->setCurrentIndex(comType->findData(int(stored.Symbology)));
+    FSettingsPanel->Restore(stored);
+    const QList<QWidget*> exportControls = FExport->RememberedControls();
+    if (auto* format = ExportControl<QComboBox>(exportControls))
+        format->setCurrentIndex(format->findText(stored.ExportFormat));
+    if (auto* names = ExportControl<QLineEdit>(exportControls))
+        names->setText(stored.FileNames);
     for (const QString& path : OptionPaths(*FSymbol)) {
         if (!store.Contains(OptionsPrefix + path))
             continue;

@@ -2,6 +2,7 @@
 #include "app/app_form.h"
 
 #include "app/list_pane.h"
+#include "app/settings_panel.h"
 
 #include <QDesktopServices>
 #include <QMenuBar>
@@ -72,7 +73,7 @@ void TAppForm::CreateMenus()
 
 void TAppForm::Settings1Click(bool checked)
 {
-    PageControl1->setVisible(checked);
+    FSettingsPanel->setVisible(checked);
 }
 
 void TAppForm::Help2Click()

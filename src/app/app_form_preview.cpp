@@ -2,39 +2,19 @@
 // the values of the settings page, as the exports will write it.
 #include "app/app_form.h"
 
-#include "app/color_box.h"
 #include "app/dialog_service.h"
 #include "app/preview_image.h"
+#include "app/settings_panel.h"
 #include "base/zint_exception.h"
-#include "editors/frame_border_options.h"
 #include "render/render_pipeline.h"
 #include "render/render_settings.h"
-#include "render/zint_render_box.h"
 #include "symbol/zint_symbol.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QLocale>
-#include <QPushButton>
 #include <QTimer>
 
-#include <algorithm>
 #include <cmath>
-#include <utility>
-
-namespace {
-// The user's locale decides the decimal separator; anything else is not a number.
-float ParseFloat(const QString& text, float fallback)
-{
-    QLocale locale;
-    locale.setNumberOptions(QLocale::RejectGroupSeparator);
-    bool ok = false;
-    const float value = locale.toFloat(text.trimmed(), &ok);
-    return ok && std::isfinite(value) ? value : fallback;
-}
-} // namespace
 
 void TAppForm::UpdateBarcode()
 {
@@ -98,48 +78,7 @@ void TAppForm::ShowImageSize()
 
 TRenderSettings TAppForm::CurrentRenderSettings() const
 {
-    TRenderSettings settings;
-    settings.Foreground = ColorBox1->Selected();
-    settings.Background = ColorBox2->Selected();
-    settings.Font = ButtonFont->font();
-    settings.HexagonScale = ParseFloat(edMHS->text(), 1);
-    settings.AdjustMode = TZintRenderAdjustMode(cbRAM->currentIndex());
-    settings.ShowText = cbHRT->isChecked();
-    const std::pair<const TFrameBorderOptions*, TRenderBoxValue*> bands[] = {
-        {fboMargin, &settings.Margin},
-        {fboPadding, &settings.Padding},
-        {fboTextSpacing, &settings.TextSpacing},
-        {fboBorder, &settings.Border},
-        {fboWhitespace, &settings.Whitespace}};
-    for (const auto& [editor, value] : bands) {
-        TZintRenderBox box;
-        editor->UpdateRenderBox(&box);
-        *value = BoxValueOf(box);
-    }
-    settings.HAlign = TZintHAlign(comHAlign->currentIndex());
-    settings.VAlign = TZintVAlign(comVAlign->currentIndex());
-    settings.MinModuleWidth = ParseFloat(edMiMW->text(), 0);
-    settings.MaxModuleWidth = ParseFloat(edMaMW->text(), 0);
-
-    const TRenderSettings defaults;
-    settings.ImageSize = TImageSizeMode(comImageSize->currentIndex());
-    const auto side = [](const QLineEdit* edit) {
-        return int(std::clamp(ParseFloat(edit->text(), 1), 1.0f, float(MaxImageSide)));
-    };
-    settings.FixedImageSize = QSize(side(edImageWidth), side(edImageHeight));
-    settings.ModuleSizeMode = TModuleSizeMode(comModuleSize->currentIndex());
-    const float moduleSize = ParseFloat(edModuleSize->text(), defaults.ModuleSize);
-    settings.ModuleSize = moduleSize > 0 ? moduleSize : defaults.ModuleSize;
-    settings.ExactFit = cbExactFit->isChecked();
-    settings.BarHeightMode = TBarHeightMode(comBarHeight->currentIndex());
-    settings.BarHeight = std::max(0.0f, ParseFloat(edBarHeight->text(), 0));
-    settings.QuietZones = TQuietZoneMode(comQuietZones->currentIndex());
-    const float dpi = ParseFloat(edDpi->text(), float(defaults.Dpi));
-    settings.Dpi = dpi >= 1 ? int(std::min(dpi, float(MaxDpi))) : defaults.Dpi;
-    settings.CaptionSizeMode = TCaptionSizeMode(comCaptionSize->currentIndex());
-    settings.CaptionSize = std::max(0.0f, ParseFloat(edCaptionSize->text(), 0));
-    settings.PrimaryMessage = edPrimary->text();
-    return settings;
+    return FSettingsPanel->RenderSettings();
 }
 
 TZintSymbology TAppForm::CurrentSymbology() const

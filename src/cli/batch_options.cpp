@@ -318,9 +318,9 @@ TBatchSettings ReadSettings(const QCommandLineParser& parser)
     ReadOption(parser, QStringLiteral("text-spacing"), ParseBox, render.TextSpacing);
     ReadOption(parser, QStringLiteral("halign"), ParseHAlign, render.HAlign);
     ReadOption(parser, QStringLiteral("valign"), ParseVAlign, render.VAlign);
-    ReadOption(parser, QStringLiteral("min-module"), ParseNonNegative, render.MinModuleWidth);
-    ReadOption(parser, QStringLiteral("max-module"), ParseNonNegative, render.MaxModuleWidth);
-    ReadOption(parser, QStringLiteral("hexagon-scale"), ParsePositive, render.HexagonScale);
+    ReadOption(parser, QStringLiteral("min-module"), ParseModuleWidthLimit, render.MinModuleWidth);
+    ReadOption(parser, QStringLiteral("max-module"), ParseModuleWidthLimit, render.MaxModuleWidth);
+    ReadOption(parser, QStringLiteral("hexagon-scale"), ParseHexagonScale, render.HexagonScale);
     settings.Jobs = QThread::idealThreadCount();
     ReadOption(parser, QStringLiteral("jobs"), ParseJobCount, settings.Jobs);
     settings.Verify = parser.isSet(QStringLiteral("verify"));

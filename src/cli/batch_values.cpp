@@ -1,14 +1,16 @@
 #include "cli/batch_values.h"
 
 #include "io/image_format.h"
+#include "render/length_text.h"
 #include "render/named_colors.h"
 #include "render/render_pipeline.h"
+#include "render/setting_lengths.h"
+#include "render/setting_names.h"
 #include "symbol/zint_symbology.h"
 
+#include <QLocale>
 #include <QRegularExpression>
 #include <QStringList>
-
-#include <cmath>
 
 namespace {
 // More threads than this only add memory, never speed.
@@ -19,16 +21,19 @@ bool SameName(const QString& text, const char* name)
     return text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
 }
 
-std::optional<TRenderSide> ParseSide(QString text)
+std::optional<TLength> ReadBatchLength(const QString& text, const TLengthRules& rules)
 {
-    TRenderSide side;
-    const bool inModules = text.endsWith(QLatin1Char('m'), Qt::CaseInsensitive);
-    if (inModules)
-        text.chop(1);
-    const std::optional<float> length = ParseNonNegative(text);
+    return ReadLength(text, QLocale::c(), rules).Length;
+}
+
+std::optional<TRenderSide> ParseSide(const QString& text)
+{
+    const std::optional<TLength> length = ReadBatchLength(text, BandSideRules);
     if (!length)
         return std::nullopt;
-    (inModules ? side.Modules : side.TargetUnits) = *length;
+    TRenderSide side;
+    (length->Unit == TLengthUnit::luModules ? side.Modules : side.TargetUnits) =
+        float(length->Value);
     return side;
 }
 
@@ -78,13 +83,11 @@ std::optional<QSize> ParseSize(const QString& text)
     const QStringList parts = text.split(QLatin1Char('x'), Qt::KeepEmptyParts, Qt::CaseInsensitive);
     if (parts.size() != 2)
         return std::nullopt;
-    bool widthOk = false;
-    bool heightOk = false;
-    const QSize size(parts[0].toInt(&widthOk), parts[1].toInt(&heightOk));
-    const auto inRange = [](int side) { return side > 0 && side <= MaxImageSide; };
-    if (!widthOk || !heightOk || !inRange(size.width()) || !inRange(size.height()))
+    const std::optional<TLength> width = ReadBatchLength(parts[0], ImageSideRules);
+    const std::optional<TLength> height = ReadBatchLength(parts[1], ImageSideRules);
+    if (!width || !height)
         return std::nullopt;
-    return size;
+    return QSize(int(width->Value), int(height->Value));
 }
 
 std::optional<int> ParseJobCount(const QString& text)
@@ -96,19 +99,16 @@ std::optional<int> ParseJobCount(const QString& text)
     return jobs;
 }
 
-std::optional<float> ParseNonNegative(const QString& text)
+std::optional<float> ParseModuleWidthLimit(const QString& text)
 {
-    bool ok = false;
-    const float value = text.toFloat(&ok);
-    if (!ok || !std::isfinite(value) || value < 0)
-        return std::nullopt;
-    return value;
+    const std::optional<TLength> width = ReadBatchLength(text, ModuleWidthLimitRules);
+    return width ? std::optional(float(width->Value)) : std::nullopt;
 }
 
-std::optional<float> ParsePositive(const QString& text)
+std::optional<float> ParseHexagonScale(const QString& text)
 {
-    const std::optional<float> value = ParseNonNegative(text);
-    return value && *value > 0 ? value : std::nullopt;
+    const std::optional<TLength> scale = ReadBatchLength(text, HexagonScaleRules);
+    return scale ? std::optional(float(scale->Value)) : std::nullopt;
 }
 
 std::optional<TRenderBoxValue> ParseBox(const QString& text)
@@ -142,20 +142,17 @@ std::optional<QFont> ParseFont(const QString& text)
 
 std::optional<TZintRenderAdjustMode> ParseAdjustMode(const QString& text)
 {
-    static const char* const names[] = {"scale", "inflate"};
-    return ParseChoice<TZintRenderAdjustMode>(text, names);
+    return SettingByName(AdjustModeNames, text);
 }
 
 std::optional<TZintHAlign> ParseHAlign(const QString& text)
 {
-    static const char* const names[] = {"left", "center", "right"};
-    return ParseChoice<TZintHAlign>(text, names);
+    return SettingByName(HAlignNames, text);
 }
 
 std::optional<TZintVAlign> ParseVAlign(const QString& text)
 {
-    static const char* const names[] = {"top", "center", "bottom"};
-    return ParseChoice<TZintVAlign>(text, names);
+    return SettingByName(VAlignNames, text);
 }
 
 QVariant PropertyValue(const QString& text)
@@ -178,28 +175,11 @@ QString SymbologyTable()
     return table;
 }
 
-namespace {
-// "0.33mm" or "0.013in": the length and whether it is in inches.
-std::optional<std::pair<float, bool>> ParseLength(const QString& text)
-{
-    for (const auto& [unit, inches] : {std::pair{"mm", false}, std::pair{"in", true}}) {
-        if (text.endsWith(QLatin1String(unit), Qt::CaseInsensitive)) {
-            const std::optional<float> length = ParsePositive(text.chopped(2));
-            if (!length)
-                return std::nullopt;
-            return std::pair{*length, inches};
-        }
-    }
-    return std::nullopt;
-}
-} // namespace
-
 bool ParseImageSize(const QString& text, TRenderSettings& settings)
 {
-    if (SameName(text, "fit")) {
-        settings.ImageSize = TImageSizeMode::ismFitSymbol;
-    } else if (SameName(text, "preview")) {
-        settings.ImageSize = TImageSizeMode::ismPreviewArea;
+    const std::optional<TImageSizeMode> mode = SettingByName(ImageSizeNames, text);
+    if (mode && *mode != TImageSizeMode::ismFixed) {
+        settings.ImageSize = *mode;
     } else if (const std::optional<QSize> size = ParseSize(text)) {
         settings.ImageSize = TImageSizeMode::ismFixed;
         settings.FixedImageSize = *size;
@@ -216,73 +196,54 @@ bool ParseModuleSize(const QString& text, TRenderSettings& settings)
         settings.ExactFit = SameName(text, "fit-exact");
         return true;
     }
-    if (const auto length = ParseLength(text)) {
-        settings.ModuleSizeMode =
-            length->second ? TModuleSizeMode::msmInches : TModuleSizeMode::msmMillimetres;
-        settings.ModuleSize = length->first;
-        return true;
-    }
-    bool ok = false;
-    const int pixels = text.toInt(&ok);
-    if (!ok || pixels < 1 || pixels > MaxImageSide)
+    const std::optional<TLength> length = ReadBatchLength(text, ModuleSizeRules);
+    if (!length)
         return false;
-    settings.ModuleSizeMode = TModuleSizeMode::msmPixels;
-    settings.ModuleSize = float(pixels);
+    settings.ModuleSizeMode = ModuleSizeModeOf(length->Unit);
+    settings.ModuleSize = float(length->Value);
     return true;
 }
 
 bool ParseBarHeight(const QString& text, TRenderSettings& settings)
 {
-    if (SameName(text, "standard")) {
-        settings.BarHeightMode = TBarHeightMode::bhmStandard;
-    } else if (SameName(text, "fill")) {
-        settings.BarHeightMode = TBarHeightMode::bhmFill;
-    } else if (const auto length = ParseLength(text)) {
-        settings.BarHeightMode =
-            length->second ? TBarHeightMode::bhmInches : TBarHeightMode::bhmMillimetres;
-        settings.BarHeight = length->first;
-    } else {
-        bool ok = false;
-        const int modules = text.toInt(&ok);
-        if (!ok || modules < 1 || modules > MaxImageSide)
-            return false;
-        settings.BarHeightMode = TBarHeightMode::bhmModules;
-        settings.BarHeight = float(modules);
+    const std::optional<TBarHeightMode> mode = SettingByName(BarHeightNames, text);
+    if (mode == TBarHeightMode::bhmStandard || mode == TBarHeightMode::bhmFill) {
+        settings.BarHeightMode = *mode;
+        return true;
     }
+    const std::optional<TLength> length = ReadBatchLength(text, BarHeightRules);
+    if (!length)
+        return false;
+    settings.BarHeightMode = BarHeightModeOf(length->Unit);
+    settings.BarHeight = float(length->Value);
     return true;
 }
 
 bool ParseQuietZones(const QString& text, TRenderSettings& settings)
 {
-    if (SameName(text, "standard"))
-        settings.QuietZones = TQuietZoneMode::qzmStandard;
-    else if (SameName(text, "none"))
-        settings.QuietZones = TQuietZoneMode::qzmNone;
-    else
+    const std::optional<TQuietZoneMode> mode = SettingByName(QuietZoneNames, text);
+    if (!mode)
         return false;
+    settings.QuietZones = *mode;
     return true;
 }
 
 bool ParseCaptionSize(const QString& text, TRenderSettings& settings)
 {
-    if (SameName(text, "font")) {
+    if (SettingByName(CaptionSizeNames, text) == TCaptionSizeMode::csmFont) {
         settings.CaptionSizeMode = TCaptionSizeMode::csmFont;
         return true;
     }
-    const bool share = text.endsWith(QLatin1Char('m'), Qt::CaseInsensitive);
-    const std::optional<float> size = ParsePositive(share ? text.chopped(1) : text);
-    if (!size || *size > MaxImageSide)
+    const std::optional<TLength> length = ReadBatchLength(text, CaptionSizeRules);
+    if (!length)
         return false;
-    settings.CaptionSizeMode = share ? TCaptionSizeMode::csmModules : TCaptionSizeMode::csmPixels;
-    settings.CaptionSize = *size;
+    settings.CaptionSizeMode = CaptionSizeModeOf(length->Unit);
+    settings.CaptionSize = float(length->Value);
     return true;
 }
 
 std::optional<int> ParseDpi(const QString& text)
 {
-    bool ok = false;
-    const int dpi = text.toInt(&ok);
-    if (!ok || dpi < 1 || dpi > MaxDpi)
-        return std::nullopt;
-    return dpi;
+    const std::optional<TLength> dpi = ReadBatchLength(text, DpiRules);
+    return dpi ? std::optional(int(dpi->Value)) : std::nullopt;
 }

@@ -25,19 +25,20 @@ std::optional<TTextEncoding> ParseTextEncoding(const QString& text);
 // "#RRGGBB" or a name of the colour list, letter case ignored.
 std::optional<QColor> ParseColor(const QString& text);
 
-// "WxH", both positive.
+// "WxH", both whole pixels above 0.
 std::optional<QSize> ParseSize(const QString& text);
 
 // A whole number from 1 to 256.
 std::optional<int> ParseJobCount(const QString& text);
 
-// A finite number, not negative.
-std::optional<float> ParseNonNegative(const QString& text);
+// The smallest or largest module width in pixels, 0 to 32767, as the window takes it.
+std::optional<float> ParseModuleWidthLimit(const QString& text);
 
-// A finite number above 0.
-std::optional<float> ParsePositive(const QString& text);
+// MaxiCode's hexagon scale: above 0, at most 32767, as the window takes it.
+std::optional<float> ParseHexagonScale(const QString& text);
 
-// One length for all four sides, or "T,L,R,B"; a trailing "m" counts a length in modules.
+// One length for all four sides, or "T,L,R,B": pixels, or modules with a trailing "m"; an
+// empty side is none. The lengths are read as the window's band editors read them.
 std::optional<TRenderBoxValue> ParseBox(const QString& text);
 
 // The output size values. Each reads into `settings` and answers false for a text it cannot
@@ -46,13 +47,13 @@ std::optional<TRenderBoxValue> ParseBox(const QString& text);
 bool ParseImageSize(const QString& text, TRenderSettings& settings);
 // Whole pixels ("2"), a length ("0.33mm", "0.013in"), "fit" or "fit-exact".
 bool ParseModuleSize(const QString& text, TRenderSettings& settings);
-// "standard", "fill", modules ("50") or a length ("15mm", "0.6in").
+// "standard", "fill", whole modules ("50", "50m") or a length ("15mm", "0.6in").
 bool ParseBarHeight(const QString& text, TRenderSettings& settings);
 // "standard" or "none".
 bool ParseQuietZones(const QString& text, TRenderSettings& settings);
 // "font", pixels ("12") or a share of the module width ("6m").
 bool ParseCaptionSize(const QString& text, TRenderSettings& settings);
-// Dots per inch, 1 to 100000.
+// Whole dots per inch, 1 to 100000, as the window takes them.
 std::optional<int> ParseDpi(const QString& text);
 
 // "FAMILY,PIXELS".

@@ -1,5 +1,9 @@
 #include "editors/frame_border_options.h"
 
+#include "editors/field_problem.h"
+
+#include "render/setting_lengths.h"
+#include "render/setting_names.h"
 #include "render/zint_render_box.h"
 #include "render/zint_render_value.h"
 
@@ -11,36 +15,12 @@
 #include <QLocale>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
-// Group separators would make a stepped value read back differently in some locales.
-QLocale numberLocale()
+TLengthUnit UnitOf(const QComboBox* units)
 {
-    QLocale locale;
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale;
-}
-
-// Text that is not a finite number counts as 0, so "inf" or "nan" can never reach the layout.
-double textToNumber(const QString& text)
-{
-    bool ok = false;
-    const double value = numberLocale().toDouble(text, &ok);
-    return ok && std::isfinite(value) ? value : 0;
-}
-
-// The same for a box side, which holds a float: 1e300 would become infinite there.
-float textToSide(const QString& text)
-{
-    const auto value = static_cast<float>(textToNumber(text));
-    return std::isfinite(value) ? value : 0;
-}
-
-QString sideToText(double value)
-{
-    return numberLocale().toString(value, 'g', 15);
+    return TLengthUnit(units->currentData().toInt());
 }
 
 QLineEdit* createSide(QWidget* parent, const char* name, const QString& hint)
@@ -61,9 +41,11 @@ TFrameBorderOptions::TFrameBorderOptions(QWidget* parent)
       edBottom(createSide(this, "edBottom", QStringLiteral("Bottom"))),
       cbUnits(new QComboBox(this)), cbAllSame(new QCheckBox(QStringLiteral("all the same"), this))
 {
+    FSides = {{{edTop, 0}, {edLeft, 0}, {edRight, 0}, {edBottom, 0}}};
     cbUnits->setObjectName(QStringLiteral("cbUnits"));
-    cbUnits->addItems({QStringLiteral("x Modules"), QStringLiteral("x Target Units")});
-    cbUnits->setCurrentIndex(1);
+    for (const TSettingName<TLengthUnit>& unit : BandUnitNames)
+        cbUnits->addItem(QLatin1String(unit.Label), int(unit.Value));
+    cbUnits->setCurrentIndex(cbUnits->findData(int(TLengthUnit::luPixels)));
     cbAllSame->setObjectName(QStringLiteral("cbAllSame"));
 
     // The sides around the unit, as they lie around the symbol.
@@ -115,21 +97,62 @@ void TFrameBorderOptions::UpdateRenderBox(TZintRenderBox* ARenderBox) const
 {
     if (!ARenderBox)
         return;
-    const bool inModules = cbUnits->currentIndex() == 0;
+    const bool inModules = UnitOf(cbUnits) == TLengthUnit::luModules;
     if (inModules)
         ARenderBox->SetTargetUnits(0);
     else
         ARenderBox->SetModules(0);
-    const std::pair<TZintRenderValue*, QLineEdit*> sides[] = {{ARenderBox->Top(), edTop},
-                                                              {ARenderBox->Left(), edLeft},
-                                                              {ARenderBox->Bottom(), edBottom},
-                                                              {ARenderBox->Right(), edRight}};
-    for (const auto& [side, edit] : sides) {
-        const float value = textToSide(edit->text());
+    TZintRenderValue* const values[] = {ARenderBox->Top(), ARenderBox->Left(), ARenderBox->Right(),
+                                        ARenderBox->Bottom()};
+    for (std::size_t i = 0; i < FSides.size(); ++i) {
+        const auto value = float(FSides[i].Valid);
         if (inModules)
-            side->SetModules(value);
+            values[i]->SetModules(value);
         else
-            side->SetTargetUnits(value);
+            values[i]->SetTargetUnits(value);
+    }
+}
+
+QString TFrameBorderOptions::Problem() const
+{
+    for (const TSideEdit& side : FSides)
+        if (!side.Edit->toolTip().isEmpty())
+            return side.Edit->toolTip();
+    return {};
+}
+
+TLengthUnit TFrameBorderOptions::Unit() const
+{
+    return UnitOf(cbUnits);
+}
+
+bool TFrameBorderOptions::AllSame() const
+{
+    return cbAllSame->isChecked();
+}
+
+void TFrameBorderOptions::SetSides(const TRenderBoxValue& value, TLengthUnit unit, bool allSame)
+{
+    cbUnits->setCurrentIndex(cbUnits->findData(int(unit)));
+    const bool inModules = unit == TLengthUnit::luModules;
+    const TRenderSide* const sides[] = {&value.Top, &value.Left, &value.Right, &value.Bottom};
+    for (std::size_t i = 0; i < FSides.size(); ++i) {
+        const float length = inModules ? sides[i]->Modules : sides[i]->TargetUnits;
+        // No band shows as the empty field a new editor has.
+        FSides[i].Edit->setText(length == 0 ? QString() : LengthNumberText(length, QLocale()));
+    }
+    cbAllSame->setChecked(allSame);
+}
+
+// A text that is no length keeps the side's last length in effect and says why on the edit.
+void TFrameBorderOptions::ReadSides()
+{
+    const TLengthRules rules = RulesIn(BandSideRules, UnitOf(cbUnits));
+    for (TSideEdit& side : FSides) {
+        const TLengthReading reading = ReadLength(side.Edit->text(), QLocale(), rules);
+        if (reading.Length)
+            side.Valid = reading.Length->Value;
+        ShowFieldProblem(side.Edit, reading.Error);
     }
 }
 
@@ -160,6 +183,7 @@ void TFrameBorderOptions::cbAllSameClick()
 void TFrameBorderOptions::edBottomChange()
 {
     cbAllSameClick();
+    ReadSides();
     emit changed(this);
 }
 
@@ -174,5 +198,7 @@ void TFrameBorderOptions::edBottomKeyDown(QLineEdit* sender, int key, Qt::Keyboa
         step = 10;
     if (key == Qt::Key_Down)
         step = -step;
-    sender->setText(sideToText(textToNumber(sender->text()) + step));
+    for (const TSideEdit& side : FSides)
+        if (side.Edit == sender)
+            sender->setText(LengthNumberText(std::max(0.0, side.Valid + step), QLocale()));
 }

@@ -1,6 +1,11 @@
 #pragma once
 
+#include "render/length_text.h"
+#include "render/render_settings.h"
+
 #include <QWidget>
+
+#include <array>
 
 class QCheckBox;
 class QComboBox;
@@ -8,8 +13,8 @@ class QLineEdit;
 class TZintRenderBox;
 
 // Edits the four sides of one band (margin, padding, border, text spacing, whitespace).
-// The texts of the four edits are the only copy of the values; they reach a box only
-// through UpdateRenderBox.
+// A side whose text is no length is marked (red, the reason as its tool tip) and its last
+// length stays in effect; the lengths reach a box only through UpdateRenderBox.
 class TFrameBorderOptions final : public QWidget
 {
     Q_OBJECT
@@ -19,6 +24,12 @@ public:
 
     // Writes the four sides in the chosen unit and zeroes the other unit.
     void UpdateRenderBox(TZintRenderBox* ARenderBox) const;
+    // Why a side's text is not in effect, empty when every side is.
+    QString Problem() const;
+    TLengthUnit Unit() const;
+    bool AllSame() const;
+    // Shows `value`'s sides in `unit`.
+    void SetSides(const TRenderBoxValue& value, TLengthUnit unit, bool allSame);
 
 signals:
     // Fired for every real change of a side's text and for every change of the unit.
@@ -35,6 +46,13 @@ private slots:
 private:
     void edBottomKeyDown(QLineEdit* sender, int key, Qt::KeyboardModifiers shift);
     void FitSidesToFont();
+    void ReadSides();
+
+    struct TSideEdit
+    {
+        QLineEdit* Edit;
+        double Valid; // the last length the edit held
+    };
 
     QLineEdit* edTop;
     QLineEdit* edLeft;
@@ -42,4 +60,5 @@ private:
     QLineEdit* edBottom;
     QComboBox* cbUnits;
     QCheckBox* cbAllSame;
+    std::array<TSideEdit, 4> FSides; // top, left, right, bottom
 };

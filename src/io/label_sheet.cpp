@@ -1,10 +1,10 @@
 #include "io/label_sheet.h"
 
+#include "render/length_text.h"
 #include "render/physical_units.h"
 
+#include <QLocale>
 #include <QStringList>
-
-#include <cmath>
 
 namespace {
 constexpr QSizeF A4{210, 297};
@@ -25,16 +25,15 @@ struct TSyntaxError
     QString Message;
 };
 
-double ReadLength(const QString& text, const char* what, bool zeroAllowed)
+double ReadSheetLength(const QString& text, const char* what, bool zeroAllowed)
 {
-    bool ok = false;
-    const double value = text.trimmed().toDouble(&ok);
-    if (!ok || !std::isfinite(value) || value < 0 || (!zeroAllowed && value == 0) ||
-        value > MaxPageSide)
-        throw TSyntaxError{QStringLiteral("%1 \"%2\" is not a length in millimetres%3")
-                               .arg(QLatin1String(what), text,
-                                    zeroAllowed ? QString() : QStringLiteral(" above 0"))};
-    return value;
+    const TLengthRules rules{LengthUnitBit(TLengthUnit::luMillimetres), TLengthUnit::luMillimetres,
+                             zeroAllowed, 0, MaxPageSide};
+    const TLengthReading reading = ReadLength(text, QLocale::c(), rules);
+    if (!reading.Length)
+        throw TSyntaxError{
+            QStringLiteral("%1 \"%2\": %3").arg(QLatin1String(what), text, reading.Error)};
+    return reading.Length->Value;
 }
 
 // "WxH", both lengths.
@@ -43,7 +42,8 @@ QSizeF ReadSize(const QString& text, const char* what, bool zeroAllowed)
     const QStringList parts = text.split(QLatin1Char('x'), Qt::KeepEmptyParts, Qt::CaseInsensitive);
     if (parts.size() != 2)
         throw TSyntaxError{QStringLiteral("%1 \"%2\" is not WxH").arg(QLatin1String(what), text)};
-    return {ReadLength(parts[0], what, zeroAllowed), ReadLength(parts[1], what, zeroAllowed)};
+    return {ReadSheetLength(parts[0], what, zeroAllowed),
+            ReadSheetLength(parts[1], what, zeroAllowed)};
 }
 
 QSizeF ReadPage(const QString& text)
@@ -70,24 +70,24 @@ QMarginsF ReadMargins(const QString& text)
 {
     const QStringList parts = text.split(QLatin1Char(':'));
     if (parts.size() == 1) {
-        const double all = ReadLength(parts[0], "margin", true);
+        const double all = ReadSheetLength(parts[0], "margin", true);
         return {all, all, all, all};
     }
     if (parts.size() != 4)
         throw TSyntaxError{
             QStringLiteral("margins \"%1\" are neither one length nor TOP:RIGHT:BOTTOM:LEFT")
                 .arg(text)};
-    const double top = ReadLength(parts[0], "margin", true);
-    const double right = ReadLength(parts[1], "margin", true);
-    const double bottom = ReadLength(parts[2], "margin", true);
-    const double left = ReadLength(parts[3], "margin", true);
+    const double top = ReadSheetLength(parts[0], "margin", true);
+    const double right = ReadSheetLength(parts[1], "margin", true);
+    const double bottom = ReadSheetLength(parts[2], "margin", true);
+    const double left = ReadSheetLength(parts[3], "margin", true);
     return {left, top, right, bottom};
 }
 
 QSizeF ReadGaps(const QString& text)
 {
     if (!text.contains(QLatin1Char('x'), Qt::CaseInsensitive)) {
-        const double both = ReadLength(text, "gap", true);
+        const double both = ReadSheetLength(text, "gap", true);
         return {both, both};
     }
     return ReadSize(text, "gap", true);

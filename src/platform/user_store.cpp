@@ -65,6 +65,16 @@ bool TUserStore::Contains(const QString& name) const
     return FSettings->contains(Key(name));
 }
 
+QStringList TUserStore::Names() const
+{
+    const QString prefix = FGroup + QLatin1Char('/');
+    QStringList names;
+    for (const QString& key : FSettings->allKeys())
+        if (key.startsWith(prefix))
+            names << key.mid(prefix.size());
+    return names;
+}
+
 QString TUserStore::ReadString(const QString& name, const QString& fallback) const
 {
     const QVariant value = FSettings->value(Key(name));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -22,6 +23,8 @@ public:
     // False when the store's file cannot be created or written.
     bool IsWritable() const;
     bool Contains(const QString& name) const;
+    // Every name with a value in the group.
+    QStringList Names() const;
     QString ReadString(const QString& name, const QString& fallback = {}) const;
     int ReadInteger(const QString& name, int fallback) const;
     void WriteString(const QString& name, const QString& value);

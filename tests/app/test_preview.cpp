@@ -249,7 +249,8 @@ TEST_F(PreviewTest, BurstOfFailingChangesRendersOnceAndShowsOneError)
     EXPECT_EQ(Dialogs.ErrorBoxes.size(), boxes + 1);
 }
 
-TEST_F(PreviewTest, NumberFieldsAreReadWithTheLocaleAndFallBackWhenNotANumber)
+// A text that is not a number leaves the field's last number in effect.
+TEST_F(PreviewTest, NumberFieldsAreReadWithTheLocaleAndKeepTheirLastNumber)
 {
     const struct
     {
@@ -261,7 +262,7 @@ TEST_F(PreviewTest, NumberFieldsAreReadWithTheLocaleAndFallBackWhenNotANumber)
         float ExpectedMax;
     } cases[] = {{"abc", "1,5", "", 1.0f, 0.0f, 0.0f},
                  {"0.75", "1.5", " 4 ", 0.75f, 1.5f, 4.0f},
-                 {"inf", "nan", "1,000", 1.0f, 0.0f, 0.0f}};
+                 {"inf", "nan", "1,000", 0.75f, 1.5f, 4.0f}};
     for (const auto& entry : cases) {
         Find<QLineEdit>("edMHS")->setText(QLatin1String(entry.HexagonScale));
         Find<QLineEdit>("edMiMW")->setText(QLatin1String(entry.MinModuleWidth));

@@ -1,5 +1,8 @@
+#include "../render/band_side_cases.h"
 #include "cli/batch_options.h"
 #include "render/render_settings.h"
+#include "render/setting_lengths.h"
+#include "render/setting_names.h"
 #include "symbol/property_registry.h"
 #include "symbol/symbology_names.h"
 #include "symbol/zint_symbol.h"
@@ -290,6 +293,10 @@ TEST(BatchOptions, RejectsBadValuesWithAMessage)
         {with({"--bar-height", "tall"}), "--bar-height"},
         {with({"--quiet-zones", "some"}), "--quiet-zones"},
         {with({"--dpi", "0"}), "--dpi"},
+        {with({"--dpi", "300.5"}), "--dpi"},
+        {with({"--hexagon-scale", "0"}), "--hexagon-scale"},
+        {with({"--min-module", "1e30"}), "--min-module"},
+        {with({"--max-module", "nan"}), "--max-module"},
         {with({"--caption-size", "0"}), "--caption-size"},
         {with({"--preview-area", "1x"}), "--preview-area"},
         {with({"--adjust", "stretch"}), "--adjust"},
@@ -340,6 +347,63 @@ TEST(BatchOptions, RejectsBadValuesWithAMessage)
         EXPECT_EQ(result.Command, TBatchCommand::bcUsageError);
         EXPECT_TRUE(result.Text.contains(QString::fromUtf8(test.MessagePart)))
             << result.Text.toStdString();
+    }
+}
+
+// The names the stored settings keep are the names the options take.
+TEST(BatchOptions, ChoicesTakeTheNamesOfTheSettingsTables)
+{
+    const auto run = [](const char* option, const char* name) {
+        SCOPED_TRACE(std::string(option) + ' ' + name);
+        const TBatchParseResult result =
+            ParseBatchOptions(Arguments({QLatin1String(option), QLatin1String(name)}));
+        EXPECT_EQ(result.Command, TBatchCommand::bcRun) << result.Text.toStdString();
+        return result.Settings.Render;
+    };
+    for (const auto& entry : AdjustModeNames)
+        EXPECT_EQ(run("--adjust", entry.Name).AdjustMode, entry.Value);
+    for (const auto& entry : HAlignNames)
+        EXPECT_EQ(run("--halign", entry.Name).HAlign, entry.Value);
+    for (const auto& entry : VAlignNames)
+        EXPECT_EQ(run("--valign", entry.Name).VAlign, entry.Value);
+    for (const auto& entry : QuietZoneNames)
+        EXPECT_EQ(run("--quiet-zones", entry.Name).QuietZones, entry.Value);
+    // The modes that need no length are named alone.
+    for (const auto& entry : ImageSizeNames)
+        if (entry.Value != TImageSizeMode::ismFixed)
+            EXPECT_EQ(run("--image-size", entry.Name).ImageSize, entry.Value);
+    for (const auto& entry : BarHeightNames)
+        if (!UnitOf(entry.Value))
+            EXPECT_EQ(run("--bar-height", entry.Name).BarHeightMode, entry.Value);
+    for (const auto& entry : CaptionSizeNames)
+        if (!UnitOf(entry.Value))
+            EXPECT_EQ(run("--caption-size", entry.Name).CaptionSizeMode, entry.Value);
+    for (const auto& entry : ModuleSizeNames)
+        if (!UnitOf(entry.Value))
+            EXPECT_EQ(run("--module", entry.Name).ModuleSizeMode, entry.Value);
+}
+
+// The band options read the texts the window's band editors read, always in the C locale.
+TEST(BatchOptions, BandSidesReadTheSharedLengthTable)
+{
+    for (const TBandSideCase& test : BandSideCases) {
+        if (test.Language != QLocale::C)
+            continue;
+        SCOPED_TRACE(test.Text);
+        const TBatchParseResult result =
+            ParseBatchOptions(Arguments({QStringLiteral("--padding"), QLatin1String(test.Text)}));
+        if (!test.Value) {
+            EXPECT_EQ(result.Command, TBatchCommand::bcUsageError);
+            EXPECT_TRUE(result.Text.contains(QStringLiteral("--padding")))
+                << result.Text.toStdString();
+            continue;
+        }
+        ASSERT_EQ(result.Command, TBatchCommand::bcRun) << result.Text.toStdString();
+        const bool inModules = test.Unit == TLengthUnit::luModules;
+        for (const TRenderSide& side :
+             {result.Settings.Render.Padding.Top, result.Settings.Render.Padding.Bottom})
+            ExpectSide(side, inModules ? 0 : float(*test.Value),
+                       inModules ? float(*test.Value) : 0);
     }
 }
 

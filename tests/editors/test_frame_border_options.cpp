@@ -1,3 +1,4 @@
+#include "../render/band_side_cases.h"
 #include "editors/frame_border_options.h"
 #include "render/zint_render_box.h"
 #include "render/zint_render_value.h"
@@ -123,7 +124,8 @@ TEST_F(FrameBorderOptionsTest, ArrowKeysStepTheFocusedSide)
     };
     const Case cases[] = {
         {"2", Qt::Key_Up, Qt::ControlModifier, "12"},
-        {"", Qt::Key_Down, Qt::ShiftModifier, "-0.5"},
+        // A band has no negative sides.
+        {"", Qt::Key_Down, Qt::ShiftModifier, "0"},
         {"abc", Qt::Key_Up, Qt::NoModifier, "1"},
         {"1", Qt::Key_Up, Qt::ShiftModifier | Qt::ControlModifier, "1.5"},
         {"10", Qt::Key_Down, Qt::ControlModifier, "0"},
@@ -170,6 +172,40 @@ TEST_F(FrameBorderOptionsTest, NotifiesOnlyRealChanges)
     QTest::keyClick(edit("edTop"), Qt::Key_7);
     EXPECT_EQ(changes.count(), 4);
     EXPECT_EQ(edit("edBottom")->text(), QStringLiteral("37"));
+}
+
+// A side the text cannot give keeps the last length in effect and the edit says why.
+TEST_F(FrameBorderOptionsTest, SidesReadTheSharedLengthTableAndMarkWhatTheyRefuse)
+{
+    const QLocale saved;
+    for (const TBandSideCase& test : BandSideCases) {
+        QLocale::setDefault(QLocale(test.Language));
+        units()->setCurrentIndex(units()->findData(int(test.Unit)));
+        edit("edLeft")->setText(QStringLiteral("3"));
+        edit("edLeft")->setText(QLatin1String(test.Text));
+        TZintRenderBox box;
+        frame.UpdateRenderBox(&box);
+        const float left =
+            test.Unit == TLengthUnit::luModules ? box.Left()->Modules() : box.Left()->TargetUnits();
+        const std::string what =
+            '"' + std::string(test.Text) + "\" in " + QLocale().name().toStdString();
+        EXPECT_EQ(left, float(test.Value.value_or(3))) << what;
+        EXPECT_EQ(edit("edLeft")->property("invalid").toBool(), !test.Value) << what;
+        EXPECT_EQ(edit("edLeft")->toolTip().isEmpty(), test.Value.has_value()) << what;
+        EXPECT_EQ(frame.Problem(), edit("edLeft")->toolTip()) << what;
+    }
+    QLocale::setDefault(saved);
+}
+
+TEST_F(FrameBorderOptionsTest, AUnitThatMakesTheTextValidClearsTheMark)
+{
+    edit("edTop")->setText(QStringLiteral("4m"));
+    EXPECT_FALSE(frame.Problem().isEmpty());
+    units()->setCurrentIndex(units()->findData(int(TLengthUnit::luModules)));
+    EXPECT_TRUE(frame.Problem().isEmpty());
+    TZintRenderBox box;
+    frame.UpdateRenderBox(&box);
+    EXPECT_EQ(box.Top()->Modules(), 4);
 }
 
 TEST_F(FrameBorderOptionsTest, UnitChangeNotifiesOnceAndKeepsTheNumbers)
