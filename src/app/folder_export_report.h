@@ -9,7 +9,7 @@ struct TReportedEntry
 {
     int Number = 0; // the entry's running number, the name its image would have had
     QString Text;
-    QString Message; // why it failed, or what became of it ("drawn at 60% to fit the label")
+    QString Message; // why it failed, or what became of it ("drawn at P% to fit the label")
 };
 
 // What one folder export did: shown to the user when it ends.

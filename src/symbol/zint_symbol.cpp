@@ -2,11 +2,10 @@
 
 #include "base/zint_exception.h"
 #include "symbol/ansi_code_page.h"
+#include "symbol/library_text.h"
 #include "symbol/zint_symbol_options.h"
 
 #include <zint.h>
-
-#include <QRegularExpression>
 
 #include <algorithm>
 #include <array>
@@ -35,26 +34,6 @@ bool isDataMatrix(int symbology)
     return symbology == BARCODE_DATAMATRIX || symbology == BARCODE_HIBC_DM;
 }
 
-// "Error 778: No input data" -> "error: No input data".
-QString tagMessage(const char* libraryText, bool isError)
-{
-    static const QRegularExpression numbered(QStringLiteral("^(?:Error|Warning)(?: \\d+)?: "));
-    QString message =
-        QString::fromUtf8(libraryText, qstrnlen(libraryText, sizeof zint_symbol::errtxt));
-    message.remove(numbered);
-    return (isError ? QStringLiteral("error: ") : QStringLiteral("warning: ")) + message;
-}
-
-// Longest prefix of at most maxBytes that does not split a UTF-8 sequence.
-QByteArray cutUtf8(const QByteArray& bytes, int maxBytes)
-{
-    if (bytes.size() <= maxBytes)
-        return bytes;
-    int end = maxBytes;
-    while (end > 0 && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80)
-        --end;
-    return bytes.left(end);
-}
 } // namespace
 
 struct TZintSymbol::Record
@@ -231,7 +210,7 @@ QString TZintSymbol::primary() const
 
 void TZintSymbol::set_primary(const QString& value)
 {
-    const QByteArray bytes = cutUtf8(value.toUtf8(), PrimaryBytes);
+    const QByteArray bytes = CutUtf8(value.toUtf8(), PrimaryBytes);
     char* primary = FRecord->Zint->primary;
     std::memcpy(primary, bytes.constData(), bytes.size());
     primary[bytes.size()] = '\0';
@@ -348,7 +327,7 @@ void TZintSymbol::Encode(const QByteArray& data, int length, bool raiseException
 
     NormaliseResults(result);
     if (result != 0)
-        FRecord->Errtxt = tagMessage(FRecord->Zint->errtxt, result >= ZINT_ERROR);
+        FRecord->Errtxt = TaggedLibraryMessage(FRecord->Zint->errtxt, result >= ZINT_ERROR);
     if (result >= ZINT_ERROR && raiseExceptions)
         throw EZintException(FRecord->Errtxt.toStdString());
 }
