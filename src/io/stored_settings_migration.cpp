@@ -147,6 +147,10 @@ TMigration MigrateWindowValues(const TOld& old, const QLocale& locale)
     MigrateChoice(old, "comCaptionSize", CaptionSizeNames, "CaptionSizeMode", migration);
     MigrateNumber(old, "edCaptionSize", "CaptionSize", locale, migration);
     MigrateText(old, "edPrimary", "PrimaryMessage", migration);
+    // Every earlier start stored the old fixed primary message, which MaxiCode then put in front
+    // of each text; only a message the user typed is a choice worth keeping.
+    if (migration.Values.value(QStringLiteral("PrimaryMessage")) == QLatin1String("1234567890"))
+        migration.Values.remove(QStringLiteral("PrimaryMessage"));
 
     migration.Retired << QStringLiteral("ComboBox1");
     if (const std::optional<int> format = OldIndex(old, QStringLiteral("ComboBox1"));

@@ -189,6 +189,28 @@ TEST_F(StoredSettingsTest, AStoreWrittenTheOldWayIsMigratedOnce)
     EXPECT_EQ(LoadStoredSettings(store).Settings.Render.Dpi, 1200);
 }
 
+// Earlier versions stored their fixed primary message at every start: it is no choice of the
+// user's and would put "1234567890" in front of every MaxiCode text.
+TEST_F(StoredSettingsTest, TheOldFixedPrimaryMessageIsNotMigrated)
+{
+    const struct
+    {
+        const char* Stored;
+        const char* Migrated; // nullptr: the default applies
+    } cases[] = {{"1234567890", nullptr}, {"0123456789", "0123456789"}, {"", ""}};
+    for (const auto& c : cases) {
+        const TMigration migration = MigrateWindowValues(
+            {{QStringLiteral("edPrimary"), QLatin1String(c.Stored)}}, QLocale::c());
+        EXPECT_EQ(migration.Values.contains(QStringLiteral("PrimaryMessage")),
+                  c.Migrated != nullptr)
+            << c.Stored;
+        if (c.Migrated)
+            EXPECT_EQ(migration.Values.value(QStringLiteral("PrimaryMessage")),
+                      QLatin1String(c.Migrated));
+        EXPECT_TRUE(migration.Retired.contains(QStringLiteral("edPrimary"))) << c.Stored;
+    }
+}
+
 TEST_F(StoredSettingsTest, OldListIndicesOutsideTheirListsAreDropped)
 {
     const QMap<QString, QString> old = {
