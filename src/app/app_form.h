@@ -42,8 +42,9 @@ public:
 
     // Renders CurrentText.
     void UpdateBarcode() override;
+    // Renders a text that is no entry of the list.
     void UpdateBarcodeYeni(const QString& text);
-    // One complete render of the text last given; reports its own errors.
+    // One complete render of the text last given; an error is shown in the preview pane.
     void RenderBarcode();
     // A render once the current burst of changes is over: a keystroke that changes four
     // values, or a colour pick, renders once and shows at most one error.
@@ -97,7 +98,12 @@ private:
     TZintSymbology CurrentSymbology() const override;
     QString CurrentSymbologyName() const override;
     const TPreviewImage& Preview() const override { return *imgResult; }
-    void SetCurrentText(const QString& text) override { FCurrentText = text; }
+    void SetCurrentText(const QString& text, int entry) override
+    {
+        FCurrentText = text;
+        FCurrentEntry = entry;
+    }
+    void ShowText(const QString& text, int entry);
     void CreateMenus();
     void FillSymbologyList();
     void InitLanguage(const QString& fileName);
@@ -115,7 +121,9 @@ private:
     TAppIdentity FIdentity;
     QString FDataFolder;
     QString FCurrentText;
-    QString FBarcodeText; // the text of the last render, re-rendered by option changes
+    int FCurrentEntry = 0; // 1-based in the list; 0 when the text is no entry
+    QString FBarcodeText;  // the text of the last render, re-rendered by option changes
+    int FBarcodeEntry = 0;
 
     TExportController* FExport = nullptr;
     TSettingsPanel* FSettingsPanel = nullptr;

@@ -123,8 +123,8 @@ void TAppForm::CreatePreviewPane()
 void TAppForm::CreateListPane()
 {
     FListPane = new TListPane(*FEnvironment.Dialogs);
-    connect(FListPane, &TListPane::TextChosen, this, [this](const QString& text) {
-        FCurrentText = text;
+    connect(FListPane, &TListPane::TextChosen, this, [this](const QString& text, int entry) {
+        SetCurrentText(text, entry);
         UpdateBarcode();
     });
     addActions(FListPane->HistoryActions());

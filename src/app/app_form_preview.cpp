@@ -2,7 +2,6 @@
 // the values of the settings page, as the exports will write it.
 #include "app/app_form.h"
 
-#include "app/dialog_service.h"
 #include "app/preview_image.h"
 #include "app/settings_panel.h"
 #include "base/zint_exception.h"
@@ -18,12 +17,18 @@
 
 void TAppForm::UpdateBarcode()
 {
-    UpdateBarcodeYeni(FCurrentText);
+    ShowText(FCurrentText, FCurrentEntry);
 }
 
 void TAppForm::UpdateBarcodeYeni(const QString& text)
 {
+    ShowText(text, 0);
+}
+
+void TAppForm::ShowText(const QString& text, int entry)
+{
     FBarcodeText = text;
+    FBarcodeEntry = entry;
     RenderBarcode();
 }
 
@@ -54,8 +59,10 @@ void TAppForm::RenderBarcode()
             RenderSymbolToMetafile(symbol, FBarcodeText, settings, imgResult->size());
         imgResult->SetPicture(picture, RenderedImage(picture, settings));
     } catch (const EZintException& error) {
-        FEnvironment.Dialogs->ErrorBox(this, comType->currentText(),
-                                       QString::fromUtf8(error.what()));
+        const QString message = QString::fromUtf8(error.what());
+        imgResult->ShowError(FBarcodeEntry > 0
+                                 ? QStringLiteral("Entry %1: %2").arg(FBarcodeEntry).arg(message)
+                                 : message);
     }
     ShowImageSize();
 }

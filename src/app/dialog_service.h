@@ -29,9 +29,6 @@ public:
     virtual ~TDialogService() = default;
 
     virtual void ErrorBox(QWidget* parent, const QString& caption, const QString& text) = 0;
-    // An error of one entry of a longer run; true when the user wants no further error boxes
-    // for the rest of the run.
-    virtual bool EntryErrorBox(QWidget* parent, const QString& caption, const QString& text) = 0;
     // The end of a folder export; true when the user asks to open the folder.
     virtual bool FolderExportSummary(QWidget* parent, const TFolderExportReport& report) = 0;
     virtual void OpenFolder(const QString& folder) = 0;

@@ -70,14 +70,13 @@ void TExportController::AddMyFolder(const QString& Foldername)
     progress.setValue(0);
 
     TFolderExportReport report{Foldername, 0, items.Count(), false, {}, {}};
-    bool showErrors = true;
     int last = -1;
     bool lastWritten = false;
     std::optional<QString> writeError;
     TExportCallbacks callbacks;
     callbacks.EntryDone = [&](qsizetype index, const TEntryOutcome& outcome) {
         last = int(index);
-        FSource.SetCurrentText(items.Text(last));
+        FSource.SetCurrentText(items.Text(last), last + 1);
         // A file the folder or the disk refuses ends the export; the others would fail alike.
         if (outcome.State == TEntryState::esNotWritten) {
             writeError = outcome.Error;
@@ -88,13 +87,9 @@ void TExportController::AddMyFolder(const QString& Foldername)
             ++report.Written;
             return true;
         }
-        // An entry that cannot be named or rendered is skipped; its name stays unused.
+        // An entry that cannot be named or rendered is skipped, its name unused; the summary
+        // lists it, so that nothing stops the run for a box.
         report.Failures.push_back({last + 1, items.Text(last), outcome.Error});
-        // The error boxes belong to the progress dialog: it may appear while one is open and
-        // would otherwise block it.
-        if (showErrors)
-            showErrors =
-                !FDialogs.EntryErrorBox(&progress, FSource.CurrentSymbologyName(), outcome.Error);
         return true;
     };
     callbacks.Progress = [&](int done, int) {

@@ -126,7 +126,7 @@ void TListPane::Button3Click()
             FDialogs.Beep();
         } else {
             FItems->Append({text});
-            emit TextChosen(text);
+            emit TextChosen(text, FItems->Count());
             Edit1->clear();
         }
         Edit1->setFocus();
@@ -135,7 +135,7 @@ void TListPane::Button3Click()
         if (!FLoadedEntry.isValid())
             return;
         FItems->Replace(FLoadedEntry.row(), Edit1->text());
-        emit TextChosen(Edit1->text());
+        emit TextChosen(Edit1->text(), FLoadedEntry.row() + 1);
     }
 }
 
@@ -207,7 +207,7 @@ void TListPane::ListView1Click()
     }
     Edit1->setText(FItems->Text(row));
     Button3->setText(EditCaption);
-    emit TextChosen(Edit1->text());
+    emit TextChosen(Edit1->text(), row + 1);
 }
 
 void TListPane::Delete1Click()

@@ -61,8 +61,9 @@ public:
     void RestoreWork(const TUserStore& store);
 
 signals:
-    // The text the user added, edited, clicked or loaded last: the one to preview.
-    void TextChosen(const QString& text);
+    // The text the user added, edited, clicked or loaded last: the one to preview, with its
+    // 1-based place in the list.
+    void TextChosen(const QString& text, int entry);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -70,7 +70,7 @@ void TListPane::LoadTextFiles(const QStringList& paths, int encoding)
         return;
     const int last = FItems->Count() - 1;
     ListView1->SelectRow(last);
-    emit TextChosen(FItems->Text(last));
+    emit TextChosen(FItems->Text(last), last + 1);
 }
 
 std::optional<TListFile> TListPane::ReadListFile(const QString& path, int encoding)
@@ -105,7 +105,7 @@ void TListPane::PasteLines(const QString& text)
         return;
     FItems->Append(texts);
     ListView1->scrollToBottom();
-    emit TextChosen(texts.constLast());
+    emit TextChosen(texts.constLast(), FItems->Count());
 }
 
 void TListPane::OpenFiles(const QStringList& paths)

@@ -11,14 +11,22 @@ void TPreviewImage::SetPicture(const TMetafile& picture, const QImage& image)
 {
     FPicture = picture;
     FImage = image;
+    FError.clear();
     FEmpty = false;
     update();
+}
+
+void TPreviewImage::ShowError(const QString& text)
+{
+    Clear();
+    FError = text;
 }
 
 void TPreviewImage::Clear()
 {
     FPicture = TMetafile();
     FImage = QImage();
+    FError.clear();
     FEmpty = true;
     update();
 }
@@ -37,9 +45,14 @@ QRect TPreviewImage::ImageRect() const
 
 void TPreviewImage::paintEvent(QPaintEvent*)
 {
+    QPainter painter(this);
+    if (!FError.isEmpty()) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(rect(), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, FError);
+        return;
+    }
     if (FEmpty || FImage.isNull())
         return;
-    QPainter painter(this);
     const QRect target = ImageRect();
     painter.setRenderHint(QPainter::SmoothPixmapTransform, target.width() < FImage.width());
     painter.drawImage(target, FImage);

@@ -45,16 +45,6 @@ void TQtDialogService::ErrorBox(QWidget* parent, const QString& caption, const Q
     box.exec();
 }
 
-bool TQtDialogService::EntryErrorBox(QWidget* parent, const QString& caption, const QString& text)
-{
-    QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, parent);
-    QPushButton* skip =
-        box.addButton(QStringLiteral("Show no further errors"), QMessageBox::AcceptRole);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.exec();
-    return box.clickedButton() == skip;
-}
-
 bool TQtDialogService::FolderExportSummary(QWidget* parent, const TFolderExportReport& report)
 {
     QDialog dialog(parent);

@@ -8,7 +8,6 @@ class TQtDialogService final : public TDialogService
 {
 public:
     void ErrorBox(QWidget* parent, const QString& caption, const QString& text) override;
-    bool EntryErrorBox(QWidget* parent, const QString& caption, const QString& text) override;
     bool FolderExportSummary(QWidget* parent, const TFolderExportReport& report) override;
     void OpenFolder(const QString& folder) override;
     std::optional<TTextFileChoice> OpenTextFile(QWidget* parent,

@@ -4,11 +4,10 @@
 #include "app/folder_export_report.h"
 
 #include <deque>
-#include <functional>
 #include <vector>
 
 // Answers the window's dialogs from queued replies (cancel when none is queued) and records
-// every error box and beep.
+// every error box and beep, and the name of every dialog asked for, in order.
 class TRecordingDialogService final : public TDialogService
 {
 public:
@@ -30,9 +29,7 @@ public:
     };
 
     std::vector<TErrorBox> ErrorBoxes;
-    // Of the error boxes, those that offered to show no further errors.
-    std::vector<TErrorBox> EntryErrorBoxes;
-    std::deque<bool> SkipFurtherErrorsReplies;
+    QStringList Asked;
     std::vector<TFolderExportReport> Summaries;
     std::deque<bool> OpenFolderReplies;
     std::vector<QString> OpenedFolders;
@@ -55,56 +52,59 @@ public:
     std::vector<TSaveImageRequest> SaveImageRequests;
     std::vector<TFolderRequest> FolderRequests;
 
-    // When set, each error box is also put in front of the user (a real modal box), for
-    // tests of how it meets other windows.
-    std::function<void(QWidget* parent, const QString& caption, const QString& text)> ShowErrorBox;
-
-    void ErrorBox(QWidget* parent, const QString& caption, const QString& text) override
+    void ErrorBox(QWidget*, const QString& caption, const QString& text) override
     {
+        Asked << QStringLiteral("ErrorBox");
         ErrorBoxes.push_back({caption, text});
-        if (ShowErrorBox)
-            ShowErrorBox(parent, caption, text);
-    }
-    bool EntryErrorBox(QWidget* parent, const QString& caption, const QString& text) override
-    {
-        EntryErrorBoxes.push_back({caption, text});
-        ErrorBox(parent, caption, text);
-        return Next(SkipFurtherErrorsReplies).value_or(false);
     }
     bool FolderExportSummary(QWidget*, const TFolderExportReport& report) override
     {
+        Asked << QStringLiteral("FolderExportSummary");
         Summaries.push_back(report);
         return Next(OpenFolderReplies).value_or(false);
     }
     void OpenFolder(const QString& folder) override { OpenedFolders.push_back(folder); }
     std::optional<TTextFileChoice> OpenTextFile(QWidget*, const TTextFileChoice& last) override
     {
+        Asked << QStringLiteral("OpenTextFile");
         TextFileRequests.push_back(last);
         return Next(TextFileReplies);
     }
     std::optional<int> ChooseTextColumn(QWidget*, const QStringList& columns, int proposed) override
     {
+        Asked << QStringLiteral("ChooseTextColumn");
         ColumnRequests.push_back({columns, proposed});
         return Next(ColumnReplies);
     }
     std::optional<QString> SaveImageFile(QWidget*, const QString& lastPath, int filterIndex,
                                          const QString& defaultExt) override
     {
+        Asked << QStringLiteral("SaveImageFile");
         SaveImageRequests.push_back({lastPath, filterIndex, defaultExt});
         return Next(SaveImageReplies);
     }
     std::optional<TLabelSheetChoice> ChooseLabelSheet(QWidget*, const TLabelSheetChoice&) override
     {
+        Asked << QStringLiteral("ChooseLabelSheet");
         return Next(LabelSheetReplies);
     }
     std::optional<QString> PickFolder(QWidget*, const QString& title,
                                       const QString& startFolder) override
     {
+        Asked << QStringLiteral("PickFolder");
         FolderRequests.push_back({title, startFolder});
         return Next(FolderReplies);
     }
-    std::optional<QColor> PickColor(QWidget*, const QColor&) override { return Next(ColorReplies); }
-    std::optional<QFont> PickFont(QWidget*, const QFont&) override { return Next(FontReplies); }
+    std::optional<QColor> PickColor(QWidget*, const QColor&) override
+    {
+        Asked << QStringLiteral("PickColor");
+        return Next(ColorReplies);
+    }
+    std::optional<QFont> PickFont(QWidget*, const QFont&) override
+    {
+        Asked << QStringLiteral("PickFont");
+        return Next(FontReplies);
+    }
     void Beep() override { ++Beeps; }
 
 private:

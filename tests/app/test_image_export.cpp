@@ -3,7 +3,6 @@
 #include "app/folder_export_report.h"
 #include "app/item_list_view.h"
 #include "app/preview_image.h"
-#include "app/qt_dialog_service.h"
 #include "render/render_settings.h"
 #include "support/barcode_decoder.h"
 
@@ -14,13 +13,11 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPainter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSvgRenderer>
-#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -401,25 +398,23 @@ TEST_F(ImageExportTest, FailingEntryIsSkippedAndItsNumberStaysUnused)
 {
     for (const char* text : {"A", "B!", "C"})
         AddEntry(QLatin1String(text));
-    Dialogs.ErrorBoxes.clear();
     ExportAll(Folder());
     EXPECT_EQ(FilesIn(Folder()), Names({"1.png", "3.png"}));
-    ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
-    EXPECT_EQ(Dialogs.ErrorBoxes[0].Caption, QStringLiteral("Code 3 of 9 (Code 39)"));
-    EXPECT_TRUE(Dialogs.ErrorBoxes[0].Text.startsWith(QStringLiteral("error: ")));
+    EXPECT_TRUE(Dialogs.ErrorBoxes.empty()) << "the summary reports it";
+    ASSERT_EQ(Dialogs.Summaries.size(), 1u);
+    ASSERT_EQ(Dialogs.Summaries[0].Failures.size(), 1u);
+    EXPECT_TRUE(Dialogs.Summaries[0].Failures[0].Message.startsWith(QStringLiteral("error: ")));
     EXPECT_EQ(List().SelectedRow(), 2);
 }
 
-TEST_F(ImageExportTest, ErrorsCanBeSkippedAndTheSummaryListsEveryFailedEntry)
+TEST_F(ImageExportTest, FailingEntriesRunToTheSummaryWithNoOtherDialog)
 {
     for (const char* text : {"A", "B!", "C", "D!", "E!"})
         AddEntry(QLatin1String(text));
-    Dialogs.ErrorBoxes.clear();
-    Dialogs.SkipFurtherErrorsReplies.push_back(true);
+    Dialogs.Asked.clear();
     ExportAll(Folder());
     EXPECT_EQ(FilesIn(Folder()), Names({"1.png", "3.png"}));
-    ASSERT_EQ(Dialogs.EntryErrorBoxes.size(), 1u) << "no box after the user's choice";
-    EXPECT_EQ(Dialogs.ErrorBoxes.size(), 1u);
+    EXPECT_EQ(Dialogs.Asked, Texts({"PickFolder", "FolderExportSummary"}));
     ASSERT_EQ(Dialogs.Summaries.size(), 1u);
     const TFolderExportReport& report = Dialogs.Summaries[0];
     EXPECT_EQ(report.Folder, Folder());
@@ -434,21 +429,26 @@ TEST_F(ImageExportTest, ErrorsCanBeSkippedAndTheSummaryListsEveryFailedEntry)
     for (std::size_t i = 0; i < report.Failures.size(); ++i) {
         EXPECT_EQ(report.Failures[i].Number, failed[i].Number);
         EXPECT_EQ(report.Failures[i].Text, QLatin1String(failed[i].Text));
-        EXPECT_EQ(report.Failures[i].Message, Dialogs.EntryErrorBoxes[0].Text);
+        EXPECT_EQ(report.Failures[i].Message, report.Failures[0].Message);
     }
     EXPECT_EQ(FolderExportSummaryText(report),
               QStringLiteral("2 images written to %1.\n3 entries failed:")
                   .arg(QDir::toNativeSeparators(Folder())));
     EXPECT_EQ(ReportedEntryLine(report.Failures[1]),
-              QStringLiteral("4\tD!\t") + Dialogs.EntryErrorBoxes[0].Text);
+              QStringLiteral("4\tD!\t") + report.Failures[0].Message);
     EXPECT_TRUE(Dialogs.OpenedFolders.empty()) << "closed without opening the folder";
 
-    // A new export asks again; the summary's button opens the folder.
+    // The preview tells the same of the entry, in its pane.
+    ClickEntry(1);
+    EXPECT_EQ(Preview().ErrorText(), QStringLiteral("Entry 2: ") + report.Failures[0].Message);
+
+    // A new export runs through alike; the summary's button opens the folder.
     const QString second = InFolder(QStringLiteral("second"));
     ASSERT_TRUE(QDir().mkpath(second));
     Dialogs.OpenFolderReplies.push_back(true);
+    Dialogs.Asked.clear();
     ExportAll(second);
-    EXPECT_EQ(Dialogs.EntryErrorBoxes.size(), 4u);
+    EXPECT_EQ(Dialogs.Asked, Texts({"PickFolder", "FolderExportSummary"}));
     ASSERT_EQ(Dialogs.Summaries.size(), 2u);
     EXPECT_EQ(Dialogs.Summaries[1].Written, 2);
     EXPECT_EQ(Dialogs.OpenedFolders, std::vector<QString>{second});
@@ -484,40 +484,44 @@ TEST_F(ImageExportTest, FileAppearingUnderTheNextNameIsLeftUntouched)
     EXPECT_EQ(file.readAll(), QByteArray("someone else's"));
 }
 
-TEST_F(ImageExportTest, ErrorBoxAndProgressDialogNeverBlockEachOther)
+// While the progress dialog is up, failing entries open no window of their own: nothing can
+// hide behind the window or the progress dialog and wait for a key.
+TEST_F(ImageExportTest, FailingEntriesOpenNoWindowBesideTheProgressDialog)
 {
-    ChooseSymbology(TZintSymbology::zsEANX);
-    for (const char* text : {"400638130001", "ABC", "400638130002"})
-        AddEntry(QLatin1String(text));
-    Dialogs.ErrorBoxes.clear();
-    Dialogs.ShowErrorBox = [](QWidget* parent, const QString& caption, const QString& text) {
-        TQtDialogService().ErrorBox(parent, caption, text);
-    };
-    // The user presses Enter on the box once the progress dialog has had time to appear; a
-    // box that does not take the key is closed after a while so the test can end.
-    int ticks = 0;
-    bool ignored = false;
-    QTimer user;
-    QObject::connect(&user, &QTimer::timeout, [&] {
-        QMessageBox* box = nullptr;
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* found = qobject_cast<QMessageBox*>(widget); found && found->isVisible())
-                box = found;
-        if (!box)
-            return;
-        ++ticks;
-        if (ticks > 40) {
-            ignored = true;
-            box->reject();
-        } else if (ticks > 15) {
-            QTest::keyClick(box->windowHandle(), Qt::Key_Return);
-        }
-    });
-    user.start(100);
+    QTemporaryDir lists;
+    const QString listFile = lists.filePath(QStringLiteral("failing.txt"));
+    {
+        QFile file(listFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        for (int i = 1; i <= 20000; ++i)
+            file.write(QByteArray::number(i) + (i % 2 == 0 ? "!\n" : "\n"));
+    }
+    Dialogs.TextFileReplies.push_back({listFile, Utf8Choice});
+    Find<QAction>("Load1")->trigger();
+    Dialogs.Asked.clear();
+
+    QProgressDialog* shown = nullptr;
+    QWidgetList others;
+    TBetweenEntries user(
+        [&] {
+            shown = Form->findChild<QProgressDialog*>(QStringLiteral("ExportProgress"));
+            // Past the first failing entry.
+            return shown && shown->isVisible() && QFile::exists(InFolder(QStringLiteral("3.png")));
+        },
+        [&] {
+            EXPECT_EQ(shown->parentWidget(), Form.get());
+            EXPECT_EQ(shown->windowModality(), Qt::WindowModal);
+            for (QWidget* widget : QApplication::topLevelWidgets())
+                if (widget->isVisible() && widget != Form.get() && widget != shown)
+                    others << widget;
+            shown->cancel();
+        });
     ExportAll(Folder());
-    EXPECT_FALSE(ignored) << "the error box could not be answered";
-    ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
-    EXPECT_EQ(FilesIn(Folder()), Names({"1.png", "3.png"}));
+    EXPECT_TRUE(others.isEmpty()) << others.size() << " other windows";
+    EXPECT_EQ(Dialogs.Asked, Texts({"PickFolder", "FolderExportSummary"}));
+    ASSERT_EQ(Dialogs.Summaries.size(), 1u);
+    EXPECT_TRUE(Dialogs.Summaries[0].Stopped);
+    EXPECT_FALSE(Dialogs.Summaries[0].Failures.empty());
 }
 
 TEST_F(ImageExportTest, WriteErrorEndsTheRunAndKeepsTheEarlierFiles)

@@ -1,6 +1,7 @@
 #include "gui_test_base.h"
 
 #include "app/color_box.h"
+#include "app/item_list_view.h"
 #include "app/preview_image.h"
 #include "render/render_settings.h"
 #include "render/zint_render_box.h"
@@ -14,11 +15,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <functional>
 
 namespace {
-const QString Code39Name = QStringLiteral("Code 3 of 9 (Code 39)");
 const QString WidthTooSmall = QStringLiteral("The desired width is too small.");
 } // namespace
 
@@ -98,20 +99,19 @@ TEST_F(PreviewTest, PreviewWithWiderModulesScansAsTheText)
     EXPECT_EQ(DecodeImage(image, ZXing::BarcodeFormat::Code39).Text, QStringLiteral("1234567890"));
 }
 
-TEST_F(PreviewTest, EncoderErrorIsCaptionedWithTheSymbologyAndEmptiesThePreview)
+TEST_F(PreviewTest, EncoderErrorIsShownInThePaneInsteadOfThePicture)
 {
     Form->UpdateBarcodeYeni(QStringLiteral("ABC"));
-    ASSERT_TRUE(Dialogs.ErrorBoxes.empty());
+    ASSERT_TRUE(Preview().ErrorText().isEmpty());
 
     ChooseSymbology(TZintSymbology::zsC25IND);
-    ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
-    EXPECT_EQ(Dialogs.ErrorBoxes[0].Caption, QStringLiteral("Code 2 of 5 Industrial"));
-    EXPECT_TRUE(Dialogs.ErrorBoxes[0].Text.startsWith(QStringLiteral("error: ")))
-        << Dialogs.ErrorBoxes[0].Text.toStdString();
+    EXPECT_TRUE(Preview().ErrorText().startsWith(QStringLiteral("error: ")))
+        << Preview().ErrorText().toStdString();
     EXPECT_TRUE(Preview().IsEmpty());
+    EXPECT_TRUE(Dialogs.Asked.isEmpty());
 
     ChooseSymbology(TZintSymbology::zsCODE39);
-    EXPECT_EQ(Dialogs.ErrorBoxes.size(), 1u);
+    EXPECT_TRUE(Preview().ErrorText().isEmpty());
     EXPECT_EQ(DecodeImage(PreviewImage(), ZXing::BarcodeFormat::Code39).Text,
               QStringLiteral("ABC"));
 }
@@ -119,24 +119,45 @@ TEST_F(PreviewTest, EncoderErrorIsCaptionedWithTheSymbologyAndEmptiesThePreview)
 TEST_F(PreviewTest, EmptyTextIsAnEncoderError)
 {
     Form->UpdateBarcodeYeni(QString());
-    ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
-    EXPECT_EQ(Dialogs.ErrorBoxes[0].Caption, Code39Name);
+    EXPECT_FALSE(Preview().ErrorText().isEmpty());
     EXPECT_TRUE(Preview().IsEmpty());
+    EXPECT_TRUE(Dialogs.Asked.isEmpty());
+}
+
+// Walking the list with the arrow keys passes the entries that fail: each shows its number and
+// error in the pane, and no dialog takes the next key.
+TEST_F(PreviewTest, ArrowKeysWalkPastFailingEntriesWithTheirErrorsInThePane)
+{
+    const char* texts[] = {"A", "B!", "C", "D!"};
+    for (const char* text : texts)
+        AddEntry(QLatin1String(text));
+    ClickEntry(0);
+    for (int row = 1; row < int(std::size(texts)); ++row) {
+        QTest::keyClick(&List(), Qt::Key_Down);
+        ASSERT_EQ(List().SelectedRow(), row);
+        EXPECT_EQ(Form->CurrentText(), QLatin1String(texts[row]));
+        const bool fails = QByteArray(texts[row]).endsWith('!');
+        EXPECT_EQ(Preview().IsEmpty(), fails) << texts[row];
+        EXPECT_EQ(
+            Preview().ErrorText().startsWith(QStringLiteral("Entry %1: error: ").arg(row + 1)),
+            fails)
+            << Preview().ErrorText().toStdString();
+    }
+    EXPECT_TRUE(Dialogs.Asked.isEmpty());
 }
 
 TEST_F(PreviewTest, HugeMarginFailsInScaleModeAndEnlargesThePictureInInflateMode)
 {
     UsePreviewAreaLayout();
     SetMarginSideAndRender("edLeft", QStringLiteral("1000"));
-    ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
-    EXPECT_EQ(Dialogs.ErrorBoxes[0].Caption, Code39Name);
-    EXPECT_EQ(Dialogs.ErrorBoxes[0].Text, WidthTooSmall);
+    EXPECT_EQ(Preview().ErrorText(), WidthTooSmall);
     EXPECT_TRUE(Preview().IsEmpty());
 
     Find<QComboBox>("cbRAM")->setCurrentIndex(1); // "Inflate Image", rendered with the next edit
     EXPECT_TRUE(Preview().IsEmpty());
     SetMarginSideAndRender("edLeft", QStringLiteral("1001"));
-    EXPECT_EQ(Dialogs.ErrorBoxes.size(), 1u);
+    EXPECT_TRUE(Preview().ErrorText().isEmpty());
+    EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
     ASSERT_FALSE(Preview().IsEmpty());
     EXPECT_GT(Preview().Picture().Width(), 1001);
     EXPECT_GT(Preview().Picture().Width(), Preview().width());
@@ -183,6 +204,7 @@ TEST_F(PreviewTest, EveryPageValueRendersOnceItsBurstIsOver)
     EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
 }
 
+// The pane is cleared before each change: the error is back only when a render has run.
 TEST_F(PreviewTest, BurstOfFailingChangesRendersOnceAndShowsOneError)
 {
     UsePreviewAreaLayout();
@@ -190,26 +212,26 @@ TEST_F(PreviewTest, BurstOfFailingChangesRendersOnceAndShowsOneError)
         ->findChild<QCheckBox*>(QStringLiteral("cbAllSame"))
         ->setChecked(true);
     RunPendingRender();
-    ASSERT_TRUE(Dialogs.ErrorBoxes.empty());
+    ASSERT_TRUE(Preview().ErrorText().isEmpty());
 
     // One keystroke changes all four sides.
     SetMarginSide("edTop", QStringLiteral("1000"));
-    EXPECT_TRUE(Dialogs.ErrorBoxes.empty()) << "nothing renders within the burst";
+    EXPECT_TRUE(Preview().ErrorText().isEmpty()) << "nothing renders within the burst";
     RunPendingRender();
-    ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
-    EXPECT_EQ(Dialogs.ErrorBoxes[0].Text, WidthTooSmall);
+    EXPECT_EQ(Preview().ErrorText(), WidthTooSmall);
 
     // A custom colour picked in the colour list, with every signal it brings.
     auto* bars = Find<TColorBox>("ColorBox1");
     Dialogs.ColorReplies.push_back(QColor(1, 2, 3));
     const int custom = bars->count() - 1;
+    Preview().Clear();
     bars->setCurrentIndex(custom);
     emit bars->activated(custom);
     RunPendingRender();
     EXPECT_EQ(bars->Selected(), QColor(1, 2, 3));
-    EXPECT_EQ(Dialogs.ErrorBoxes.size(), 2u);
+    EXPECT_EQ(Preview().ErrorText(), WidthTooSmall);
 
-    // Every control of the columns renders: here each render is one more box.
+    // Every control of the columns renders.
     const std::function<void()> changes[] = {
         [this] {
             auto* edit = Find<QLineEdit>("edMHS");
@@ -234,19 +256,21 @@ TEST_F(PreviewTest, BurstOfFailingChangesRendersOnceAndShowsOneError)
             Dialogs.FontReplies.push_back(QFont(QStringLiteral("Sans"), 20));
             Find<QPushButton>("ButtonFont")->click();
         }};
-    for (const auto& change : changes) {
-        const std::size_t boxes = Dialogs.ErrorBoxes.size();
-        change();
+    for (std::size_t i = 0; i < std::size(changes); ++i) {
+        Preview().Clear();
+        changes[i]();
         RunPendingRender();
-        EXPECT_EQ(Dialogs.ErrorBoxes.size(), boxes + 1);
+        EXPECT_EQ(Preview().ErrorText(), WidthTooSmall) << "change " << i;
     }
 
-    // A direct render answers the pending request: no second box afterwards.
-    const std::size_t boxes = Dialogs.ErrorBoxes.size();
+    // A direct render answers the pending request: no second render afterwards.
     Find<QComboBox>("comHAlign")->setCurrentIndex(1);
     Form->UpdateBarcode();
+    EXPECT_EQ(Preview().ErrorText(), WidthTooSmall);
+    Preview().Clear();
     RunPendingRender();
-    EXPECT_EQ(Dialogs.ErrorBoxes.size(), boxes + 1);
+    EXPECT_TRUE(Preview().ErrorText().isEmpty());
+    EXPECT_EQ(Dialogs.Asked, Texts({"PickColor", "PickFont"}));
 }
 
 // A text that is not a number leaves the field's last number in effect.
@@ -289,4 +313,37 @@ TEST_F(PreviewTest, SettingsPageReachesTheTarget)
     EXPECT_FALSE(target.ShowText());
     EXPECT_EQ(target.Margin()->Right()->TargetUnits(), 7.0f);
     EXPECT_EQ(target.Padding()->Right()->TargetUnits(), 0.0f);
+}
+
+// Every symbology at the start-up text: a picture, or the reason there is none in its place,
+// and never a dialog.
+TEST_F(PreviewTest, EverySymbologyShowsThePictureOrItsErrorInThePane)
+{
+    const QString startText = Form->CurrentText();
+    for (const TSymbologyEntry& entry : SymbologyCatalogue) {
+        ChooseSymbology(entry.Symbology);
+        ASSERT_EQ(Form->CurrentText(), startText);
+        if (Preview().IsEmpty())
+            EXPECT_TRUE(Preview().ErrorText().startsWith(QStringLiteral("error: ")))
+                << entry.DisplayName << ": " << Preview().ErrorText().toStdString();
+        else
+            EXPECT_TRUE(Preview().ErrorText().isEmpty()) << entry.DisplayName;
+        EXPECT_TRUE(Dialogs.Asked.isEmpty()) << entry.DisplayName;
+    }
+}
+
+// A symbology remembered from the last session that cannot take the start-up text shows why
+// in the pane, with no box before the window.
+TEST_F(PreviewTest, RememberedSymbologyThatRefusesTheStartUpTextShowsItsErrorInThePane)
+{
+    ChooseSymbology(TZintSymbology::zsEAN128);
+    Form->close();
+    Form.reset();
+    Dialogs.Asked.clear();
+    ShowForm();
+    ASSERT_EQ(Form->Symbol().SymbolType(), TZintSymbology::zsEAN128);
+    EXPECT_TRUE(Preview().IsEmpty());
+    EXPECT_TRUE(Preview().ErrorText().startsWith(QStringLiteral("error: ")))
+        << Preview().ErrorText().toStdString();
+    EXPECT_TRUE(Dialogs.Asked.isEmpty());
 }

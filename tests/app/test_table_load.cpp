@@ -137,7 +137,8 @@ TEST_F(TableLoadTest, FolderExportNamesFilesFromTheLoadedCells)
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files, QDir::Name),
               Texts({"A-1.png", "A-4.png"}));
     ASSERT_EQ(Dialogs.Summaries.size(), 1u);
-    ASSERT_EQ(Dialogs.EntryErrorBoxes.size(), 1u);
-    EXPECT_TRUE(Dialogs.EntryErrorBoxes[0].Text.contains(QStringLiteral("SKU")))
-        << Dialogs.EntryErrorBoxes[0].Text.toStdString();
+    ASSERT_EQ(Dialogs.Summaries[0].Failures.size(), 1u);
+    EXPECT_EQ(Dialogs.Summaries[0].Failures[0].Number, 1);
+    EXPECT_TRUE(Dialogs.Summaries[0].Failures[0].Message.contains(QStringLiteral("SKU")))
+        << Dialogs.Summaries[0].Failures[0].Message.toStdString();
 }

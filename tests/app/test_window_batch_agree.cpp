@@ -3,6 +3,7 @@
 #include "gui_test_base.h"
 
 #include "app/color_box.h"
+#include "app/preview_image.h"
 #include "support/temporary_folder.h"
 
 #include <QAction>
@@ -101,8 +102,6 @@ protected:
         ShowForm();
         for (const QString& text : EntryTexts)
             AddEntry(text);
-        // Code 39, selected at start, cannot take all of them.
-        Dialogs.ErrorBoxes.clear();
         ChooseSymbology(GetParam().Symbology);
         for (const TControlValue& value : GetParam().Window)
             Set(value);
@@ -111,6 +110,7 @@ protected:
 
     void TearDown() override
     {
+        EXPECT_TRUE(Preview().ErrorText().isEmpty()) << Preview().ErrorText().toStdString();
         EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
         TGuiTestBase::TearDown();
     }
