@@ -47,8 +47,9 @@ void TAppForm::Language1Click()
     environment.ProgramPath = FEnvironment.ProgramPath;
     environment.DataFolder = FDataFolder;
     environment.SetLanguageFile = [this](const QString& fileName) { SetLanguageFile(fileName); };
-    environment.ShowError = [this](const QString& caption, const QString& text) {
-        FEnvironment.Dialogs->ErrorBox(this, caption, text);
+    // The box belongs to the language dialog, which is open when it fails.
+    environment.ShowError = [this](QWidget* parent, const QString& caption, const QString& text) {
+        FEnvironment.Dialogs->ErrorBox(parent, caption, text);
     };
     TTranslateForm form(std::move(environment), this);
     form.exec();

@@ -298,7 +298,7 @@ void TTranslateForm::Button1Click()
     } catch (const EZintException& error) {
         const QString text = QString::fromUtf8(error.what());
         if (FEnvironment.ShowError)
-            FEnvironment.ShowError(QGuiApplication::applicationDisplayName(), text);
+            FEnvironment.ShowError(this, QGuiApplication::applicationDisplayName(), text);
         else
             QMessageBox::critical(this, QGuiApplication::applicationDisplayName(), text);
         return;

@@ -24,7 +24,7 @@ struct TTranslateFormEnvironment
     std::function<void(const QUrl& address)> OpenUrl;
     std::function<void(const QString& script, const QString& workingFolder)> StartScript;
     std::function<void()> Quit;
-    std::function<void(const QString& caption, const QString& text)> ShowError;
+    std::function<void(QWidget* parent, const QString& caption, const QString& text)> ShowError;
 };
 
 // The language list: owner-drawn items of height 18, a flag and the language name.

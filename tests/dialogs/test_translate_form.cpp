@@ -85,7 +85,10 @@ protected:
             Started << script << folder;
         };
         environment.Quit = [this] { ++Quits; };
-        environment.ShowError = [this](const QString&, const QString& text) { Errors << text; };
+        environment.ShowError = [this](QWidget* parent, const QString&, const QString& text) {
+            EXPECT_EQ(parent, Form.get()) << "the box belongs to the dialog";
+            Errors << text;
+        };
         if (Modify)
             Modify(environment);
         Form = std::make_unique<TTranslateForm>(std::move(environment));
