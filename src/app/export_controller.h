@@ -63,7 +63,8 @@ public:
     void DosyayiKaydet(const QString& DosyaAdi);
     // Renders every entry through the preview and saves it in the folder under the name the
     // "File names" template gives it (<number><ext> by default), never replacing a file; a
-    // progress dialog offers to stop between entries.
+    // progress dialog offers to stop between entries. Entries that fail are skipped and listed
+    // in the closing summary.
     void AddMyFolder(const QString& Foldername);
     // Renders every entry onto the labels of one PDF sheet, written as sheet.pdf in a chosen
     // folder (never replacing a file); an entry that fails leaves its label empty, and the

@@ -30,6 +30,8 @@ public:
 
     std::vector<TErrorBox> ErrorBoxes;
     QStringList Asked;
+    // The parent each dialog of Asked was given.
+    QList<QWidget*> Parents;
     std::vector<TFolderExportReport> Summaries;
     std::deque<bool> OpenFolderReplies;
     std::vector<QString> OpenedFolders;
@@ -52,57 +54,69 @@ public:
     std::vector<TSaveImageRequest> SaveImageRequests;
     std::vector<TFolderRequest> FolderRequests;
 
-    void ErrorBox(QWidget*, const QString& caption, const QString& text) override
+    void ErrorBox(QWidget* parent, const QString& caption, const QString& text) override
     {
         Asked << QStringLiteral("ErrorBox");
+        Parents << parent;
         ErrorBoxes.push_back({caption, text});
     }
-    bool FolderExportSummary(QWidget*, const TFolderExportReport& report) override
+    bool FolderExportSummary(QWidget* parent, const TFolderExportReport& report) override
     {
         Asked << QStringLiteral("FolderExportSummary");
+        Parents << parent;
         Summaries.push_back(report);
         return Next(OpenFolderReplies).value_or(false);
     }
     void OpenFolder(const QString& folder) override { OpenedFolders.push_back(folder); }
-    std::optional<TTextFileChoice> OpenTextFile(QWidget*, const TTextFileChoice& last) override
+    std::optional<TTextFileChoice> OpenTextFile(QWidget* parent,
+                                                const TTextFileChoice& last) override
     {
         Asked << QStringLiteral("OpenTextFile");
+        Parents << parent;
         TextFileRequests.push_back(last);
         return Next(TextFileReplies);
     }
-    std::optional<int> ChooseTextColumn(QWidget*, const QStringList& columns, int proposed) override
+    std::optional<int> ChooseTextColumn(QWidget* parent, const QStringList& columns,
+                                        int proposed) override
     {
         Asked << QStringLiteral("ChooseTextColumn");
+        Parents << parent;
         ColumnRequests.push_back({columns, proposed});
         return Next(ColumnReplies);
     }
-    std::optional<QString> SaveImageFile(QWidget*, const QString& lastPath, int filterIndex,
+    std::optional<QString> SaveImageFile(QWidget* parent, const QString& lastPath, int filterIndex,
                                          const QString& defaultExt) override
     {
         Asked << QStringLiteral("SaveImageFile");
+        Parents << parent;
         SaveImageRequests.push_back({lastPath, filterIndex, defaultExt});
         return Next(SaveImageReplies);
     }
-    std::optional<TLabelSheetChoice> ChooseLabelSheet(QWidget*, const TLabelSheetChoice&) override
+    std::optional<TLabelSheetChoice> ChooseLabelSheet(QWidget* parent,
+                                                      const TLabelSheetChoice&) override
     {
         Asked << QStringLiteral("ChooseLabelSheet");
+        Parents << parent;
         return Next(LabelSheetReplies);
     }
-    std::optional<QString> PickFolder(QWidget*, const QString& title,
+    std::optional<QString> PickFolder(QWidget* parent, const QString& title,
                                       const QString& startFolder) override
     {
         Asked << QStringLiteral("PickFolder");
+        Parents << parent;
         FolderRequests.push_back({title, startFolder});
         return Next(FolderReplies);
     }
-    std::optional<QColor> PickColor(QWidget*, const QColor&) override
+    std::optional<QColor> PickColor(QWidget* parent, const QColor&) override
     {
         Asked << QStringLiteral("PickColor");
+        Parents << parent;
         return Next(ColorReplies);
     }
-    std::optional<QFont> PickFont(QWidget*, const QFont&) override
+    std::optional<QFont> PickFont(QWidget* parent, const QFont&) override
     {
         Asked << QStringLiteral("PickFont");
+        Parents << parent;
         return Next(FontReplies);
     }
     void Beep() override { ++Beeps; }
