@@ -76,6 +76,7 @@ void TAppForm::dropEvent(QDropEvent* event)
 
 void TAppForm::FormShow()
 {
+    FListPane->setFocus(Qt::OtherFocusReason);
     UpdateBarcode();
 }
 

@@ -48,6 +48,8 @@ TListPane::TListPane(TDialogService& dialogs, QWidget* parent)
     Panel4->setFixedHeight(30);
     Edit1 = new QLineEdit;
     Edit1->setObjectName(QStringLiteral("Edit1"));
+    // The window opens ready for typing: focus given to the pane goes to its entry box.
+    setFocusProxy(Edit1);
     Edit1->setFont(QFont(QStringLiteral("Tahoma"), 10));
     Button3 = new QPushButton(AddCaption);
     Button3->setObjectName(QStringLiteral("Button3"));
