@@ -307,9 +307,12 @@ float TZintCustomRenderTarget::TextRoom() const
 
 void TZintCustomRenderTarget::FitText()
 {
-    // EAN/UPC digits are laid out between the bars and fit by construction.
-    if (!TextDrawn() || SymbologyTraits().IsEanUpc())
+    if (!TextDrawn())
         return;
+    if (SymbologyTraits().IsEanUpc()) {
+        FitEANUPCText();
+        return;
+    }
     if (FTextModuleShare > 0)
         SetTextPixelSize(std::max(1.0f, float(double(FTextModuleShare) * FModuleWidth)));
     const float room = TextRoom();

@@ -162,6 +162,9 @@ protected:
 private:
     // Sizes the text by the module share and sets it smaller until it fits its line.
     void FitText();
+    // Sets EAN/UPC digits smaller until every group, the add-on and a digit standing before
+    // the add-on fit between the bars around them.
+    void FitEANUPCText();
     // Width the text line may take for the current module width.
     float TextRoom() const;
     // Modules of whole pixels: bars and the symbol's origin land on pixel edges.

@@ -6,9 +6,12 @@
 #include "render/zint_render_value.h"
 #include "symbol/zint_symbol.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <initializer_list>
+#include <vector>
 
 namespace {
 using TBarSet = std::uint64_t; // bar numbers stay below 64: the longest row has 46 bars
@@ -129,6 +132,44 @@ const TEANUPCLayout* LayoutFor(const TZintEANUPCFlags& flags)
     return nullptr;
 }
 
+// A dark bar's first column and the column after it.
+struct TBarSpan
+{
+    int Start = 0;
+    int End = 0;
+};
+
+std::vector<TBarSpan> BarSpans(const TZintSymbol& symbol, int row)
+{
+    std::vector<TBarSpan> bars;
+    for (int column = 0; column < symbol.width(); ++column) {
+        if (!symbol.module(row, column))
+            continue;
+        if (bars.empty() || bars.back().End != column)
+            bars.push_back({column, column});
+        bars.back().End = column + 1;
+    }
+    return bars;
+}
+
+// The highest start bar below `bar`: the one whose right edge a digit group starts after.
+int StartBarBefore(TBarSet startBars, int bar)
+{
+    for (int candidate = bar - 1; candidate >= 0; --candidate)
+        if (InSet(startBars, candidate))
+            return candidate;
+    return -1;
+}
+
+// A text and the width of its slot between bars, in modules and in target units aside.
+struct TTextSlot
+{
+    QString Text;
+    int Modules = 0;
+    float Spacing = 0;
+    bool InItsOwnBox = false; // a side digit: centred in a box that starts at the slot
+};
+
 float Sum(std::initializer_list<double> terms)
 {
     double total = 0;
@@ -195,6 +236,69 @@ void TZintCustomRenderTarget::ReserveSideTexts()
         FTrailingText.clear();
         FTrailingTextWidth = 0;
     }
+}
+
+void TZintCustomRenderTarget::FitEANUPCText()
+{
+    const TEANUPCLayout* layout = LayoutFor(FEANUPCFlags);
+    if (!layout)
+        return;
+    const std::vector<TBarSpan> bars = BarSpans(*FSymbol, FSymbol->rows() - 1);
+    const auto bar = [&](int number) {
+        return number >= 0 && std::size_t(number) < bars.size() ? bars[std::size_t(number)]
+                                                                : TBarSpan{};
+    };
+    const float spacingLeft = LayoutTextSpacing().Left()->TargetUnits();
+    const float spacingRight = LayoutTextSpacing().Right()->TargetUnits();
+    std::vector<TTextSlot> textSlots;
+    for (const TDigitGroup& group : layout->Groups)
+        if (group.Bar >= 0)
+            textSlots.push_back(
+                {FText.mid(group.First - 1, group.Last - group.First + 1),
+                 bar(group.Bar).Start - bar(StartBarBefore(layout->StartBars, group.Bar)).End,
+                 spacingLeft + spacingRight});
+    const int firstAddonBar = layout->LastMainBar + 1;
+    const int addonTextBar =
+        FEANUPCFlags.Contains(TZintEANUPCFlag::euAddon2)   ? layout->Addon2TextBar
+        : FEANUPCFlags.Contains(TZintEANUPCFlag::euAddon5) ? layout->Addon5TextBar
+                                                           : -1;
+    if (addonTextBar >= 0) {
+        textSlots.push_back({FAddonText, bar(addonTextBar).End - bar(firstAddonBar).Start, 0});
+        // Beside an add-on the trailing digit stands in the gap before it.
+        if (!FTrailingText.isEmpty())
+            textSlots.push_back({FTrailingText,
+                                 bar(firstAddonBar).Start - bar(layout->TrailingDigitBar).End,
+                                 spacingLeft, true});
+    }
+
+    // Fractional modules: bar edges are rounded to pixels, which may take half a pixel from
+    // either side of a slot.
+    const float edgeRounding = OnPixelGrid() ? 0 : 1;
+    const auto room = [&](const TTextSlot& slot) {
+        return float(double(slot.Modules) * FModuleWidth) - slot.Spacing - edgeRounding;
+    };
+    // A side digit's box may be wider than the digit (the vector back-end doubles it); the
+    // digit stands in its middle, so its right edge is half of both widths from the start.
+    const auto needed = [&](const TTextSlot& slot) {
+        const double width = CalcTextWidth({slot.Text});
+        if (!slot.InItsOwnBox)
+            return width;
+        return (width + CalcTextWidth({slot.Text + slot.Text}) / 2) / 2;
+    };
+    // Glyph widths do not scale exactly with the pixel size: a few steps settle it.
+    for (int step = 0; step < 8; ++step) {
+        double worst = 1;
+        for (const TTextSlot& slot : textSlots)
+            if (room(slot) > 0)
+                worst = std::max(worst, needed(slot) / room(slot));
+        const float size = TextPixelSize();
+        if (worst <= 1 || size <= 1)
+            break;
+        SetTextPixelSize(std::max(1.0f, std::min(float(std::floor(size / worst)), size - 1)));
+    }
+    FLeadingTextWidth = CalcTextWidth({FLeadingText});
+    FTrailingTextWidth = CalcTextWidth({FTrailingText});
+    FTextHeight = CalcTextHeight({FText});
 }
 
 void TZintCustomRenderTarget::HandleEANUPCBar(int bar, TZintRenderRect& rect)
