@@ -14,6 +14,10 @@ void TBatchTally::Count(TEntryState state)
         ++FWritten;
         ++FNotVerifiable;
         break;
+    case TEntryState::esUnconfirmed:
+        ++FWritten;
+        ++FUnconfirmed;
+        break;
     case TEntryState::esFailed:
         ++FFailed;
         break;
@@ -28,8 +32,10 @@ QString TBatchTally::SummaryLine(bool verify, double seconds) const
 {
     QString line = QStringLiteral("written %1, ").arg(FWritten);
     if (verify)
-        line +=
-            QStringLiteral("verified %1, not verifiable %2, ").arg(FVerified).arg(FNotVerifiable);
+        line += QStringLiteral("verified %1, unconfirmed %2, not verifiable %3, ")
+                    .arg(FVerified)
+                    .arg(FUnconfirmed)
+                    .arg(FNotVerifiable);
     return line + QStringLiteral("failed %1, %2 s, %3 images/s")
                       .arg(FFailed)
                       .arg(seconds, 0, 'f', 2)

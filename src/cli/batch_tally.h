@@ -14,13 +14,15 @@ public:
     int NotWritten() const { return FNotWritten; }
 
     // "written N, failed M, S s, R images/s"; with verification "written N, verified V,
-    // not verifiable U, failed M, ...". Written counts the files kept under their own names.
+    // unconfirmed C, not verifiable U, failed M, ...". Written counts the files kept under
+    // their own names.
     QString SummaryLine(bool verify, double seconds) const;
 
 private:
     int FWritten = 0;
     int FVerified = 0;
     int FNotVerifiable = 0;
+    int FUnconfirmed = 0;
     int FFailed = 0; // every entry without its file, NotWritten included
     int FNotWritten = 0;
 };

@@ -9,9 +9,9 @@
 class QImage;
 class TZintSymbol;
 
-// Reading written images back with a barcode decoder (ZXing-C++): which symbologies it reads,
-// and what it must read for a given input. Free of widgets and of the batch tool, so tests can
-// use the same rules.
+// Reading written images back with the barcode readers at hand (ZXing-C++, then zbar): which
+// symbologies they read, and what they must read for a given input. Free of widgets and of the
+// batch tool, so tests can use the same rules.
 
 // Whether the decoder reads this symbology at all.
 bool IsVerifiable(TZintSymbology symbology);
@@ -33,11 +33,14 @@ std::optional<QString> ReadBack(TZintSymbology symbology, const QImage& image);
 
 struct TReadBackCheck
 {
-    bool Verifiable = false; // false: nothing was read, and Matches says nothing
-    bool Matches = false;
+    bool Verifiable = false; // false: no reader reads this entry, and the rest says nothing
+    bool Matches = false;    // a reader read exactly what the entry should read as
+    // What ZXing-C++ read, whose text the expected one follows: a read that differs is a
+    // misread; nothing read leaves the entry unconfirmed.
     std::optional<QString> Read;
 };
 
-// Reads the picture back and compares it with what `text` should read as.
+// Reads the picture back with every reader at hand (ZXing-C++, then zbar) and compares what
+// they read with what `text` should read as.
 TReadBackCheck CheckReadBack(TZintSymbology symbology, const QString& text,
                              const QString& primaryMessage, const QImage& image);

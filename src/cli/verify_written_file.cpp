@@ -34,9 +34,11 @@ TEntryOutcome VerifyWrittenFile(const QString& path, TZintSymbology symbology, c
     }
     if (check.Matches)
         return Outcome(TEntryState::esVerified);
-    QString message = QStringLiteral("does not read back (read: %1)")
-                          .arg(check.Read ? QStringLiteral("\"%1\"").arg(*check.Read)
-                                          : QStringLiteral("nothing"));
+    // No reader's word either way: a fault of the readers as likely as of the file.
+    if (!check.Read)
+        return Outcome(TEntryState::esUnconfirmed,
+                       QStringLiteral("unconfirmed (no reader read it; the file is kept)"));
+    QString message = QStringLiteral("does not read back (read: \"%1\")").arg(*check.Read);
     try {
         message += QStringLiteral("; set aside as \"%1\"")
                        .arg(QFileInfo(SetAsideFailedFile(path)).fileName());

@@ -8,6 +8,7 @@ enum class TEntryState
     esWritten,       // written; no check was asked for
     esVerified,      // written and read back to what it should read
     esNotVerifiable, // written; the decoder cannot read it
+    esUnconfirmed,   // written; the symbology is read, but no reader read this file
     esFailed,        // not written, or written and set aside because it did not read back
     esNotWritten     // its file could not be written: the folder or the disk is at fault
 };
