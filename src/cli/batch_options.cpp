@@ -1,6 +1,7 @@
 #include "cli/batch_options.h"
 
 #include "base/zint_exception.h"
+#include "cli/batch_length_report.h"
 #include "cli/sheet_options.h"
 #include "symbol/property_registry.h"
 #include "symbol/symbology_names.h"
@@ -140,10 +141,14 @@ void AddOptions(QCommandLineParser& parser)
         "standard (the symbology's quiet zones, in modules; --whitespace adds to them) or "
         "none. Default: standard.",
         "ZONES");
-    add(name("dpi"), "Resolution for lengths, written into every file. Default: 300.", "DPI");
+    add(name("dpi"),
+        "Resolution for lengths, written into PNG, JPEG, BMP, SVG and PDF files (GIF has no "
+        "field for it). Default: 300.",
+        "DPI");
     add(name("caption-size"),
         "Text size: font (the font's own), pixels (12) or a share of the module width (6m); "
-        "text wider than the symbol is always set smaller. Default: font.",
+        "text wider than the symbol, and EAN/UPC digits wider than their place between the bars, "
+        "are always set smaller. Default: font.",
         "SIZE");
     add(name("primary"),
         "Primary message of composite symbols and MaxiCode. Default: none: a composite takes "
@@ -182,9 +187,11 @@ void AddOptions(QCommandLineParser& parser)
     add({QStringLiteral("j"), QStringLiteral("jobs")},
         "Entries rendered in parallel. Default: the number of processor cores.", "N");
     add(name("verify"),
-        "Decode every written file again as it stands; an entry that does not read back to its "
-        "text counts as failed and its file is renamed N.failed.EXT (never replacing a file). "
-        "Symbologies the decoder cannot read count as not verifiable.");
+        "Decode every written file again as it stands with ZXing-C++ and, when installed, zbar; "
+        "an entry that one of them reads as its text is verified. An entry read as another text "
+        "counts as failed and its file is renamed N.failed.EXT (never replacing a file); one "
+        "that no reader reads at all is kept and counts as unconfirmed. Symbologies no reader "
+        "reads count as not verifiable.");
     AddSheetOptions(parser);
     add(name("list-symbologies"),
         "List index, library number, enumeration name and display name of every symbology.");
@@ -355,6 +362,10 @@ TBatchParseResult ParseBatchOptions(const QStringList& arguments)
     }
     try {
         result.Settings = ReadSettings(parser);
+        const TLengthReport lengths = ReportDrawnLengths(result.Settings.Render);
+        if (lengths.Error)
+            throw TUsageError{*lengths.Error};
+        result.Warnings = lengths.Warnings;
         result.Command = TBatchCommand::bcRun;
     } catch (const TUsageError& error) {
         result.Text = error.Message;

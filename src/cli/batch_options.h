@@ -56,6 +56,8 @@ struct TBatchParseResult
     TBatchCommand Command = TBatchCommand::bcUsageError;
     TBatchSettings Settings;
     QString Text; // the help text, or the message of a usage error
+    // What the run should tell before it starts: lengths drawn other than asked.
+    QStringList Warnings;
 };
 
 // Reads the arguments (the program name first). Every --option is tried on a scratch symbol,

@@ -65,6 +65,8 @@ int main(int argc, char** argv)
     case TBatchCommand::bcRun:
         break;
     }
+    for (const QString& warning : parsed.Warnings)
+        errors << "warning: " << warning << Qt::endl;
     if (parsed.Settings.Sheet)
         return RunLabelSheet(parsed.Settings, errors);
     return RunBatch(parsed.Settings, errors, isatty(STDERR_FILENO) == 1);

@@ -2,6 +2,8 @@
 
 #include "render/render_pipeline.h"
 
+#include <cmath>
+
 namespace {
 constexpr std::uint8_t Pixels = LengthUnitBit(TLengthUnit::luPixels);
 constexpr std::uint8_t Modules = LengthUnitBit(TLengthUnit::luModules);
@@ -115,4 +117,47 @@ TLengthRules RulesFor(TLengthRules rules, std::optional<TLengthUnit> unit)
         return RulesIn(rules, *unit);
     rules.WholeUnits = 0;
     return rules;
+}
+
+namespace {
+TDrawnLength DrawnLength(double asked, bool inches, int dpi, int drawnDots)
+{
+    TDrawnLength length;
+    length.Asked = asked;
+    length.Inches = inches;
+    length.Dots = LengthToPixels(float(asked), inches, dpi);
+    length.DrawnDots = drawnDots;
+    length.Drawn = asked * drawnDots / length.Dots;
+    return length;
+}
+} // namespace
+
+std::optional<TDrawnLength> DrawnModuleWidth(const TRenderSettings& settings)
+{
+    if (settings.ModuleSizeMode != TModuleSizeMode::msmMillimetres &&
+        settings.ModuleSizeMode != TModuleSizeMode::msmInches)
+        return std::nullopt;
+    return DrawnLength(settings.ModuleSize, settings.ModuleSizeMode == TModuleSizeMode::msmInches,
+                       settings.Dpi, int(ModuleWidthInPixels(settings)));
+}
+
+std::optional<TDrawnLength> DrawnBarHeight(const TRenderSettings& settings)
+{
+    const bool physical = settings.BarHeightMode == TBarHeightMode::bhmMillimetres ||
+                          settings.BarHeightMode == TBarHeightMode::bhmInches;
+    const float moduleWidth = ModuleWidthInPixels(settings);
+    if (!physical || moduleWidth == 0)
+        return std::nullopt;
+    return DrawnLength(settings.BarHeight, settings.BarHeightMode == TBarHeightMode::bhmInches,
+                       settings.Dpi, LinearRowHeightFor(settings) * int(moduleWidth));
+}
+
+bool StraysFromAsked(const TDrawnLength& length)
+{
+    return std::abs(length.Deviation()) > DrawnLengthTolerance;
+}
+
+bool IsUnderOneDot(const TDrawnLength& length)
+{
+    return length.Dots < 1 - DrawnLengthTolerance;
 }

@@ -42,3 +42,31 @@ std::optional<TLengthUnit> UnitOf(TCaptionSizeMode mode);
 // The rules for a length shown beside its mode: only the mode's unit, or, for a mode without a
 // length, any unit `rules` takes, fractions too, as the field keeps it for later.
 TLengthRules RulesFor(TLengthRules rules, std::optional<TLengthUnit> unit);
+
+// A length given in millimetres or inches as it is drawn: pixels are whole dots of the
+// resolution, so the length drawn may differ from the one asked for.
+struct TDrawnLength
+{
+    double Asked = 0;    // in the unit given
+    double Drawn = 0;    // in the same unit
+    double Dots = 0;     // what the length asked for is in dots, fractions and all
+    int DrawnDots = 0;   // the whole dots drawn
+    bool Inches = false; // the unit given: inches, else millimetres
+
+    // Drawn against asked: -0.11 is 11 % under.
+    double Deviation() const { return Drawn / Asked - 1; }
+};
+
+// How far a drawn length may stray from the one asked for before the user is told.
+constexpr double DrawnLengthTolerance = 0.05;
+
+// The module width drawn for a width in millimetres or inches; nothing for other modes.
+std::optional<TDrawnLength> DrawnModuleWidth(const TRenderSettings& settings);
+// The bar height drawn for a height in millimetres or inches over a known module width: whole
+// modules of whole dots. Nothing for other modes or a fitted module width.
+std::optional<TDrawnLength> DrawnBarHeight(const TRenderSettings& settings);
+// Whether a drawn length strays too far to pass unreported.
+bool StraysFromAsked(const TDrawnLength& length);
+// Whether the length asked for is under one dot beyond the tolerance: too fine for the
+// resolution, so it is refused rather than drawn coarser.
+bool IsUnderOneDot(const TDrawnLength& length);
