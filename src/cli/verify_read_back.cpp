@@ -254,9 +254,6 @@ std::optional<QString> Decode(const TSymbologyTraits& traits, const QImage& gray
     return read;
 }
 
-} // namespace
-
-namespace {
 // zbar writes application identifiers without parentheses, field separators between them.
 bool ZbarConfirms(TZintSymbology symbology, const QString& text, const QString& expected,
                   const QImage& image)
