@@ -79,3 +79,53 @@ TEST_F(UserStoreTest, WhatIsNoRegularFileUnderTheStoresNamesIsSetAside)
     EXPECT_EQ(QFileInfo(organisation + QStringLiteral(".bad")).symLinkTarget(),
               QStringLiteral("/dev/zero"));
 }
+
+// QSettings writes through a link to its target; the link is set aside instead and the store
+// starts as a file of its own.
+TEST_F(UserStoreTest, AStoreThatIsALinkIsSetAsideAndItsTargetLeftAlone)
+{
+    const QString store = FHome.filePath(QStringLiteral("Kelmora/Lintaro.conf"));
+    const QString target = FHome.filePath(QStringLiteral("elsewhere.conf"));
+    ASSERT_TRUE(QDir().mkpath(FHome.filePath(QStringLiteral("Kelmora"))));
+    const QByteArray original = "[Settings]\nShowUpdate=0\n";
+    {
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(original);
+    }
+    ASSERT_TRUE(QFile::link(target, store));
+    {
+        TUserStore settings;
+        EXPECT_EQ(settings.ReadInteger(QStringLiteral("ShowUpdate"), 1), 1);
+        settings.WriteString(QStringLiteral("Language"), QStringLiteral("German.lang.txt"));
+    }
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), original);
+    EXPECT_FALSE(QFileInfo(store).isSymLink());
+    EXPECT_EQ(TUserStore().ReadString(QStringLiteral("Language")),
+              QStringLiteral("German.lang.txt"));
+    EXPECT_EQ(QFileInfo(store + QStringLiteral(".bad")).symLinkTarget(), target);
+}
+
+// A store that is not UTF-8 is read as well as it goes and rewritten; its bytes stay in a copy.
+TEST_F(UserStoreTest, BytesThatAreNotUtf8AreKeptInACopy)
+{
+    const QString store = FHome.filePath(QStringLiteral("Kelmora/Lintaro.conf"));
+    ASSERT_TRUE(QDir().mkpath(FHome.filePath(QStringLiteral("Kelmora"))));
+    const QByteArray original = "[Settings]\nShowUpdate=0\nLanguage=Fran\xe7\x61is\n";
+    {
+        QFile file(store);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(original);
+    }
+    {
+        TUserStore settings;
+        EXPECT_EQ(settings.ReadInteger(QStringLiteral("ShowUpdate"), 1), 0);
+        settings.WriteString(QStringLiteral("HowMany"), QStringLiteral("1"));
+    }
+    QFile copy(store + QStringLiteral(".bad"));
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), original);
+    EXPECT_EQ(TUserStore().ReadString(QStringLiteral("HowMany")), QStringLiteral("1"));
+}
