@@ -1,4 +1,5 @@
 #include "platform/user_store.h"
+#include "support/temporary_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -88,20 +89,14 @@ TEST_F(UserStoreTest, AStoreThatIsALinkIsSetAsideAndItsTargetLeftAlone)
     const QString target = FHome.filePath(QStringLiteral("elsewhere.conf"));
     ASSERT_TRUE(QDir().mkpath(FHome.filePath(QStringLiteral("Kelmora"))));
     const QByteArray original = "[Settings]\nShowUpdate=0\n";
-    {
-        QFile file(target);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(original);
-    }
+    WriteWholeFile(target, original);
     ASSERT_TRUE(QFile::link(target, store));
     {
         TUserStore settings;
         EXPECT_EQ(settings.ReadInteger(QStringLiteral("ShowUpdate"), 1), 1);
         settings.WriteString(QStringLiteral("Language"), QStringLiteral("German.lang.txt"));
     }
-    QFile file(target);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), original);
+    EXPECT_EQ(ReadWholeFile(target), original);
     EXPECT_FALSE(QFileInfo(store).isSymLink());
     EXPECT_EQ(TUserStore().ReadString(QStringLiteral("Language")),
               QStringLiteral("German.lang.txt"));
@@ -114,18 +109,12 @@ TEST_F(UserStoreTest, BytesThatAreNotUtf8AreKeptInACopy)
     const QString store = FHome.filePath(QStringLiteral("Kelmora/Lintaro.conf"));
     ASSERT_TRUE(QDir().mkpath(FHome.filePath(QStringLiteral("Kelmora"))));
     const QByteArray original = "[Settings]\nShowUpdate=0\nLanguage=Fran\xe7\x61is\n";
-    {
-        QFile file(store);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(original);
-    }
+    WriteWholeFile(store, original);
     {
         TUserStore settings;
         EXPECT_EQ(settings.ReadInteger(QStringLiteral("ShowUpdate"), 1), 0);
         settings.WriteString(QStringLiteral("HowMany"), QStringLiteral("1"));
     }
-    QFile copy(store + QStringLiteral(".bad"));
-    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
-    EXPECT_EQ(copy.readAll(), original);
+    EXPECT_EQ(ReadWholeFile(store + QStringLiteral(".bad")), original);
     EXPECT_EQ(TUserStore().ReadString(QStringLiteral("HowMany")), QStringLiteral("1"));
 }
