@@ -13,8 +13,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const QString& line : lines)
         FuzzCheck(!line.contains(u'\r') && !line.contains(u'\n'), "a line holds a line break");
 
-    if (!lines.isEmpty())
-        IsNumericVersion(TagValue(lines[0], QStringLiteral("version")));
+    if (!lines.isEmpty()) {
+        const QString version = TagValue(lines[0], QStringLiteral("version"));
+        FuzzCheck(!IsNewerVersion(version, version), "a version is newer than itself");
+    }
     if (lines.size() >= 2) {
         const QString url = TagValue(lines[1], QStringLiteral("url"));
         // What the store keeps is the address's UTF-8, so a lone surrogate comes back replaced.

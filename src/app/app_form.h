@@ -76,6 +76,7 @@ public:
     // The update check (app_form_update.cpp).
     void TimerCheckerTimer();
     void UpdateNotifications1Click(bool checked);
+    void ResetIdentifier1Click();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -143,6 +144,7 @@ private:
     QAction* Settings1 = nullptr;
     QAction* Help2 = nullptr;
     QAction* UpdateNotifications1 = nullptr;
+    QAction* ResetIdentifier1 = nullptr;
     QAction* Language1 = nullptr;
     QAction* SendFeedback1 = nullptr;
     QAction* About1 = nullptr;

@@ -3,6 +3,7 @@
 
 #include "app/list_pane.h"
 #include "app/settings_panel.h"
+#include "i18n/translation_engine.h"
 
 #include <QDesktopServices>
 #include <QMenuBar>
@@ -62,6 +63,11 @@ void TAppForm::CreateMenus()
     UpdateNotifications1->setChecked(true);
     UpdateNotifications1->setEnabled(false);
     connect(UpdateNotifications1, &QAction::triggered, this, &TAppForm::UpdateNotifications1Click);
+    // Enabled with the switch: both write through the store the update check opens.
+    ResetIdentifier1 =
+        AddItem(help, "ResetIdentifier1", Translate(QStringLiteral("Reset Identifier")));
+    ResetIdentifier1->setEnabled(false);
+    connect(ResetIdentifier1, &QAction::triggered, this, &TAppForm::ResetIdentifier1Click);
     help->addSeparator()->setObjectName(QStringLiteral("UpdateNotificationsBar"));
     Language1 = AddItem(help, "Language1", QStringLiteral("Language..."), "flag");
     connect(Language1, &QAction::triggered, this, &TAppForm::Language1Click);

@@ -1,9 +1,11 @@
 // The update check: the worker started by the first tick of TimerChecker, its results polled
-// by the later ticks, the popup, and the "Update Notifications" switch.
+// by the later ticks, the popup, the "Update Notifications" switch and the identifier's reset.
 #include "app/app_form.h"
 
 #include "dialogs/new_ver.h"
+#include "platform/user_store.h"
 #include "update/checker.h"
+#include "update/installation_id.h"
 #include "update/update_notifications.h"
 #include "update/update_results.h"
 
@@ -23,6 +25,7 @@ void TAppForm::TimerCheckerTimer()
         return;
     TimerChecker->stop();
     UpdateNotifications1->setEnabled(true);
+    ResetIdentifier1->setEnabled(true);
     if (FUpdateResults->ShowUpdate == 0)
         UpdateNotifications1->setChecked(false);
     if (FUpdateResults->NewVersionAvailable)
@@ -36,4 +39,10 @@ void TAppForm::UpdateNotifications1Click(bool checked)
         EnableUpdateNotifications(*FUpdateResults);
     else
         DisableUpdateNotifications(*FUpdateResults);
+}
+
+void TAppForm::ResetIdentifier1Click()
+{
+    if (FUpdateResults->Store)
+        ResetInstallationId(*FUpdateResults->Store);
 }

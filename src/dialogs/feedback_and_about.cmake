@@ -22,8 +22,6 @@ target_sources(lintaro_dialogs PRIVATE
     program_facts.h
     qt_user_notices.cpp
     qt_user_notices.h
-    user_input_blocker.cpp
-    user_input_blocker.h
     user_notices.h
     ${PROJECT_SOURCE_DIR}/resources/artwork.qrc
 )

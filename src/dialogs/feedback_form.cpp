@@ -5,7 +5,6 @@
 #include "dialogs/choice_panel.h"
 #include "dialogs/feedback_message.h"
 #include "dialogs/limited_text_edit.h"
-#include "dialogs/user_input_blocker.h"
 #include "dialogs/user_notices.h"
 #include "i18n/translation_engine.h"
 
@@ -173,7 +172,12 @@ void TFeedbackForm::BitBtn1Click()
         feedback = dislike + CR;
     feedback += text;
 
-    if (Deliver(FeedbackFields(FFacts, feedback, address))) {
+    const bool received = Deliver(FeedbackFields(FFacts, feedback, address));
+    if (FCloseWhenSent) {
+        QDialog::reject();
+        return;
+    }
+    if (received) {
         FNotices.ShowMessage(this, Translate(QStringLiteral("Success")),
                              Translate(QStringLiteral("Your feedback is received.")) + CR + CR +
                                  Translate(QStringLiteral("Thank you!")),
@@ -191,23 +195,37 @@ void TFeedbackForm::BitBtn1Click()
 bool TFeedbackForm::Deliver(const QStringList& fields)
 {
     FSending = true;
+    FCancelled.store(false, std::memory_order_release);
     const TBusyCursor busy(Qt::WaitCursor);
-    TUserInputBlocker blocker;
+    SetFieldsEnabled(false);
     bool received = false;
     QEventLoop waiting;
-    QThread* worker = QThread::create([&received, fields] { received = PostFeedback(fields); });
+    QThread* worker = QThread::create(
+        [this, &received, fields] { received = PostFeedback(fields, &FCancelled); });
     connect(worker, &QThread::finished, &waiting, &QEventLoop::quit);
     worker->start();
     waiting.exec();
     worker->wait();
     delete worker;
+    SetFieldsEnabled(true);
     FSending = false;
     return received;
 }
 
+void TFeedbackForm::SetFieldsEnabled(bool enabled)
+{
+    for (QWidget* field : std::initializer_list<QWidget*>{Panel4, Panel5, Memo1, Edit1, BitBtn1})
+        field->setEnabled(enabled);
+}
+
 void TFeedbackForm::reject()
 {
-    // The request still runs and reports to this window: Escape and the close button wait.
-    if (!FSending)
-        QDialog::reject();
+    // Escape or the close button while the request runs: it is cancelled, and the window
+    // closes once the request has ended.
+    if (FSending) {
+        FCancelled.store(true, std::memory_order_release);
+        FCloseWhenSent = true;
+        return;
+    }
+    QDialog::reject();
 }

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <atomic>
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -29,12 +31,16 @@ private:
     void FormCreate();
     void Image1MouseDown();
     void Image2MouseDown();
-    // Posts off the GUI thread while the window waits, painting but taking no input.
+    // Posts off the GUI thread while the window waits, painting, its fields closed to input;
+    // Escape and the close button still reach it.
     bool Deliver(const QStringList& fields);
+    void SetFieldsEnabled(bool enabled);
 
     TProgramFacts FFacts;
     TUserNotices& FNotices;
     bool FSending = false;
+    bool FCloseWhenSent = false;
+    std::atomic<bool> FCancelled{false};
 
     TChoicePanel* Panel4 = nullptr;
     TChoicePanel* Panel5 = nullptr;

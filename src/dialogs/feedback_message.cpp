@@ -32,20 +32,15 @@ QStringList FeedbackFields(const TProgramFacts& facts, const QString& feedback,
     return fields;
 }
 
-bool PostFeedback(const QStringList& fields)
+bool PostFeedback(const QStringList& fields, const std::atomic<bool>* cancelled)
 {
-    const QString service = MakerServiceHost() + QStringLiteral("/php/feedback.php");
-    // Short waits: the window stays busy while the post runs.
+    const QString address = ServiceAddress(MakerServiceHost(), QStringLiteral("/php/feedback.php"));
+    // Short waits: the user waits for the answer. One attempt: a second one could deliver the
+    // text twice.
     const TPostTimeouts timeouts{3000, 3000};
-    QString answer;
     try {
-        try {
-            answer = PostForm(QStringLiteral("https://") + service, fields, timeouts);
-        } catch (const EPostFormError&) {
-            answer = PostForm(QStringLiteral("http://") + service, fields, timeouts);
-        }
+        return PostForm(address, fields, timeouts, cancelled).trimmed() == QLatin1String("OK");
     } catch (const std::exception&) {
         return false;
     }
-    return answer.trimmed() == QLatin1String("OK");
 }

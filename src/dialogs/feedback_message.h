@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <atomic>
+
 struct TProgramFacts;
 
 // The address rule of the feedback window, applied to the whole address.
@@ -12,6 +14,7 @@ QString ChoiceLine(const QString& english, const QString& caption);
 // The service's form fields in their order, as name=value; "email" only with an address.
 QStringList FeedbackFields(const TProgramFacts& facts, const QString& feedback,
                            const QString& address);
-// Posts the fields to the feedback service, over https and then over http; true only when the
-// service answers "OK". Never throws: any failure is a feedback not received.
-bool PostFeedback(const QStringList& fields);
+// Posts the fields to the feedback service once, over https unless the configured host names
+// http://; true only when the service answers "OK". Never throws: any failure, a cancel
+// included, is a feedback not received.
+bool PostFeedback(const QStringList& fields, const std::atomic<bool>* cancelled = nullptr);

@@ -144,6 +144,8 @@ void TNewVer::FormCreate(const QString& productName, const QString& latestVersio
     Label1->setText(Translate(QStringLiteral("UPDATE AVAILABLE")));
     Label2->setText(Translate(QStringLiteral("Click to download")) + QLatin1Char(' ') +
                     productName + QLatin1Char(' ') + latestVersion);
+    // Where the click leads, seen before the click.
+    Label2->setToolTip(DownloadAddress(FDownloadURL).host());
 
     TimerStart->start();
     TimerClose->start();

@@ -5,11 +5,17 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
+#include <chrono>
 #include <memory>
 #include <mutex>
 
 namespace {
 constexpr qsizetype MaxBodyBytes = 64 * 1024;
+// How often a waiting post looks at the cancel flag and the clock.
+constexpr int PollMs = 50;
+
+using TClock = std::chrono::steady_clock;
 
 struct TReceived
 {
@@ -28,12 +34,6 @@ size_t Receive(char* data, size_t size, size_t count, void* userData)
     }
     received->Body.append(data, qsizetype(bytes));
     return bytes;
-}
-
-int CheckCancelled(void* userData, curl_off_t, curl_off_t, curl_off_t, curl_off_t)
-{
-    const auto* cancelled = static_cast<const std::atomic<bool>*>(userData);
-    return cancelled && cancelled->load(std::memory_order_acquire) ? 1 : 0;
 }
 
 QByteArray EncodeForm(const QStringList& fields)
@@ -58,7 +58,25 @@ void InitialiseCurlOnce()
 }
 
 using TCurlHandle = std::unique_ptr<CURL, decltype(&curl_easy_cleanup)>;
+using TMultiHandle = std::unique_ptr<CURLM, decltype(&curl_multi_cleanup)>;
 using THeaderList = std::unique_ptr<curl_slist, decltype(&curl_slist_free_all)>;
+
+// Keeps the transfer in the multi handle for as long as both live.
+class TAttachedTransfer final
+{
+public:
+    TAttachedTransfer(CURLM* multi, CURL* transfer) : FMulti(multi), FTransfer(transfer)
+    {
+        curl_multi_add_handle(FMulti, FTransfer);
+    }
+    ~TAttachedTransfer() { curl_multi_remove_handle(FMulti, FTransfer); }
+    TAttachedTransfer(const TAttachedTransfer&) = delete;
+    TAttachedTransfer& operator=(const TAttachedTransfer&) = delete;
+
+private:
+    CURLM* FMulti;
+    CURL* FTransfer;
+};
 
 THeaderList RequestHeaders(bool secure)
 {
@@ -69,22 +87,58 @@ THeaderList RequestHeaders(bool secure)
     return THeaderList(headers, &curl_slist_free_all);
 }
 
+void TrustTestAuthority([[maybe_unused]] CURL* handle)
+{
+#ifdef LINTARO_TEST_TRUST
+    // Builds with tests only: their loopback server's authority. Verification stays on.
+    const QByteArray caBundle = qgetenv("LINTARO_CA_BUNDLE");
+    if (!caBundle.isEmpty())
+        curl_easy_setopt(handle, CURLOPT_CAINFO, caBundle.constData());
+#endif
+}
+
 std::string FailureMessage(CURLcode code, const char* errorBuffer, const TReceived& received)
 {
     if (received.TooLarge)
         return "The answer is larger than 64 KiB.";
-    if (code == CURLE_ABORTED_BY_CALLBACK)
-        return "The post was cancelled.";
     return errorBuffer[0] ? std::string(errorBuffer) : std::string(curl_easy_strerror(code));
+}
+
+// Drives the one transfer to its end. The loop, not curl's own timers, keeps the deadline
+// and sees the cancel: curl does not look at either while the system resolver blocks.
+CURLcode Transfer(CURLM* multi, TClock::time_point deadline, int totalMs,
+                  const std::atomic<bool>* cancelled)
+{
+    for (;;) {
+        if (cancelled && cancelled->load(std::memory_order_acquire))
+            throw EPostFormError("The post was cancelled.");
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - TClock::now());
+        if (left.count() <= 0)
+            throw EPostFormError("The post timed out after " + std::to_string(totalMs) + " ms.");
+        int running = 0;
+        const CURLMcode driven = curl_multi_perform(multi, &running);
+        if (driven != CURLM_OK)
+            throw EPostFormError(curl_multi_strerror(driven));
+        int queued = 0;
+        while (const CURLMsg* message = curl_multi_info_read(multi, &queued))
+            if (message->msg == CURLMSG_DONE)
+                return message->data.result;
+        const int waitMs = int(std::min<qint64>(PollMs, left.count()));
+        curl_multi_poll(multi, nullptr, 0, waitMs, nullptr);
+    }
 }
 } // namespace
 
 QString PostForm(const QString& address, const QStringList& fields, const TPostTimeouts& timeouts,
                  const std::atomic<bool>* cancelled)
 {
+    const int totalMs = timeouts.ConnectMs + timeouts.ResponseMs;
+    const TClock::time_point deadline = TClock::now() + std::chrono::milliseconds(totalMs);
     InitialiseCurlOnce();
     TCurlHandle curl(curl_easy_init(), &curl_easy_cleanup);
-    if (!curl)
+    TMultiHandle multi(curl_multi_init(), &curl_multi_cleanup);
+    if (!curl || !multi)
         throw EPostFormError("curl could not start a transfer.");
     CURL* handle = curl.get();
 
@@ -92,7 +146,6 @@ QString PostForm(const QString& address, const QStringList& fields, const TPostT
     const QByteArray body = EncodeForm(fields);
     const THeaderList headers =
         RequestHeaders(address.toLower().startsWith(QLatin1String("https://")));
-    const QByteArray caBundle = qgetenv("LINTARO_CA_BUNDLE");
     TReceived received;
     char errorBuffer[CURL_ERROR_SIZE] = {};
 
@@ -105,18 +158,19 @@ QString PostForm(const QString& address, const QStringList& fields, const TPostT
     curl_easy_setopt(handle, CURLOPT_FOLLOWLOCATION, 0L);
     curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT_MS, long(timeouts.ConnectMs));
-    curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, long(timeouts.ConnectMs) + timeouts.ResponseMs);
-    // Trust stays verified; a mirror or a test may name its own certificate authority.
-    if (!caBundle.isEmpty())
-        curl_easy_setopt(handle, CURLOPT_CAINFO, caBundle.constData());
+    curl_easy_setopt(handle, CURLOPT_TIMEOUT_MS, long(totalMs));
+    // Leaving does not wait for a resolver thread that never hears back.
+    curl_easy_setopt(handle, CURLOPT_QUICK_EXIT, 1L);
+    TrustTestAuthority(handle);
     curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &Receive);
     curl_easy_setopt(handle, CURLOPT_WRITEDATA, &received);
-    curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, &CheckCancelled);
-    curl_easy_setopt(handle, CURLOPT_XFERINFODATA, cancelled);
     curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorBuffer);
 
-    const CURLcode code = curl_easy_perform(handle);
+    CURLcode code = CURLE_OK;
+    {
+        const TAttachedTransfer attached(multi.get(), handle);
+        code = Transfer(multi.get(), deadline, totalMs, cancelled);
+    }
     if (code != CURLE_OK)
         throw EPostFormError(FailureMessage(code, errorBuffer, received));
 

@@ -1,6 +1,7 @@
 #include "platform/read_regular_file.h"
 
 #include <QFile>
+#include <QStringDecoder>
 
 #include <cerrno>
 #include <cstring>
@@ -73,4 +74,11 @@ TRegularFileRead ReadRegularFile(const QString& path)
     TRegularFileRead result = readOpenFile(fd);
     ::close(fd);
     return result;
+}
+
+bool IsUtf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    [[maybe_unused]] const QString text = decoder.decode(bytes);
+    return !decoder.hasError();
 }

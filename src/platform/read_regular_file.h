@@ -29,3 +29,6 @@ TRegularFileRead ReadRegularFile(const QString& path);
 // Appends what is left of an open file to `bytes`, stopping once they hold more than `limit`
 // bytes. Returns 0, or the error number of the read that failed.
 int ReadToEnd(int fd, QByteArray& bytes, qint64 limit);
+
+// True when `bytes` are UTF-8 throughout.
+bool IsUtf8(const QByteArray& bytes);

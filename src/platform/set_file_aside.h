@@ -13,3 +13,8 @@ struct TSetAside
 };
 
 TSetAside SetFileAside(const QString& path);
+
+// Writes `bytes`, what was read from `path`, to the first free name of the same series, for a
+// file that stays where it is but would lose them when it is next written. Returns the new
+// name, or nothing with the reason.
+TSetAside CopyFileAside(const QString& path, const QByteArray& bytes);

@@ -11,9 +11,23 @@ namespace {
 const QString Organisation = QStringLiteral("Kelmora");
 const QString Application = QStringLiteral("Lintaro");
 
+void Warn(const QString& path, const QString& outcome)
+{
+    qWarning("%s cannot be used as it is; %s.", qUtf8Printable(path), qUtf8Printable(outcome));
+}
+
+QString AsideOutcome(const TSetAside& aside, const QString& done)
+{
+    return aside.NewPath.isEmpty()
+               ? QStringLiteral("it cannot be set aside either (%1)").arg(aside.Reason)
+               : done.arg(aside.NewPath);
+}
+
 // QSettings opens its files blocking and reads them whole, so a FIFO or a link to a device
-// under the store's names would hang the program or exhaust its memory. Such a file is set
-// aside first, as a bad settings.ini is, and the store starts without it.
+// under the store's names would hang the program or exhaust its memory, and it writes through
+// a link to wherever the link points. Such a name is set aside first, as a bad settings.ini
+// is, and the store starts without it. A file that is not UTF-8 stays, but QSettings would
+// rewrite it without its bytes: a copy keeps them.
 void SetAsideWhatIsNoStoreFile()
 {
     // An organisation with no files names the user folder QSettings reads, reading nothing.
@@ -24,14 +38,13 @@ void SetAsideWhatIsNoStoreFile()
     const QString ext = QStringLiteral(".conf");
     for (const QString& path : {folder + u'/' + Organisation + u'/' + Application + ext,
                                 folder + u'/' + Organisation + ext}) {
-        if (ReadRegularFile(path).State != TRegularFileState::rfsRefused)
-            continue;
-        const TSetAside aside = SetFileAside(path);
-        const QString outcome =
-            aside.NewPath.isEmpty()
-                ? QStringLiteral("it cannot be set aside either (%1)").arg(aside.Reason)
-                : QStringLiteral("set aside as %1").arg(aside.NewPath);
-        qWarning("%s cannot be read; %s.", qUtf8Printable(path), qUtf8Printable(outcome));
+        const TRegularFileRead file = ReadRegularFile(path);
+        if (file.State == TRegularFileState::rfsRefused || QFileInfo(path).isSymLink()) {
+            Warn(path, AsideOutcome(SetFileAside(path), QStringLiteral("set aside as %1")));
+        } else if (file.State == TRegularFileState::rfsRead && !IsUtf8(file.Bytes)) {
+            Warn(path, AsideOutcome(CopyFileAside(path, file.Bytes),
+                                    QStringLiteral("its bytes are kept in %1")));
+        }
     }
 }
 
@@ -53,6 +66,11 @@ TUserStore::~TUserStore() = default;
 QString TUserStore::Key(const QString& name) const
 {
     return FGroup + QLatin1Char('/') + name;
+}
+
+QString TUserStore::FileName() const
+{
+    return FSettings->fileName();
 }
 
 bool TUserStore::IsWritable() const

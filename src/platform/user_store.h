@@ -20,6 +20,8 @@ public:
     TUserStore(const TUserStore&) = delete;
     TUserStore& operator=(const TUserStore&) = delete;
 
+    // The store's file, which may not exist yet.
+    QString FileName() const;
     // False when the store's file cannot be created or written.
     bool IsWritable() const;
     bool Contains(const QString& name) const;

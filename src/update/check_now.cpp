@@ -1,19 +1,18 @@
 #include "update/check_now.h"
 
-#include "base/zint_exception.h"
 #include "net/post_form.h"
-#include "platform/machine_guid.h"
 #include "platform/os_description.h"
 #include "platform/service_host.h"
+#include "platform/store_lock.h"
 #include "platform/user_locale_name.h"
 #include "platform/user_store.h"
+#include "update/installation_id.h"
 #include "update/scramble_text.h"
 #include "update/service_answer.h"
 #include "update/tag_value.h"
 #include "update/update_results.h"
 
 #include <QDate>
-#include <QLocale>
 
 #include <cxxabi.h>
 
@@ -65,40 +64,54 @@ int NextCount(int count)
     return count < INT_MAX ? count + 1 : count;
 }
 
-QString Post(const QString& scheme, const TCheckSetup& setup, const QStringList& fields,
-             const std::atomic<bool>* cancelled)
+// What this start found and counted in the store.
+struct TStart
 {
-    return PostForm(scheme + QStringLiteral("://") + setup.ServiceHost + ServicePath, fields, {},
-                    cancelled);
-}
+    int HowMany = 0;
+    int ShowUpdate = 1;
+    int Contact = 0; // this contact's number on its day; 0: no contact
+};
 
-// This start of the version, counted in the store; the first start of a new version is 1.
-int CountStart(TUserStore& store, const QString& appVersion)
+// This start of the version, the first of a new version being 1, and the day's contact when
+// one is due. Runs under the store lock and reads the store afresh, so that starts at the same
+// moment count one after another.
+TStart CountStart(TUserStore& store, const TCheckSetup& setup)
 {
+    store.Sync();
+    TStart start;
     int howMany = qMax(0, store.ReadInteger(QStringLiteral("HowMany"), 0));
-    if (store.ReadString(QStringLiteral("InstalledVersion")) != appVersion)
+    if (store.ReadString(QStringLiteral("InstalledVersion")) != setup.AppVersion)
         howMany = 0;
-    howMany = NextCount(howMany);
-    store.WriteInteger(QStringLiteral("HowMany"), howMany);
-    store.WriteString(QStringLiteral("InstalledVersion"), appVersion);
-    return howMany;
+    start.HowMany = NextCount(howMany);
+    store.WriteInteger(QStringLiteral("HowMany"), start.HowMany);
+    store.WriteString(QStringLiteral("InstalledVersion"), setup.AppVersion);
+
+    start.ShowUpdate = store.ReadInteger(QStringLiteral("ShowUpdate"), 1);
+    const bool sameDay = store.ReadString(QStringLiteral("LastUpdateCheck")) == setup.Today;
+    const int lastCount =
+        qBound(0, store.ReadInteger(QStringLiteral("LastUpdateCheckCount"), 0), MaxContactsPerDay);
+    if (start.ShowUpdate != 0 && !(sameDay && lastCount >= MaxContactsPerDay)) {
+        start.Contact = sameDay ? lastCount + 1 : 1;
+        store.WriteString(QStringLiteral("LastUpdateCheck"), setup.Today);
+        store.WriteInteger(QStringLiteral("LastUpdateCheckCount"), start.Contact);
+    }
+    // Counted before the post, so that a program ended during it still counts it.
+    store.Sync();
+    return start;
 }
 
-// The service's answer: https first; a plain http answer clears the log of this run.
+// The service's one answer; a failure is logged and leaves the answer empty.
 QString AskService(const TCheckSetup& setup, const QStringList& fields, TCheckLog& log,
                    const std::atomic<bool>* cancelled)
 {
+    const QString address = ServiceAddress(setup.ServiceHost, ServicePath);
     try {
-        return Post(QStringLiteral("https"), setup, fields, cancelled);
-    } catch (const EPostFormError& httpsError) {
-        log.Add(QStringLiteral("HTTPS Response:\r") + QString::fromUtf8(httpsError.what()));
-    }
-    try {
-        QString body = Post(QStringLiteral("http"), setup, fields, cancelled);
-        log.Clear();
-        return body;
-    } catch (const EPostFormError& httpError) {
-        log.Add(QStringLiteral("HTTP Response:\r") + QString::fromUtf8(httpError.what()));
+        return PostForm(address, fields, {}, cancelled);
+    } catch (const EPostFormError& error) {
+        const bool secure = address.startsWith(QLatin1String("https://"));
+        log.Add(
+            (secure ? QStringLiteral("HTTPS Response:\r") : QStringLiteral("HTTP Response:\r")) +
+            QString::fromUtf8(error.what()));
     }
     return {};
 }
@@ -119,21 +132,12 @@ void TakeAnswer(const QStringList& lines, TUserStore& store, TUpdateResults& res
 
 TCheckSetup CurrentCheckSetup(const QString& appName, const QString& appVersion)
 {
-    return {appName, appVersion, MakerServiceHost(),
-            QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat),
-            QStringLiteral("/etc/machine-id")};
+    return {appName, appVersion, MakerServiceHost(), QDate::currentDate().toString(Qt::ISODate)};
 }
 
 void CheckNow(const TCheckSetup& setup, TUpdateResults& results, const std::atomic<bool>* cancelled)
 {
     TCheckLog log(results);
-
-    QString machineGuid;
-    try {
-        machineGuid = ReadMachineGuid(setup.MachineIdFile);
-    } catch (const EZintException&) {
-        log.Add(QStringLiteral("Error: GUID generate problem!"));
-    }
 
     if (!results.Store)
         results.Store = std::make_unique<TUserStore>();
@@ -141,26 +145,24 @@ void CheckNow(const TCheckSetup& setup, TUpdateResults& results, const std::atom
     if (!store.IsWritable())
         log.Add(QStringLiteral("Error: Registry open problem!"));
 
-    const QString lastCheck = store.ReadString(QStringLiteral("LastUpdateCheck"));
-    const int lastCount = store.ReadInteger(QStringLiteral("LastUpdateCheckCount"), 0);
-
-    const int howMany = CountStart(store, setup.AppVersion);
+    TStart start;
+    {
+        const TStoreLock lock(store);
+        if (lock.Held()) {
+            start = CountStart(store, setup);
+        } else {
+            // Without the lock the day's count cannot be trusted: no contact.
+            log.Add(QStringLiteral("Error: Registry lock problem!"));
+            start.ShowUpdate = store.ReadInteger(QStringLiteral("ShowUpdate"), 1);
+        }
+    }
+    results.ShowUpdate.store(start.ShowUpdate, std::memory_order_relaxed);
 
     const QString storedUrl = store.ReadString(QStringLiteral("CurrentURL"));
     if (!storedUrl.isEmpty())
         results.DownloadURL = UnscrambleText(storedUrl);
 
-    const int showUpdate = store.ReadInteger(QStringLiteral("ShowUpdate"), 1);
-    results.ShowUpdate.store(showUpdate, std::memory_order_relaxed);
-
-    const bool sameDay = lastCheck == setup.Today;
-    if (showUpdate != 0 && !(sameDay && lastCount >= MaxContactsPerDay)) {
-        const int count = sameDay ? NextCount(lastCount) : 1;
-        store.WriteString(QStringLiteral("LastUpdateCheck"), setup.Today);
-        store.WriteInteger(QStringLiteral("LastUpdateCheckCount"), count);
-        // Counted before the post, so that a program ended during it still counts it.
-        store.Sync();
-
+    if (start.Contact > 0) {
         try {
             const QStringList fields = {
                 QStringLiteral("cmd=check"),
@@ -168,8 +170,8 @@ void CheckNow(const TCheckSetup& setup, TUpdateResults& results, const std::atom
                 QStringLiteral("version=") + setup.AppVersion,
                 QStringLiteral("os=") + CurrentOsDescription(),
                 QStringLiteral("local=") + UserLocaleName(),
-                QStringLiteral("guid=") + machineGuid,
-                QStringLiteral("howmany=") + QString::number(howMany),
+                QStringLiteral("guid=") + InstallationId(store),
+                QStringLiteral("howmany=") + QString::number(start.HowMany),
             };
 
             const QString body = AskService(setup, fields, log, cancelled);
@@ -177,9 +179,8 @@ void CheckNow(const TCheckSetup& setup, TUpdateResults& results, const std::atom
                 log.Add(QStringLiteral("INVALIDSERVERRESPONSE"));
             if (!log.Failed()) {
                 TakeAnswer(ResponseLines(body), store, results);
-                if (results.LatestVersion != setup.AppVersion &&
-                    IsNumericVersion(results.LatestVersion) && showUpdate == 1 &&
-                    count <= AnnouncingContactsPerDay)
+                if (IsNewerVersion(results.LatestVersion, setup.AppVersion) &&
+                    start.ShowUpdate == 1 && start.Contact <= AnnouncingContactsPerDay)
                     results.NewVersionAvailable.store(true, std::memory_order_relaxed);
             }
         } catch (const std::exception& error) {

@@ -9,5 +9,7 @@
 // Lines split at CR LF, LF or CR; a final line break ends the last line, it adds none.
 QStringList ResponseLines(const QString& body);
 
-// A version announces only when it reads as a number once its dots are gone.
-bool IsNumericVersion(const QString& version);
+// True only when `offered` is a plain version (one to four dot-separated numbers without
+// leading zeros) that is higher than `running`; parts that one of them lacks count as 0.
+// Anything else, a lower or malformed version included, is no update.
+bool IsNewerVersion(const QString& offered, const QString& running);

@@ -15,7 +15,7 @@ protected:
     // Shows the window against the service and lets its timer run the check to the end.
     TAppForm& RunCheck(const TLoopbackServer& service)
     {
-        qputenv("LINTARO_SERVICE_HOST", service.HostAndPort().toLatin1());
+        qputenv("LINTARO_SERVICE_HOST", service.ServiceHost().toLatin1());
         ShowForm();
         auto* timer = Find<QTimer>("TimerChecker");
         EXPECT_TRUE(QTest::qWaitFor([&] { return !timer->isActive(); }, 60000));
@@ -70,10 +70,30 @@ TEST_F(AppUpdateTest, TheMenuItemSwitchesAnnouncementsForTheNextStart)
 TEST_F(AppUpdateTest, ClosingTheWindowWhileTheServiceIsSilentNeitherHangsNorCrashes)
 {
     TLoopbackServer service(TCannedReply::Silence());
-    qputenv("LINTARO_SERVICE_HOST", service.HostAndPort().toLatin1());
+    qputenv("LINTARO_SERVICE_HOST", service.ServiceHost().toLatin1());
     ShowForm();
     EXPECT_TRUE(QTest::qWaitFor([&] { return !service.Requests().empty(); }, 60000));
     Form->close();
     Form.reset();
     EXPECT_EQ(service.Requests().size(), 1u);
+}
+
+TEST_F(AppUpdateTest, ResetIdentifierGivesTheInstallationANewOneOnceTheCheckIsDone)
+{
+    TLoopbackServer service(TCannedReply::Answer("<version>1.0</version>"));
+    CreateForm();
+    EXPECT_FALSE(Find<QAction>("ResetIdentifier1")->isEnabled());
+    Form.reset();
+
+    RunCheck(service);
+    ASSERT_EQ(service.Requests().size(), 1u);
+    const QString sent = service.Requests()[0].FormFields().value(5);
+    const QString kept = TUserStore().ReadString(QStringLiteral("InstallationId"));
+    EXPECT_EQ(sent, QStringLiteral("guid=") + kept);
+    auto* reset = Find<QAction>("ResetIdentifier1");
+    EXPECT_TRUE(reset->isEnabled());
+    reset->trigger();
+    const QString renewed = TUserStore().ReadString(QStringLiteral("InstallationId"));
+    EXPECT_NE(renewed, kept);
+    EXPECT_EQ(renewed.size(), kept.size());
 }

@@ -24,7 +24,7 @@ const QString Received = QStringLiteral("Your feedback is received.\r\rThank you
 class FeedbackForm : public testing::Test
 {
 protected:
-    void SetUp() override { qputenv("LINTARO_SERVICE_HOST", Server.HostAndPort().toUtf8()); }
+    void SetUp() override { qputenv("LINTARO_SERVICE_HOST", Server.ServiceHost().toUtf8()); }
     void TearDown() override
     {
         delete Form.data();
@@ -114,7 +114,9 @@ TEST_F(FeedbackForm, SendsTheFieldsInOrderAndClosesWhenReceived)
         Address()->setText(test.Address);
         Send();
 
-        EXPECT_EQ(Server.RefusedConnections(), 1); // https first, then http
+        // The host names plain http: one connection, no https attempt before it.
+        EXPECT_EQ(Server.Connections(), 1);
+        EXPECT_EQ(Server.RefusedConnections(), 0);
         const std::vector<TRecordedRequest> requests = Server.Requests();
         ASSERT_EQ(requests.size(), 1u);
         const TRecordedRequest& request = requests[0];
@@ -222,25 +224,56 @@ TEST_F(FeedbackForm, InvalidAddressIsReportedWithTheFocusOnIt)
     EXPECT_EQ(Address()->text(), QStringLiteral("john@localhost"));
 }
 
-TEST_F(FeedbackForm, WhileSendingTheWindowTakesNoInputAndShowsTheBusyCursor)
+TEST_F(FeedbackForm, WhileSendingTheFieldsTakeNoInputAndTheBusyCursorShows)
 {
     Open();
     Memo()->setPlainText(QStringLiteral("Hello"));
     std::optional<Qt::CursorShape> cursor;
-    bool closedWhileSending = true;
+    QString typed;
+    QColor choice;
     Server.SetOnRequest([&] {
         if (const QCursor* busy = QGuiApplication::overrideCursor())
             cursor = busy->shape();
         QTest::keyClick(Memo(), Qt::Key_X);
-        QTest::keyClick(Memo(), Qt::Key_Escape);
-        Form->close();
-        closedWhileSending = Form.isNull() || !Form->isVisible();
+        Click("Panel4");
+        typed = Memo()->toPlainText();
+        choice = Find<QWidget>("Panel4")->palette().color(QPalette::Window);
     });
     Send();
     EXPECT_EQ(cursor, Qt::WaitCursor);
-    EXPECT_FALSE(closedWhileSending);
+    EXPECT_EQ(typed, QStringLiteral("Hello"));
+    EXPECT_NE(choice, QApplication::palette().color(QPalette::Highlight));
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_TRUE(Closed()); // received: closes now
+}
+
+// Escape or the close button while the service keeps silent: the post is cancelled and the
+// window closes without a message; nothing is sent again.
+TEST_F(FeedbackForm, WhileSendingEscapeOrCloseCancelsAndClosesTheWindow)
+{
+    for (const bool escape : {true, false}) {
+        SCOPED_TRACE(escape ? "Escape" : "close");
+        Server.Forget();
+        Server.SetReply(TCannedReply::Silence());
+        Notices.Messages.clear();
+        Open();
+        Memo()->setPlainText(QStringLiteral("Hello"));
+        bool openWhileSending = false;
+        Server.SetOnRequest([&] {
+            if (escape)
+                QTest::keyClick(Form, Qt::Key_Escape);
+            else
+                Form->close();
+            openWhileSending = !Form.isNull() && Form->isVisible();
+        });
+        Send();
+        EXPECT_TRUE(openWhileSending);
+        EXPECT_TRUE(Notices.Messages.empty());
+        EXPECT_EQ(Server.Requests().size(), 1u);
+        EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_TRUE(Closed());
+        Server.SetOnRequest({});
+    }
 }
 
 TEST_F(FeedbackForm, ChoicePanelsFollowTheLeftButtonOnly)

@@ -135,6 +135,7 @@ TEST_F(NewVerTest, TheCloseButtonClosesAtOnce)
     EXPECT_EQ(popup.geometry(), Shown);
 }
 
+// The link names its destination host before the click, and the click opens that host.
 TEST_F(NewVerTest, TheLinkOpensOnlyAWebAddressElseTheHomePageAndCloses)
 {
     const struct
@@ -146,10 +147,13 @@ TEST_F(NewVerTest, TheLinkOpensOnlyAWebAddressElseTheHomePageAndCloses)
         {QString(), MakerHomePage()},
         {QStringLiteral("file:///etc/passwd"), MakerHomePage()},
         {QStringLiteral("javascript:alert(1)"), MakerHomePage()},
+        {QStringLiteral("http://www.kelmora.example@evil.example/setup.exe"), MakerHomePage()},
+        {QStringLiteral("https://www.kelm\u043Era.example/"), MakerHomePage()},
     };
     for (const auto& c : cases) {
         const TOpenedAddresses browser;
         TNewVer& popup = ShowPopup(c.DownloadUrl);
+        EXPECT_EQ(Child<QLabel>("Label2")->toolTip(), c.Opened.host());
         QTest::mouseClick(Child<QLabel>("Label2"), Qt::LeftButton);
         EXPECT_EQ(browser.Opened, QList<QUrl>{c.Opened}) << c.DownloadUrl.toStdString();
         EXPECT_FALSE(popup.isVisible());

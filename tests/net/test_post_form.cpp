@@ -1,8 +1,10 @@
 #include "net/post_form.h"
 #include "support/loopback_server.h"
+#include "support/silent_resolver.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <thread>
 
 namespace {
@@ -22,6 +24,18 @@ std::string FailureOf(const std::function<void()>& post)
         return error.what();
     }
     return "no failure";
+}
+
+using TClock = std::chrono::steady_clock;
+
+qint64 MsSince(TClock::time_point start)
+{
+    return std::chrono::duration_cast<std::chrono::milliseconds>(TClock::now() - start).count();
+}
+
+QString SilentAddress()
+{
+    return QStringLiteral("https://") + QLatin1String(SilentHostName) + Path;
 }
 
 } // namespace
@@ -149,4 +163,67 @@ TEST(PostFormTest, CancellingStopsAWaitingPost)
         [&] { PostForm(server.Address(QStringLiteral("http"), Path), {}, {}, &cancelled); });
     canceller.join();
     EXPECT_EQ(reason, "The post was cancelled.");
+}
+
+// A failed post is never sent again: a second request would deliver the text twice.
+TEST(PostFormTest, APostIsOneAttemptWhateverGoesWrong)
+{
+    const struct
+    {
+        const char* Name;
+        TCannedReply Reply;
+    } cases[] = {
+        {"server error", TCannedReply::Answer("OK", 500)},
+        {"reset after the request", TCannedReply::ResetAfterRequest()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TLoopbackServer server(c.Reply);
+        EXPECT_NE(FailureOf([&] { PostTo(server, QStringLiteral("http")); }), "no failure");
+        EXPECT_EQ(server.Requests().size(), 1u);
+        EXPECT_EQ(server.Connections(), 1);
+    }
+}
+
+// The system resolver blocks curl's own timers and cancel checks; neither may wait for it.
+TEST(PostFormTest, ACancelDuringASilentLookupEndsThePostWithinASecond)
+{
+    const TSilentResolverRun run = RunWithSilentResolver([](std::string& report) {
+        std::atomic<bool> cancelled{false};
+        TClock::time_point cancelledAt;
+        std::thread canceller([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            cancelledAt = TClock::now();
+            cancelled = true;
+        });
+        const std::string reason = FailureOf([&] {
+            PostForm(SilentAddress(), {}, {10000, 10000}, &cancelled);
+        });
+        const qint64 afterCancel = MsSince(cancelledAt);
+        canceller.join();
+        report = reason + "; ended " + std::to_string(afterCancel) + " ms after the cancel";
+        return reason == "The post was cancelled." && afterCancel < 1000;
+    });
+    if (!run.Ran)
+        GTEST_SKIP() << "no private namespaces here: " << run.Report;
+    RecordProperty("silent_lookup_cancel", run.Report);
+    EXPECT_TRUE(run.Passed) << run.Report;
+}
+
+TEST(PostFormTest, TheDeadlineHoldsDuringASilentLookup)
+{
+    const TSilentResolverRun run = RunWithSilentResolver([](std::string& report) {
+        const TPostTimeouts timeouts{300, 200};
+        const TClock::time_point start = TClock::now();
+        const std::string reason = FailureOf([&] { PostForm(SilentAddress(), {}, timeouts); });
+        const qint64 took = MsSince(start);
+        report = reason + "; took " + std::to_string(took) + " ms";
+        // The same second of grace as a cancel.
+        return reason.find("timed out") != std::string::npos &&
+               took < timeouts.ConnectMs + timeouts.ResponseMs + 1000;
+    });
+    if (!run.Ran)
+        GTEST_SKIP() << "no private namespaces here: " << run.Report;
+    RecordProperty("silent_lookup_deadline", run.Report);
+    EXPECT_TRUE(run.Passed) << run.Report;
 }

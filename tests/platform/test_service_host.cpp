@@ -21,7 +21,11 @@ TEST(ServiceHostTest, TheEnvironmentNamesAHostOnlyWhenItHoldsABareHostAndPort)
         {"user@mirror.example", maker},
         {"mirror.example?x=1", maker},
         {"mirror.example:port", maker},
-        {"http://mirror.example", maker},
+        {"http://mirror.example:8080", QStringLiteral("http://mirror.example:8080")},
+        {"HTTPS://mirror.example", QStringLiteral("HTTPS://mirror.example")},
+        {"http://user@mirror.example", maker},
+        {"ftp://mirror.example", maker},
+        {"http://", maker},
     };
     for (const auto& c : cases) {
         if (c.Value)
@@ -31,4 +35,28 @@ TEST(ServiceHostTest, TheEnvironmentNamesAHostOnlyWhenItHoldsABareHostAndPort)
         EXPECT_EQ(MakerServiceHost(), c.Expected) << (c.Value ? c.Value : "(unset)");
     }
     qunsetenv("LINTARO_SERVICE_HOST");
+}
+
+TEST(ServiceHostTest, ServicesAreReachedOverHttpsUnlessTheHostNamesPlainHttp)
+{
+    const QString path = QStringLiteral("/php/check2.php");
+    const struct
+    {
+        QString Host;
+        QString Expected;
+    } cases[] = {
+        {QStringLiteral("www.kelmora.example"),
+         QStringLiteral("https://www.kelmora.example/php/check2.php")},
+        {QStringLiteral("127.0.0.1:8080"), QStringLiteral("https://127.0.0.1:8080/php/check2.php")},
+        {QStringLiteral("https://mirror.example"),
+         QStringLiteral("https://mirror.example/php/check2.php")},
+        {QStringLiteral("HTTPS://mirror.example"),
+         QStringLiteral("https://mirror.example/php/check2.php")},
+        {QStringLiteral("http://127.0.0.1:8080"),
+         QStringLiteral("http://127.0.0.1:8080/php/check2.php")},
+        {QStringLiteral("Http://mirror.example"),
+         QStringLiteral("http://mirror.example/php/check2.php")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ServiceAddress(c.Host, path), c.Expected) << c.Host.toStdString();
 }

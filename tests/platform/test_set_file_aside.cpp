@@ -48,3 +48,24 @@ TEST(SetFileAside, MovesFifosAndLinksThemselvesButNoFolder)
     EXPECT_EQ(SetFileAside(dir.FilePath(QStringLiteral("missing"))).Reason,
               QStringLiteral("No such file or directory"));
 }
+
+// The copy takes the next free name of the same series and leaves the file where it is.
+TEST(SetFileAside, ACopyKeepsTheBytesUnderTheNextFreeName)
+{
+    TTemporaryFolder dir;
+    const QString path = dir.FilePath(QStringLiteral("Lintaro.conf"));
+    const QByteArray bytes("Language=\xff\xfe\x80 kept\n");
+    WriteWholeFile(path, bytes);
+    WriteWholeFile(path + QStringLiteral(".bad"), "earlier");
+    EXPECT_EQ(CopyFileAside(path, bytes).NewPath, path + QStringLiteral(".bad.2"));
+    EXPECT_EQ(ReadWholeFile(path + QStringLiteral(".bad.2")), bytes);
+    EXPECT_EQ(ReadWholeFile(path + QStringLiteral(".bad")), "earlier");
+    EXPECT_EQ(ReadWholeFile(path), bytes);
+
+    // A link planted under the next name is not written through.
+    const QString target = dir.FilePath(QStringLiteral("target"));
+    WriteWholeFile(target, "untouched");
+    ASSERT_TRUE(QFile::link(target, path + QStringLiteral(".bad.3")));
+    EXPECT_EQ(CopyFileAside(path, bytes).NewPath, path + QStringLiteral(".bad.4"));
+    EXPECT_EQ(ReadWholeFile(target), "untouched");
+}

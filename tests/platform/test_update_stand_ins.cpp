@@ -1,41 +1,9 @@
-#include "base/zint_exception.h"
-#include "platform/machine_guid.h"
 #include "platform/os_description.h"
 #include "platform/user_locale_name.h"
-#include "support/temporary_folder.h"
 
-#include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 
 #include <gtest/gtest.h>
-
-TEST(MachineGuidTest, IsAKeyedHashInGuidFormThatHidesTheMachineId)
-{
-    TTemporaryFolder dir;
-    const QByteArray id = "4c4c4544003957108052b4c04f384833";
-    const QString guid = ReadMachineGuid(dir.Write(QStringLiteral("a"), id + "\n"));
-
-    static const QRegularExpression guidForm(
-        QStringLiteral("^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$"));
-    EXPECT_TRUE(guidForm.match(guid).hasMatch()) << guid.toStdString();
-    QString bare = guid;
-    bare.remove(QLatin1Char('-'));
-    for (qsizetype i = 0; i + 8 <= id.size(); i += 8)
-        EXPECT_FALSE(bare.contains(QLatin1String(id.mid(i, 8)))) << guid.toStdString();
-    EXPECT_EQ(ReadMachineGuid(dir.Write(QStringLiteral("b"), id)), guid);
-    EXPECT_NE(ReadMachineGuid(dir.Write(QStringLiteral("c"), "5c4c4544003957108052b4c04f384833")),
-              guid);
-}
-
-TEST(MachineGuidTest, NoMachineIdIsEmptyAndAnUnreadableOneRaises)
-{
-    TTemporaryFolder dir;
-    EXPECT_EQ(ReadMachineGuid(dir.FilePath(QStringLiteral("missing"))), QString());
-    EXPECT_EQ(ReadMachineGuid(dir.Write(QStringLiteral("empty"), "\n")), QString());
-    ASSERT_TRUE(QDir(dir.Path()).mkdir(QStringLiteral("folder")));
-    EXPECT_THROW(ReadMachineGuid(dir.FilePath(QStringLiteral("folder"))), EZintException);
-}
 
 TEST(OsDescriptionTest, TakesTheWindowsShape)
 {

@@ -1,4 +1,5 @@
 #include "platform/user_store.h"
+#include "support/temporary_folder.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -78,4 +79,42 @@ TEST_F(UserStoreTest, WhatIsNoRegularFileUnderTheStoresNamesIsSetAside)
     EXPECT_TRUE(QFileInfo::exists(store + QStringLiteral(".bad")));
     EXPECT_EQ(QFileInfo(organisation + QStringLiteral(".bad")).symLinkTarget(),
               QStringLiteral("/dev/zero"));
+}
+
+// QSettings writes through a link to its target; the link is set aside instead and the store
+// starts as a file of its own.
+TEST_F(UserStoreTest, AStoreThatIsALinkIsSetAsideAndItsTargetLeftAlone)
+{
+    const QString store = FHome.filePath(QStringLiteral("Kelmora/Lintaro.conf"));
+    const QString target = FHome.filePath(QStringLiteral("elsewhere.conf"));
+    ASSERT_TRUE(QDir().mkpath(FHome.filePath(QStringLiteral("Kelmora"))));
+    const QByteArray original = "[Settings]\nShowUpdate=0\n";
+    WriteWholeFile(target, original);
+    ASSERT_TRUE(QFile::link(target, store));
+    {
+        TUserStore settings;
+        EXPECT_EQ(settings.ReadInteger(QStringLiteral("ShowUpdate"), 1), 1);
+        settings.WriteString(QStringLiteral("Language"), QStringLiteral("German.lang.txt"));
+    }
+    EXPECT_EQ(ReadWholeFile(target), original);
+    EXPECT_FALSE(QFileInfo(store).isSymLink());
+    EXPECT_EQ(TUserStore().ReadString(QStringLiteral("Language")),
+              QStringLiteral("German.lang.txt"));
+    EXPECT_EQ(QFileInfo(store + QStringLiteral(".bad")).symLinkTarget(), target);
+}
+
+// A store that is not UTF-8 is read as well as it goes and rewritten; its bytes stay in a copy.
+TEST_F(UserStoreTest, BytesThatAreNotUtf8AreKeptInACopy)
+{
+    const QString store = FHome.filePath(QStringLiteral("Kelmora/Lintaro.conf"));
+    ASSERT_TRUE(QDir().mkpath(FHome.filePath(QStringLiteral("Kelmora"))));
+    const QByteArray original = "[Settings]\nShowUpdate=0\nLanguage=Fran\xe7\x61is\n";
+    WriteWholeFile(store, original);
+    {
+        TUserStore settings;
+        EXPECT_EQ(settings.ReadInteger(QStringLiteral("ShowUpdate"), 1), 0);
+        settings.WriteString(QStringLiteral("HowMany"), QStringLiteral("1"));
+    }
+    EXPECT_EQ(ReadWholeFile(store + QStringLiteral(".bad")), original);
+    EXPECT_EQ(TUserStore().ReadString(QStringLiteral("HowMany")), QStringLiteral("1"));
 }

@@ -53,6 +53,13 @@ TCannedReply TCannedReply::Silence()
     return reply;
 }
 
+TCannedReply TCannedReply::ResetAfterRequest()
+{
+    TCannedReply reply;
+    reply.Reset = true;
+    return reply;
+}
+
 // Lives on the server's thread, where its sockets are.
 class TServerCore final : public QObject
 {
@@ -63,9 +70,11 @@ public:
 
     quint16 Listen()
     {
-        if (FSecurity == TLoopbackServer::TSecurity::Tls) {
+        if (FSecurity != TLoopbackServer::TSecurity::Plain) {
             auto* server = new QSslServer(this);
-            server->setSslConfiguration(ServerConfiguration());
+            server->setSslConfiguration(ServerConfiguration(CertificateName(FSecurity)));
+            connect(server, &QSslServer::startedEncryptionHandshake, this,
+                    [this] { FOwner.RecordConnection(); });
             FServer = server;
         } else {
             FServer = new QTcpServer(this);
@@ -75,11 +84,24 @@ public:
     }
 
 private:
-    static QSslConfiguration ServerConfiguration()
+    static QString CertificateName(TLoopbackServer::TSecurity security)
+    {
+        switch (security) {
+        case TLoopbackServer::TSecurity::TlsSelfSigned:
+            return QStringLiteral("self-signed");
+        case TLoopbackServer::TSecurity::TlsWrongName:
+            return QStringLiteral("wrong-name");
+        default:
+            return QStringLiteral("server");
+        }
+    }
+
+    static QSslConfiguration ServerConfiguration(const QString& name)
     {
         QSslConfiguration configuration = QSslConfiguration::defaultConfiguration();
-        QFile certificate(QStringLiteral(LINTARO_TEST_SERVER_CERT));
-        QFile key(QStringLiteral(LINTARO_TEST_SERVER_KEY));
+        const QString folder = QStringLiteral(LINTARO_TEST_CA_FOLDER "/");
+        QFile certificate(folder + name + QStringLiteral(".pem"));
+        QFile key(folder + name + QStringLiteral(".key"));
         if (certificate.open(QIODevice::ReadOnly) && key.open(QIODevice::ReadOnly)) {
             configuration.setLocalCertificate(QSslCertificate(&certificate, QSsl::Pem));
             configuration.setPrivateKey(QSslKey(&key, QSsl::Ec, QSsl::Pem));
@@ -91,6 +113,8 @@ private:
     void Accept()
     {
         while (QTcpSocket* socket = FServer->nextPendingConnection()) {
+            if (FSecurity == TLoopbackServer::TSecurity::Plain)
+                FOwner.RecordConnection();
             connect(socket, &QTcpSocket::readyRead, this, [this, socket] { Read(socket); });
             connect(socket, &QTcpSocket::disconnected, this, [this, socket] {
                 FConnections.remove(socket);
@@ -138,6 +162,11 @@ private:
         const TCannedReply reply = FOwner.Reply();
         if (reply.Silent)
             return;
+        if (reply.Reset) {
+            FConnections.remove(socket);
+            socket->abort();
+            return;
+        }
         socket->write("HTTP/1.1 " + QByteArray::number(reply.Status) + " Canned\r\n" +
                       "Content-Type: text/html; charset=UTF-8\r\nContent-Length: " +
                       QByteArray::number(reply.Body.size()) + "\r\nConnection: close\r\n" +
@@ -159,7 +188,7 @@ private:
 };
 
 TLoopbackServer::TLoopbackServer(TCannedReply reply, TSecurity security)
-    : FCore(new TServerCore(*this, security)), FReply(std::move(reply))
+    : FCore(new TServerCore(*this, security)), FSecurity(security), FReply(std::move(reply))
 {
     FCore->moveToThread(&FThread);
     FThread.start();
@@ -178,6 +207,12 @@ TLoopbackServer::~TLoopbackServer()
 QString TLoopbackServer::HostAndPort() const
 {
     return QStringLiteral("127.0.0.1:%1").arg(FPort);
+}
+
+QString TLoopbackServer::ServiceHost() const
+{
+    return FSecurity == TSecurity::Plain ? QStringLiteral("http://") + HostAndPort()
+                                         : HostAndPort();
 }
 
 QString TLoopbackServer::Address(const QString& scheme, const QString& path) const
@@ -222,6 +257,18 @@ void TLoopbackServer::SetOnRequest(std::function<void()> onRequest)
     FOnRequest = std::move(onRequest);
 }
 
+void TLoopbackServer::RecordConnection()
+{
+    const std::lock_guard lock(FMutex);
+    ++FConnections;
+}
+
+int TLoopbackServer::Connections() const
+{
+    const std::lock_guard lock(FMutex);
+    return FConnections;
+}
+
 int TLoopbackServer::RefusedConnections() const
 {
     const std::lock_guard lock(FMutex);
@@ -233,6 +280,7 @@ void TLoopbackServer::Forget()
     const std::lock_guard lock(FMutex);
     FRequests.clear();
     FRefused = 0;
+    FConnections = 0;
 }
 
 std::vector<TRecordedRequest> TLoopbackServer::Requests() const
@@ -250,7 +298,7 @@ bool TLoopbackServer::WaitForRequests(size_t count) const
 
 QString TLoopbackServer::CertificateAuthorityFile()
 {
-    return QStringLiteral(LINTARO_TEST_CA);
+    return QStringLiteral(LINTARO_TEST_CA_FOLDER "/ca.pem");
 }
 
 quint16 TLoopbackServer::ClosedPort()

@@ -35,11 +35,14 @@ struct TCannedReply
     static TCannedReply Redirect(const QString& location);
     // Reads the request and never answers.
     static TCannedReply Silence();
+    // Reads the request and drops the connection without a word.
+    static TCannedReply ResetAfterRequest();
 
     int Status = 200;
     QByteArray Body;
     QByteArray ExtraHeaders; // complete "Name: value\r\n" lines
     bool Silent = false;
+    bool Reset = false;
 };
 
 // An HTTP or HTTPS server on 127.0.0.1 with a port of its own, running on its own thread so
@@ -52,7 +55,9 @@ public:
     enum class TSecurity
     {
         Plain,
-        Tls
+        Tls,
+        TlsSelfSigned, // a certificate for 127.0.0.1 that no authority signed
+        TlsWrongName   // signed by the test authority, for another host name
     };
 
     explicit TLoopbackServer(TCannedReply reply = TCannedReply::Answer("OK"),
@@ -63,12 +68,18 @@ public:
 
     // "127.0.0.1:port"
     QString HostAndPort() const;
+    // The service host that reaches this server: "http://127.0.0.1:port" for the plain one,
+    // which must be named, "127.0.0.1:port" (https) for the others.
+    QString ServiceHost() const;
     QString Address(const QString& scheme, const QString& path) const;
     std::vector<TRecordedRequest> Requests() const;
     // Waits, at most a few seconds, until `count` requests have arrived.
     bool WaitForRequests(size_t count) const;
     int RefusedConnections() const;
-    // Forgets the requests and refused connections so far.
+    // Every connection made to the server, answered or not; on a TLS server, every handshake
+    // begun, whether it ended well or not.
+    int Connections() const;
+    // Forgets the requests and connections so far.
     void Forget();
 
     // Applies to the requests that arrive from now on.
@@ -85,16 +96,19 @@ public:
     // Called on the server's thread.
     void Record(TRecordedRequest request);
     void RecordRefusal();
+    void RecordConnection();
     TCannedReply Reply() const;
 
 private:
     QThread FThread;
     TServerCore* FCore = nullptr;
     quint16 FPort = 0;
+    const TSecurity FSecurity;
     mutable std::mutex FMutex;
     mutable std::condition_variable FArrived;
     std::vector<TRecordedRequest> FRequests;
     int FRefused = 0;
+    int FConnections = 0;
     TCannedReply FReply;
     QObject FOwnerThreadContext;
     std::function<void()> FOnRequest;

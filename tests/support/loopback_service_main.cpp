@@ -14,7 +14,7 @@ int main(int argc, char** argv)
         return 2;
     }
     const TLoopbackServer server(TCannedReply::Answer(QByteArray(argv[1])));
-    std::printf("%s\n", qPrintable(server.HostAndPort()));
+    std::printf("%s\n", qPrintable(server.ServiceHost()));
     std::fflush(stdout);
     return app.exec();
 }

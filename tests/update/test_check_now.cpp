@@ -1,14 +1,12 @@
-#include "platform/machine_guid.h"
 #include "platform/os_description.h"
 #include "platform/user_locale_name.h"
 #include "update/scramble_text.h"
 #include "update_check_fixture.h"
 
-#include <QDir>
 #include <QFile>
-#include <QSettings>
-
 #include <QRegularExpression>
+#include <QSettings>
+#include <QUuid>
 
 namespace {
 const QByteArray Announces99 = "<version>9.9</version>\r\n<url>https://dl.example/9.9</url>\r\n";
@@ -18,14 +16,16 @@ class CheckNowTest : public TUpdateCheckFixture
 
 } // namespace
 
-TEST_F(CheckNowTest, PostsTheFieldsInOrderWithTheKeyedMachineIdAndAStartCount)
+TEST_F(CheckNowTest, PostsTheFieldsInOrderWithTheInstallationIdAndAStartCount)
 {
     Store({{QStringLiteral("InstalledVersion"), QStringLiteral("1.1")},
            {QStringLiteral("HowMany"), QStringLiteral("41")}});
     TLoopbackServer server(TCannedReply::Answer(Announces99));
     Check(server);
 
-    // The https attempt met a plain server and ended before a request; http asked.
+    // The host names plain http: no https attempt before it.
+    EXPECT_EQ(server.Connections(), 1);
+    EXPECT_EQ(server.RefusedConnections(), 0);
     const std::vector<TRecordedRequest> requests = server.Requests();
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].Method, "POST");
@@ -37,13 +37,11 @@ TEST_F(CheckNowTest, PostsTheFieldsInOrderWithTheKeyedMachineIdAndAStartCount)
         {QStringLiteral("version"), QStringLiteral("1.1")},
         {QStringLiteral("os"), CurrentOsDescription()},
         {QStringLiteral("local"), UserLocaleName()},
-        {QStringLiteral("guid"), ReadMachineGuid(MachineIdFile())},
+        {QStringLiteral("guid"), Stored(QStringLiteral("InstallationId"))},
         {QStringLiteral("howmany"), QStringLiteral("42")},
     };
     EXPECT_EQ(FormFields(requests[0].Body), expected);
-    EXPECT_EQ(expected[5].second.size(), 36);
-    EXPECT_FALSE(requests[0].Body.contains(MachineId));
-    EXPECT_FALSE(requests[0].Body.contains(MachineId.left(8)));
+    EXPECT_EQ(QUuid(expected[5].second).version(), QUuid::Random);
 }
 
 TEST_F(CheckNowTest, TheStartAndDayCountersDecideContactAndAnnouncement)
@@ -80,7 +78,7 @@ TEST_F(CheckNowTest, TheStartAndDayCountersDecideContactAndAnnouncement)
          QStringLiteral("4"),
          false},
         {"a new day after five contacts",
-         {{QStringLiteral("LastUpdateCheck"), QStringLiteral("09/12/26")},
+         {{QStringLiteral("LastUpdateCheck"), QStringLiteral("2026-12-09")},
           {QStringLiteral("LastUpdateCheckCount"), QStringLiteral("5")}},
          true,
          QStringLiteral("1"),
@@ -92,6 +90,27 @@ TEST_F(CheckNowTest, TheStartAndDayCountersDecideContactAndAnnouncement)
           {QStringLiteral("ShowUpdate"), QStringLiteral("yes")},
           {QStringLiteral("LastUpdateCheck"), today},
           {QStringLiteral("LastUpdateCheckCount"), QStringLiteral("x")}},
+         true,
+         QStringLiteral("1"),
+         QStringLiteral("1"),
+         true},
+        {"a count far below zero counts as none, and the cap still holds later",
+         {{QStringLiteral("LastUpdateCheck"), today},
+          {QStringLiteral("LastUpdateCheckCount"), QStringLiteral("-2147483648")}},
+         true,
+         QStringLiteral("1"),
+         QStringLiteral("1"),
+         true},
+        {"a count above the cap is the cap",
+         {{QStringLiteral("LastUpdateCheck"), today},
+          {QStringLiteral("LastUpdateCheckCount"), QStringLiteral("2147483647")}},
+         false,
+         QStringLiteral("2147483647"),
+         QStringLiteral("1"),
+         false},
+        {"a day in the locale's short format is another day",
+         {{QStringLiteral("LastUpdateCheck"), QStringLiteral("10/12/26")},
+          {QStringLiteral("LastUpdateCheckCount"), QStringLiteral("5")}},
          true,
          QStringLiteral("1"),
          QStringLiteral("1"),
@@ -149,9 +168,9 @@ TEST_F(CheckNowTest, TheAnswerIsStoredAndAnnouncedByItsVersion)
     };
     const QString oldUrl = QStringLiteral("https://old.example/8.0");
     const TCase cases[] = {
-        {"a lower version announces as well",
-         "<version>1.0</version>\r\n<url>https://dl.example/1.0</url>", true, QStringLiteral("1.0"),
-         QStringLiteral("https://dl.example/1.0")},
+        {"a lower version is no update",
+         "<version>1.0</version>\r\n<url>https://dl.example/1.0</url>", false,
+         QStringLiteral("1.0"), QStringLiteral("https://dl.example/1.0")},
         {"a version with a letter", "<version>1.2b</version>\n<url>https://dl.example/1.2b</url>\n",
          false, QStringLiteral("1.2b"), QStringLiteral("https://dl.example/1.2b")},
         {"the running version", "<version>1.1</version>\r<url>https://dl.example/1.1</url>", false,
@@ -193,9 +212,8 @@ TEST_F(CheckNowTest, AnErrorAnswerOrNoAnswerChangesNothing)
         {"an ERROR answer",
          TCannedReply::Answer("ERROR: unknown application\r\n<version>9.9</version>"),
          QStringLiteral("^INVALIDSERVERRESPONSE$")},
-        {"both attempts fail", TCannedReply::Answer("<version>9.9</version>", 503),
-         QStringLiteral("^HTTPS Response:\r[^\r]+\r\rHTTP Response:\rThe server answered with "
-                        "HTTP status 503\\.$")},
+        {"the service fails", TCannedReply::Answer("<version>9.9</version>", 503),
+         QStringLiteral("^HTTP Response:\rThe server answered with HTTP status 503\\.$")},
         {"an empty answer", TCannedReply::Answer({}), QStringLiteral("^$")},
     };
     for (const auto& c : cases) {
@@ -231,42 +249,81 @@ TEST_F(CheckNowTest, AnHttpsAnswerIsUsedWithoutAPlainAttempt)
     EXPECT_EQ(server.Requests()[0].Headers.value("connection"), "close");
 }
 
-// Failures before the post stay in the log when https answers, and then nothing is announced;
-// a plain http answer clears them.
-TEST_F(CheckNowTest, FailuresBeforeThePostAreLogged)
+// Without the store, and so without its lock, the day's count cannot hold: no contact.
+TEST_F(CheckNowTest, AStoreThatCannotBeWrittenMakesNoContact)
 {
     TLoopbackServer tls(TCannedReply::Answer(Announces99), TLoopbackServer::TSecurity::Tls);
     const TTrustedTestAuthority trust;
-
-    ASSERT_TRUE(QFile::remove(MachineIdFile()));
-    ASSERT_TRUE(QDir().mkdir(MachineIdFile()));
-    std::unique_ptr<TUpdateResults> results = Check(tls);
-    EXPECT_EQ(results->CheckErrors, QStringLiteral("Error: GUID generate problem!"));
-    EXPECT_FALSE(results->NewVersionAvailable);
-    EXPECT_EQ(FormFields(tls.Requests().back().Body)[5],
-              std::make_pair(QStringLiteral("guid"), QString()));
-
-    NewHome();
+    const QString blocker = HomeFolder() + QStringLiteral("/file");
+    {
+        QFile file(blocker);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    }
     // A store below a file cannot be created.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, MachineIdFile());
-    results = Check(tls);
-    EXPECT_EQ(results->CheckErrors, QStringLiteral("Error: Registry open problem!"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker);
+    const std::unique_ptr<TUpdateResults> results = Check(tls);
+    EXPECT_EQ(results->CheckErrors,
+              QStringLiteral("Error: Registry open problem!\r\rError: Registry lock problem!"));
     EXPECT_FALSE(results->NewVersionAvailable);
     EXPECT_EQ(results->ShowUpdate, 1);
-
-    TLoopbackServer plain(TCannedReply::Answer(Announces99));
-    results = Check(plain);
-    EXPECT_EQ(results->CheckErrors, QString());
-    EXPECT_TRUE(results->NewVersionAvailable);
+    EXPECT_EQ(tls.Connections(), 0);
 }
 
-TEST_F(CheckNowTest, NoMachineIdSendsAnEmptyGuidWithoutAFailure)
+// A service that cannot be trusted or fails after the request is asked once, over https only,
+// and announces nothing.
+TEST_F(CheckNowTest, AnUntrustedOrFailingServiceIsAskedOnceAndAnnouncesNothing)
 {
-    ASSERT_TRUE(QFile::remove(MachineIdFile()));
-    TLoopbackServer tls(TCannedReply::Answer(Announces99), TLoopbackServer::TSecurity::Tls);
+    using TSecurity = TLoopbackServer::TSecurity;
+    const struct
+    {
+        const char* Name;
+        TSecurity Security;
+        TCannedReply Reply;
+        size_t Requests; // what reached the service over https
+    } cases[] = {
+        {"self-signed", TSecurity::TlsSelfSigned, TCannedReply::Answer(Announces99), 0},
+        {"wrong name", TSecurity::TlsWrongName, TCannedReply::Answer(Announces99), 0},
+        {"server error", TSecurity::Tls, TCannedReply::Answer(Announces99, 500), 1},
+        {"reset after the request", TSecurity::Tls, TCannedReply::ResetAfterRequest(), 1},
+    };
     const TTrustedTestAuthority trust;
-    const std::unique_ptr<TUpdateResults> results = Check(tls);
-    EXPECT_EQ(results->CheckErrors, QString());
-    EXPECT_TRUE(results->NewVersionAvailable);
-    EXPECT_EQ(FormFields(tls.Requests().back().Body)[5].second, QString());
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        NewHome();
+        TLoopbackServer server(c.Reply, c.Security);
+        ASSERT_FALSE(server.ServiceHost().startsWith(QLatin1String("http")));
+        const std::unique_ptr<TUpdateResults> results = Check(server);
+
+        // A plain attempt would be a second connection to the same port.
+        EXPECT_EQ(server.Connections(), 1);
+        EXPECT_EQ(server.Requests().size(), c.Requests);
+        EXPECT_FALSE(results->NewVersionAvailable);
+        EXPECT_TRUE(results->CheckErrors.startsWith(QStringLiteral("HTTPS Response:\r")))
+            << results->CheckErrors.toStdString();
+        EXPECT_EQ(Stored(QStringLiteral("CurrentVersion")), QStringLiteral("(missing)"));
+    }
+}
+
+TEST_F(CheckNowTest, OnlyAStrictlyNewerPlainVersionIsAnnounced)
+{
+    const struct
+    {
+        const char* Version;
+        bool Announced;
+    } cases[] = {
+        {"0.9", false}, {"01.1", false},      {"1.1", false}, {"1.2", true},
+        {"10.0", true}, {"1.1.1.1.1", false}, {".5", false},
+    };
+    const TTrustedTestAuthority trust;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Version);
+        NewHome();
+        TLoopbackServer server(
+            TCannedReply::Answer("<version>" + QByteArray(c.Version) + "</version>"),
+            TLoopbackServer::TSecurity::Tls);
+        const std::unique_ptr<TUpdateResults> results = Check(server);
+        EXPECT_EQ(results->CheckErrors, QString());
+        EXPECT_EQ(results->LatestVersion, QLatin1String(c.Version));
+        EXPECT_EQ(results->NewVersionAvailable, c.Announced);
+    }
 }

@@ -1,6 +1,5 @@
 #include "update_check_fixture.h"
 
-#include <QFile>
 #include <QSettings>
 #include <QUrl>
 
@@ -9,15 +8,11 @@ void TUpdateCheckFixture::NewHome()
     FHome = std::make_unique<QTemporaryDir>();
     ASSERT_TRUE(FHome->isValid());
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, FHome->path());
-    QFile id(MachineIdFile());
-    ASSERT_TRUE(id.open(QIODevice::WriteOnly));
-    id.write(MachineId + '\n');
 }
 
 TCheckSetup TUpdateCheckFixture::Setup(const QString& serviceHost) const
 {
-    return {QStringLiteral("Kelmora - Lintaro"), QStringLiteral("1.1"), serviceHost, Today,
-            MachineIdFile()};
+    return {QStringLiteral("Kelmora - Lintaro"), QStringLiteral("1.1"), serviceHost, Today};
 }
 
 std::unique_ptr<TUpdateResults> TUpdateCheckFixture::Check(const QString& serviceHost)

@@ -14,16 +14,15 @@
 #include <utility>
 #include <vector>
 
-// A per-user store and a machine id of the test's own, and a check of "Kelmora - Lintaro"
-// 1.1 on the day "10/12/26" against a loopback service.
+// A per-user store of the test's own, and a check of "Kelmora - Lintaro" 1.1 on the day
+// 2026-12-10 against a loopback service.
 class TUpdateCheckFixture : public testing::Test
 {
 protected:
-    static inline const QString Today = QStringLiteral("10/12/26");
-    static inline const QByteArray MachineId = "0f1e2d3c4b5a69788796a5b4c3d2e1f0";
+    static inline const QString Today = QStringLiteral("2026-12-10");
 
     void SetUp() override { NewHome(); }
-    // A new, empty store and machine id, as on another user's first start.
+    // A new, empty store, as on another user's first start.
     void NewHome();
 
     TCheckSetup Setup(const QString& serviceHost) const;
@@ -31,13 +30,12 @@ protected:
     std::unique_ptr<TUpdateResults> Check(const QString& serviceHost);
     std::unique_ptr<TUpdateResults> Check(const TLoopbackServer& server)
     {
-        return Check(server.HostAndPort());
+        return Check(server.ServiceHost());
     }
 
     void Store(const QMap<QString, QString>& values);
     QString Stored(const QString& name) const;
 
-    QString MachineIdFile() const { return FHome->filePath(QStringLiteral("machine-id")); }
     QString HomeFolder() const { return FHome->path(); }
 
 private:
