@@ -96,6 +96,12 @@ TListPane::TListPane(TDialogService& dialogs, QWidget* parent)
     CreateShortcuts();
 }
 
+TListPane::~TListPane()
+{
+    // The history empties itself as it goes, after this pane is gone.
+    disconnect(&FItems->History(), nullptr, this, nullptr);
+}
+
 void TListPane::AddBelowList(QWidget* widget)
 {
     FLayout->addWidget(widget);

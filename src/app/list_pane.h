@@ -26,6 +26,7 @@ class TListPane final : public QWidget
 
 public:
     TListPane(TDialogService& dialogs, QWidget* parent = nullptr);
+    ~TListPane() override;
 
     TItemListModel& Items() const { return *FItems; }
     TItemListView& View() const { return *ListView1; }

@@ -60,7 +60,7 @@ TEST_F(EntryMarksTest, AnEntryThatCannotBeEncodedIsMarkedWithItsError)
     EXPECT_EQ(Preview().ErrorText(), QStringLiteral("Entry 2: %1").arg(marked[0].second));
 
     // Added, changed or undone entries are checked again.
-    AddEntry(QStringLiteral("ABC"));
+    Form->ListPane().PasteLines(QStringLiteral("ABC"));
     WaitForChecks();
     EXPECT_EQ(Marked().size(), 2u);
     Items().Replace(1, QStringLiteral("590123412345"));

@@ -56,7 +56,8 @@ protected:
         ClickEntry(row);
         List().setFocus();
         QTest::keyClick(&List(), Qt::Key_F2);
-        auto* editor = List().viewport()->findChild<QLineEdit*>();
+        // Not findChild: the editor of an earlier rename may still be waiting to be deleted.
+        auto* editor = qobject_cast<QLineEdit*>(List().indexWidget(Items().index(row)));
         ASSERT_NE(editor, nullptr) << "F2 opens the in-place editor";
         editor->setText(text);
         QTest::keyClick(editor, Qt::Key_Return);
