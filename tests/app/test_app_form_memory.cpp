@@ -94,6 +94,7 @@ TEST_F(AppFormMemoryTest, TheUsersWorkComesBackAtTheNextStartButTheListDoesNot)
     Find<QPushButton>("Button2")->click();
     RunPendingRender();
     const TRenderSettings before = Form->CurrentRenderSettings();
+    Dialogs.UnsavedReplies.push_back(TDialogService::TUnsavedChoice::ucDiscard);
     Form->close();
     Form.reset();
 
