@@ -1,6 +1,7 @@
 #include "app/app_form.h"
 
 #include "app/data_folder.h"
+#include "app/entry_checker.h"
 #include "app/list_pane.h"
 #include "app/settings_file.h"
 #include "app/settings_panel.h"
@@ -24,7 +25,9 @@ TAppForm::TAppForm(const TAppEnvironment& environment, QWidget* parent)
 
 TAppForm::~TAppForm()
 {
-    // The options grids point at the symbol: they go first.
+    // The check stops before the list it marks goes; the options grids point at the symbol:
+    // they go first.
+    delete FEntryChecker;
     delete centralWidget();
 }
 
@@ -41,6 +44,7 @@ void TAppForm::FormCreate()
     FSettingsPanel->AddOptionTabs(*FSymbol);
     InitLanguage(QString());
     RestoreWork();
+    CreateEntryChecks();
 }
 
 void TAppForm::FillSymbologyList()

@@ -15,9 +15,11 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QMenu;
+class QMenuBar;
 class QSplitter;
 class QTimer;
 class EZintException;
+class TEntryChecker;
 class TListPane;
 class TPreviewImage;
 class TSettingsPanel;
@@ -37,7 +39,7 @@ public:
 
     const TAppIdentity& Identity() const { return FIdentity; }
     const QString& DataFolder() const { return FDataFolder; }
-    const QString& CurrentText() const { return FCurrentText; }
+    const QString& CurrentText() const override { return FCurrentText; }
     TZintSymbol& Symbol() const override { return *FSymbol; }
 
     // Renders CurrentText.
@@ -54,6 +56,8 @@ public:
 
     // The list of texts.
     TListPane& ListPane() const { return *FListPane; }
+    // What marks the entries that will fail.
+    TEntryChecker& EntryChecker() const { return *FEntryChecker; }
 
     // The settings page, the output size page and the option sets.
     TSettingsPanel& SettingsPanel() const { return *FSettingsPanel; }
@@ -95,6 +99,8 @@ private:
     void CreateListPane();
     void CreatePreviewPane();
     void CreateSettingsPanel();
+    // The marks on entries that will fail (app_form_entry_checks.cpp).
+    void CreateEntryChecks();
     void ShowImageSize();
     TZintSymbology CurrentSymbology() const override;
     QString CurrentSymbologyName() const override;
@@ -106,6 +112,9 @@ private:
     }
     void ShowText(const QString& text, int entry);
     void CreateMenus();
+    // The list's items of the File menu, and the Edit menu (app_form_list_menu.cpp).
+    void AddListFileItems(QMenu* file);
+    void CreateEditMenu(QMenuBar* bar);
     void FillSymbologyList();
     void InitLanguage(const QString& fileName);
     // The user's work of the last session, from the per-user store (app_form_memory.cpp);
@@ -137,6 +146,7 @@ private:
     QComboBox* comType = nullptr;
     QTimer* TimerChecker = nullptr;
     QTimer* FRenderTimer = nullptr;
+    TEntryChecker* FEntryChecker = nullptr;
     // Menus.
     QAction* New1 = nullptr;
     QAction* Load1 = nullptr;

@@ -1,7 +1,7 @@
 // What the window remembers of the user's work from one start to the next: the symbology,
 // the settings page, the option sets, the output format and file names, the window's shape,
-// the folders and the table column the texts were loaded from.
-// The list itself is a new job at every start.
+// the folders and the table column the texts were loaded from, the list files used lately.
+// The list itself is a new job at every start: closing asks before unsaved entries are lost.
 #include "app/app_form.h"
 
 #include "app/list_pane.h"
@@ -64,6 +64,7 @@ void TAppForm::RememberWork()
         stored.ExportFormat = format->currentText();
     if (const auto* names = ExportControl<QLineEdit>(exportControls))
         stored.FileNames = names->text();
+    stored.RecentLists = FListPane->RecentLists();
     SaveStoredSettings(stored, store);
     // The keys below have no fixed shape: option paths come from the symbol's property
     // registry, the window's shape from Qt, and the folders are checked when they are used.
@@ -91,6 +92,7 @@ void TAppForm::RestoreWork()
         format->setCurrentIndex(format->findText(stored.ExportFormat));
     if (auto* names = ExportControl<QLineEdit>(exportControls))
         names->setText(stored.FileNames);
+    FListPane->SetRecentLists(stored.RecentLists);
     for (const QString& path : OptionPaths(*FSymbol)) {
         if (!store.Contains(OptionsPrefix + path))
             continue;
@@ -115,6 +117,10 @@ void TAppForm::RestoreWork()
 
 void TAppForm::closeEvent(QCloseEvent* event)
 {
+    if (!FListPane->MayLoseEntries()) {
+        event->ignore();
+        return;
+    }
     RememberWork();
     QMainWindow::closeEvent(event);
 }

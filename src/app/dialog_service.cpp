@@ -5,8 +5,11 @@
 
 const QStringList TextFileEncodingNames = TextEncodingNames();
 
+// Tables first among the choices of the first filter: a list may come in any of them.
 const QString TextFileFilter =
-    QStringLiteral("Text File (*.txt);;CSV File (*.csv);;Tab-Separated File (*.tsv *.tab);;"
-                   "Any File (*.*)");
+    QStringLiteral("Texts and Tables (*.txt *.csv *.tsv *.tab);;Text File (*.txt);;"
+                   "CSV File (*.csv);;Tab-Separated File (*.tsv *.tab);;Any File (*.*)");
+
+const QString ListFileFilter = QStringLiteral("List (*.csv);;Any File (*.*)");
 
 const QString ImageFileFilter = ImageFileFilters();

@@ -26,6 +26,14 @@ public:
         bool CutGuides = false;
     };
 
+    // What to do with entries not saved yet when the list would be lost.
+    enum class TUnsavedChoice
+    {
+        ucSave,
+        ucDiscard,
+        ucCancel
+    };
+
     virtual ~TDialogService() = default;
 
     virtual void ErrorBox(QWidget* parent, const QString& caption, const QString& text) = 0;
@@ -48,6 +56,10 @@ public:
                                               const QString& startFolder) = 0;
     virtual std::optional<QColor> PickColor(QWidget* parent, const QColor& initial) = 0;
     virtual std::optional<QFont> PickFont(QWidget* parent, const QFont& initial) = 0;
+    // The list's own files: CSV, with the cells of loaded tables.
+    virtual std::optional<QString> OpenListFile(QWidget* parent, const QString& lastPath) = 0;
+    virtual std::optional<QString> SaveListFile(QWidget* parent, const QString& lastPath) = 0;
+    virtual TUnsavedChoice AskSaveList(QWidget* parent, int entries) = 0;
     virtual void Beep() = 0;
 };
 
@@ -55,3 +67,4 @@ public:
 extern const QStringList TextFileEncodingNames;
 extern const QString TextFileFilter;
 extern const QString ImageFileFilter;
+extern const QString ListFileFilter;

@@ -8,11 +8,13 @@
 #include "io/entry_export.h"
 #include "io/export_job.h"
 #include "io/image_format.h"
+#include "io/safe_file_name.h"
 #include "platform/user_store.h"
 #include "render/render_settings.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -150,9 +152,14 @@ void TExportController::Savesingleimage1Click()
     }
     const TSaveDialogChoice choice = SaveDialogChoice(ComboBox1->currentText());
     // The first save of a start opens where the last export went, not where "Load..." was.
+    const QString folder =
+        FLastSavePath.isEmpty() ? LastExportFolder : QFileInfo(FLastSavePath).path();
+    // The file is proposed under the text it shows, where that makes a file name.
+    const QString name = SafeFileName(FSource.CurrentText(), QLatin1Char('.') + choice.DefaultExt);
+    const QString proposed =
+        name.isEmpty() ? folder : (folder.isEmpty() ? name : QDir(folder).filePath(name));
     const std::optional<QString> path =
-        FDialogs.SaveImageFile(window(), FLastSavePath.isEmpty() ? LastExportFolder : FLastSavePath,
-                               choice.FilterIndex, choice.DefaultExt);
+        FDialogs.SaveImageFile(window(), proposed, choice.FilterIndex, choice.DefaultExt);
     if (!path)
         return;
     FLastSavePath = *path;

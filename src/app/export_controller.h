@@ -31,6 +31,8 @@ public:
     virtual QString CurrentSymbologyName() const = 0;
     virtual TZintSymbol& Symbol() const = 0;
     virtual const TPreviewImage& Preview() const = 0;
+    // The text the preview shows.
+    virtual const QString& CurrentText() const = 0;
     // The preview shows this text, the list's entry number `entry` (1-based), at its next render.
     virtual void SetCurrentText(const QString& text, int entry) = 0;
     virtual void UpdateBarcode() = 0;

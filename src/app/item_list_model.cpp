@@ -2,6 +2,8 @@
 
 #include "io/text_table.h"
 
+#include <QApplication>
+#include <QStyle>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -92,6 +94,13 @@ QVariant TItemListModel::data(const QModelIndex& index, int role) const
         return QVariant();
     if (role == Qt::DisplayRole || role == Qt::EditRole)
         return Text(index.row());
+    const auto failure = FFailures.constFind(index.row());
+    if (failure == FFailures.cend())
+        return QVariant();
+    if (role == Qt::ToolTipRole)
+        return *failure;
+    if (role == Qt::DecorationRole)
+        return ErrorMark();
     return QVariant();
 }
 
@@ -168,6 +177,27 @@ void TItemListModel::Clear()
     Change(0, FItems, TItems(), QStringList());
 }
 
+void TItemListModel::ReplaceAll(const QStringList& header, const TItems& items)
+{
+    Change(0, FItems, items, header);
+}
+
+void TItemListModel::SetFailure(int row, const QString& message)
+{
+    if (row < 0 || row >= Count() || FFailures.value(row) == message)
+        return;
+    if (message.isEmpty())
+        FFailures.remove(row);
+    else
+        FFailures.insert(row, message);
+    emit dataChanged(index(row), index(row), {Qt::DecorationRole, Qt::ToolTipRole});
+}
+
+QIcon TItemListModel::ErrorMark()
+{
+    return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+}
+
 void TItemListModel::Change(int row, const TItems& before, const TItems& after,
                             const QStringList& header)
 {
@@ -181,9 +211,14 @@ void TItemListModel::Splice(int row, const TItems& before, const TItems& after)
 {
     const int removed = int(before.size());
     const int inserted = int(after.size());
+    if (!FFailures.isEmpty()) {
+        FFailures.clear();
+        emit dataChanged(index(0), index(Count() - 1), {Qt::DecorationRole, Qt::ToolTipRole});
+    }
     if (removed == inserted) {
         std::copy(after.cbegin(), after.cend(), FItems.begin() + row);
         emit dataChanged(index(row), index(row + inserted - 1), {Qt::DisplayRole, Qt::EditRole});
+        emit ItemsChanged();
         return;
     }
     if (removed > 0) {
@@ -201,4 +236,5 @@ void TItemListModel::Splice(int row, const TItems& before, const TItems& after)
         }
         endInsertRows();
     }
+    emit ItemsChanged();
 }

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QHash>
+#include <QIcon>
 #include <QStringList>
 
 #include <vector>
@@ -11,12 +13,26 @@ struct TTableRecord;
 // The texts of the list in the order they were added, one column, no limit. Every change,
 // an in-place rename included, is one step of the list's undo history. Texts loaded from a
 // table keep their record's cells, laid out by the list's column header, for names made of
-// columns.
+// columns. An entry known to fail carries a mark and the reason as its tooltip; any change of
+// the list drops the marks, which were found for the list as it was.
 class TItemListModel final : public QAbstractListModel
 {
     Q_OBJECT
 
 public:
+    struct TItem
+    {
+        QString Text;
+        QStringList Cells;
+        int TextColumn = -1; // the cell that holds the text, -1 for none
+
+        bool operator==(const TItem& other) const
+        {
+            return Text == other.Text && Cells == other.Cells && TextColumn == other.TextColumn;
+        }
+    };
+    using TItems = QList<TItem>;
+
     explicit TItemListModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -44,19 +60,20 @@ public:
     void Clear();
     QUndoStack& History() const { return *FHistory; }
 
-private:
-    struct TItem
-    {
-        QString Text;
-        QStringList Cells;
-        int TextColumn = -1; // the cell that holds the text, -1 for none
+    const TItems& Items() const { return FItems; }
+    // Puts the items and their header in place of the whole list, as one step.
+    void ReplaceAll(const QStringList& header, const TItems& items);
 
-        bool operator==(const TItem& other) const
-        {
-            return Text == other.Text && Cells == other.Cells && TextColumn == other.TextColumn;
-        }
-    };
-    using TItems = QList<TItem>;
+    // The reason the entry fails, empty when it is not known to; ErrorMark is its mark.
+    void SetFailure(int row, const QString& message);
+    QString Failure(int row) const { return FFailures.value(row); }
+    static QIcon ErrorMark();
+
+signals:
+    // After every change of the texts or their cells, undo and redo included.
+    void ItemsChanged();
+
+private:
     class TChange;
 
     static TItems PlainItems(const QStringList& texts);
@@ -67,5 +84,6 @@ private:
 
     TItems FItems;
     QStringList FHeader;
+    QHash<int, QString> FFailures;
     QUndoStack* FHistory;
 };

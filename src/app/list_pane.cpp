@@ -1,9 +1,11 @@
 // The list pane's controls and their keys: adding and editing through the entry box, loading an
-// entry by clicking it, deleting, undo and redo, pasting lines and dropping files.
+// entry by clicking it, renaming, deleting, undo and redo, pasting lines and dropping files.
+// The selected entry is the current one: after every change the box shows it, or is empty.
 #include "app/list_pane.h"
 
 #include "app/item_list_model.h"
 #include "app/item_list_view.h"
+#include "i18n/translation_engine.h"
 #include "io/text_import.h"
 
 #include <QAction>
@@ -71,12 +73,17 @@ TListPane::TListPane(TDialogService& dialogs, QWidget* parent)
     ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    Delete1 = PopupMenu1->addAction(QStringLiteral("Delete"));
+    Rename1 = PopupMenu1->addAction(Translate(QStringLiteral("&Rename")));
+    Rename1->setObjectName(QStringLiteral("Rename1"));
+    Delete1 = PopupMenu1->addAction(Translate(QStringLiteral("&Delete")));
     Delete1->setObjectName(QStringLiteral("Delete1"));
-    DeleteAll1 = PopupMenu1->addAction(QStringLiteral("Delete All"));
+    DeleteAll1 = PopupMenu1->addAction(Translate(QStringLiteral("Delete &All")));
     DeleteAll1->setObjectName(QStringLiteral("DeleteAll1"));
+    connect(Rename1, &QAction::triggered, this, &TListPane::Rename1Click);
     connect(Delete1, &QAction::triggered, this, &TListPane::Delete1Click);
     connect(DeleteAll1, &QAction::triggered, this, &TListPane::DeleteAll1Click);
+    // Undo, redo and every other change: the box follows the list.
+    connect(&FItems->History(), &QUndoStack::indexChanged, this, &TListPane::ListChanged);
     connect(ListView1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
         PopupMenu1->popup(ListView1->viewport()->mapToGlobal(pos));
     });
@@ -89,6 +96,12 @@ TListPane::TListPane(TDialogService& dialogs, QWidget* parent)
     CreateShortcuts();
 }
 
+TListPane::~TListPane()
+{
+    // The history empties itself as it goes, after this pane is gone.
+    disconnect(&FItems->History(), nullptr, this, nullptr);
+}
+
 void TListPane::AddBelowList(QWidget* widget)
 {
     FLayout->addWidget(widget);
@@ -99,24 +112,36 @@ QList<QAction*> TListPane::HistoryActions() const
     return {Undo1, Redo1};
 }
 
+QList<QAction*> TListPane::EditActions() const
+{
+    return {Rename1, Delete1, DeleteAll1, Paste1};
+}
+
 void TListPane::CreateShortcuts()
 {
     QUndoStack& history = FItems->History();
-    Undo1 = history.createUndoAction(this);
+    Undo1 = history.createUndoAction(this, Translate(QStringLiteral("&Undo")));
     Undo1->setObjectName(QStringLiteral("Undo1"));
     Undo1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    Redo1 = history.createRedoAction(this);
+    Redo1 = history.createRedoAction(this, Translate(QStringLiteral("&Redo")));
     Redo1->setObjectName(QStringLiteral("Redo1"));
-    Redo1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    Redo1->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
+    // These keys mean something else in the entry box: they act on the list only while it has
+    // the focus (or from a menu).
+    Rename1->setShortcut(QKeySequence(Qt::Key_F2));
+    Delete1->setShortcut(QKeySequence(Qt::Key_Delete));
     // The list has no text of its own to paste into: every line becomes an entry.
-    auto* paste = new QAction(ListView1);
-    paste->setObjectName(QStringLiteral("PasteLines1"));
-    paste->setShortcuts(QKeySequence::Paste);
-    paste->setShortcutContext(Qt::WidgetShortcut);
-    ListView1->addAction(paste);
-    connect(paste, &QAction::triggered, this,
+    Paste1 = new QAction(Translate(QStringLiteral("&Paste Lines")), ListView1);
+    Paste1->setObjectName(QStringLiteral("PasteLines1"));
+    Paste1->setShortcuts(QKeySequence::Paste);
+    connect(Paste1, &QAction::triggered, this,
             [this] { PasteLines(QGuiApplication::clipboard()->text()); });
+    for (QAction* action : {Rename1, Delete1, Paste1}) {
+        action->setShortcutContext(Qt::WidgetShortcut);
+        ListView1->addAction(action);
+    }
 }
 
 void TListPane::Button3Click()
@@ -127,17 +152,20 @@ void TListPane::Button3Click()
         if (text.isEmpty()) {
             FDialogs.Beep();
         } else {
+            // A new entry is not the selected one; the box is about to be emptied for the next.
+            ListView1->selectionModel()->clear();
             FItems->Append({text});
             emit TextChosen(text, FItems->Count());
             Edit1->clear();
         }
         Edit1->setFocus();
     } else if (caption == EditCaption) {
-        // The loaded entry, not the selected one: an import moves the selection too.
-        if (!FLoadedEntry.isValid())
+        const int row = ListView1->SelectedRow();
+        if (row < 0)
             return;
-        FItems->Replace(FLoadedEntry.row(), Edit1->text());
-        emit TextChosen(Edit1->text(), FLoadedEntry.row() + 1);
+        const QString text = Edit1->text();
+        FItems->Replace(row, text);
+        emit TextChosen(text, row + 1);
     }
 }
 
@@ -150,7 +178,7 @@ bool TListPane::eventFilter(QObject* watched, QEvent* event)
         // The window's own keys, the list's undo and redo, win over the box's editing keys.
         const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
         for (const QAction* action : window()->actions()) {
-            if (action->shortcut() == pressed) {
+            if (action->shortcuts().contains(pressed)) {
                 event->ignore();
                 return true;
             }
@@ -200,16 +228,50 @@ void TListPane::Edit1Change(const QString& text)
 
 void TListPane::ListView1Click()
 {
+    ShowCurrentEntry();
     const int row = ListView1->SelectedRow();
-    FLoadedEntry = row < 0 ? QPersistentModelIndex() : QPersistentModelIndex(FItems->index(row));
+    if (row >= 0)
+        emit TextChosen(FItems->Text(row), row + 1);
+}
+
+void TListPane::ShowCurrentEntry()
+{
+    const int row = ListView1->SelectedRow();
     if (row < 0) {
-        Edit1->clear();
+        // A text being typed for a new entry stays; one loaded from an entry is gone with it.
+        if (Button3->text() == EditCaption)
+            Edit1->clear();
         Button3->setText(AddCaption);
         return;
     }
     Edit1->setText(FItems->Text(row));
     Button3->setText(EditCaption);
-    emit TextChosen(Edit1->text(), row + 1);
+}
+
+void TListPane::ListChanged()
+{
+    const int row = ListView1->SelectedRow();
+    const bool renamed = row >= 0 && Edit1->text() != FItems->Text(row);
+    ShowCurrentEntry();
+    // An undo or a rename of the current entry: the preview follows it.
+    if (renamed)
+        emit TextChosen(FItems->Text(row), row + 1);
+}
+
+void TListPane::MakeCurrent(int row)
+{
+    ListView1->SelectRow(row);
+    ShowCurrentEntry();
+    emit TextChosen(FItems->Text(row), row + 1);
+}
+
+void TListPane::Rename1Click()
+{
+    const int row = ListView1->SelectedRow();
+    if (row < 0)
+        return;
+    ListView1->setFocus();
+    ListView1->edit(FItems->index(row));
 }
 
 void TListPane::Delete1Click()
@@ -217,7 +279,7 @@ void TListPane::Delete1Click()
     const int row = ListView1->SelectedRow();
     if (row < 0)
         return;
-    // Otherwise the view selects the neighbour, and "Edit" would change an entry never clicked.
+    // Otherwise the view selects the neighbour: an entry the user never chose.
     ListView1->selectionModel()->clear();
     FItems->removeRow(row);
 }

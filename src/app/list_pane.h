@@ -2,7 +2,6 @@
 
 #include "app/dialog_service.h"
 
-#include <QPersistentModelIndex>
 #include <QWidget>
 
 #include <optional>
@@ -27,6 +26,7 @@ class TListPane final : public QWidget
 
 public:
     TListPane(TDialogService& dialogs, QWidget* parent = nullptr);
+    ~TListPane() override;
 
     TItemListModel& Items() const { return *FItems; }
     TItemListView& View() const { return *ListView1; }
@@ -34,11 +34,15 @@ public:
     void AddBelowList(QWidget* widget);
     // The list's undo and redo, for the window to hold: they act wherever the focus is.
     QList<QAction*> HistoryActions() const;
+    // Rename, delete, delete all and paste lines, for the window's Edit menu.
+    QList<QAction*> EditActions() const;
 
     void Button3Click();
     bool Edit1KeyPress(int key);
     void Edit1Change(const QString& text);
     void ListView1Click();
+    // Opens the selected entry's in-place editor.
+    void Rename1Click();
     void Delete1Click();
     void DeleteAll1Click();
     void Load1Click();
@@ -56,6 +60,22 @@ public:
     void DragMove(QDragMoveEvent* event);
     void Drop(QDropEvent* event);
 
+    // The list as a file of its own (list_pane_document.cpp). The save asks for the file and
+    // answers whether the list was saved; an error is reported.
+    bool SaveList1Click();
+    bool SaveList(const QString& path);
+    void OpenList1Click();
+    // Replaces the list, as one step, with the entries of a saved list.
+    void OpenList(const QString& path);
+    // Entries changed since the list was last saved or opened.
+    bool HasUnsavedEntries() const;
+    // Before the list is lost: asks whether to save unsaved entries; false when the user keeps
+    // them (a cancel, or a save that did not happen).
+    bool MayLoseEntries();
+    // The lists saved or opened lately, the latest first.
+    const QStringList& RecentLists() const { return FRecentLists; }
+    void SetRecentLists(const QStringList& paths);
+
     // Where the texts were loaded from last, and the column chosen, from one start to the next.
     void RememberWork(TUserStore& store) const;
     void RestoreWork(const TUserStore& store);
@@ -70,21 +90,29 @@ protected:
 
 private:
     void CreateShortcuts();
+    // The box shows the selected entry with "Edit", or is empty with "Add" when none is.
+    void ShowCurrentEntry();
+    void ListChanged();
+    // Selects the entry, shows it in the box and previews it.
+    void MakeCurrent(int row);
+    void AddRecentList(const QString& path);
 
     TDialogService& FDialogs;
     TDialogService::TTextFileChoice FLastTextFile;
     QString FLastTextColumn; // the name of the table column chosen last
+    QString FListPath;       // the list file saved or opened last
+    QStringList FRecentLists;
     QWidget* Panel4 = nullptr;
     QLineEdit* Edit1 = nullptr;
     QPushButton* Button3 = nullptr;
     TItemListView* ListView1 = nullptr;
     TItemListModel* FItems = nullptr;
-    // The entry the entry box was loaded from: the one "Edit" replaces.
-    QPersistentModelIndex FLoadedEntry;
     QMenu* PopupMenu1 = nullptr;
+    QAction* Rename1 = nullptr;
     QAction* Delete1 = nullptr;
     QAction* DeleteAll1 = nullptr;
     QAction* Undo1 = nullptr;
     QAction* Redo1 = nullptr;
+    QAction* Paste1 = nullptr;
     QVBoxLayout* FLayout = nullptr;
 };

@@ -66,11 +66,8 @@ void TListPane::LoadTextFiles(const QStringList& paths, int encoding)
     }
     if (severalSteps)
         history.endMacro();
-    if (FItems->Count() == 0)
-        return;
-    const int last = FItems->Count() - 1;
-    ListView1->SelectRow(last);
-    emit TextChosen(FItems->Text(last), last + 1);
+    if (FItems->Count() > 0)
+        MakeCurrent(FItems->Count() - 1);
 }
 
 std::optional<TListFile> TListPane::ReadListFile(const QString& path, int encoding)
@@ -104,8 +101,7 @@ void TListPane::PasteLines(const QString& text)
     if (texts.isEmpty())
         return;
     FItems->Append(texts);
-    ListView1->scrollToBottom();
-    emit TextChosen(texts.constLast(), FItems->Count());
+    MakeCurrent(FItems->Count() - 1);
 }
 
 void TListPane::OpenFiles(const QStringList& paths)

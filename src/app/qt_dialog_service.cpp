@@ -2,6 +2,7 @@
 
 #include "app/folder_export_report.h"
 #include "app/label_sheet_dialog.h"
+#include "i18n/translation_engine.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -181,6 +182,51 @@ std::optional<QFont> TQtDialogService::PickFont(QWidget* parent, const QFont& in
     if (!accepted)
         return std::nullopt;
     return font;
+}
+
+std::optional<QString> TQtDialogService::OpenListFile(QWidget* parent, const QString& lastPath)
+{
+    QFileDialog dialog(parent, Translate(QStringLiteral("Open list")));
+    UseWidgetDialog(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(ListFileFilter);
+    StartAt(dialog, lastPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+std::optional<QString> TQtDialogService::SaveListFile(QWidget* parent, const QString& lastPath)
+{
+    QFileDialog dialog(parent, Translate(QStringLiteral("Save list")));
+    UseWidgetDialog(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(ListFileFilter);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    StartAt(dialog, lastPath);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+TDialogService::TUnsavedChoice TQtDialogService::AskSaveList(QWidget* parent, int entries)
+{
+    QMessageBox box(QMessageBox::Question, Translate(QStringLiteral("Unsaved list")),
+                    Translate(QStringLiteral("The list holds %1 entries that are not saved. Save "
+                                             "them before closing?"))
+                        .arg(entries),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return TUnsavedChoice::ucSave;
+    case QMessageBox::Discard:
+        return TUnsavedChoice::ucDiscard;
+    default:
+        return TUnsavedChoice::ucCancel;
+    }
 }
 
 void TQtDialogService::Beep()

@@ -22,5 +22,8 @@ public:
                                       const QString& startFolder) override;
     std::optional<QColor> PickColor(QWidget* parent, const QColor& initial) override;
     std::optional<QFont> PickFont(QWidget* parent, const QFont& initial) override;
+    std::optional<QString> OpenListFile(QWidget* parent, const QString& lastPath) override;
+    std::optional<QString> SaveListFile(QWidget* parent, const QString& lastPath) override;
+    TUnsavedChoice AskSaveList(QWidget* parent, int entries) override;
     void Beep() override;
 };

@@ -138,8 +138,7 @@ TExportJob::TExportJob(TZintSymbology symbology, const TRenderSettings& settings
 {
     for (TZintSymbol* symbol : symbols) {
         FWorkers.push_back({symbol, settings});
-        if (symbols.size() > 1)
-            FWorkers.back().Settings.Font = FontOfItsOwn(settings.Font);
+        FWorkers.back().Settings.Font = FontOfItsOwn(settings.Font);
     }
 }
 
@@ -218,6 +217,24 @@ TExportRun TExportJob::WriteFiles(const TExportEntries& entries, const TFolderEx
             } catch (const std::exception& error) {
                 return Failure(TEntryState::esFailed, error);
             }
+        },
+        callbacks);
+}
+
+TExportRun TExportJob::CheckEntries(const TExportEntries& entries,
+                                    const TExportCallbacks& callbacks)
+{
+    return Run(
+        AllEntries(entries), FWorkers.size(),
+        [&](TWorker& worker, qsizetype index) {
+            try {
+                RenderEntryPicture(*worker.Symbol, FSymbology,
+                                   entries.Entries[std::size_t(index)].Text, worker.Settings,
+                                   FPreviewArea);
+            } catch (const std::exception& error) {
+                return Failure(TEntryState::esFailed, error);
+            }
+            return TEntryOutcome();
         },
         callbacks);
 }

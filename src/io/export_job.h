@@ -83,6 +83,7 @@ class TExportJob final
 public:
     // One symbol per worker, the caller's, used by nothing else while the job runs. With one,
     // the entries run on the calling thread one after another; with more, on as many threads.
+    // The calling thread need not be the one that made the settings.
     TExportJob(TZintSymbology symbology, const TRenderSettings& settings, QSize previewArea,
                std::vector<TZintSymbol*> symbols);
     ~TExportJob();
@@ -102,6 +103,10 @@ public:
     // stopped job, write no file. Raises EZintException when the sheet cannot be made or published.
     TExportRun WriteLabelSheet(const TExportEntries& entries, const TSheetExport& target,
                                const TExportCallbacks& callbacks = {});
+
+    // Renders every entry as the exports do and writes nothing: the outcome of an entry that
+    // would fail carries its error, the others none.
+    TExportRun CheckEntries(const TExportEntries& entries, const TExportCallbacks& callbacks = {});
 
 private:
     struct TWorker;

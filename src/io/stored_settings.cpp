@@ -306,6 +306,12 @@ std::vector<TStoredKey> MakeKeys()
              settings.FileNames = text;
              return true;
          }},
+        {"RecentLists", T::stPaths,
+         [](const S& settings) { return settings.RecentLists.join(QLatin1Char('\n')); },
+         [](const QString& text, S& settings) {
+             settings.RecentLists = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+             return true;
+         }},
     };
     keys.insert(keys.end(), outputSize.begin(), outputSize.end());
     return keys;

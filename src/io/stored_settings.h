@@ -27,8 +27,9 @@ struct TBandChoice
 };
 
 // The work the window remembers with a fixed shape: the render settings, the symbology, the
-// export format and the file-name template. The window's defaults where a value it shows is
-// not in effect yet (a bar height of 50 modules while the height is the standard one).
+// export format, the file-name template and the list files used lately. The window's defaults where
+// a value it shows is not in effect yet (a bar height of 50 modules while the height is the
+// standard one).
 struct TStoredSettings
 {
     TRenderSettings Render;
@@ -36,6 +37,7 @@ struct TStoredSettings
     TZintSymbology Symbology = TZintSymbology::zsCODE39;
     QString ExportFormat;
     QString FileNames = QStringLiteral("{n}");
+    QStringList RecentLists; // the latest first
 
     TStoredSettings();
 };
@@ -45,6 +47,7 @@ enum class TStoredType : std::uint8_t
     stBoolean,
     stNumber, // C-locale decimal text
     stText,
+    stPaths,  // one path a line
     stColour, // "#AARRGGBB"
     stFont,   // QFont::toString
     stChoice, // the value's name in its table of names

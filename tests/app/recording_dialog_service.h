@@ -53,6 +53,12 @@ public:
     std::vector<TTextFileChoice> TextFileRequests;
     std::vector<TSaveImageRequest> SaveImageRequests;
     std::vector<TFolderRequest> FolderRequests;
+    std::deque<QString> OpenListReplies;
+    std::deque<QString> SaveListReplies;
+    std::deque<TUnsavedChoice> UnsavedReplies;
+    // The path each list dialog proposed, and the entry count of each unsaved-list question.
+    QStringList ListRequests;
+    std::vector<int> UnsavedRequests;
 
     void ErrorBox(QWidget* parent, const QString& caption, const QString& text) override
     {
@@ -118,6 +124,27 @@ public:
         Asked << QStringLiteral("PickFont");
         Parents << parent;
         return Next(FontReplies);
+    }
+    std::optional<QString> OpenListFile(QWidget* parent, const QString& lastPath) override
+    {
+        Asked << QStringLiteral("OpenListFile");
+        Parents << parent;
+        ListRequests << lastPath;
+        return Next(OpenListReplies);
+    }
+    std::optional<QString> SaveListFile(QWidget* parent, const QString& lastPath) override
+    {
+        Asked << QStringLiteral("SaveListFile");
+        Parents << parent;
+        ListRequests << lastPath;
+        return Next(SaveListReplies);
+    }
+    TUnsavedChoice AskSaveList(QWidget* parent, int entries) override
+    {
+        Asked << QStringLiteral("AskSaveList");
+        Parents << parent;
+        UnsavedRequests.push_back(entries);
+        return Next(UnsavedReplies).value_or(TUnsavedChoice::ucCancel);
     }
     void Beep() override { ++Beeps; }
 

@@ -65,7 +65,7 @@ TEST_F(AppFormLanguageTest, WithoutChoiceTheCodeListDecides)
     EXPECT_EQ(CurrentLanguage(), QStringLiteral("German"));
     EXPECT_EQ(Translate(QStringLiteral("Language")), QStringLiteral("Sprache"));
     // The main window's own texts stay English.
-    EXPECT_EQ(Find<QAction>("Language1")->text(), QStringLiteral("Language..."));
+    EXPECT_EQ(Find<QAction>("Language1")->text(), QStringLiteral("&Language..."));
 }
 
 TEST_F(AppFormLanguageTest, RememberedChoiceIsStartedWith)

@@ -346,23 +346,44 @@ TEST_F(ImageExportTest, SingleSaveSuggestsTheListFormatButWritesTheNamedOne)
                  {"PNG", "CODE.PNG", 1, "png", QByteArray("\x89PNG")},
                  {"BMP", "label.tif", 4, "bmp", QByteArray("BM")},
                  {"PNG", "noext", 1, "png", QByteArray("BM")}};
-    QString lastPath;
+    // Proposed: the previewed text as the name, in the folder saved to last.
+    QString lastFolder;
     for (const auto& entry : cases) {
         ChooseFormat(entry.ListText);
         const QString path = InFolder(QLatin1String(entry.Name));
+        const QString proposed = QStringLiteral("1234567890.") + QLatin1String(entry.DefaultExt);
         const int beeps = Dialogs.Beeps;
         SaveSingle(path);
         ASSERT_FALSE(Dialogs.SaveImageRequests.empty());
         const auto& request = Dialogs.SaveImageRequests.back();
         EXPECT_EQ(request.FilterIndex, entry.FilterIndex) << entry.Name;
         EXPECT_EQ(request.DefaultExt, QLatin1String(entry.DefaultExt)) << entry.Name;
-        EXPECT_EQ(request.LastPath, lastPath) << entry.Name;
+        EXPECT_EQ(request.LastPath,
+                  lastFolder.isEmpty() ? proposed : QDir(lastFolder).filePath(proposed))
+            << entry.Name;
         EXPECT_TRUE(FileStart(path).startsWith(entry.Magic)) << entry.Name;
         EXPECT_EQ(QImage(path).size(), Preview().Image().size()) << entry.Name;
         EXPECT_EQ(Dialogs.Beeps, beeps + 1) << entry.Name;
-        lastPath = path;
+        lastFolder = Folder();
     }
     EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
+}
+
+TEST_F(ImageExportTest, SingleSaveProposesTheEntryAsASafeFileName)
+{
+    const struct
+    {
+        const char* Text;
+        const char* Proposed; // empty: only the folder
+    } cases[] = {{"AB/CD 1", "AB_CD 1.png"}, {"...", ""}, {"CON", "_CON.png"}};
+    SaveSingle(InFolder(QStringLiteral("first.png")));
+    for (const auto& entry : cases) {
+        AddEntry(QString::fromUtf8(entry.Text));
+        Find<QPushButton>("Button1")->click(); // cancelled
+        const QString expected =
+            *entry.Proposed ? InFolder(QLatin1String(entry.Proposed)) : QDir(Folder()).path();
+        EXPECT_EQ(Dialogs.SaveImageRequests.back().LastPath, expected) << entry.Text;
+    }
 }
 
 TEST_F(ImageExportTest, SingleSaveReplacesTheChosenFileAndCancelWritesNothing)

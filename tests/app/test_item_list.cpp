@@ -179,22 +179,24 @@ TEST_F(ItemListTest, KeyboardMoveLoadsTheEntryThatEditThenReplaces)
     EXPECT_EQ(Button3->text(), Add);
 }
 
-TEST_F(ItemListTest, EditReplacesTheLoadedEntryWhereverAnImportMovedTheSelection)
+TEST_F(ItemListTest, AnImportMakesItsLastEntryTheOneEditReplaces)
 {
     AddEntry(QStringLiteral("A"));
     AddEntry(QStringLiteral("B"));
     ClickEntry(0);
     Load(WriteFile("more.txt", "F\n"));
     ASSERT_EQ(List().SelectedRow(), 2);
-    Edit1->setText(QStringLiteral("A2"));
+    EXPECT_EQ(Edit1->text(), QStringLiteral("F"));
+    Edit1->setText(QStringLiteral("F2"));
     Button3->click();
     EXPECT_EQ(ListTexts(),
-              QStringList({QStringLiteral("A2"), QStringLiteral("B"), QStringLiteral("F")}));
+              QStringList({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("F2")}));
 
-    Find<QAction>("Delete1")->trigger(); // the selected "F"
+    Find<QAction>("Delete1")->trigger(); // the selected "F2"
     Edit1->setText(QStringLiteral("A3"));
     Button3->click();
-    EXPECT_EQ(ListTexts(), QStringList({QStringLiteral("A3"), QStringLiteral("B")}));
+    EXPECT_EQ(ListTexts(),
+              QStringList({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("A3")}));
 }
 
 TEST_F(ItemListTest, ClickOnTheSelectedEntryLoadsItAndRenamesNothing)
@@ -221,7 +223,7 @@ TEST_F(ItemListTest, ClickOnTheSelectedEntryLoadsItAndRenamesNothing)
     EXPECT_NE(list.indexWidget(list.model()->index(1, 0)), nullptr) << "a double click renames";
 }
 
-TEST_F(ItemListTest, DeletingTheClickedEntryLeavesEditWithNothingToEdit)
+TEST_F(ItemListTest, DeletingTheClickedEntryLeavesTheBoxReadyToAdd)
 {
     for (const char* text : {"A", "B", "C"})
         AddEntry(QLatin1String(text));
@@ -229,11 +231,8 @@ TEST_F(ItemListTest, DeletingTheClickedEntryLeavesEditWithNothingToEdit)
     Find<QAction>("Delete1")->trigger();
     EXPECT_EQ(ListTexts(), QStringList({QStringLiteral("A"), QStringLiteral("C")}));
     EXPECT_EQ(List().SelectedRow(), -1) << "no neighbour takes over the selection";
-    EXPECT_EQ(Button3->text(), Edit);
-
-    Edit1->setText(QStringLiteral("Z"));
-    Button3->click();
-    EXPECT_EQ(ListTexts(), QStringList({QStringLiteral("A"), QStringLiteral("C")}));
+    EXPECT_EQ(Button3->text(), Add);
+    EXPECT_TRUE(Edit1->text().isEmpty());
     EXPECT_EQ(PreviewedText(), QStringLiteral("B"));
 
     Find<QAction>("Delete1")->trigger(); // nothing selected: nothing happens
@@ -248,11 +247,10 @@ TEST_F(ItemListTest, DeleteAllAndClearEmptyOnlyTheList)
         ClickEntry(1);
         Find<QAction>(action)->trigger();
         EXPECT_TRUE(ListTexts().isEmpty()) << action;
-        EXPECT_EQ(Edit1->text(), QStringLiteral("B")) << action;
-        EXPECT_EQ(Button3->text(), Edit) << action;
+        EXPECT_TRUE(Edit1->text().isEmpty()) << action;
+        EXPECT_EQ(Button3->text(), Add) << action;
         EXPECT_EQ(Form->CurrentText(), QStringLiteral("B")) << action;
         EXPECT_FALSE(Preview().IsEmpty()) << action;
-        Edit1->clear();
     }
 }
 
@@ -269,9 +267,9 @@ TEST_F(ItemListTest, RenamingInPlaceChangesOnlyTheEntry)
     QTest::keyClick(editor, Qt::Key_Return);
     QCoreApplication::processEvents(); // the delegate commits from the event loop
     EXPECT_EQ(ListTexts(), QStringList({QStringLiteral("RENAMED"), QStringLiteral("B")}));
-    EXPECT_EQ(Edit1->text(), QStringLiteral("A"));
-    EXPECT_EQ(Form->CurrentText(), QStringLiteral("A"));
-    EXPECT_EQ(PreviewedText(), QStringLiteral("A"));
+    EXPECT_EQ(Edit1->text(), QStringLiteral("RENAMED")) << "the box follows the current entry";
+    EXPECT_EQ(Form->CurrentText(), QStringLiteral("RENAMED"));
+    EXPECT_EQ(PreviewedText(), QStringLiteral("RENAMED"));
 
     ClickEntry(1);
     ClickEntry(0);
@@ -290,8 +288,8 @@ TEST_F(ItemListTest, LoadAppendsTheNonEmptyLinesAndPreviewsTheLastEntry)
     EXPECT_EQ(List().SelectedRow(), 4);
     EXPECT_EQ(Form->CurrentText(), QStringLiteral("A"));
     EXPECT_EQ(PreviewedText(), QStringLiteral("A"));
-    EXPECT_EQ(Edit1->text(), QStringLiteral("KEEP"));
-    EXPECT_EQ(Button3->text(), Add);
+    EXPECT_EQ(Edit1->text(), QStringLiteral("A")) << "the box shows the current entry";
+    EXPECT_EQ(Button3->text(), Edit);
 }
 
 TEST_F(ItemListTest, LoadReadsLineEndsAndByteOrderMarks)
@@ -445,16 +443,17 @@ TEST_F(ItemListTest, PastingSeveralLinesAddsOneEntryPerLine)
     EXPECT_EQ(ListTexts(), Texts({"A", "P1", "P2", " ", "P3"}));
     EXPECT_EQ(PreviewedText(), QStringLiteral("P3"));
 
-    // Into the entry box: lines become entries and the box keeps what was typed.
+    // Into the entry box: lines become entries, the last of them the current one.
     Edit1->setFocus();
     Edit1->setText(QStringLiteral("typed"));
     QGuiApplication::clipboard()->setText(QStringLiteral("Q1\nQ2"));
     QTest::keyClick(Edit1, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(ListTexts(), Texts({"A", "P1", "P2", " ", "P3", "Q1", "Q2"}));
-    EXPECT_EQ(Edit1->text(), QStringLiteral("typed"));
+    EXPECT_EQ(Edit1->text(), QStringLiteral("Q2"));
     EXPECT_EQ(PreviewedText(), QStringLiteral("Q2"));
 
     // A single line is pasted into the box as text.
+    Edit1->setText(QStringLiteral("typed"));
     QGuiApplication::clipboard()->setText(QStringLiteral("S\n"));
     QTest::keyClick(Edit1, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(ListTexts().size(), 7);
@@ -471,10 +470,9 @@ TEST_F(ItemListTest, DroppedFileLoadsWithTheEncodingChosenLast)
     EXPECT_EQ(List().SelectedRow(), 3);
     EXPECT_EQ(PreviewedText(), QStringLiteral("C"));
 
-    Edit1->setText(QStringLiteral("typed"));
     ASSERT_TRUE(DropFiles(Edit1, {second})) << "the entry box passes files to the list";
     EXPECT_EQ(ListTexts(), Texts({"Z", "A", "B", "C", "B", "C"}));
-    EXPECT_EQ(Edit1->text(), QStringLiteral("typed"));
+    EXPECT_EQ(Edit1->text(), QStringLiteral("C"));
     EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
 }
 

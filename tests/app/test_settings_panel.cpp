@@ -1,6 +1,7 @@
 #include "../io/stored_settings_sample.h"
 #include "gui_test_base.h"
 
+#include "app/list_pane.h"
 #include "app/settings_panel.h"
 #include "io/stored_settings.h"
 #include "platform/user_store.h"
@@ -24,6 +25,7 @@ TStoredSettings Held(TAppForm& form)
     form.SettingsPanel().Remember(held);
     held.ExportFormat = form.findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentText();
     held.FileNames = form.findChild<QLineEdit*>(QStringLiteral("edFileNames"))->text();
+    held.RecentLists = form.ListPane().RecentLists();
     return held;
 }
 } // namespace

@@ -38,6 +38,7 @@ TEST_F(TableLoadTest, AsksForTheColumnAndProposesTheLastOneAtTheNextStart)
     EXPECT_EQ(Items().ColumnHeader(), Texts({"SKU", "Name", "Price"}));
     EXPECT_TRUE(Items().ItemCells(0).isEmpty());
     EXPECT_EQ(Items().ItemCells(1), Texts({"A-1", "Bolt, M4", "5"}));
+    Dialogs.UnsavedReplies.push_back(TDialogService::TUnsavedChoice::ucDiscard);
     Form->close();
     Form.reset();
 

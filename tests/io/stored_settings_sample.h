@@ -43,5 +43,6 @@ inline TStoredSettings ChangedStoredSettings()
     settings.Symbology = TZintSymbology::zsQRCODE;
     settings.ExportFormat = QStringLiteral("SVG");
     settings.FileNames = QStringLiteral("{col:SKU}-{n:04}");
+    settings.RecentLists = {QStringLiteral("/home/a/labels.csv"), QStringLiteral("C:\\b c.csv")};
     return settings;
 }
