@@ -105,6 +105,8 @@ private:
     }
     void ShowText(const QString& text, int entry);
     void CreateMenus();
+    // The preview's copy and zoom items in the View menu.
+    void CreatePreviewMenu();
     void FillSymbologyList();
     void InitLanguage(const QString& fileName);
     // The user's work of the last session, from the per-user store (app_form_memory.cpp);

@@ -140,6 +140,7 @@ struct TFailingExportCase
     QByteArray Entries;
     const char* FileNames;
     QStringList Written;
+    const char* Title;
 };
 
 class FailingFolderExportTest : public WindowStackingTest,
@@ -157,6 +158,8 @@ TEST_P(FailingFolderExportTest, EndsAtItsSummaryAboveTheWindow)
     Form->Export().AddMyFolder(ExportFolder());
 
     EXPECT_EQ(ShownNames(), QStringList{QStringLiteral("FolderExportSummary")});
+    ASSERT_FALSE(Watch->Shown.empty());
+    EXPECT_EQ(Watch->Shown[0].Title, QLatin1String(c.Title));
     ExpectAllAboveTheirParents(c.Name);
     EXPECT_EQ(QDir(ExportFolder()).entryList(QDir::Files), c.Written);
 }
@@ -165,9 +168,11 @@ INSTANTIATE_TEST_SUITE_P(
     Entries, FailingFolderExportTest,
     testing::Values(TFailingExportCase{"EanWithLetters", TZintSymbology::zsEANX,
                                        "590123412345\n59012341234A\n", "{n}",
-                                       QStringList{QStringLiteral("1.png")}},
+                                       QStringList{QStringLiteral("1.png")},
+                                       "Export finished with 1 error"},
                     TFailingExportCase{"ColumnTemplateWithoutTable", TZintSymbology::zsQRCODE,
-                                       "A\nB\n", "{col:SKU}", QStringList{}}),
+                                       "A\nB\n", "{col:SKU}", QStringList{},
+                                       "Export finished with 2 errors"}),
     [](const testing::TestParamInfo<TFailingExportCase>& info) {
         return std::string(info.param.Name);
     });
