@@ -21,14 +21,15 @@ function(lintaro_test_timing name timeout)
     endif()
 endfunction()
 
-# lintaro_add_test(NAME SOURCES src... LIBS lib...)
+# lintaro_add_test(NAME SOURCES src... LIBS lib... [LAUNCHER command...])
+# LAUNCHER runs the test binary inside another program (an X server for the real window).
 function(lintaro_add_test name)
-    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;LAUNCHER" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} lintaro_test_support GTest::gtest
                                           GTest::gtest_main)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
-    add_test(NAME ${name} COMMAND ${name})
+    add_test(NAME ${name} COMMAND ${ARG_LAUNCHER} $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${LINTARO_TEST_ENVIRONMENT}")
     lintaro_test_timing(${name} 30)
 endfunction()

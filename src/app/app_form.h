@@ -115,6 +115,8 @@ private:
     // The list's items of the File menu, and the Edit menu (app_form_list_menu.cpp).
     void AddListFileItems(QMenu* file);
     void CreateEditMenu(QMenuBar* bar);
+    // The preview's copy and zoom items in the View menu.
+    void CreatePreviewMenu();
     void FillSymbologyList();
     void InitLanguage(const QString& fileName);
     // The user's work of the last session, from the per-user store (app_form_memory.cpp);

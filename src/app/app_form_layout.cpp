@@ -76,6 +76,7 @@ void TAppForm::CreateControls()
     layout->addWidget(FExport);
 
     CreateMenus();
+    CreatePreviewMenu();
     TimerChecker = new QTimer(this);
     TimerChecker->setObjectName(QStringLiteral("TimerChecker"));
     TimerChecker->setInterval(1000);

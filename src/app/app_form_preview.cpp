@@ -4,13 +4,17 @@
 
 #include "app/preview_image.h"
 #include "app/settings_panel.h"
+#include "app/window_message.h"
 #include "base/zint_exception.h"
+#include "i18n/translation_engine.h"
 #include "render/render_pipeline.h"
 #include "render/render_settings.h"
 #include "symbol/zint_symbol.h"
 
 #include <QComboBox>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTimer>
 
 #include <cmath>
@@ -30,6 +34,14 @@ void TAppForm::ShowText(const QString& text, int entry)
     FBarcodeText = text;
     FBarcodeEntry = entry;
     RenderBarcode();
+}
+
+void TAppForm::CreatePreviewMenu()
+{
+    if (auto* view = menuBar()->findChild<QMenu*>(QStringLiteral("View1"))) {
+        view->addSeparator();
+        view->addActions(imgResult->Actions());
+    }
 }
 
 void TAppForm::comTypeChange()
@@ -59,10 +71,11 @@ void TAppForm::RenderBarcode()
             RenderSymbolToMetafile(symbol, FBarcodeText, settings, imgResult->size());
         imgResult->SetPicture(picture, RenderedImage(picture, settings));
     } catch (const EZintException& error) {
-        const QString message = QString::fromUtf8(error.what());
-        imgResult->ShowError(FBarcodeEntry > 0
-                                 ? QStringLiteral("Entry %1: %2").arg(FBarcodeEntry).arg(message)
-                                 : message);
+        const QString message = MessageWithHint(QString::fromUtf8(error.what()));
+        imgResult->ShowError(
+            FBarcodeEntry > 0
+                ? Translate(QStringLiteral("Entry %1: %2")).arg(FBarcodeEntry).arg(message)
+                : message);
     }
     ShowImageSize();
 }

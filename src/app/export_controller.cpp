@@ -4,7 +4,9 @@
 #include "app/item_list_model.h"
 #include "app/list_pane.h"
 #include "app/preview_image.h"
+#include "app/window_message.h"
 #include "base/zint_exception.h"
+#include "i18n/translation_engine.h"
 #include "io/entry_export.h"
 #include "io/export_job.h"
 #include "io/image_format.h"
@@ -16,7 +18,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -139,15 +140,17 @@ void TExportController::RestoreWork(const TUserStore& store)
         LastExportFolder = exportFolder;
 }
 
-void TExportController::ShowError(const QString& text)
+void TExportController::ShowError(const QString& caption, const QString& text)
 {
-    FDialogs.ErrorBox(window(), QGuiApplication::applicationDisplayName(), text);
+    FDialogs.ErrorBox(window(), caption, text);
 }
 
 void TExportController::Savesingleimage1Click()
 {
     if (FSource.Preview().IsEmpty()) {
-        ShowError(QStringLiteral("There is no barcode to save."));
+        ShowError(Translate(QStringLiteral("Cannot save the image")),
+                  Translate(QStringLiteral("There is no barcode to save. Type a text the preview "
+                                           "can draw, or choose an entry that renders.")));
         return;
     }
     const TSaveDialogChoice choice = SaveDialogChoice(ComboBox1->currentText());
@@ -167,7 +170,9 @@ void TExportController::Savesingleimage1Click()
     try {
         DosyayiKaydet(*path);
     } catch (const EZintException& error) {
-        ShowError(QString::fromUtf8(error.what()));
+        ShowError(Translate(QStringLiteral("Cannot save %1")).arg(QFileInfo(*path).fileName()),
+                  Translate(QStringLiteral("%1\nChoose another folder or file name."))
+                      .arg(MessageSentence(QString::fromUtf8(error.what()))));
         return;
     }
     FDialogs.Beep();

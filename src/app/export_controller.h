@@ -81,7 +81,8 @@ private:
     std::optional<TNameTemplate> FolderExportNameTemplate();
     // The list's entries as the export job takes them.
     TExportEntries ListEntries() const;
-    void ShowError(const QString& text);
+    // An error box titled by what failed ("Cannot save x.png").
+    void ShowError(const QString& caption, const QString& text);
 
     TDialogService& FDialogs;
     TExportSource& FSource;

@@ -6,14 +6,17 @@
 #include "app/item_list_view.h"
 #include "app/list_pane.h"
 #include "app/preview_image.h"
+#include "app/window_message.h"
 #include "base/zint_exception.h"
 #include "dialogs/busy_cursor.h"
+#include "i18n/translation_engine.h"
 #include "io/export_job.h"
 #include "io/image_format.h"
 #include "render/render_settings.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QProgressDialog>
@@ -37,7 +40,9 @@ std::optional<TNameTemplate> TExportController::FolderExportNameTemplate()
     try {
         return TNameTemplate::Parse(edFileNames->text());
     } catch (const EZintException& error) {
-        ShowError(QString::fromUtf8(error.what()));
+        ShowError(Translate(QStringLiteral("Cannot use the file name template")),
+                  Translate(QStringLiteral("%1\nCorrect the template in the \"File names\" box."))
+                      .arg(MessageSentence(QString::fromUtf8(error.what()))));
         edFileNames->setFocus();
         return std::nullopt;
     }
@@ -101,7 +106,10 @@ void TExportController::AddMyFolder(const QString& Foldername)
     };
     const TExportRun run = job.WriteFiles(ListEntries(), target, callbacks);
     if (writeError) {
-        ShowError(*writeError);
+        ShowError(Translate(QStringLiteral("Cannot save to %1")).arg(QDir(Foldername).dirName()),
+                  Translate(QStringLiteral("%1\nChoose a folder you can write to, with free "
+                                           "space, and save again."))
+                      .arg(MessageSentence(*writeError)));
         return;
     }
     if (last < 0)

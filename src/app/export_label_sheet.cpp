@@ -5,8 +5,10 @@
 #include "app/item_list_model.h"
 #include "app/list_pane.h"
 #include "app/preview_image.h"
+#include "app/window_message.h"
 #include "base/zint_exception.h"
 #include "dialogs/busy_cursor.h"
+#include "i18n/translation_engine.h"
 #include "io/export_job.h"
 #include "render/render_settings.h"
 
@@ -19,7 +21,7 @@ void TExportController::Saveallaslabelsheet1Click()
     FLastLabelSheet = *choice;
     const TLabelSheetReading sheet = ReadLabelSheet(choice->Sheet);
     if (!sheet.Sheet) {
-        ShowError(sheet.Error);
+        ShowError(Translate(QStringLiteral("Cannot use the label sheet")), sheet.Error);
         return;
     }
     const std::optional<QString> folder = PickExportFolder();
@@ -50,7 +52,8 @@ void TExportController::Saveallaslabelsheet1Click()
         const TBusyCursor busy;
         job.WriteLabelSheet(ListEntries(), {*folder, *sheet.Sheet, choice->CutGuides}, callbacks);
     } catch (const EZintException& error) {
-        ShowError(QString::fromUtf8(error.what()));
+        ShowError(Translate(QStringLiteral("Cannot save the label sheet")),
+                  MessageSentence(QString::fromUtf8(error.what())));
         return;
     }
     // The shared symbol was used for every entry: the preview shows the current text again.

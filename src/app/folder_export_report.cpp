@@ -1,5 +1,8 @@
 #include "app/folder_export_report.h"
 
+#include "app/window_message.h"
+#include "i18n/translation_engine.h"
+
 #include <QDir>
 
 QString FolderExportSummaryText(const TFolderExportReport& report)
@@ -25,7 +28,22 @@ QString FolderExportSummaryText(const TFolderExportReport& report)
     return text;
 }
 
+QString FolderExportSummaryTitle(const TFolderExportReport& report)
+{
+    const auto errors = qsizetype(report.Failures.size());
+    if (report.Stopped)
+        return errors == 0 ? Translate(QStringLiteral("Export stopped"))
+               : errors == 1
+                   ? Translate(QStringLiteral("Export stopped with 1 error"))
+                   : Translate(QStringLiteral("Export stopped with %1 errors")).arg(errors);
+    return errors == 0   ? Translate(QStringLiteral("Export finished"))
+           : errors == 1 ? Translate(QStringLiteral("Export finished with 1 error"))
+                         : Translate(QStringLiteral("Export finished with %1 errors")).arg(errors);
+}
+
 QString ReportedEntryLine(const TReportedEntry& entry)
 {
-    return QStringLiteral("%1\t%2\t%3").arg(entry.Number).arg(entry.Text, entry.Message);
+    return QStringLiteral("%1\t%2\t%3")
+        .arg(entry.Number)
+        .arg(entry.Text, MessageSentence(entry.Message));
 }

@@ -25,5 +25,7 @@ struct TFolderExportReport
 
 // "3 images written to /x." with what stopped or failed.
 QString FolderExportSummaryText(const TFolderExportReport& report);
-// "2<tab>B!<tab>error: ..." for the list of failed and scaled-down entries.
+// The summary's title: "Export finished with 3 errors", "Export stopped", ...
+QString FolderExportSummaryTitle(const TFolderExportReport& report);
+// "2<tab>B!<tab>Invalid character ..." for the list of failed and scaled-down entries.
 QString ReportedEntryLine(const TReportedEntry& entry);

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QPointer>
+#include <QWidget>
 
 class TDialogService;
 
@@ -14,8 +16,12 @@ class TLintaroApplication final : public QApplication
 public:
     TLintaroApplication(int& argc, char** argv, TDialogService& dialogs);
 
+    // The window the error boxes belong to while no modal dialog is open.
+    void SetMainWindow(QWidget* window) { FMainWindow = window; }
+
     bool notify(QObject* receiver, QEvent* event) override;
 
 private:
     TDialogService& FDialogs;
+    QPointer<QWidget> FMainWindow;
 };

@@ -23,6 +23,7 @@ int main(int argc, char* argv[])
     TAppForm form({QApplication::applicationFilePath(),
                    QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
                    &dialogs});
+    app.SetMainWindow(&form);
     form.show();
     // The toolkit has taken its own options out of the arguments; the rest name text files.
     const QStringList files = QApplication::arguments().mid(1);

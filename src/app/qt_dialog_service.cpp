@@ -50,7 +50,7 @@ bool TQtDialogService::FolderExportSummary(QWidget* parent, const TFolderExportR
 {
     QDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("FolderExportSummary"));
-    dialog.setWindowTitle(QStringLiteral("Save all to folder"));
+    dialog.setWindowTitle(FolderExportSummaryTitle(report));
     auto* layout = new QVBoxLayout(&dialog);
     auto* summary = new QLabel(FolderExportSummaryText(report), &dialog);
     summary->setTextInteractionFlags(Qt::TextSelectableByMouse);

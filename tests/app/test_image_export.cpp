@@ -3,6 +3,7 @@
 #include "app/folder_export_report.h"
 #include "app/item_list_view.h"
 #include "app/preview_image.h"
+#include "app/window_message.h"
 #include "render/render_settings.h"
 #include "support/barcode_decoder.h"
 
@@ -300,8 +301,9 @@ TEST_F(ImageExportTest, LabelSheetSummaryNamesTheLabelsDrawnSmaller)
     EXPECT_TRUE(
         FolderExportSummaryText(report).endsWith(QStringLiteral("\n1 label drawn smaller to fit:")))
         << FolderExportSummaryText(report).toStdString();
-    EXPECT_EQ(ReportedEntryLine(report.ScaledDown[0]),
-              QStringLiteral("2\t%1\t%2").arg(large, report.ScaledDown[0].Message));
+    EXPECT_EQ(
+        ReportedEntryLine(report.ScaledDown[0]),
+        QStringLiteral("2\t%1\t%2").arg(large, MessageSentence(report.ScaledDown[0].Message)));
     EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
 }
 
@@ -409,8 +411,10 @@ TEST_F(ImageExportTest, EmptyPreviewIsNeverSaved)
     Dialogs.SaveImageReplies.push_back(InFolder(QStringLiteral("empty.png")));
     Find<QAction>("Savesingleimage1")->trigger();
     ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
-    EXPECT_EQ(Dialogs.ErrorBoxes[0].Caption, QStringLiteral("Lintaro"));
-    EXPECT_EQ(Dialogs.ErrorBoxes[0].Text, QStringLiteral("There is no barcode to save."));
+    EXPECT_EQ(Dialogs.ErrorBoxes[0].Caption, QStringLiteral("Cannot save the image"));
+    EXPECT_TRUE(
+        Dialogs.ErrorBoxes[0].Text.startsWith(QStringLiteral("There is no barcode to save. ")))
+        << Dialogs.ErrorBoxes[0].Text.toStdString();
     EXPECT_TRUE(FilesIn(Folder()).isEmpty());
     EXPECT_EQ(Dialogs.Beeps, 0);
 }
@@ -456,12 +460,13 @@ TEST_F(ImageExportTest, FailingEntriesRunToTheSummaryWithNoOtherDialog)
               QStringLiteral("2 images written to %1.\n3 entries failed:")
                   .arg(QDir::toNativeSeparators(Folder())));
     EXPECT_EQ(ReportedEntryLine(report.Failures[1]),
-              QStringLiteral("4\tD!\t") + report.Failures[0].Message);
+              QStringLiteral("4\tD!\t") + MessageSentence(report.Failures[0].Message));
     EXPECT_TRUE(Dialogs.OpenedFolders.empty()) << "closed without opening the folder";
 
     // The preview tells the same of the entry, in its pane.
     ClickEntry(1);
-    EXPECT_EQ(Preview().ErrorText(), QStringLiteral("Entry 2: ") + report.Failures[0].Message);
+    EXPECT_EQ(Preview().ErrorText(),
+              QStringLiteral("Entry 2: ") + MessageWithHint(report.Failures[0].Message));
 
     // A new export runs through alike; the summary's button opens the folder.
     const QString second = InFolder(QStringLiteral("second"));
@@ -561,9 +566,10 @@ TEST_F(ImageExportTest, WriteErrorEndsTheRunAndKeepsTheEarlierFiles)
                           });
     ExportAll(folder);
     ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
-    EXPECT_EQ(Dialogs.ErrorBoxes[0].Caption, QStringLiteral("Lintaro"));
-    EXPECT_EQ(Dialogs.ErrorBoxes[0].Text,
-              QStringLiteral("Cannot create file \"%1/3.png\". Not a directory").arg(folder));
+    EXPECT_EQ(Dialogs.ErrorBoxes[0].Caption, QStringLiteral("Cannot save to out"));
+    EXPECT_TRUE(Dialogs.ErrorBoxes[0].Text.startsWith(
+        QStringLiteral("Cannot create file \"%1/3.png\". Not a directory\n").arg(folder)))
+        << Dialogs.ErrorBoxes[0].Text.toStdString();
     EXPECT_EQ(FilesIn(moved), Names({"1.png", "2.png"}));
     EXPECT_EQ(Form->CurrentText(), QStringLiteral("C")) << "the run ends at the failing entry";
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
