@@ -1,5 +1,6 @@
 // The main menu and the handlers of its own items.
 #include "app/app_form.h"
+#include "i18n/translation_engine.h"
 
 #include "app/list_pane.h"
 #include "app/settings_panel.h"
@@ -33,41 +34,41 @@ void TAppForm::CreateMenus()
     QMenuBar* bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
 
-    QMenu* file = AddMenu(bar, "File1", QStringLiteral("File"));
-    New1 = AddItem(file, "New1", QStringLiteral("Clear"));
+    QMenu* file = AddMenu(bar, "File1", Translate(QStringLiteral("File")));
+    New1 = AddItem(file, "New1", Translate(QStringLiteral("Clear")));
     connect(New1, &QAction::triggered, FListPane, &TListPane::DeleteAll1Click);
     file->addSeparator();
-    Load1 = AddItem(file, "Load1", QStringLiteral("Load..."));
+    Load1 = AddItem(file, "Load1", Translate(QStringLiteral("Load...")));
     Load1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     connect(Load1, &QAction::triggered, FListPane, &TListPane::Load1Click);
     file->addSeparator();
     file->addActions(FExport->Actions());
     file->addSeparator();
-    Exit1 = AddItem(file, "Exit1", QStringLiteral("Exit"), "exit");
+    Exit1 = AddItem(file, "Exit1", Translate(QStringLiteral("Exit")), "exit");
     connect(Exit1, &QAction::triggered, this, &TAppForm::Exit1Click);
 
-    QMenu* view = AddMenu(bar, "View1", QStringLiteral("View"));
-    Settings1 = AddItem(view, "Settings1", QStringLiteral("Settings"));
+    QMenu* view = AddMenu(bar, "View1", Translate(QStringLiteral("View")));
+    Settings1 = AddItem(view, "Settings1", Translate(QStringLiteral("Settings")));
     Settings1->setCheckable(true);
     connect(Settings1, &QAction::toggled, this, &TAppForm::Settings1Click);
 
-    QMenu* help = AddMenu(bar, "Help1", QStringLiteral("Help"));
-    Help2 = AddItem(help, "Help2", QStringLiteral("Online Help"), "help");
+    QMenu* help = AddMenu(bar, "Help1", Translate(QStringLiteral("Help")));
+    Help2 = AddItem(help, "Help2", Translate(QStringLiteral("Online Help")), "help");
     Help2->setShortcut(QKeySequence(Qt::Key_F1));
     connect(Help2, &QAction::triggered, this, &TAppForm::Help2Click);
     help->addSeparator();
     UpdateNotifications1 =
-        AddItem(help, "UpdateNotifications1", QStringLiteral("Update Notifications"));
+        AddItem(help, "UpdateNotifications1", Translate(QStringLiteral("Update Notifications")));
     UpdateNotifications1->setCheckable(true);
     UpdateNotifications1->setChecked(true);
     UpdateNotifications1->setEnabled(false);
     connect(UpdateNotifications1, &QAction::triggered, this, &TAppForm::UpdateNotifications1Click);
     help->addSeparator()->setObjectName(QStringLiteral("UpdateNotificationsBar"));
-    Language1 = AddItem(help, "Language1", QStringLiteral("Language..."), "flag");
+    Language1 = AddItem(help, "Language1", Translate(QStringLiteral("Language...")), "flag");
     connect(Language1, &QAction::triggered, this, &TAppForm::Language1Click);
-    SendFeedback1 = AddItem(help, "SendFeedback1", QStringLiteral("Send &Feedback..."), "feedback");
+    SendFeedback1 = AddItem(help, "SendFeedback1", Translate(QStringLiteral("Send &Feedback...")), "feedback");
     connect(SendFeedback1, &QAction::triggered, this, &TAppForm::SendFeedback1Click);
-    About1 = AddItem(help, "About1", QStringLiteral("&About..."), "about");
+    About1 = AddItem(help, "About1", Translate(QStringLiteral("&About...")), "about");
     connect(About1, &QAction::triggered, this, &TAppForm::About1Click);
 }
 

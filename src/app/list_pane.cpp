@@ -1,6 +1,7 @@
 // The list pane's controls and their keys: adding and editing through the entry box, loading an
 // entry by clicking it, deleting, undo and redo, pasting lines and dropping files.
 #include "app/list_pane.h"
+#include "i18n/translation_engine.h"
 
 #include "app/item_list_model.h"
 #include "app/item_list_view.h"
@@ -21,8 +22,15 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString AddCaption = QStringLiteral("Add");
-const QString EditCaption = QStringLiteral("Edit");
+// Functions: the language is chosen after static start-up.
+QString AddCaption()
+{
+    return Translate(QStringLiteral("Add"));
+}
+QString EditCaption()
+{
+    return Translate(QStringLiteral("Edit"));
+}
 
 // The local files a drag carries; empty when it carries anything else as well.
 QStringList DraggedFiles(const QMimeData* data)
@@ -51,7 +59,7 @@ TListPane::TListPane(TDialogService& dialogs, QWidget* parent)
     // The window opens ready for typing: focus given to the pane goes to its entry box.
     setFocusProxy(Edit1);
     Edit1->setFont(QFont(QStringLiteral("Tahoma"), 10));
-    Button3 = new QPushButton(AddCaption);
+    Button3 = new QPushButton(AddCaption());
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setFixedWidth(75);
     Edit1->installEventFilter(this);
@@ -71,9 +79,9 @@ TListPane::TListPane(TDialogService& dialogs, QWidget* parent)
     ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    Delete1 = PopupMenu1->addAction(QStringLiteral("Delete"));
+    Delete1 = PopupMenu1->addAction(Translate(QStringLiteral("Delete")));
     Delete1->setObjectName(QStringLiteral("Delete1"));
-    DeleteAll1 = PopupMenu1->addAction(QStringLiteral("Delete All"));
+    DeleteAll1 = PopupMenu1->addAction(Translate(QStringLiteral("Delete All")));
     DeleteAll1->setObjectName(QStringLiteral("DeleteAll1"));
     connect(Delete1, &QAction::triggered, this, &TListPane::Delete1Click);
     connect(DeleteAll1, &QAction::triggered, this, &TListPane::DeleteAll1Click);
@@ -122,7 +130,7 @@ void TListPane::CreateShortcuts()
 void TListPane::Button3Click()
 {
     const QString caption = Button3->text();
-    if (caption == AddCaption) {
+    if (caption == AddCaption()) {
         const QString text = Edit1->text();
         if (text.isEmpty()) {
             FDialogs.Beep();
@@ -132,7 +140,7 @@ void TListPane::Button3Click()
             Edit1->clear();
         }
         Edit1->setFocus();
-    } else if (caption == EditCaption) {
+    } else if (caption == EditCaption()) {
         // The loaded entry, not the selected one: an import moves the selection too.
         if (!FLoadedEntry.isValid())
             return;
@@ -195,7 +203,7 @@ bool TListPane::Edit1KeyPress(int key)
 void TListPane::Edit1Change(const QString& text)
 {
     if (text.isEmpty())
-        Button3->setText(AddCaption);
+        Button3->setText(AddCaption());
 }
 
 void TListPane::ListView1Click()
@@ -204,11 +212,11 @@ void TListPane::ListView1Click()
     FLoadedEntry = row < 0 ? QPersistentModelIndex() : QPersistentModelIndex(FItems->index(row));
     if (row < 0) {
         Edit1->clear();
-        Button3->setText(AddCaption);
+        Button3->setText(AddCaption());
         return;
     }
     Edit1->setText(FItems->Text(row));
-    Button3->setText(EditCaption);
+    Button3->setText(EditCaption());
     emit TextChosen(Edit1->text(), row + 1);
 }
 

@@ -120,8 +120,7 @@ void TFeedbackForm::CreateControls()
 
 void TFeedbackForm::FormCreate()
 {
-    setWindowTitle(FFacts.AppProductName + QLatin1Char(' ') +
-                   Translate(QStringLiteral("feedback")));
+    setWindowTitle(Translate(QStringLiteral("%1 feedback")).arg(FFacts.AppProductName));
     Label1->setText(Translate(QStringLiteral("We would really appreciate your feedback.")));
     Label2->setText(Translate(QStringLiteral("What did you like or dislike?")));
     Label3->setText(Translate(QStringLiteral("Include my e-mail:")));
