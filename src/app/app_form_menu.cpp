@@ -66,7 +66,8 @@ void TAppForm::CreateMenus()
     help->addSeparator()->setObjectName(QStringLiteral("UpdateNotificationsBar"));
     Language1 = AddItem(help, "Language1", Translate(QStringLiteral("Language...")), "flag");
     connect(Language1, &QAction::triggered, this, &TAppForm::Language1Click);
-    SendFeedback1 = AddItem(help, "SendFeedback1", Translate(QStringLiteral("Send &Feedback...")), "feedback");
+    SendFeedback1 =
+        AddItem(help, "SendFeedback1", Translate(QStringLiteral("Send &Feedback...")), "feedback");
     connect(SendFeedback1, &QAction::triggered, this, &TAppForm::SendFeedback1Click);
     About1 = AddItem(help, "About1", Translate(QStringLiteral("&About...")), "about");
     connect(About1, &QAction::triggered, this, &TAppForm::About1Click);

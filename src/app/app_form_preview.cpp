@@ -61,9 +61,10 @@ void TAppForm::RenderBarcode()
         imgResult->SetPicture(picture, RenderedImage(picture, settings));
     } catch (const EZintException& error) {
         const QString message = QString::fromUtf8(error.what());
-        imgResult->ShowError(FBarcodeEntry > 0
-                                 ? Translate(QStringLiteral("Entry %1: %2")).arg(FBarcodeEntry).arg(message)
-                                 : message);
+        imgResult->ShowError(
+            FBarcodeEntry > 0
+                ? Translate(QStringLiteral("Entry %1: %2")).arg(FBarcodeEntry).arg(message)
+                : message);
     }
     ShowImageSize();
 }

@@ -15,26 +15,27 @@ struct TSystemColor
     QPalette::ColorRole Role;
 };
 
-constexpr TSystemColor SystemColors[] = {{TranslationKey("Window"), QPalette::Window},
-                                         {TranslationKey("Window Text"), QPalette::WindowText},
-                                         {TranslationKey("Base"), QPalette::Base},
-                                         {TranslationKey("Alternate Base"), QPalette::AlternateBase},
-                                         {TranslationKey("Text"), QPalette::Text},
-                                         {TranslationKey("Placeholder Text"), QPalette::PlaceholderText},
-                                         {TranslationKey("Button"), QPalette::Button},
-                                         {TranslationKey("Button Text"), QPalette::ButtonText},
-                                         {TranslationKey("Bright Text"), QPalette::BrightText},
-                                         {TranslationKey("Highlight"), QPalette::Highlight},
-                                         {TranslationKey("Highlighted Text"), QPalette::HighlightedText},
-                                         {TranslationKey("Tool Tip Base"), QPalette::ToolTipBase},
-                                         {TranslationKey("Tool Tip Text"), QPalette::ToolTipText},
-                                         {TranslationKey("Link"), QPalette::Link},
-                                         {TranslationKey("Link Visited"), QPalette::LinkVisited},
-                                         {TranslationKey("Light"), QPalette::Light},
-                                         {TranslationKey("Midlight"), QPalette::Midlight},
-                                         {TranslationKey("Mid"), QPalette::Mid},
-                                         {TranslationKey("Dark"), QPalette::Dark},
-                                         {TranslationKey("Shadow"), QPalette::Shadow}};
+constexpr TSystemColor SystemColors[] = {
+    {TranslationKey("Window"), QPalette::Window},
+    {TranslationKey("Window Text"), QPalette::WindowText},
+    {TranslationKey("Base"), QPalette::Base},
+    {TranslationKey("Alternate Base"), QPalette::AlternateBase},
+    {TranslationKey("Text"), QPalette::Text},
+    {TranslationKey("Placeholder Text"), QPalette::PlaceholderText},
+    {TranslationKey("Button"), QPalette::Button},
+    {TranslationKey("Button Text"), QPalette::ButtonText},
+    {TranslationKey("Bright Text"), QPalette::BrightText},
+    {TranslationKey("Highlight"), QPalette::Highlight},
+    {TranslationKey("Highlighted Text"), QPalette::HighlightedText},
+    {TranslationKey("Tool Tip Base"), QPalette::ToolTipBase},
+    {TranslationKey("Tool Tip Text"), QPalette::ToolTipText},
+    {TranslationKey("Link"), QPalette::Link},
+    {TranslationKey("Link Visited"), QPalette::LinkVisited},
+    {TranslationKey("Light"), QPalette::Light},
+    {TranslationKey("Midlight"), QPalette::Midlight},
+    {TranslationKey("Mid"), QPalette::Mid},
+    {TranslationKey("Dark"), QPalette::Dark},
+    {TranslationKey("Shadow"), QPalette::Shadow}};
 
 QIcon Swatch(const QColor& color)
 {

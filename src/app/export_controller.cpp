@@ -105,12 +105,12 @@ void TExportController::CreateActions()
         newAction("Savesingleimage1", Translate(QStringLiteral("Save single image...")), "save48");
     Savesingleimage1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(Savesingleimage1, &QAction::triggered, this, &TExportController::Savesingleimage1Click);
-    Savealltofolder1 =
-        newAction("Savealltofolder1", Translate(QStringLiteral("Save all to folder...")), "saved_imports");
+    Savealltofolder1 = newAction(
+        "Savealltofolder1", Translate(QStringLiteral("Save all to folder...")), "saved_imports");
     Savealltofolder1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(Savealltofolder1, &QAction::triggered, this, &TExportController::Savealltofolder1Click);
-    Saveallaslabelsheet1 =
-        newAction("Saveallaslabelsheet1", Translate(QStringLiteral("Save all as label sheet...")), nullptr);
+    Saveallaslabelsheet1 = newAction(
+        "Saveallaslabelsheet1", Translate(QStringLiteral("Save all as label sheet...")), nullptr);
     connect(Saveallaslabelsheet1, &QAction::triggered, this,
             &TExportController::Saveallaslabelsheet1Click);
 }
@@ -189,8 +189,8 @@ TExportEntries TExportController::ListEntries() const
 
 std::optional<QString> TExportController::PickExportFolder()
 {
-    const std::optional<QString> folder =
-        FDialogs.PickFolder(window(), Translate(QStringLiteral("Select folder:")), LastExportFolder);
+    const std::optional<QString> folder = FDialogs.PickFolder(
+        window(), Translate(QStringLiteral("Select folder:")), LastExportFolder);
     if (folder)
         LastExportFolder = *folder;
     return folder;

@@ -6,19 +6,19 @@
 QString FolderExportSummaryText(const TFolderExportReport& report)
 {
     const QString folder = QDir::toNativeSeparators(report.Folder);
-    QString text = report.Written == 1
-                       ? Translate(QStringLiteral("1 image written to %1.")).arg(folder)
-                       : Translate(QStringLiteral("%1 images written to %2."))
-                             .arg(report.Written)
-                             .arg(folder);
+    QString text =
+        report.Written == 1
+            ? Translate(QStringLiteral("1 image written to %1.")).arg(folder)
+            : Translate(QStringLiteral("%1 images written to %2.")).arg(report.Written).arg(folder);
     QStringList lines{text};
     if (report.Stopped)
         lines << Translate(QStringLiteral("Stopped before the end of the list (%1 entries)."))
                      .arg(report.Total);
     if (!report.Failures.empty())
-        lines << (report.Failures.size() == 1
-                      ? Translate(QStringLiteral("1 entry failed:"))
-                      : Translate(QStringLiteral("%1 entries failed:")).arg(report.Failures.size()));
+        lines
+            << (report.Failures.size() == 1
+                    ? Translate(QStringLiteral("1 entry failed:"))
+                    : Translate(QStringLiteral("%1 entries failed:")).arg(report.Failures.size()));
     if (!report.ScaledDown.empty())
         lines << (report.ScaledDown.size() == 1
                       ? Translate(QStringLiteral("1 label drawn smaller to fit:"))

@@ -11,7 +11,8 @@
 
 TLabelSheetDialog::TLabelSheetDialog(QWidget* parent, const QString& sheet, bool cutGuides)
     : QDialog(parent), FSheet(new QComboBox(this)),
-      FCutGuides(new QCheckBox(Translate(QStringLiteral("Cut guides")), this)), FProblem(new QLabel(this))
+      FCutGuides(new QCheckBox(Translate(QStringLiteral("Cut guides")), this)),
+      FProblem(new QLabel(this))
 {
     setObjectName(QStringLiteral("LabelSheetDialog"));
     setWindowTitle(Translate(QStringLiteral("Save all as label sheet")));
@@ -29,11 +30,11 @@ TLabelSheetDialog::TLabelSheetDialog(QWidget* parent, const QString& sheet, bool
     connect(buttons, &QDialogButtonBox::accepted, this, &TLabelSheetDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TLabelSheetDialog::reject);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        new QLabel(Translate(QStringLiteral("Sheet: a preset, or PAGE,COLSxROWS,LABELWxH,MARGINS,GAPS "
-                                            "in mm"))
-                       .append(QStringLiteral("\n(a4,3x8,70x37,0.5:0:0.5:0,0)")),
-                   this));
+    layout->addWidget(new QLabel(
+        Translate(QStringLiteral("Sheet: a preset, or PAGE,COLSxROWS,LABELWxH,MARGINS,GAPS "
+                                 "in mm"))
+            .append(QStringLiteral("\n(a4,3x8,70x37,0.5:0:0.5:0,0)")),
+        this));
     layout->addWidget(FSheet);
     layout->addWidget(FCutGuides);
     layout->addWidget(FProblem);

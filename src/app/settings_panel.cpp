@@ -72,15 +72,15 @@ void TSettingsPanel::CreateSettingsPage()
 
 void TSettingsPanel::CreateBands(QTabWidget* tabs)
 {
-    const char* const bands[][3] = {{"TabSheet2", "Margin", "fboMargin"},
-                                    {"TabSheet3", "Padding", "fboPadding"},
-                                    {"TabSheet4", "Border", "fboBorder"},
-                                    {"TabSheet5", "TextSpacing", "fboTextSpacing"},
-                                    {"TabSheet6", "Whitespace", "fboWhitespace"}};
+    const char* const bands[][3] = {{"TabSheet2", TranslationKey("Margin"), "fboMargin"},
+                                    {"TabSheet3", TranslationKey("Padding"), "fboPadding"},
+                                    {"TabSheet4", TranslationKey("Border"), "fboBorder"},
+                                    {"TabSheet5", TranslationKey("TextSpacing"), "fboTextSpacing"},
+                                    {"TabSheet6", TranslationKey("Whitespace"), "fboWhitespace"}};
     for (const auto& [tabName, caption, name] : bands) {
         auto* tab = new QWidget;
         tab->setObjectName(QLatin1String(tabName));
-        tabs->addTab(tab, QLatin1String(caption));
+        tabs->addTab(tab, Translate(QLatin1String(caption)));
         auto* band = FillTab(tab, new TFrameBorderOptions);
         band->setObjectName(QLatin1String(name));
         connect(band, &TFrameBorderOptions::changed, this, &TSettingsPanel::changed);
@@ -144,7 +144,8 @@ void TSettingsPanel::CreateSettingsColumns(QWidget* page)
     AddNumberField(
         edMaMW, [] { return ModuleWidthLimitRules; }, defaults.MaxModuleWidth);
 
-    ButtonFont = NewControl<QPushButton>(page, "ButtonFont", Translate(QStringLiteral("change Text Font")));
+    ButtonFont =
+        NewControl<QPushButton>(page, "ButtonFont", Translate(QStringLiteral("change Text Font")));
     ButtonFont->setFont(DefaultTextFont());
     ButtonFont->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     // The button's font is the human-readable text's font.

@@ -42,15 +42,14 @@ constexpr int kFileNameRole = Qt::UserRole;
 // Draws one item as the dialog's owner-draw handler does: the flag at the leading top
 // corner, the name at the same top after a gap, in the colours the list prepared for the item.
 void DrawLanguageItem(QPainter& painter, const QRect& rect, const QString& fileName,
-                      const QString& text, const QColor& textColour,
-                      Qt::LayoutDirection direction)
+                      const QString& text, const QColor& textColour, Qt::LayoutDirection direction)
 {
     const QRect flag = QStyle::visualRect(direction, rect,
                                           QRect(rect.topLeft(), QSize(kPictureWidth, kItemHeight)));
     painter.drawPixmap(flag.topLeft(), LanguagePicture(FlagPictureName(fileName)));
     painter.setPen(textColour);
-    const QRect name = QStyle::visualRect(direction, rect,
-                                          rect.adjusted(kPictureWidth + kFlagGap, 0, 0, 0));
+    const QRect name =
+        QStyle::visualRect(direction, rect, rect.adjusted(kPictureWidth + kFlagGap, 0, 0, 0));
     painter.drawText(name, QStyle::visualAlignment(direction, Qt::AlignLeft | Qt::AlignTop), text);
 }
 
@@ -118,8 +117,8 @@ void TLanguageComboBox::AddSorted(const QString& fileName)
 {
     const QString text = OwnLanguageName(fileName);
     int index = 0;
-    while (index < count() && QString::localeAwareCompare(itemText(index).toCaseFolded(),
-                                                          text.toCaseFolded()) <= 0)
+    while (index < count() &&
+           QString::localeAwareCompare(itemText(index).toCaseFolded(), text.toCaseFolded()) <= 0)
         ++index;
     insertItem(index, text, fileName);
 }

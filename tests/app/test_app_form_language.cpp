@@ -9,16 +9,16 @@
 
 #include <QAbstractButton>
 #include <QAction>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRegularExpression>
-#include <QTabWidget>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTimer>
 
 namespace {
@@ -143,16 +143,35 @@ bool ShowsUnmarked(const QString& text)
     return QString(text).remove(marked).contains(letter);
 }
 
+// The option grids of the symbol: their tabs and rows are named by the symbol's properties,
+// as the batch tool's options are.
+bool IsOptionGrid(const QObject* object)
+{
+    for (; object; object = object->parent())
+        if (object->inherits("TFrameOptions"))
+            return true;
+    return false;
+}
+
+bool HoldsOptionGrid(const QWidget* page)
+{
+    for (const QWidget* child : page->findChildren<QWidget*>())
+        if (child->inherits("TFrameOptions"))
+            return true;
+    return false;
+}
+
 // Texts of the window that are the user's or the catalogue's, not the program's words: the
-// symbology list (proper names), the image format names, the typed texts, the option grids
-// (the symbol's property names), and Qt's own undo texts, which Qt's catalogues translate.
+// symbology list (proper names), the image format names, the typed texts, the option grids,
+// and Qt's own undo texts, which Qt's catalogues translate.
 bool IsExempt(const QObject* object)
 {
+    if (IsOptionGrid(object))
+        return true;
     for (const QObject* item = object; item; item = item->parent()) {
         const QString name = item->objectName();
-        if (name == QLatin1String("comType") || name == QLatin1String("PageControl2") ||
-            name == QLatin1String("ComboBox1") || name == QLatin1String("Undo1") ||
-            name == QLatin1String("Redo1"))
+        if (name == QLatin1String("comType") || name == QLatin1String("ComboBox1") ||
+            name == QLatin1String("Undo1") || name == QLatin1String("Redo1"))
             return true;
     }
     return false;
@@ -171,7 +190,8 @@ QStringList ShownTexts(const QWidget* widget)
         texts << edit->placeholderText();
     if (const auto* tabs = qobject_cast<const QTabWidget*>(widget))
         for (int index = 0; index < tabs->count(); ++index)
-            texts << tabs->tabText(index) << tabs->tabToolTip(index);
+            if (!HoldsOptionGrid(tabs->widget(index)))
+                texts << tabs->tabText(index) << tabs->tabToolTip(index);
     if (const auto* combo = qobject_cast<const QComboBox*>(widget))
         for (int index = 0; index < combo->count(); ++index)
             texts << combo->itemText(index);

@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -50,7 +51,7 @@ protected:
                        "bersetzung mitwirken\n"
                        "{Copy}Kopieren\n{Select All}Alles ausw\xC3\xA4hlen\n{Yes}Ja\n{No}Nein\n"
                        "{Confirmation}Best\xC3\xA4tigung\n{Restart Application?}Anwendung neu "
-                       "starten?\n");
+                       "starten?\n{Cancel}Abbrechen\n");
         WriteWholeFile(FFolder + QStringLiteral("/French.lang.txt"),
                        "{INFO:Translated By}Kelmora\n{Language}Langue\n");
         WriteWholeFile(FFolder + QStringLiteral("/Catalan.lang.txt"),
@@ -449,6 +450,7 @@ TEST_F(TranslateFormTest, ShortCreditsShowNoScrollBars)
     Activate(QString());
     Open();
     auto* credits = Find<QPlainTextEdit>("RichEdit1");
+    QCoreApplication::processEvents();
     EXPECT_FALSE(credits->verticalScrollBar()->isVisible());
     EXPECT_FALSE(credits->horizontalScrollBar()->isVisible());
     // A list longer than the box scrolls.
@@ -456,14 +458,16 @@ TEST_F(TranslateFormTest, ShortCreditsShowNoScrollBars)
                    QByteArray("{INFO:Translated By}") +
                        QByteArray("A, B, C, D, E, F, G, H, I, J, K, L, M, N, O, P, Q, R"));
     Choose(QStringLiteral("French"));
+    QCoreApplication::processEvents();
     EXPECT_TRUE(credits->verticalScrollBar()->isVisible());
 }
 
 // A right-to-left language mirrors the dialog: its labels on the right, its buttons on the left.
 TEST_F(TranslateFormTest, RightToLeftLanguageMirrorsThePlacedControls)
 {
-    WriteWholeFile(FFolder + QStringLiteral("/Arabic.lang.txt"),
-                   "{INFO:Translated By}Kelmora\n{Language}\xD8\xA7\xD9\x84\xD9\x84\xD8\xBA\xD8\xA9\n");
+    WriteWholeFile(
+        FFolder + QStringLiteral("/Arabic.lang.txt"),
+        "{INFO:Translated By}Kelmora\n{Language}\xD8\xA7\xD9\x84\xD9\x84\xD8\xBA\xD8\xA9\n");
     Activate(QStringLiteral("Arabic.lang.txt"));
     ApplyLanguageToApplication();
     EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
@@ -477,4 +481,19 @@ TEST_F(TranslateFormTest, RightToLeftLanguageMirrorsThePlacedControls)
     Activate(QString());
     ApplyLanguageToApplication();
     EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+}
+
+// Qt's own texts (here a standard button) come from Qt's translations of the active language.
+TEST_F(TranslateFormTest, QtsOwnTextsFollowTheLanguage)
+{
+    const auto cancelText = [] {
+        QDialogButtonBox box(QDialogButtonBox::Cancel);
+        return box.button(QDialogButtonBox::Cancel)->text().remove(u'&');
+    };
+    Activate(QStringLiteral("German.lang.txt"));
+    ApplyLanguageToApplication();
+    EXPECT_EQ(cancelText(), QStringLiteral("Abbrechen"));
+    Activate(QString());
+    ApplyLanguageToApplication();
+    EXPECT_EQ(cancelText(), QStringLiteral("Cancel"));
 }

@@ -31,37 +31,40 @@ struct TShippedLanguage
 const std::vector<TShippedLanguage>& ShippedLanguages()
 {
     static const std::vector<TShippedLanguage> languages = {
-        {"German", "German", "de", {"OK", "Info", "Standard", "Fuchsia"}},
-        {"French", "French", "fr", {"OK", "Confirmation", "Pixels", "Standard", "Modules", "Olive", "Fuchsia"}},
+        {"German", "German", "de", {"OK", "Info", "Standard", "Fuchsia", "Text", "Link"}},
+        {"French",
+         "French",
+         "fr",
+         {"OK", "Confirmation", "Pixels", "Standard", "Modules", "Olive", "Fuchsia", "Base"}},
         {"Turkish", "Turkish", "tr", {}},
         {"Albanian", "Albanian", "sq", {"OK", "Standard"}},
         {"Arabic", "Arabic", "ar", {}},
         {"Bulgarian", "Bulgarian", "bg", {"OK"}},
         {"ChineseSimplified", "Chinese (Simplified)", "zh", {}},
         {"ChineseTraditional", "Chinese (Traditional)", "zh", {}},
-        {"Czech", "Czech", "cs", {"OK"}},
+        {"Czech", "Czech", "cs", {"OK", "Text"}},
         {"Dutch", "Dutch", "nl", {"OK", "Info", "Help", "Pixels", "Modules", "Fuchsia", "Aqua"}},
         {"Finnish", "Finnish", "fi", {"OK"}},
         {"Greek", "Greek", "el", {"OK"}},
         {"Hebrew", "Hebrew", "he", {}},
         {"Hungarian", "Hungarian", "hu", {"OK"}},
         {"Abkhazian", "Abkhazian", "ab", {}},
-        {"Catalan", "Catalan", "ca", {"No"}},
-        {"Italian", "Italian", "it", {"OK", "No", "Info", "File", "Standard", "Lime"}},
+        {"Catalan", "Catalan", "ca", {"No", "Base", "Text"}},
+        {"Italian", "Italian", "it", {"OK", "No", "Info", "File", "Standard", "Lime", "Base"}},
         {"Japanese", "Japanese", "ja", {"OK"}},
         {"Korean", "Korean", "ko", {}},
         {"Persian", "Persian", "fa", {}},
         {"Polish", "Polish", "pl", {"OK", "Standard"}},
-        {"PortugueseBrazil", "Portuguese (Brazil)", "pt", {"OK", "Pixels"}},
-        {"PortuguesePortugal", "Portuguese (Portugal)", "pt", {"OK"}},
-        {"Romanian", "Romanian", "ro", {"OK", "Standard", "Font"}},
+        {"PortugueseBrazil", "Portuguese (Brazil)", "pt", {"OK", "Pixels", "Base", "Link"}},
+        {"PortuguesePortugal", "Portuguese (Portugal)", "pt", {"OK", "Base"}},
+        {"Romanian", "Romanian", "ro", {"OK", "Standard", "Font", "Text", "Link"}},
         {"Russian", "Russian", "ru", {}},
         {"Slovenian", "Slovenian", "sl", {}},
-        {"Spanish", "Spanish", "es", {"No"}},
-        {"Swedish", "Swedish", "sv", {"OK", "Info", "Standard", "Silver", "Fuchsia"}},
+        {"Spanish", "Spanish", "es", {"No", "Base"}},
+        {"Swedish", "Swedish", "sv", {"OK", "Info", "Standard", "Silver", "Fuchsia", "Text"}},
         {"Ukrainian", "Ukrainian", "uk", {"OK"}},
         {"Vietnamese", "Vietnamese", "vi", {"OK"}},
-        {"Slovak", "Slovak", "sk", {"OK"}},
+        {"Slovak", "Slovak", "sk", {"OK", "Text"}},
         {"Norwegian", "Norwegian (Bokmål)", "nb", {"OK", "Send", "Info", "Standard"}},
     };
     return languages;
@@ -135,7 +138,8 @@ TEST_P(ShippedLanguageTest, TranslatesEveryKeyOfTheVocabulary)
         EXPECT_FALSE(value.trimmed().isEmpty()) << key;
         EXPECT_EQ(value, value.trimmed()) << key;
         EXPECT_EQ(value == english.trimmed(), language.SameAsEnglish.count(key) == 1) << key;
-        EXPECT_EQ(Placeholders(value), Placeholders(english)) << key << " -> " << value.toStdString();
+        EXPECT_EQ(Placeholders(value), Placeholders(english))
+            << key << " -> " << value.toStdString();
     }
     EXPECT_TRUE(missing.isEmpty()) << fileName.toStdString() << " lacks:\n"
                                    << missing.toStdString();
@@ -159,11 +163,12 @@ TEST_P(ShippedLanguageTest, ActiveThroughItsIdentifiersAndByName)
         uloc_getLocaleForLCID(id.toUInt(), locale, sizeof locale, &status);
         uloc_getLanguage(locale, iso, sizeof iso, &status);
         const std::string expected = language.IsoLanguage;
-        // Norwegian Nynorsk and Dari read the Bokmål and Persian files.
-        const std::set<std::string> accepted = expected == "nb" ? std::set<std::string>{"nb", "nn"}
-                                               : expected == "fa"
-                                                   ? std::set<std::string>{"fa", "prs"}
-                                                   : std::set<std::string>{expected};
+        // Norwegian Nynorsk and Dari read the Bokmål and Persian files; the language-only
+        // Norwegian identifier is ICU's "no".
+        const std::set<std::string> accepted =
+            expected == "nb"   ? std::set<std::string>{"nb", "nn", "no"}
+            : expected == "fa" ? std::set<std::string>{"fa", "prs"}
+                               : std::set<std::string>{expected};
         EXPECT_EQ(accepted.count(iso), 1u) << id.toStdString() << " is " << locale;
     }
     EXPECT_EQ(identifiers > 0, HasLanguageId(language.Name));
@@ -219,24 +224,34 @@ TEST(LanguageCodes, FolderHoldsExactlyTheShippedFiles)
 TEST(LanguageCodes, RegionsWithoutARowTakeTheirLanguagesFile)
 {
     const std::pair<const char*, const char*> locales[] = {
-        {"ru_UA", "Russian"},     {"ru_KZ", "Russian"},   {"ru_BY", "Russian"},
-        {"el_CY", "Greek"},       {"tr_CY", "Turkish"},   {"ca_AD", "Catalan"},
-        {"ca_FR", "Catalan"},     {"de_IT", "German"},    {"sv_AX", "Swedish"},
-        {"nl_SR", "Dutch"},       {"it_SM", "Italian"},   {"sq_MK", "Albanian"},
-        {"es_GQ", "Spanish"},     {"ar_SD", "Arabic"},    {"pt_AO", "PortuguesePortugal"},
-        {"fr_RE", "French"},      {"es_CU", "Spanish"},   {"zh_Hant_HK", "ChineseTraditional"},
-        {"ru", "Russian"},        {"he", "Hebrew"},       {"pt", "PortugueseBrazil"},
+        {"ru_UA", "Russian"}, {"ru_KZ", "Russian"}, {"ru_BY", "Russian"},
+        {"el_CY", "Greek"},   {"tr_CY", "Turkish"}, {"ca_AD", "Catalan"},
+        {"ca_FR", "Catalan"}, {"de_IT", "German"},  {"sv_AX", "Swedish"},
+        {"nl_SR", "Dutch"},   {"it_SM", "Italian"}, {"sq_MK", "Albanian"},
+        {"es_GQ", "Spanish"}, {"ar_SD", "Arabic"},  {"pt_AO", "PortuguesePortugal"},
+        {"fr_RE", "French"},  {"es_CU", "Spanish"}, {"zh_Hant_HK", "ChineseTraditional"},
+        {"ru", "Russian"},    {"he", "Hebrew"},     {"pt", "PortugueseBrazil"},
     };
     for (const auto& [locale, file] : locales) {
         const QString id = LanguageIdOfLocale(QString::fromLatin1(locale));
         InitLanguageIn(kFolder, QString(), id);
-        EXPECT_EQ(CurrentLanguage(), QString::fromLatin1(file)) << locale << " is " << id.toStdString();
+        EXPECT_EQ(CurrentLanguage(), QString::fromLatin1(file))
+            << locale << " is " << id.toStdString();
     }
     const std::pair<int, const char*> ids[] = {
-        {8204, "French"},  {9228, "French"},  {10252, "French"},  {11276, "French"},
-        {12300, "French"}, {14348, "French"}, {15372, "French"},  {23562, "Spanish"},
-        {25, "Russian"},   {22, "PortuguesePortugal"},            {4, "ChineseSimplified"},
-        {31748, "ChineseTraditional"},                            {1, "Arabic"},
+        {8204, "French"},
+        {9228, "French"},
+        {10252, "French"},
+        {11276, "French"},
+        {12300, "French"},
+        {14348, "French"},
+        {15372, "French"},
+        {23562, "Spanish"},
+        {25, "Russian"},
+        {22, "PortuguesePortugal"},
+        {4, "ChineseSimplified"},
+        {31748, "ChineseTraditional"},
+        {1, "Arabic"},
     };
     for (const auto& [id, file] : ids) {
         InitLanguageIn(kFolder, QString(), QString::number(id));

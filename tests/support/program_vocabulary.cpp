@@ -26,10 +26,11 @@ QString Unescaped(const QString& literal)
 
 void AddSourceTexts(QSet<QString>& texts)
 {
-    static const QRegularExpression call(
-        QStringLiteral(R"re((?:Translate\(\s*QStringLiteral|TranslationKey)\(\s*((?:"(?:[^"\\]|\\.)*"\s*)+)\))re"));
+    static const QRegularExpression call(QStringLiteral(
+        R"re((?:Translate\(\s*QStringLiteral|TranslationKey)\(\s*((?:"(?:[^"\\]|\\.)*"\s*)+)\))re"));
     static const QRegularExpression piece(QStringLiteral(R"re("((?:[^"\\]|\\.)*)")re"));
-    QDirIterator files(QStringLiteral(LINTARO_SOURCE_DIR "/src"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+    QDirIterator files(QStringLiteral(LINTARO_SOURCE_DIR "/src"),
+                       {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
                        QDirIterator::Subdirectories);
     while (files.hasNext()) {
         QFile file(files.next());
@@ -65,6 +66,7 @@ QStringList ProgramVocabulary()
     AddLabels(texts, BarHeightNames);
     AddLabels(texts, QuietZoneNames);
     AddLabels(texts, CaptionSizeNames);
+    AddLabels(texts, BandUnitNames);
     for (const TNamedColor& entry : StandardColors)
         texts.insert(QLatin1String(entry.Name));
     for (const TNamedColor& entry : ExtendedColors)
