@@ -62,8 +62,11 @@ TExportController::TExportController(TDialogService& dialogs, TExportSource& sou
                                       Translate(QStringLiteral("Save single image...")));
     Button2 = NewControl<QPushButton>("Button2", QIcon(QStringLiteral(":/icons/saved_imports")),
                                       Translate(QStringLiteral("Save all to folder...")));
-    for (QPushButton* button : {Button1, Button2})
-        button->setFixedSize(158, 30);
+    // As wide as the language's caption needs, never narrower than the English one.
+    for (QPushButton* button : {Button1, Button2}) {
+        button->setMinimumWidth(158);
+        button->setFixedHeight(30);
+    }
     // Beside the button whose files it names.
     lblFileNames = NewControl<QLabel>("lblFileNames", Translate(QStringLiteral("File names:")));
     lblFileNames->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

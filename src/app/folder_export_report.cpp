@@ -2,10 +2,14 @@
 #include "i18n/translation_engine.h"
 
 #include <QDir>
+#include <QGuiApplication>
 
 QString FolderExportSummaryText(const TFolderExportReport& report)
 {
-    const QString folder = QDir::toNativeSeparators(report.Folder);
+    // A path keeps its own left-to-right order inside a right-to-left sentence.
+    const QString path = QDir::toNativeSeparators(report.Folder);
+    const QString folder =
+        QGuiApplication::isRightToLeft() ? QChar(0x2068) + path + QChar(0x2069) : path;
     QString text =
         report.Written == 1
             ? Translate(QStringLiteral("1 image written to %1.")).arg(folder)

@@ -50,7 +50,9 @@ TFrameBorderOptions::TFrameBorderOptions(QWidget* parent)
     cbUnits->setCurrentIndex(cbUnits->findData(int(TLengthUnit::luPixels)));
     cbAllSame->setObjectName(QStringLiteral("cbAllSame"));
 
-    // The sides around the unit, as they lie around the symbol.
+    // The sides around the unit, as they lie around the symbol: on the page, left is left in
+    // every reading direction.
+    setLayoutDirection(Qt::LeftToRight);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(3, 3, 3, 3);
     grid->setSpacing(3);
