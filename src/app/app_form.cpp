@@ -19,6 +19,8 @@ TAppForm::TAppForm(const TAppEnvironment& environment, QWidget* parent)
     : QMainWindow(parent), FEnvironment(environment), FCurrentText(QStringLiteral("1234567890")),
       FBarcodeText(FCurrentText)
 {
+    // The language comes first: every text of the window is translated as it is created.
+    InitLanguage(QString());
     CreateControls();
     FormCreate();
 }
@@ -42,7 +44,6 @@ void TAppForm::FormCreate()
     FillSymbologyList();
     FSymbol = std::make_unique<TZintSymbol>();
     FSettingsPanel->AddOptionTabs(*FSymbol);
-    InitLanguage(QString());
     RestoreWork();
     CreateEntryChecks();
 }

@@ -1,7 +1,8 @@
-// The translation engine's start and the language dialog of the Help menu (Parts 5.1, 5.2).
+// The translation engine's start and the language dialog of the Help menu.
 #include "app/app_form.h"
 
 #include "base/zint_exception.h"
+#include "dialogs/application_language.h"
 #include "dialogs/translate_form.h"
 #include "i18n/translation_engine.h"
 #include "i18n/user_language.h"
@@ -15,7 +16,7 @@ const QString kLanguageValue = QStringLiteral("Language");
 
 // The engine starts with the language file the user chose last, while that file is still
 // there; otherwise (and at first) with the automatic choice through LanguageCodes.csv.
-// The main window's own texts stay English.
+// Qt's own texts and the layout direction follow the same language.
 void TAppForm::InitLanguage(const QString& fileName)
 {
     const QString folder = LanguagesFolderOf(FEnvironment.ProgramPath);
@@ -32,6 +33,7 @@ void TAppForm::InitLanguage(const QString& fileName)
         // A language file that cannot be read: reported, and the program goes on in English.
         ShowDefaultError(error);
     }
+    ApplyLanguageToApplication();
 }
 
 void TAppForm::SetLanguageFile(const QString& Filename)

@@ -1,5 +1,6 @@
 // The main menu and the handlers of its own items.
 #include "app/app_form.h"
+#include "i18n/translation_engine.h"
 
 #include "app/list_pane.h"
 #include "app/settings_panel.h"
@@ -75,9 +76,10 @@ void TAppForm::CreateMenus()
     help->addSeparator()->setObjectName(QStringLiteral("UpdateNotificationsBar"));
     Language1 = AddItem(help, "Language1", Translate(QStringLiteral("&Language...")), "flag");
     connect(Language1, &QAction::triggered, this, &TAppForm::Language1Click);
-    SendFeedback1 = AddItem(help, "SendFeedback1", QStringLiteral("Send &Feedback..."), "feedback");
+    SendFeedback1 =
+        AddItem(help, "SendFeedback1", Translate(QStringLiteral("Send &Feedback...")), "feedback");
     connect(SendFeedback1, &QAction::triggered, this, &TAppForm::SendFeedback1Click);
-    About1 = AddItem(help, "About1", QStringLiteral("&About..."), "about");
+    About1 = AddItem(help, "About1", Translate(QStringLiteral("&About...")), "about");
     connect(About1, &QAction::triggered, this, &TAppForm::About1Click);
 }
 

@@ -1,6 +1,7 @@
 // The preview: encode the text in the selected symbology and lay it out into a metafile with
 // the values of the settings page, as the exports will write it.
 #include "app/app_form.h"
+#include "i18n/translation_engine.h"
 
 #include "app/preview_image.h"
 #include "app/settings_panel.h"
@@ -88,7 +89,7 @@ void TAppForm::ShowImageSize()
     }
     const QImage& image = imgResult->Image();
     const double millimetresPerDot = 1000.0 / image.dotsPerMeterX();
-    lblImageSize->setText(QStringLiteral("%1 x %2 px, %3 x %4 mm at %5 dpi")
+    lblImageSize->setText(Translate(QStringLiteral("%1 x %2 px, %3 x %4 mm at %5 dpi"))
                               .arg(image.width())
                               .arg(image.height())
                               .arg(image.width() * millimetresPerDot, 0, 'f', 1)

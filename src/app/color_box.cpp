@@ -1,4 +1,5 @@
 #include "app/color_box.h"
+#include "i18n/translation_engine.h"
 
 #include "render/named_colors.h"
 
@@ -14,26 +15,27 @@ struct TSystemColor
     QPalette::ColorRole Role;
 };
 
-constexpr TSystemColor SystemColors[] = {{"Window", QPalette::Window},
-                                         {"Window Text", QPalette::WindowText},
-                                         {"Base", QPalette::Base},
-                                         {"Alternate Base", QPalette::AlternateBase},
-                                         {"Text", QPalette::Text},
-                                         {"Placeholder Text", QPalette::PlaceholderText},
-                                         {"Button", QPalette::Button},
-                                         {"Button Text", QPalette::ButtonText},
-                                         {"Bright Text", QPalette::BrightText},
-                                         {"Highlight", QPalette::Highlight},
-                                         {"Highlighted Text", QPalette::HighlightedText},
-                                         {"Tool Tip Base", QPalette::ToolTipBase},
-                                         {"Tool Tip Text", QPalette::ToolTipText},
-                                         {"Link", QPalette::Link},
-                                         {"Link Visited", QPalette::LinkVisited},
-                                         {"Light", QPalette::Light},
-                                         {"Midlight", QPalette::Midlight},
-                                         {"Mid", QPalette::Mid},
-                                         {"Dark", QPalette::Dark},
-                                         {"Shadow", QPalette::Shadow}};
+constexpr TSystemColor SystemColors[] = {
+    {TranslationKey("Window"), QPalette::Window},
+    {TranslationKey("Window Text"), QPalette::WindowText},
+    {TranslationKey("Base"), QPalette::Base},
+    {TranslationKey("Alternate Base"), QPalette::AlternateBase},
+    {TranslationKey("Text"), QPalette::Text},
+    {TranslationKey("Placeholder Text"), QPalette::PlaceholderText},
+    {TranslationKey("Button"), QPalette::Button},
+    {TranslationKey("Button Text"), QPalette::ButtonText},
+    {TranslationKey("Bright Text"), QPalette::BrightText},
+    {TranslationKey("Highlight"), QPalette::Highlight},
+    {TranslationKey("Highlighted Text"), QPalette::HighlightedText},
+    {TranslationKey("Tool Tip Base"), QPalette::ToolTipBase},
+    {TranslationKey("Tool Tip Text"), QPalette::ToolTipText},
+    {TranslationKey("Link"), QPalette::Link},
+    {TranslationKey("Link Visited"), QPalette::LinkVisited},
+    {TranslationKey("Light"), QPalette::Light},
+    {TranslationKey("Midlight"), QPalette::Midlight},
+    {TranslationKey("Mid"), QPalette::Mid},
+    {TranslationKey("Dark"), QPalette::Dark},
+    {TranslationKey("Shadow"), QPalette::Shadow}};
 
 QIcon Swatch(const QColor& color)
 {
@@ -50,14 +52,14 @@ TColorBox::TColorBox(TPickColor pickColor, QWidget* parent)
     : QComboBox(parent), FPickColor(std::move(pickColor))
 {
     for (const TNamedColor& entry : StandardColors)
-        AddColor(QLatin1String(entry.Name), QColor::fromRgb(entry.Rgb));
+        AddColor(Translate(QLatin1String(entry.Name)), QColor::fromRgb(entry.Rgb));
     for (const TNamedColor& entry : ExtendedColors)
-        AddColor(QLatin1String(entry.Name), QColor::fromRgb(entry.Rgb));
+        AddColor(Translate(QLatin1String(entry.Name)), QColor::fromRgb(entry.Rgb));
     const QPalette palette = QGuiApplication::palette();
     for (const TSystemColor& entry : SystemColors)
-        AddColor(QLatin1String(entry.Name), palette.color(QPalette::Active, entry.Role));
+        AddColor(Translate(QLatin1String(entry.Name)), palette.color(QPalette::Active, entry.Role));
     FCustomIndex = count();
-    addItem(QStringLiteral("Custom..."));
+    addItem(Translate(QStringLiteral("Custom...")));
     SetCustomColor(Qt::black);
     setMaxVisibleItems(count());
     connect(this, &QComboBox::activated, this, &TColorBox::ItemActivated);

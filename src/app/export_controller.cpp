@@ -1,5 +1,6 @@
 // The export bar and the preview picture saved into one chosen file.
 #include "app/export_controller.h"
+#include "i18n/translation_engine.h"
 
 #include "app/item_list_model.h"
 #include "app/list_pane.h"
@@ -54,27 +55,34 @@ TExportController::TExportController(TDialogService& dialogs, TExportSource& sou
 {
     setObjectName(QStringLiteral("Panel1"));
     setFixedHeight(36);
-    Label9 = NewControl<QLabel>("Label9", QStringLiteral("Output Format:"));
+    Label9 = NewControl<QLabel>("Label9", Translate(QStringLiteral("Output Format:")));
     Label9->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ComboBox1 = NewControl<QComboBox>("ComboBox1");
     for (const TImageFormatEntry& format : ImageFormats)
         ComboBox1->addItem(QLatin1String(format.Name));
     ComboBox1->setFixedWidth(131);
     Button1 = NewControl<QPushButton>("Button1", QIcon(QStringLiteral(":/icons/save48")),
-                                      QStringLiteral("Save single image..."));
+                                      Translate(QStringLiteral("Save single image...")));
     Button2 = NewControl<QPushButton>("Button2", QIcon(QStringLiteral(":/icons/saved_imports")),
-                                      QStringLiteral("Save all to folder..."));
-    for (QPushButton* button : {Button1, Button2})
-        button->setFixedSize(158, 30);
+                                      Translate(QStringLiteral("Save all to folder...")));
+    // As wide as the language's caption needs, never narrower than the English one.
+    for (QPushButton* button : {Button1, Button2}) {
+        button->setMinimumWidth(158);
+        button->setFixedHeight(30);
+    }
     // Beside the button whose files it names.
-    lblFileNames = NewControl<QLabel>("lblFileNames", QStringLiteral("File names:"));
+    lblFileNames = NewControl<QLabel>("lblFileNames", Translate(QStringLiteral("File names:")));
     lblFileNames->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     edFileNames = NewControl<QLineEdit>("edFileNames", QStringLiteral("{n}"));
     edFileNames->setFixedWidth(90);
     edFileNames->setToolTip(
-        QStringLiteral("Names of the files \"Save all to folder...\" writes: {n} the entry "
-                       "number, {n:04} the number with 4 digits, {text} the entry's text, "
-                       "{col:NAME} or {col:3} a column; {{ and }} write braces."));
+        // The language files end a key at its first closing brace: the fields are arguments.
+        Translate(QStringLiteral("Names of the files \"Save all to folder...\" writes: %1 the "
+                                 "entry number, %2 the number with 4 digits, %3 the entry's "
+                                 "text, %4 or %5 a column; %6 and %7 write braces."))
+            .arg(QStringLiteral("{n}"), QStringLiteral("{n:04}"), QStringLiteral("{text}"),
+                 QStringLiteral("{col:NAME}"), QStringLiteral("{col:3}"), QStringLiteral("{{"),
+                 QStringLiteral("}}")));
     lblFileNames->setBuddy(edFileNames);
     CreateActions();
     connect(Button1, &QPushButton::clicked, Savesingleimage1, &QAction::trigger);
@@ -100,15 +108,15 @@ void TExportController::CreateActions()
         return action;
     };
     Savesingleimage1 =
-        newAction("Savesingleimage1", QStringLiteral("Save single image..."), "save48");
+        newAction("Savesingleimage1", Translate(QStringLiteral("Save single image...")), "save48");
     Savesingleimage1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(Savesingleimage1, &QAction::triggered, this, &TExportController::Savesingleimage1Click);
-    Savealltofolder1 =
-        newAction("Savealltofolder1", QStringLiteral("Save all to folder..."), "saved_imports");
+    Savealltofolder1 = newAction(
+        "Savealltofolder1", Translate(QStringLiteral("Save all to folder...")), "saved_imports");
     Savealltofolder1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(Savealltofolder1, &QAction::triggered, this, &TExportController::Savealltofolder1Click);
-    Saveallaslabelsheet1 =
-        newAction("Saveallaslabelsheet1", QStringLiteral("Save all as label sheet..."), nullptr);
+    Saveallaslabelsheet1 = newAction(
+        "Saveallaslabelsheet1", Translate(QStringLiteral("Save all as label sheet...")), nullptr);
     connect(Saveallaslabelsheet1, &QAction::triggered, this,
             &TExportController::Saveallaslabelsheet1Click);
 }
@@ -196,8 +204,8 @@ TExportEntries TExportController::ListEntries() const
 
 std::optional<QString> TExportController::PickExportFolder()
 {
-    const std::optional<QString> folder =
-        FDialogs.PickFolder(window(), QStringLiteral("Select folder:"), LastExportFolder);
+    const std::optional<QString> folder = FDialogs.PickFolder(
+        window(), Translate(QStringLiteral("Select folder:")), LastExportFolder);
     if (folder)
         LastExportFolder = *folder;
     return folder;

@@ -1,5 +1,6 @@
 // Every entry of the list rendered in turn into a folder, under the name its template gives it.
 #include "app/export_controller.h"
+#include "i18n/translation_engine.h"
 
 #include "app/folder_export_report.h"
 #include "app/item_list_model.h"
@@ -62,10 +63,10 @@ void TExportController::AddMyFolder(const QString& Foldername)
 
     QProgressDialog progress(window());
     progress.setObjectName(QStringLiteral("ExportProgress"));
-    progress.setWindowTitle(QStringLiteral("Save all to folder"));
-    progress.setLabelText(QStringLiteral("Saving images..."));
+    progress.setWindowTitle(Translate(QStringLiteral("Save all to folder")));
+    progress.setLabelText(Translate(QStringLiteral("Saving images...")));
     auto* bar = new QProgressBar(&progress);
-    bar->setFormat(QStringLiteral("%v of %m"));
+    bar->setFormat(Translate(QStringLiteral("%v of %m")));
     progress.setBar(bar);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(ProgressDelayMs);

@@ -1,31 +1,37 @@
 #include "app/folder_export_report.h"
+#include "i18n/translation_engine.h"
 
 #include "app/window_message.h"
 #include "i18n/translation_engine.h"
 
 #include <QDir>
+#include <QGuiApplication>
 
 QString FolderExportSummaryText(const TFolderExportReport& report)
 {
+    // A path keeps its own left-to-right order inside a right-to-left sentence.
+    const QString path = QDir::toNativeSeparators(report.Folder);
+    const QString folder =
+        QGuiApplication::isRightToLeft() ? QChar(0x2068) + path + QChar(0x2069) : path;
     QString text =
         report.Written == 1
-            ? QStringLiteral("1 image written to %1.").arg(QDir::toNativeSeparators(report.Folder))
-            : QStringLiteral("%1 images written to %2.")
-                  .arg(report.Written)
-                  .arg(QDir::toNativeSeparators(report.Folder));
+            ? Translate(QStringLiteral("1 image written to %1.")).arg(folder)
+            : Translate(QStringLiteral("%1 images written to %2.")).arg(report.Written).arg(folder);
+    QStringList lines{text};
     if (report.Stopped)
-        text +=
-            QStringLiteral("\nStopped before the end of the list (%1 entries).").arg(report.Total);
+        lines << Translate(QStringLiteral("Stopped before the end of the list (%1 entries)."))
+                     .arg(report.Total);
     if (!report.Failures.empty())
-        text += report.Failures.size() == 1
-                    ? QStringLiteral("\n1 entry failed:")
-                    : QStringLiteral("\n%1 entries failed:").arg(report.Failures.size());
+        lines
+            << (report.Failures.size() == 1
+                    ? Translate(QStringLiteral("1 entry failed:"))
+                    : Translate(QStringLiteral("%1 entries failed:")).arg(report.Failures.size()));
     if (!report.ScaledDown.empty())
-        text +=
-            report.ScaledDown.size() == 1
-                ? QStringLiteral("\n1 label drawn smaller to fit:")
-                : QStringLiteral("\n%1 labels drawn smaller to fit:").arg(report.ScaledDown.size());
-    return text;
+        lines << (report.ScaledDown.size() == 1
+                      ? Translate(QStringLiteral("1 label drawn smaller to fit:"))
+                      : Translate(QStringLiteral("%1 labels drawn smaller to fit:"))
+                            .arg(report.ScaledDown.size()));
+    return lines.join(u'\n');
 }
 
 QString FolderExportSummaryTitle(const TFolderExportReport& report)

@@ -1,4 +1,5 @@
 #include "app/label_sheet_dialog.h"
+#include "i18n/translation_engine.h"
 
 #include "io/label_sheet.h"
 
@@ -10,10 +11,11 @@
 
 TLabelSheetDialog::TLabelSheetDialog(QWidget* parent, const QString& sheet, bool cutGuides)
     : QDialog(parent), FSheet(new QComboBox(this)),
-      FCutGuides(new QCheckBox(QStringLiteral("Cut guides"), this)), FProblem(new QLabel(this))
+      FCutGuides(new QCheckBox(Translate(QStringLiteral("Cut guides")), this)),
+      FProblem(new QLabel(this))
 {
     setObjectName(QStringLiteral("LabelSheetDialog"));
-    setWindowTitle(QStringLiteral("Save all as label sheet"));
+    setWindowTitle(Translate(QStringLiteral("Save all as label sheet")));
     FSheet->setObjectName(QStringLiteral("comSheet"));
     FSheet->setEditable(true);
     for (const TLabelSheetPreset& preset : LabelSheetPresets)
@@ -28,10 +30,11 @@ TLabelSheetDialog::TLabelSheetDialog(QWidget* parent, const QString& sheet, bool
     connect(buttons, &QDialogButtonBox::accepted, this, &TLabelSheetDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &TLabelSheetDialog::reject);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        new QLabel(QStringLiteral("Sheet: a preset, or PAGE,COLSxROWS,LABELWxH,MARGINS,GAPS in mm\n"
-                                  "(a4,3x8,70x37,0.5:0:0.5:0,0)"),
-                   this));
+    layout->addWidget(new QLabel(
+        Translate(QStringLiteral("Sheet: a preset, or PAGE,COLSxROWS,LABELWxH,MARGINS,GAPS "
+                                 "in mm"))
+            .append(QStringLiteral("\n(a4,3x8,70x37,0.5:0:0.5:0,0)")),
+        this));
     layout->addWidget(FSheet);
     layout->addWidget(FCutGuides);
     layout->addWidget(FProblem);

@@ -2,6 +2,7 @@
 // entry by clicking it, renaming, deleting, undo and redo, pasting lines and dropping files.
 // The selected entry is the current one: after every change the box shows it, or is empty.
 #include "app/list_pane.h"
+#include "i18n/translation_engine.h"
 
 #include "app/item_list_model.h"
 #include "app/item_list_view.h"
@@ -23,8 +24,15 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString AddCaption = QStringLiteral("Add");
-const QString EditCaption = QStringLiteral("Edit");
+// Functions: the language is chosen after static start-up.
+QString AddCaption()
+{
+    return Translate(QStringLiteral("Add"));
+}
+QString EditCaption()
+{
+    return Translate(QStringLiteral("Edit"));
+}
 
 // The local files a drag carries; empty when it carries anything else as well.
 QStringList DraggedFiles(const QMimeData* data)
@@ -53,7 +61,7 @@ TListPane::TListPane(TDialogService& dialogs, QWidget* parent)
     // The window opens ready for typing: focus given to the pane goes to its entry box.
     setFocusProxy(Edit1);
     Edit1->setFont(QFont(QStringLiteral("Tahoma"), 10));
-    Button3 = new QPushButton(AddCaption);
+    Button3 = new QPushButton(AddCaption());
     Button3->setObjectName(QStringLiteral("Button3"));
     Button3->setFixedWidth(75);
     Edit1->installEventFilter(this);
@@ -147,7 +155,7 @@ void TListPane::CreateShortcuts()
 void TListPane::Button3Click()
 {
     const QString caption = Button3->text();
-    if (caption == AddCaption) {
+    if (caption == AddCaption()) {
         const QString text = Edit1->text();
         if (text.isEmpty()) {
             FDialogs.Beep();
@@ -159,7 +167,7 @@ void TListPane::Button3Click()
             Edit1->clear();
         }
         Edit1->setFocus();
-    } else if (caption == EditCaption) {
+    } else if (caption == EditCaption()) {
         const int row = ListView1->SelectedRow();
         if (row < 0)
             return;
@@ -223,7 +231,7 @@ bool TListPane::Edit1KeyPress(int key)
 void TListPane::Edit1Change(const QString& text)
 {
     if (text.isEmpty())
-        Button3->setText(AddCaption);
+        Button3->setText(AddCaption());
 }
 
 void TListPane::ListView1Click()
@@ -239,13 +247,13 @@ void TListPane::ShowCurrentEntry()
     const int row = ListView1->SelectedRow();
     if (row < 0) {
         // A text being typed for a new entry stays; one loaded from an entry is gone with it.
-        if (Button3->text() == EditCaption)
+        if (Button3->text() == EditCaption())
             Edit1->clear();
-        Button3->setText(AddCaption);
+        Button3->setText(AddCaption());
         return;
     }
     Edit1->setText(FItems->Text(row));
-    Button3->setText(EditCaption);
+    Button3->setText(EditCaption());
 }
 
 void TListPane::ListChanged()

@@ -14,7 +14,9 @@ int main(int argc, char* argv[])
     CreateNamedMutex("KELMORA_Lintaro");
     TQtDialogService dialogs;
     TLintaroApplication app(argc, argv, dialogs);
-    QApplication::setApplicationDisplayName(QStringLiteral("Lintaro"));
+    // A name, not a display name: Qt would append a display name to every window title, and
+    // the titles that should name the program already do ("Lintaro feedback" in any word order).
+    QApplication::setApplicationName(QStringLiteral("Lintaro"));
     QApplication::setWindowIcon(ApplicationIcon());
     // Wayland matches the window to its desktop entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.kelmora.Lintaro"));

@@ -1,4 +1,5 @@
 #include "app/qt_dialog_service.h"
+#include "i18n/translation_engine.h"
 
 #include "app/folder_export_report.h"
 #include "app/label_sheet_dialog.h"
@@ -68,7 +69,7 @@ bool TQtDialogService::FolderExportSummary(QWidget* parent, const TFolderExportR
         dialog.resize(680, 300);
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
-    buttons->addButton(QStringLiteral("Open Folder"), QDialogButtonBox::AcceptRole);
+    buttons->addButton(Translate(QStringLiteral("Open Folder")), QDialogButtonBox::AcceptRole);
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     buttons->button(QDialogButtonBox::Close)->setDefault(true);
@@ -97,7 +98,7 @@ TQtDialogService::OpenTextFile(QWidget* parent, const TTextFileChoice& last)
     encoding->setCurrentIndex(last.Encoding);
     if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout())) {
         const int row = grid->rowCount();
-        grid->addWidget(new QLabel(QStringLiteral("Encoding:"), &dialog), row, 0);
+        grid->addWidget(new QLabel(Translate(QStringLiteral("Encoding:")), &dialog), row, 0);
         grid->addWidget(encoding, row, 1);
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -113,8 +114,8 @@ std::optional<int> TQtDialogService::ChooseTextColumn(QWidget* parent, const QSt
     for (qsizetype i = 0; i < columns.size(); ++i)
         choices << QStringLiteral("%1. %2").arg(i + 1).arg(columns.at(i));
     QInputDialog dialog(parent);
-    dialog.setWindowTitle(QStringLiteral("Load"));
-    dialog.setLabelText(QStringLiteral("Column with the texts:"));
+    dialog.setWindowTitle(Translate(QStringLiteral("Load")));
+    dialog.setLabelText(Translate(QStringLiteral("Column with the texts:")));
     dialog.setComboBoxItems(choices);
     dialog.setComboBoxEditable(false);
     dialog.setTextValue(choices.value(proposed));
@@ -160,7 +161,7 @@ std::optional<QString> TQtDialogService::PickFolder(QWidget* parent, const QStri
     UseWidgetDialog(dialog);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
-    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Select"));
+    dialog.setLabelText(QFileDialog::Accept, Translate(QStringLiteral("Select")));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty() ||
         dialog.selectedFiles().constFirst().isEmpty())
         return std::nullopt;

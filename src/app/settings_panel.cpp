@@ -1,5 +1,6 @@
 // The panel's pages and their controls.
 #include "app/settings_panel.h"
+#include "i18n/translation_engine.h"
 
 #include "app/color_box.h"
 #include "app/dialog_service.h"
@@ -61,7 +62,7 @@ void TSettingsPanel::CreateSettingsPage()
 {
     TabSheet1 = new QWidget;
     TabSheet1->setObjectName(QStringLiteral("TabSheet1"));
-    addTab(TabSheet1, QStringLiteral("Settings"));
+    addTab(TabSheet1, Translate(QStringLiteral("Settings")));
     auto* bands = NewControl<QTabWidget>(TabSheet1, "PageControl2");
     bands->setElideMode(Qt::ElideNone);
     bands->setUsesScrollButtons(false);
@@ -71,15 +72,15 @@ void TSettingsPanel::CreateSettingsPage()
 
 void TSettingsPanel::CreateBands(QTabWidget* tabs)
 {
-    const char* const bands[][3] = {{"TabSheet2", "Margin", "fboMargin"},
-                                    {"TabSheet3", "Padding", "fboPadding"},
-                                    {"TabSheet4", "Border", "fboBorder"},
-                                    {"TabSheet5", "TextSpacing", "fboTextSpacing"},
-                                    {"TabSheet6", "Whitespace", "fboWhitespace"}};
+    const char* const bands[][3] = {{"TabSheet2", TranslationKey("Margin"), "fboMargin"},
+                                    {"TabSheet3", TranslationKey("Padding"), "fboPadding"},
+                                    {"TabSheet4", TranslationKey("Border"), "fboBorder"},
+                                    {"TabSheet5", TranslationKey("TextSpacing"), "fboTextSpacing"},
+                                    {"TabSheet6", TranslationKey("Whitespace"), "fboWhitespace"}};
     for (const auto& [tabName, caption, name] : bands) {
         auto* tab = new QWidget;
         tab->setObjectName(QLatin1String(tabName));
-        tabs->addTab(tab, QLatin1String(caption));
+        tabs->addTab(tab, Translate(QLatin1String(caption)));
         auto* band = FillTab(tab, new TFrameBorderOptions);
         band->setObjectName(QLatin1String(name));
         connect(band, &TFrameBorderOptions::changed, this, &TSettingsPanel::changed);
@@ -143,7 +144,8 @@ void TSettingsPanel::CreateSettingsColumns(QWidget* page)
     AddNumberField(
         edMaMW, [] { return ModuleWidthLimitRules; }, defaults.MaxModuleWidth);
 
-    ButtonFont = NewControl<QPushButton>(page, "ButtonFont", QStringLiteral("change Text Font"));
+    ButtonFont =
+        NewControl<QPushButton>(page, "ButtonFont", Translate(QStringLiteral("change Text Font")));
     ButtonFont->setFont(DefaultTextFont());
     ButtonFont->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     // The button's font is the human-readable text's font.
@@ -153,7 +155,7 @@ void TSettingsPanel::CreateSettingsColumns(QWidget* page)
             emit changed();
         }
     });
-    cbHRT = NewControl<QCheckBox>(page, "cbHRT", QStringLiteral("Show Barcode Text"));
+    cbHRT = NewControl<QCheckBox>(page, "cbHRT", Translate(QStringLiteral("Show Barcode Text")));
     cbHRT->setChecked(defaults.ShowText);
     const auto pickColor = [this](const QColor& initial) {
         return FDialogs.PickColor(this, initial);
@@ -168,21 +170,21 @@ void TSettingsPanel::CreateSettingsColumns(QWidget* page)
     grid->setVerticalSpacing(0);
     grid->addWidget(page->findChild<QTabWidget*>(QStringLiteral("PageControl2")), 0, 0, 6, 1);
     const std::pair<QLabel*, QWidget*> rows[] = {
-        {label("Label3", QStringLiteral("Render adjust Mode")), cbRAM},
-        {label("Label4", QStringLiteral("Maxicode Hexagon Scale (float)")), edMHS},
-        {label("Label1", QStringLiteral("Horiz. align")), comHAlign},
-        {label("Label2", QStringLiteral("Vert. align")), comVAlign},
-        {label("Label7", QStringLiteral("Min. Modulewidth:")), edMiMW},
-        {label("Label8", QStringLiteral("Max. Modulewidth:")), edMaMW}};
+        {label("Label3", Translate(QStringLiteral("Render adjust Mode"))), cbRAM},
+        {label("Label4", Translate(QStringLiteral("Maxicode Hexagon Scale (float)"))), edMHS},
+        {label("Label1", Translate(QStringLiteral("Horiz. align"))), comHAlign},
+        {label("Label2", Translate(QStringLiteral("Vert. align"))), comVAlign},
+        {label("Label7", Translate(QStringLiteral("Min. Modulewidth:"))), edMiMW},
+        {label("Label8", Translate(QStringLiteral("Max. Modulewidth:"))), edMaMW}};
     for (int row = 0; row < 6; ++row) {
         grid->addWidget(rows[row].first, row, 1);
         grid->addWidget(rows[row].second, row, 2);
     }
     grid->addWidget(ButtonFont, 0, 3, 2, 2);
     grid->addWidget(cbHRT, 2, 3, 1, 2);
-    grid->addWidget(label("Label5", QStringLiteral("Bars")), 3, 3);
+    grid->addWidget(label("Label5", Translate(QStringLiteral("Bars"))), 3, 3);
     grid->addWidget(ColorBox1, 3, 4);
-    grid->addWidget(label("Label6", QStringLiteral("Background ")), 4, 3);
+    grid->addWidget(label("Label6", Translate(QStringLiteral("Background "))), 4, 3);
     grid->addWidget(ColorBox2, 4, 4);
     grid->setColumnStretch(0, 1);
 

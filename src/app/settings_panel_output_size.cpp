@@ -1,6 +1,7 @@
 // The "Output Size" page: image size, module width, bar height, quiet zones, resolution,
 // caption size and the primary message.
 #include "app/settings_panel.h"
+#include "i18n/translation_engine.h"
 
 #include "app/setting_choices.h"
 #include "io/stored_settings.h"
@@ -17,7 +18,7 @@ void TSettingsPanel::CreateOutputSizePage()
 {
     TabOutputSize = new QWidget;
     TabOutputSize->setObjectName(QStringLiteral("TabOutputSize"));
-    addTab(TabOutputSize, QStringLiteral("Output Size"));
+    addTab(TabOutputSize, Translate(QStringLiteral("Output Size")));
     const TStoredSettings stored;
     const TRenderSettings& defaults = stored.Render;
     const auto combo = [this](const char* name) {
@@ -39,7 +40,7 @@ void TSettingsPanel::CreateOutputSizePage()
     comModuleSize = combo("comModuleSize");
     FillChoices(comModuleSize, ModuleSizeNames, defaults.ModuleSizeMode);
     edModuleSize = edit("edModuleSize");
-    cbExactFit = new QCheckBox(QStringLiteral("Exact fit"), TabOutputSize);
+    cbExactFit = new QCheckBox(Translate(QStringLiteral("Exact fit")), TabOutputSize);
     cbExactFit->setObjectName(QStringLiteral("cbExactFit"));
     comBarHeight = combo("comBarHeight");
     FillChoices(comBarHeight, BarHeightNames, defaults.BarHeightMode);
@@ -54,9 +55,9 @@ void TSettingsPanel::CreateOutputSizePage()
     edPrimary->setText(defaults.PrimaryMessage);
     edPrimary->setMaximumWidth(QWIDGETSIZE_MAX);
     // Empty is a choice of its own: MaxiCode carries no primary message then.
-    edPrimary->setPlaceholderText(QStringLiteral("None"));
-    edPrimary->setToolTip(QStringLiteral(
-        "Empty: composites take a standard linear component, MaxiCode encodes the text alone."));
+    edPrimary->setPlaceholderText(Translate(QStringLiteral("None")));
+    edPrimary->setToolTip(Translate(QStringLiteral(
+        "Empty: composites take a standard linear component, MaxiCode encodes the text alone.")));
 
     // Each length in the unit its mode beside it names.
     const auto pixels = [] { return RulesIn(ImageSideRules, TLengthUnit::luPixels); };
@@ -96,13 +97,13 @@ void TSettingsPanel::CreateOutputSizePage()
         cell->addStretch(1);
         grid->addLayout(cell, line, column + 1);
     };
-    row(0, 0, QStringLiteral("Image size"), {comImageSize, edImageWidth, edImageHeight});
-    row(1, 0, QStringLiteral("Module size"), {comModuleSize, edModuleSize, cbExactFit});
-    row(2, 0, QStringLiteral("Bar height"), {comBarHeight, edBarHeight});
-    row(0, 2, QStringLiteral("Quiet zones"), {comQuietZones});
-    row(1, 2, QStringLiteral("Resolution (dpi)"), {edDpi});
-    row(2, 2, QStringLiteral("Caption size"), {comCaptionSize, edCaptionSize});
-    row(3, 0, QStringLiteral("Primary message"), {edPrimary});
+    row(0, 0, Translate(QStringLiteral("Image size")), {comImageSize, edImageWidth, edImageHeight});
+    row(1, 0, Translate(QStringLiteral("Module size")), {comModuleSize, edModuleSize, cbExactFit});
+    row(2, 0, Translate(QStringLiteral("Bar height")), {comBarHeight, edBarHeight});
+    row(0, 2, Translate(QStringLiteral("Quiet zones")), {comQuietZones});
+    row(1, 2, Translate(QStringLiteral("Resolution (dpi)")), {edDpi});
+    row(2, 2, Translate(QStringLiteral("Caption size")), {comCaptionSize, edCaptionSize});
+    row(3, 0, Translate(QStringLiteral("Primary message")), {edPrimary});
     grid->setRowStretch(4, 1);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(3, 1);

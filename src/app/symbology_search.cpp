@@ -1,4 +1,5 @@
 #include "app/symbology_search.h"
+#include "i18n/translation_engine.h"
 
 #include "symbol/symbology_names.h"
 
@@ -36,7 +37,7 @@ private:
 TSymbologySearch::TSymbologySearch(QComboBox* list, QWidget* parent)
     : QLineEdit(parent), FList(list), FFound(new TFoundSymbologies(this))
 {
-    setPlaceholderText(QStringLiteral("Find symbology (ean13, qr, gs1-128...)"));
+    setPlaceholderText(Translate(QStringLiteral("Find symbology (ean13, qr, gs1-128...)")));
     setClearButtonEnabled(true);
     FFound->setSourceModel(list->model());
     FFound->SetTyped(QString());

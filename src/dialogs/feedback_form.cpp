@@ -4,6 +4,7 @@
 #include "dialogs/busy_cursor.h"
 #include "dialogs/choice_panel.h"
 #include "dialogs/feedback_message.h"
+#include "dialogs/ink_room.h"
 #include "dialogs/limited_text_edit.h"
 #include "dialogs/user_notices.h"
 #include "i18n/translation_engine.h"
@@ -119,10 +120,11 @@ void TFeedbackForm::CreateControls()
 
 void TFeedbackForm::FormCreate()
 {
-    setWindowTitle(FFacts.AppProductName + QLatin1Char(' ') +
-                   Translate(QStringLiteral("feedback")));
+    setWindowTitle(Translate(QStringLiteral("%1 feedback")).arg(FFacts.AppProductName));
     Label1->setText(Translate(QStringLiteral("We would really appreciate your feedback.")));
     Label2->setText(Translate(QStringLiteral("What did you like or dislike?")));
+    for (QLabel* large : {Label1, Label2})
+        KeepInkInside(large);
     Label3->setText(Translate(QStringLiteral("Include my e-mail:")));
     BitBtn1->setText(Translate(QStringLiteral("Send")));
     Panel4->setText(Translate(QStringLiteral("I like it!")));

@@ -1,9 +1,13 @@
 # The language dialog and the flag pictures it embeds.
 target_sources(lintaro_dialogs PRIVATE
+    application_language.cpp
+    application_language.h
     custom_dialog.cpp
     custom_dialog.h
     language_flags.cpp
     language_flags.h
+    mirrored_placement.cpp
+    mirrored_placement.h
     restart_script.cpp
     restart_script.h
     translate_form.cpp

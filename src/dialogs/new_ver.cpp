@@ -1,5 +1,6 @@
 #include "dialogs/new_ver.h"
 
+#include "dialogs/ink_room.h"
 #include "i18n/translation_engine.h"
 #include "update/download_address.h"
 
@@ -138,12 +139,16 @@ void TNewVer::FormCreate(const QString& productName, const QString& latestVersio
     Image1->setPixmap(icon.pixmap(48, 48));
 
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
-    setGeometry(screen.left() + screen.width() - PopupWidth - ScreenGap, screen.top() + ScreenGap,
-                PopupWidth, PopupHeight);
+    // In the screen's leading top corner: top right, or top left for a right-to-left language.
+    const int left = QGuiApplication::isRightToLeft()
+                         ? screen.left() + ScreenGap
+                         : screen.left() + screen.width() - PopupWidth - ScreenGap;
+    setGeometry(left, screen.top() + ScreenGap, PopupWidth, PopupHeight);
 
     Label1->setText(Translate(QStringLiteral("UPDATE AVAILABLE")));
-    Label2->setText(Translate(QStringLiteral("Click to download")) + QLatin1Char(' ') +
-                    productName + QLatin1Char(' ') + latestVersion);
+    KeepInkInside(Label1);
+    Label2->setText(Translate(QStringLiteral("Click to download %1"))
+                        .arg(productName + QLatin1Char(' ') + latestVersion));
     // Where the click leads, seen before the click.
     Label2->setToolTip(DownloadAddress(FDownloadURL).host());
 

@@ -3,7 +3,9 @@
 #include "base/zint_exception.h"
 #include "dialogs/custom_dialog.h"
 #include "dialogs/language_flags.h"
+#include "dialogs/mirrored_placement.h"
 #include "dialogs/restart_script.h"
+#include "i18n/language_locales.h"
 #include "i18n/translation_engine.h"
 #include "platform/maker_web_host.h"
 
@@ -32,15 +34,23 @@ QString GDialogLanguage;
 const QString kEnglish = QStringLiteral("English");
 constexpr int kItemHeight = 18;
 constexpr int kPictureWidth = 16;
+constexpr int kFlagGap = 5;
+// An item's text is the language's own name; its data is the file's name, which the flag,
+// the credits and the stored choice go by.
+constexpr int kFileNameRole = Qt::UserRole;
 
-// Draws one item as the dialog's owner-draw handler does: the flag at the top-left corner,
-// the name at the same top after it, in the colours the list prepared for the item.
-void DrawLanguageItem(QPainter& painter, const QRect& rect, const QString& text,
-                      const QColor& textColour)
+// Draws one item as the dialog's owner-draw handler does: the flag at the leading top
+// corner, the name at the same top after a gap, in the colours the list prepared for the item.
+void DrawLanguageItem(QPainter& painter, const QRect& rect, const QString& fileName,
+                      const QString& text, const QColor& textColour, Qt::LayoutDirection direction)
 {
-    painter.drawPixmap(rect.topLeft(), LanguagePicture(FlagPictureName(text)));
+    const QRect flag = QStyle::visualRect(direction, rect,
+                                          QRect(rect.topLeft(), QSize(kPictureWidth, kItemHeight)));
+    painter.drawPixmap(flag.topLeft(), LanguagePicture(FlagPictureName(fileName)));
     painter.setPen(textColour);
-    painter.drawText(rect.adjusted(kPictureWidth, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, text);
+    const QRect name =
+        QStyle::visualRect(direction, rect, rect.adjusted(kPictureWidth + kFlagGap, 0, 0, 0));
+    painter.drawText(name, QStyle::visualAlignment(direction, Qt::AlignLeft | Qt::AlignTop), text);
 }
 
 class TLanguageItemDelegate final : public QStyledItemDelegate
@@ -61,14 +71,16 @@ public:
         painter->save();
         painter->setFont(option.font);
         DrawLanguageItem(
-            *painter, option.rect, index.data().toString(),
-            option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text));
+            *painter, option.rect, index.data(kFileNameRole).toString(), index.data().toString(),
+            option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text),
+            option.direction);
         painter->restore();
     }
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
     {
-        return {QStyledItemDelegate::sizeHint(option, index).width() + kPictureWidth, kItemHeight};
+        return {QStyledItemDelegate::sizeHint(option, index).width() + kPictureWidth + kFlagGap,
+                kItemHeight};
     }
 };
 
@@ -101,12 +113,24 @@ TLanguageComboBox::TLanguageComboBox(QWidget* parent) : QComboBox(parent)
     setItemDelegate(new TLanguageItemDelegate(this));
 }
 
-void TLanguageComboBox::AddSorted(const QString& text)
+void TLanguageComboBox::AddSorted(const QString& fileName)
 {
+    const QString text = OwnLanguageName(fileName);
     int index = 0;
-    while (index < count() && QString::compare(itemText(index), text, Qt::CaseInsensitive) <= 0)
+    while (index < count() &&
+           QString::localeAwareCompare(itemText(index).toCaseFolded(), text.toCaseFolded()) <= 0)
         ++index;
-    insertItem(index, text);
+    insertItem(index, text, fileName);
+}
+
+QString TLanguageComboBox::FileName(int index) const
+{
+    return itemData(index, kFileNameRole).toString();
+}
+
+QString TLanguageComboBox::CurrentFileName() const
+{
+    return FileName(currentIndex());
 }
 
 void TLanguageComboBox::paintEvent(QPaintEvent*)
@@ -125,7 +149,8 @@ void TLanguageComboBox::paintEvent(QPaintEvent*)
     const QRect item(field.left(), field.top() + (field.height() - kItemHeight) / 2, field.width(),
                      kItemHeight);
     painter.setClipRect(field);
-    DrawLanguageItem(painter, item, currentText(), palette().color(QPalette::ButtonText));
+    DrawLanguageItem(painter, item, CurrentFileName(), currentText(),
+                     palette().color(QPalette::ButtonText), layoutDirection());
 }
 
 TTranslateForm::TTranslateForm(TTranslateFormEnvironment environment, QWidget* parent)
@@ -157,7 +182,7 @@ void TTranslateForm::CreateControls()
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     ComboBox1->setGeometry(263, 4, 355, 24);
     ComboBox1->setMaxVisibleItems(16);
-    ComboBox1->addItem(kEnglish);
+    ComboBox1->AddSorted(kEnglish);
     ComboBox1->setCurrentIndex(0);
     connect(ComboBox1, &QComboBox::activated, this, &TTranslateForm::ComboBox1Change);
 
@@ -171,8 +196,9 @@ void TTranslateForm::CreateControls()
     RichEdit1->setGeometry(263, 32, 355, 151);
     RichEdit1->setReadOnly(true);
     RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
-    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Scroll bars only for credits longer or wider than the box.
+    RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    RichEdit1->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     RichEdit1->setFont(TahomaFont(12));
     QPalette face = RichEdit1->palette();
     face.setColor(QPalette::Base, face.color(QPalette::Button));
@@ -219,9 +245,14 @@ void TTranslateForm::CreateControls()
     Button1 = new QPushButton(QIcon(LanguagePicture(QStringLiteral("tick_button"))),
                               QStringLiteral("OK"), Panel1);
     Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(622 - 172 - 6, 6, 172, 27);
+    Button1->setGeometry(622 - 2 * (172 + 6), 6, 172, 27);
     Button1->setDefault(true);
     connect(Button1, &QPushButton::clicked, this, &TTranslateForm::Button1Click);
+
+    Button2 = new QPushButton(QStringLiteral("Cancel"), Panel1);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setGeometry(622 - 172 - 6, 6, 172, 27);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TTranslateForm::FormCreate()
@@ -232,6 +263,7 @@ void TTranslateForm::FormCreate()
     Label2->setText(Translate(QStringLiteral("Translated by:")));
     Label2->adjustSize();
     Button1->setText(Translate(QStringLiteral("OK")));
+    Button2->setText(Translate(QStringLiteral("Cancel")));
     Label3->setText(Translate(QStringLiteral("Contribute to Translation")));
     Label3->adjustSize();
     Copy1->setText(Translate(QStringLiteral("Copy")));
@@ -241,20 +273,22 @@ void TTranslateForm::FormCreate()
         const qsizetype suffix = file.indexOf(QStringLiteral(".lang.txt"));
         ComboBox1->AddSorted(suffix < 0 ? QString() : file.left(suffix));
     }
-    int selected = ComboBox1->findText(kEnglish, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    int selected = ComboBox1->findData(kEnglish, kFileNameRole);
     for (int index = 0; index < ComboBox1->count(); ++index)
-        if (ComboBox1->itemText(index) == CurrentLanguage()) {
+        if (ComboBox1->FileName(index) == CurrentLanguage()) {
             selected = index;
             break;
         }
     ComboBox1->setCurrentIndex(selected);
     ComboBox1Change();
-    GDialogLanguage = ComboBox1->currentText();
+    GDialogLanguage = ComboBox1->CurrentFileName();
+    if (layoutDirection() == Qt::RightToLeft)
+        MirrorPlacements(this);
 }
 
 void TTranslateForm::ComboBox1Change()
 {
-    const QString language = ComboBox1->currentText();
+    const QString language = ComboBox1->CurrentFileName();
     QString credits;
     if (language != kEnglish) {
         QStringList lines;
@@ -277,7 +311,7 @@ void TTranslateForm::ComboBox1Change()
 
 void TTranslateForm::Button1Click()
 {
-    const QString language = ComboBox1->currentText();
+    const QString language = ComboBox1->CurrentFileName();
     if (language == GDialogLanguage) {
         close();
         return;

@@ -27,15 +27,19 @@ struct TTranslateFormEnvironment
     std::function<void(QWidget* parent, const QString& caption, const QString& text)> ShowError;
 };
 
-// The language list: owner-drawn items of height 18, a flag and the language name.
+// The language list: owner-drawn items of height 18, a flag and the language's own name.
 class TLanguageComboBox final : public QComboBox
 {
     Q_OBJECT
 
 public:
     explicit TLanguageComboBox(QWidget* parent = nullptr);
-    // Adds an item where the sorted list wants it (case-insensitive; equal names after).
-    void AddSorted(const QString& text);
+    // Adds a language file's item where the list sorted by the shown names wants it
+    // (case-insensitive; equal names after).
+    void AddSorted(const QString& fileName);
+    // The language file's name (up to ".lang.txt") of an item; "English" for English.
+    QString FileName(int index) const;
+    QString CurrentFileName() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -76,6 +80,7 @@ private:
     QWidget* Panel1 = nullptr;
     QLabel* Label3 = nullptr;
     QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* Copy1 = nullptr;
     QAction* SelectAll1 = nullptr;

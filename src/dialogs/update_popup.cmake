@@ -1,5 +1,7 @@
 # The update-available popup, shown when the update check announces a version.
 target_sources(lintaro_dialogs PRIVATE
+    ink_room.cpp
+    ink_room.h
     new_ver.cpp
     new_ver.h
 )

@@ -1,6 +1,7 @@
 #include "editors/frame_border_options.h"
 
 #include "editors/field_problem.h"
+#include "i18n/translation_engine.h"
 
 #include "render/setting_lengths.h"
 #include "render/setting_names.h"
@@ -35,20 +36,23 @@ QLineEdit* createSide(QWidget* parent, const char* name, const QString& hint)
 } // namespace
 
 TFrameBorderOptions::TFrameBorderOptions(QWidget* parent)
-    : QWidget(parent), edTop(createSide(this, "edTop", QStringLiteral("Top"))),
-      edLeft(createSide(this, "edLeft", QStringLiteral("Left"))),
-      edRight(createSide(this, "edRight", QStringLiteral("Right"))),
-      edBottom(createSide(this, "edBottom", QStringLiteral("Bottom"))),
-      cbUnits(new QComboBox(this)), cbAllSame(new QCheckBox(QStringLiteral("all the same"), this))
+    : QWidget(parent), edTop(createSide(this, "edTop", Translate(QStringLiteral("Top")))),
+      edLeft(createSide(this, "edLeft", Translate(QStringLiteral("Left")))),
+      edRight(createSide(this, "edRight", Translate(QStringLiteral("Right")))),
+      edBottom(createSide(this, "edBottom", Translate(QStringLiteral("Bottom")))),
+      cbUnits(new QComboBox(this)),
+      cbAllSame(new QCheckBox(Translate(QStringLiteral("all the same")), this))
 {
     FSides = {{{edTop, 0}, {edLeft, 0}, {edRight, 0}, {edBottom, 0}}};
     cbUnits->setObjectName(QStringLiteral("cbUnits"));
     for (const TSettingName<TLengthUnit>& unit : BandUnitNames)
-        cbUnits->addItem(QLatin1String(unit.Label), int(unit.Value));
+        cbUnits->addItem(Translate(QLatin1String(unit.Label)), int(unit.Value));
     cbUnits->setCurrentIndex(cbUnits->findData(int(TLengthUnit::luPixels)));
     cbAllSame->setObjectName(QStringLiteral("cbAllSame"));
 
-    // The sides around the unit, as they lie around the symbol.
+    // The sides around the unit, as they lie around the symbol: on the page, left is left in
+    // every reading direction.
+    setLayoutDirection(Qt::LeftToRight);
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(3, 3, 3, 3);
     grid->setSpacing(3);
@@ -87,8 +91,9 @@ void TFrameBorderOptions::changeEvent(QEvent* event)
 void TFrameBorderOptions::FitSidesToFont()
 {
     const QFontMetrics metrics(font());
-    const int text = std::max(metrics.horizontalAdvance(QStringLiteral("Bottom")),
-                              metrics.horizontalAdvance(QStringLiteral("-100.5")));
+    int text = metrics.horizontalAdvance(QStringLiteral("-100.5"));
+    for (const QLineEdit* edit : {edTop, edLeft, edRight, edBottom})
+        text = std::max(text, metrics.horizontalAdvance(edit->placeholderText()));
     for (QLineEdit* edit : {edTop, edLeft, edRight, edBottom})
         edit->setFixedWidth(text + 2 * metrics.averageCharWidth());
 }

@@ -95,10 +95,9 @@ QStringList ReadCodeList(const QString& path)
     return SplitLines(text);
 }
 
-// The file name that the code list maps languageId to; empty when none.
-QString MappedFileName(const QString& codeListPath, const QString& languageId)
+QString RowFor(const QStringList& codeList, const QString& languageId)
 {
-    for (const QString& line : ReadCodeList(codeListPath)) {
+    for (const QString& line : codeList) {
         const qsizetype comma = line.indexOf(u',');
         if (comma < 0)
             continue;
@@ -106,6 +105,19 @@ QString MappedFileName(const QString& codeListPath, const QString& languageId)
             return line.mid(comma + 1).trimmed();
     }
     return {};
+}
+
+// The file name that the code list maps languageId to; a region without a row of its own
+// takes its language's row (the LANGID's low ten bits). Empty when neither has one.
+QString MappedFileName(const QString& codeListPath, const QString& languageId)
+{
+    const QStringList codeList = ReadCodeList(codeListPath);
+    const QString mapped = RowFor(codeList, languageId);
+    bool isNumber = false;
+    const uint id = languageId.toUInt(&isNumber);
+    if (!mapped.isEmpty() || !isNumber || (id & 0x3FFu) == id)
+        return mapped;
+    return RowFor(codeList, QString::number(id & 0x3FFu));
 }
 
 bool IsFile(const QString& path)

@@ -10,7 +10,8 @@
 
 // Picks the active language file in the "Languages" folder beside the running program:
 // fileName when it names a file there, else (fileName empty) the file that LanguageCodes.csv
-// assigns to the user's UI language. A language file that exists but cannot be read raises
+// assigns to the user's UI language (a region without a row takes its language's row). A
+// language file that exists but cannot be read raises
 // EZintException after the state is set (LanguageFile set, LanguageLines empty).
 void InitLanguage(const QString& fileName);
 // The same over a given folder and LANGID text; InitLanguage passes LanguagesFolderOf(the
@@ -20,6 +21,12 @@ void InitLanguageIn(const QString& languagesFolder, const QString& fileName,
 
 // The translation of text in the active language file, or text itself.
 QString Translate(const QString& text);
+// Marks an English literal of a table as a key of the language files: the table's user passes
+// it through Translate when it shows it, and the language files' checks find it here.
+constexpr const char* TranslationKey(const char* english)
+{
+    return english;
+}
 // The same lookup in lines the caller loaded: an empty list answers text, and an entry with
 // an empty value answers the empty value.
 QString FindTranslation(const QString& text, const QStringList& lines);

@@ -5,13 +5,20 @@
 #include "dialogs/translate_form.h"
 #include "i18n/translation_engine.h"
 #include "platform/user_store.h"
+#include "support/program_vocabulary.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTimer>
 
 namespace {
@@ -64,7 +71,7 @@ TEST_F(AppFormLanguageTest, WithoutChoiceTheCodeListDecides)
     EXPECT_EQ(LanguagesFolder(), FLanguages);
     EXPECT_EQ(CurrentLanguage(), QStringLiteral("German"));
     EXPECT_EQ(Translate(QStringLiteral("Language")), QStringLiteral("Sprache"));
-    // The main window's own texts stay English.
+    // English stays the text of every key the file lacks.
     EXPECT_EQ(Find<QAction>("Language1")->text(), QStringLiteral("&Language..."));
 }
 
@@ -123,5 +130,99 @@ TEST_F(AppFormLanguageTest, LanguageItemOpensTheDialogModally)
     });
     item->trigger();
     EXPECT_EQ(caption, QStringLiteral("Sprache"));
-    EXPECT_EQ(selected, QStringLiteral("German"));
+    EXPECT_EQ(selected, QStringLiteral("Deutsch"));
+}
+
+namespace {
+
+// A text shows unmarked when something with letters is left after its marked parts.
+bool ShowsUnmarked(const QString& text)
+{
+    static const QRegularExpression marked(QStringLiteral("⟦[^⟧]*⟧"));
+    static const QRegularExpression letter(QStringLiteral("\\p{L}"));
+    return QString(text).remove(marked).contains(letter);
+}
+
+// The option grids of the symbol: their tabs and rows are named by the symbol's properties,
+// as the batch tool's options are.
+bool IsOptionGrid(const QObject* object)
+{
+    for (; object; object = object->parent())
+        if (object->inherits("TFrameOptions"))
+            return true;
+    return false;
+}
+
+bool HoldsOptionGrid(const QWidget* page)
+{
+    for (const QWidget* child : page->findChildren<QWidget*>())
+        if (child->inherits("TFrameOptions"))
+            return true;
+    return false;
+}
+
+// Texts of the window that are the user's or the catalogue's, not the program's words: the
+// symbology list (proper names), the image format names, the typed texts, the option grids,
+// and Qt's own undo texts, which Qt's catalogues translate.
+bool IsExempt(const QObject* object)
+{
+    if (IsOptionGrid(object))
+        return true;
+    for (const QObject* item = object; item; item = item->parent()) {
+        const QString name = item->objectName();
+        if (name == QLatin1String("comType") || name == QLatin1String("ComboBox1") ||
+            name == QLatin1String("Undo1") || name == QLatin1String("Redo1"))
+            return true;
+    }
+    return false;
+}
+
+QStringList ShownTexts(const QWidget* widget)
+{
+    QStringList texts{widget->toolTip()};
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        texts << label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
+        texts << button->text();
+    if (const auto* group = qobject_cast<const QGroupBox*>(widget))
+        texts << group->title();
+    if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
+        texts << edit->placeholderText();
+    if (const auto* tabs = qobject_cast<const QTabWidget*>(widget))
+        for (int index = 0; index < tabs->count(); ++index)
+            if (!HoldsOptionGrid(tabs->widget(index)))
+                texts << tabs->tabText(index) << tabs->tabToolTip(index);
+    if (const auto* combo = qobject_cast<const QComboBox*>(widget))
+        for (int index = 0; index < combo->count(); ++index)
+            texts << combo->itemText(index);
+    return texts;
+}
+
+} // namespace
+
+// Every word the window shows is looked up: in a language whose values are all marked, a text
+// without the mark was never translated.
+TEST_F(AppFormLanguageTest, EveryTextTheWindowShowsPassesThroughTheEngine)
+{
+    Write(QStringLiteral("Marked.lang.txt"), MarkedLanguageFile(ProgramVocabulary()));
+    Remember(QStringLiteral("Marked.lang.txt"));
+    ShowForm();
+    ASSERT_EQ(CurrentLanguage(), QStringLiteral("Marked"));
+
+    QStringList unmarked;
+    for (const QWidget* widget : Form->findChildren<QWidget*>()) {
+        if (IsExempt(widget))
+            continue;
+        for (const QString& text : ShownTexts(widget))
+            if (ShowsUnmarked(text))
+                unmarked << widget->objectName() + QStringLiteral(": ") + text;
+    }
+    for (const QAction* action : Form->findChildren<QAction*>()) {
+        if (IsExempt(action) || action->isSeparator())
+            continue;
+        for (const QString& text : {action->text(), action->toolTip()})
+            if (ShowsUnmarked(text))
+                unmarked << action->objectName() + QStringLiteral(": ") + text;
+    }
+    EXPECT_TRUE(unmarked.isEmpty()) << unmarked.join(u'\n').toStdString();
 }

@@ -1,5 +1,6 @@
 #include "dialogs/translate_form.h"
 
+#include "dialogs/application_language.h"
 #include "dialogs/custom_dialog.h"
 #include "dialogs/language_flags.h"
 #include "dialogs/restart_script.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -19,6 +21,7 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,7 +51,7 @@ protected:
                        "bersetzung mitwirken\n"
                        "{Copy}Kopieren\n{Select All}Alles ausw\xC3\xA4hlen\n{Yes}Ja\n{No}Nein\n"
                        "{Confirmation}Best\xC3\xA4tigung\n{Restart Application?}Anwendung neu "
-                       "starten?\n");
+                       "starten?\n{Cancel}Abbrechen\n");
         WriteWholeFile(FFolder + QStringLiteral("/French.lang.txt"),
                        "{INFO:Translated By}Kelmora\n{Language}Langue\n");
         WriteWholeFile(FFolder + QStringLiteral("/Catalan.lang.txt"),
@@ -103,13 +106,21 @@ protected:
         return widget;
     }
 
-    QComboBox* List() const { return Find<QComboBox>("ComboBox1"); }
+    TLanguageComboBox* List() const { return Find<TLanguageComboBox>("ComboBox1"); }
+    // The language files of the items, in the list's order.
     QStringList Items() const
     {
         QStringList items;
         for (int index = 0; index < List()->count(); ++index)
-            items << List()->itemText(index);
+            items << List()->FileName(index);
         return items;
+    }
+    QStringList ShownNames() const
+    {
+        QStringList names;
+        for (int index = 0; index < List()->count(); ++index)
+            names << List()->itemText(index);
+        return names;
     }
     QStringList Credits() const
     {
@@ -118,7 +129,7 @@ protected:
     // Chooses a language as the user does.
     void Choose(const QString& language)
     {
-        const int index = List()->findText(language);
+        const int index = List()->findData(language);
         ASSERT_GE(index, 0);
         List()->setCurrentIndex(index);
         emit List()->activated(index);
@@ -146,7 +157,7 @@ TEST_F(TranslateFormTest, WithoutLanguageFilesOnlyEnglishAndOkCloses)
     InitLanguageIn(FRoot.filePath(QStringLiteral("none")), QString(), QStringLiteral("1031"));
     Open();
     EXPECT_EQ(Items(), QStringList{QStringLiteral("English")});
-    EXPECT_EQ(List()->currentText(), QStringLiteral("English"));
+    EXPECT_EQ(List()->CurrentFileName(), QStringLiteral("English"));
     EXPECT_EQ(Credits(), QStringList{QStringLiteral("Kelmora")});
     EXPECT_EQ(DialogLanguage(), QStringLiteral("English"));
     PressOk();
@@ -179,10 +190,15 @@ TEST_F(TranslateFormTest, ListIsSortedWithEnglishSelectedWhenNoLanguageIsActive)
 {
     Activate(QString());
     Open();
-    EXPECT_EQ(Items(), (QStringList{QStringLiteral("Catalan"), QStringLiteral("English"),
-                                    QStringLiteral("French"), QStringLiteral("German"),
+    // Sorted by the names shown, each language's own; a language ICU does not know shows its
+    // file's name.
+    EXPECT_EQ(ShownNames(), (QStringList{QStringLiteral("Català"), QStringLiteral("Deutsch"),
+                                         QStringLiteral("English"), QStringLiteral("Français"),
+                                         QStringLiteral("Klingon")}));
+    EXPECT_EQ(Items(), (QStringList{QStringLiteral("Catalan"), QStringLiteral("German"),
+                                    QStringLiteral("English"), QStringLiteral("French"),
                                     QStringLiteral("Klingon")}));
-    EXPECT_EQ(List()->currentText(), QStringLiteral("English"));
+    EXPECT_EQ(List()->CurrentFileName(), QStringLiteral("English"));
     EXPECT_EQ(Credits(), QStringList{QStringLiteral("Kelmora")});
 }
 
@@ -190,7 +206,7 @@ TEST_F(TranslateFormTest, ActiveLanguageIsSelectedAndTheTextsAreTranslated)
 {
     Activate(QStringLiteral("German.lang.txt"));
     Open();
-    EXPECT_EQ(List()->currentText(), QStringLiteral("German"));
+    EXPECT_EQ(List()->CurrentFileName(), QStringLiteral("German"));
     EXPECT_EQ(DialogLanguage(), QStringLiteral("German"));
     EXPECT_EQ(Credits(), (QStringList{QStringLiteral("Anna Schmidt"), QStringLiteral("Bernd"),
                                       QStringLiteral("Carla")}));
@@ -232,7 +248,7 @@ TEST_F(TranslateFormTest, ChangeAndNoKeepsTheDialogOpenAndAsksAgain)
     EXPECT_EQ(question.Buttons, (TMsgDlgButtons{TMsgDlgBtn::mbYes, TMsgDlgBtn::mbNo}));
     EXPECT_EQ(question.ButtonCaptions, (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
     EXPECT_TRUE(Form->isVisible());
-    EXPECT_EQ(List()->currentText(), QStringLiteral("French"));
+    EXPECT_EQ(List()->CurrentFileName(), QStringLiteral("French"));
     EXPECT_TRUE(LanguageFiles.isEmpty());
     EXPECT_FALSE(QFile::exists(RestartScriptPath(FData)));
     PressOk();
@@ -411,4 +427,73 @@ TEST_F(TranslateFormTest, ItemsAreEighteenHighAndDrawTheirFlag)
     painter.end();
     const QImage flag = LanguagePicture(QStringLiteral("ca")).toImage();
     EXPECT_EQ(row.pixelColor(8, 8), flag.pixelColor(8, 8));
+}
+
+TEST_F(TranslateFormTest, CancelBesideOkClosesWithoutAChoice)
+{
+    Activate(QStringLiteral("German.lang.txt"));
+    Open();
+    auto* ok = Find<QPushButton>("Button1");
+    auto* cancel = Find<QPushButton>("Button2");
+    EXPECT_EQ(cancel->text(), QStringLiteral("Abbrechen"));
+    EXPECT_EQ(cancel->y(), ok->y());
+    EXPECT_GT(cancel->x(), ok->geometry().right());
+    Choose(QStringLiteral("French"));
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    EXPECT_FALSE(Form->isVisible());
+    EXPECT_TRUE(Questions.empty());
+    EXPECT_TRUE(LanguageFiles.isEmpty());
+}
+
+TEST_F(TranslateFormTest, ShortCreditsShowNoScrollBars)
+{
+    Activate(QString());
+    Open();
+    auto* credits = Find<QPlainTextEdit>("RichEdit1");
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(credits->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(credits->horizontalScrollBar()->isVisible());
+    // A list longer than the box scrolls.
+    WriteWholeFile(FFolder + QStringLiteral("/French.lang.txt"),
+                   QByteArray("{INFO:Translated By}") +
+                       QByteArray("A, B, C, D, E, F, G, H, I, J, K, L, M, N, O, P, Q, R"));
+    Choose(QStringLiteral("French"));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(credits->verticalScrollBar()->isVisible());
+}
+
+// A right-to-left language mirrors the dialog: its labels on the right, its buttons on the left.
+TEST_F(TranslateFormTest, RightToLeftLanguageMirrorsThePlacedControls)
+{
+    WriteWholeFile(
+        FFolder + QStringLiteral("/Arabic.lang.txt"),
+        "{INFO:Translated By}Kelmora\n{Language}\xD8\xA7\xD9\x84\xD9\x84\xD8\xBA\xD8\xA9\n");
+    Activate(QStringLiteral("Arabic.lang.txt"));
+    ApplyLanguageToApplication();
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::RightToLeft);
+    Open();
+    const int width = Form->width();
+    EXPECT_EQ(List()->geometry().right(), width - 1 - 263);
+    EXPECT_GT(Find<QLabel>("Label1")->x(), List()->geometry().right());
+    EXPECT_EQ(Find<QPushButton>("Button2")->x(), 6);
+    EXPECT_GT(Find<QPushButton>("Button1")->x(), Find<QPushButton>("Button2")->x());
+
+    Activate(QString());
+    ApplyLanguageToApplication();
+    EXPECT_EQ(QGuiApplication::layoutDirection(), Qt::LeftToRight);
+}
+
+// Qt's own texts (here a standard button) come from Qt's translations of the active language.
+TEST_F(TranslateFormTest, QtsOwnTextsFollowTheLanguage)
+{
+    const auto cancelText = [] {
+        QDialogButtonBox box(QDialogButtonBox::Cancel);
+        return box.button(QDialogButtonBox::Cancel)->text().remove(u'&');
+    };
+    Activate(QStringLiteral("German.lang.txt"));
+    ApplyLanguageToApplication();
+    EXPECT_EQ(cancelText(), QStringLiteral("Abbrechen"));
+    Activate(QString());
+    ApplyLanguageToApplication();
+    EXPECT_EQ(cancelText(), QStringLiteral("Cancel"));
 }
