@@ -57,9 +57,9 @@ TExportController::TExportController(TDialogService& dialogs, TExportSource& sou
     for (const TImageFormatEntry& format : ImageFormats)
         ComboBox1->addItem(QLatin1String(format.Name));
     ComboBox1->setFixedWidth(131);
-    Button1 = NewControl<QPushButton>("Button1", QIcon(QStringLiteral(":/icons/save48")),
+    Button1 = NewControl<QPushButton>("Button1", QIcon(QStringLiteral(":/icons/save48.svg")),
                                       QStringLiteral("Save single image..."));
-    Button2 = NewControl<QPushButton>("Button2", QIcon(QStringLiteral(":/icons/saved_imports")),
+    Button2 = NewControl<QPushButton>("Button2", QIcon(QStringLiteral(":/icons/saved_imports.svg")),
                                       QStringLiteral("Save all to folder..."));
     for (QPushButton* button : {Button1, Button2})
         button->setFixedSize(158, 30);
@@ -93,7 +93,7 @@ void TExportController::CreateActions()
         auto* action = new QAction(caption, this);
         action->setObjectName(QLatin1String(name));
         if (icon)
-            action->setIcon(QIcon(QStringLiteral(":/icons/") + QLatin1String(icon)));
+            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))));
         return action;
     };
     Savesingleimage1 =

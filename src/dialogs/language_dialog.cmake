@@ -2,6 +2,8 @@
 target_sources(lintaro_dialogs PRIVATE
     custom_dialog.cpp
     custom_dialog.h
+    whole_title.cpp
+    whole_title.h
     language_flags.cpp
     language_flags.h
     restart_script.cpp
