@@ -34,7 +34,11 @@ void TAppForm::ShowText(const QString& text, int entry)
 
 void TAppForm::comTypeChange()
 {
-    RenderBarcode();
+    FollowSymbology();
+    if (FShowingSample)
+        UpdateBarcode();
+    else
+        RenderBarcode();
 }
 
 void TAppForm::edDataChange()

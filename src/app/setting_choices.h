@@ -1,5 +1,6 @@
 #pragma once
 
+#include "i18n/translation_engine.h"
 #include "render/setting_names.h"
 
 #include <QComboBox>
@@ -10,7 +11,7 @@ template <typename TEnum>
 void FillChoices(QComboBox* combo, TSettingNames<TEnum> names, TEnum current)
 {
     for (const TSettingName<TEnum>& entry : names)
-        combo->addItem(QLatin1String(entry.Label), int(entry.Value));
+        combo->addItem(Translate(QLatin1String(entry.Label)), int(entry.Value));
     combo->setCurrentIndex(combo->findData(int(current)));
 }
 

@@ -17,7 +17,7 @@ void TSettingsPanel::CreateOutputSizePage()
 {
     TabOutputSize = new QWidget;
     TabOutputSize->setObjectName(QStringLiteral("TabOutputSize"));
-    addTab(TabOutputSize, QStringLiteral("Output Size"));
+    addTab(TabOutputSize, Translate(QStringLiteral("Output size")));
     const TStoredSettings stored;
     const TRenderSettings& defaults = stored.Render;
     const auto combo = [this](const char* name) {
@@ -39,7 +39,7 @@ void TSettingsPanel::CreateOutputSizePage()
     comModuleSize = combo("comModuleSize");
     FillChoices(comModuleSize, ModuleSizeNames, defaults.ModuleSizeMode);
     edModuleSize = edit("edModuleSize");
-    cbExactFit = new QCheckBox(QStringLiteral("Exact fit"), TabOutputSize);
+    cbExactFit = new QCheckBox(Translate(QStringLiteral("Exact fit")), TabOutputSize);
     cbExactFit->setObjectName(QStringLiteral("cbExactFit"));
     comBarHeight = combo("comBarHeight");
     FillChoices(comBarHeight, BarHeightNames, defaults.BarHeightMode);
@@ -54,9 +54,9 @@ void TSettingsPanel::CreateOutputSizePage()
     edPrimary->setText(defaults.PrimaryMessage);
     edPrimary->setMaximumWidth(QWIDGETSIZE_MAX);
     // Empty is a choice of its own: MaxiCode carries no primary message then.
-    edPrimary->setPlaceholderText(QStringLiteral("None"));
-    edPrimary->setToolTip(QStringLiteral(
-        "Empty: composites take a standard linear component, MaxiCode encodes the text alone."));
+    edPrimary->setPlaceholderText(Translate(QStringLiteral("None")));
+    edPrimary->setToolTip(Translate(QStringLiteral(
+        "Empty: composites take a standard linear component, MaxiCode encodes the text alone.")));
 
     // Each length in the unit its mode beside it names.
     const auto pixels = [] { return RulesIn(ImageSideRules, TLengthUnit::luPixels); };
@@ -85,27 +85,26 @@ void TSettingsPanel::CreateOutputSizePage()
         connect(mode, &QComboBox::currentIndexChanged, this, &TSettingsPanel::ReadNumberFields);
 
     auto* grid = new QGridLayout(TabOutputSize);
-    grid->setContentsMargins(6, 4, 6, 4);
-    grid->setVerticalSpacing(3);
-    const auto row = [grid](int line, int column, const QString& caption,
-                            std::initializer_list<QWidget*> controls) {
-        grid->addWidget(new QLabel(caption), line, column);
+    int line = 0;
+    const auto row = [grid, &line](const QString& caption,
+                                   std::initializer_list<QWidget*> controls) {
+        grid->addWidget(new QLabel(caption), line, 0);
         auto* cell = new QHBoxLayout;
         for (QWidget* control : controls)
             cell->addWidget(control);
         cell->addStretch(1);
-        grid->addLayout(cell, line, column + 1);
+        grid->addLayout(cell, line++, 1);
     };
-    row(0, 0, QStringLiteral("Image size"), {comImageSize, edImageWidth, edImageHeight});
-    row(1, 0, QStringLiteral("Module size"), {comModuleSize, edModuleSize, cbExactFit});
-    row(2, 0, QStringLiteral("Bar height"), {comBarHeight, edBarHeight});
-    row(0, 2, QStringLiteral("Quiet zones"), {comQuietZones});
-    row(1, 2, QStringLiteral("Resolution (dpi)"), {edDpi});
-    row(2, 2, QStringLiteral("Caption size"), {comCaptionSize, edCaptionSize});
-    row(3, 0, QStringLiteral("Primary message"), {edPrimary});
-    grid->setRowStretch(4, 1);
+    row(Translate(QStringLiteral("Image size")), {comImageSize, edImageWidth, edImageHeight});
+    row(Translate(QStringLiteral("Module size")), {comModuleSize, edModuleSize});
+    row(QString(), {cbExactFit});
+    row(Translate(QStringLiteral("Bar height")), {comBarHeight, edBarHeight});
+    row(Translate(QStringLiteral("Quiet zones")), {comQuietZones});
+    row(Translate(QStringLiteral("Resolution (dpi)")), {edDpi});
+    row(Translate(QStringLiteral("Caption size")), {comCaptionSize, edCaptionSize});
+    row(Translate(QStringLiteral("Primary message")), {edPrimary});
+    grid->setRowStretch(line, 1);
     grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
 
     for (QWidget* control :
          {static_cast<QWidget*>(comImageSize), static_cast<QWidget*>(edImageWidth),

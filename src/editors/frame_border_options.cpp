@@ -1,6 +1,7 @@
 #include "editors/frame_border_options.h"
 
 #include "editors/field_problem.h"
+#include "i18n/translation_engine.h"
 
 #include "render/setting_lengths.h"
 #include "render/setting_names.h"
@@ -39,12 +40,13 @@ TFrameBorderOptions::TFrameBorderOptions(QWidget* parent)
       edLeft(createSide(this, "edLeft", QStringLiteral("Left"))),
       edRight(createSide(this, "edRight", QStringLiteral("Right"))),
       edBottom(createSide(this, "edBottom", QStringLiteral("Bottom"))),
-      cbUnits(new QComboBox(this)), cbAllSame(new QCheckBox(QStringLiteral("all the same"), this))
+      cbUnits(new QComboBox(this)),
+      cbAllSame(new QCheckBox(Translate(QStringLiteral("All sides the same")), this))
 {
     FSides = {{{edTop, 0}, {edLeft, 0}, {edRight, 0}, {edBottom, 0}}};
     cbUnits->setObjectName(QStringLiteral("cbUnits"));
     for (const TSettingName<TLengthUnit>& unit : BandUnitNames)
-        cbUnits->addItem(QLatin1String(unit.Label), int(unit.Value));
+        cbUnits->addItem(Translate(QLatin1String(unit.Label)), int(unit.Value));
     cbUnits->setCurrentIndex(cbUnits->findData(int(TLengthUnit::luPixels)));
     cbAllSame->setObjectName(QStringLiteral("cbAllSame"));
 

@@ -27,8 +27,9 @@ struct TBandChoice
 };
 
 // The work the window remembers with a fixed shape: the render settings, the symbology, the
-// export format and the file-name template. The window's defaults where a value it shows is
-// not in effect yet (a bar height of 50 modules while the height is the standard one).
+// export format, the file-name template and whether the settings panel is shown. The window's
+// defaults where a value it shows is not in effect yet (a bar height of 50 modules while the height
+// is the standard one).
 struct TStoredSettings
 {
     TRenderSettings Render;
@@ -36,6 +37,7 @@ struct TStoredSettings
     TZintSymbology Symbology = TZintSymbology::zsCODE39;
     QString ExportFormat;
     QString FileNames = QStringLiteral("{n}");
+    bool SettingsPanelShown = true;
 
     TStoredSettings();
 };

@@ -43,5 +43,6 @@ inline TStoredSettings ChangedStoredSettings()
     settings.Symbology = TZintSymbology::zsQRCODE;
     settings.ExportFormat = QStringLiteral("SVG");
     settings.FileNames = QStringLiteral("{col:SKU}-{n:04}");
+    settings.SettingsPanelShown = false;
     return settings;
 }
