@@ -21,6 +21,7 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
@@ -95,9 +96,12 @@ void TAppForm::CreateControls()
     // The panes keep their design width beside the settings panel; the preview its width.
     const QMargins margins = layout->contentsMargins();
     const int width = std::max(ClientWidth, client->minimumSizeHint().width());
-    resize(width + margins.left() + margins.right() + FSettingsDock->sizeHint().width() +
+    const int panelWidth = FSettingsDock->minimumSizeHint().width();
+    resize(width + margins.left() + margins.right() + panelWidth +
                style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent),
-           ClientHeight + margins.top() + margins.bottom() + menuBar()->sizeHint().height());
+           ClientHeight + margins.top() + margins.bottom() + menuBar()->sizeHint().height() +
+               statusBar()->sizeHint().height());
+    resizeDocks({FSettingsDock}, {panelWidth}, Qt::Horizontal);
     Splitter1->setSizes({width - PreviewPaneWidth - SplitterWidth, PreviewPaneWidth});
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -130,11 +134,11 @@ void TAppForm::CreateSettingsPanel()
 void TAppForm::CreateExportBar()
 {
     FExport = new TExportController(*FEnvironment.Dialogs, *this, *FListPane, centralWidget());
-    // The size the saved images will have, beside the buttons that save them.
+    // The size the saved images will have, on one line in the status bar: beside the export
+    // buttons it made the window wider or wrapped.
     lblImageSize = NewControl<QLabel>("lblImageSize");
-    // One line: a wrapped size reads as two facts.
     lblImageSize->setWordWrap(false);
-    FExport->AddBesideButtons(lblImageSize);
+    statusBar()->addWidget(lblImageSize);
 }
 
 void TAppForm::CreatePreviewPane()

@@ -77,14 +77,14 @@ TExportController::TExportController(TDialogService& dialogs, TExportSource& sou
     connect(Button1, &QPushButton::clicked, Savesingleimage1, &QAction::trigger);
     connect(Button2, &QPushButton::clicked, Savealltofolder1, &QAction::trigger);
 
-    FLayout = new QHBoxLayout(this);
-    FLayout->setContentsMargins(ControlMargin, ControlMargin, ControlMargin, ControlMargin);
-    FLayout->setSpacing(2 * ControlMargin);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(ControlMargin, ControlMargin, ControlMargin, ControlMargin);
+    row->setSpacing(2 * ControlMargin);
     for (QWidget* control : {static_cast<QWidget*>(Label9), static_cast<QWidget*>(ComboBox1),
                              static_cast<QWidget*>(Button1), static_cast<QWidget*>(lblFileNames),
                              static_cast<QWidget*>(edFileNames), static_cast<QWidget*>(Button2)})
-        FLayout->addWidget(control);
-    FLayout->addStretch(1);
+        row->addWidget(control);
+    row->addStretch(1);
 }
 
 void TExportController::CreateActions()
@@ -113,11 +113,6 @@ void TExportController::CreateActions()
 QList<QAction*> TExportController::Actions() const
 {
     return {Savesingleimage1, Savealltofolder1, Saveallaslabelsheet1};
-}
-
-void TExportController::AddBesideButtons(QWidget* widget)
-{
-    FLayout->insertWidget(FLayout->count() - 1, widget);
 }
 
 QList<QWidget*> TExportController::RememberedControls() const

@@ -67,7 +67,8 @@ void TSettingsPanel::CreateSettingsPage()
     addTab(TabSheet1, Translate(QStringLiteral("Settings")));
     auto* bands = NewControl<QTabWidget>(TabSheet1, "PageControl2");
     bands->setElideMode(Qt::ElideNone);
-    bands->setUsesScrollButtons(false);
+    // Scrolled in the narrow panel rather than widening it.
+    bands->setUsesScrollButtons(true);
     CreateBands(bands);
     CreateSettingsColumns(TabSheet1);
 }
@@ -184,7 +185,7 @@ void TSettingsPanel::CreateSettingsColumns(QWidget* page)
 
     auto* grid = new QGridLayout(page);
     // One column of labelled controls under the band editors: the panel stands beside the panes.
-    grid->addWidget(page->findChild<QTabWidget*>(QStringLiteral("PageControl2")), 0, 0, 1, 2);
+    grid->addWidget(page->findChild<QTabWidget*>(QStringLiteral("PageControl2")), 0, 0, 1, 3);
     const std::pair<QLabel*, QWidget*> rows[] = {
         {label("Label3", Translate(QStringLiteral("Render adjust mode"))), cbRAM},
         {label("Label4", Translate(QStringLiteral("MaxiCode hexagon scale"))), edMHS},
@@ -199,10 +200,10 @@ void TSettingsPanel::CreateSettingsColumns(QWidget* page)
         grid->addWidget(caption, line, 0);
         grid->addWidget(control, line++, 1);
     }
-    grid->addWidget(cbHRT, line++, 0, 1, 2);
-    grid->addWidget(ButtonFont, line++, 0, 1, 2);
+    grid->addWidget(cbHRT, line++, 0, 1, 3);
+    grid->addWidget(ButtonFont, line++, 0, 1, 3);
     grid->setRowStretch(line, 1);
-    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
 
     for (QWidget* control : {static_cast<QWidget*>(cbRAM), static_cast<QWidget*>(edMHS),
                              static_cast<QWidget*>(comHAlign), static_cast<QWidget*>(comVAlign),
