@@ -122,8 +122,11 @@ void TAppForm::CreateSettingsPanel()
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     scroller->setWidget(FSettingsPanel);
+    // Off the window's edge as the panes are.
+    const int edge = style()->pixelMetric(QStyle::PM_LayoutRightMargin);
+    scroller->setContentsMargins(0, 0, edge, 0);
     scroller->setMinimumWidth(FSettingsPanel->minimumSizeHint().width() +
-                              scroller->verticalScrollBar()->sizeHint().width());
+                              scroller->verticalScrollBar()->sizeHint().width() + edge);
     FSettingsDock = NewControl<QDockWidget>("SettingsDock", Translate(QStringLiteral("Settings")));
     FSettingsDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     FSettingsDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);

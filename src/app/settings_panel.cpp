@@ -22,7 +22,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <utility>
 
 namespace {

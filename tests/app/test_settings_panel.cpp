@@ -269,6 +269,10 @@ TEST_F(SettingsPanelTest, PanesKeepTheStylesMarginsAndTheSizeFitsOneLine)
               client->width() - 1 - style->pixelMetric(QStyle::PM_LayoutRightMargin));
     EXPECT_LE(panes.bottom(),
               client->height() - 1 - style->pixelMetric(QStyle::PM_LayoutBottomMargin));
+    const QWidget* panel = Find<QWidget>("PageControl1");
+    const QRect inWindow(panel->mapTo(Form.get(), QPoint(0, 0)), panel->size());
+    EXPECT_LE(inWindow.right(),
+              Form->width() - 1 - style->pixelMetric(QStyle::PM_LayoutRightMargin));
     auto* size = Find<QLabel>("lblImageSize");
     ASSERT_FALSE(size->text().isEmpty());
     EXPECT_FALSE(size->wordWrap());
