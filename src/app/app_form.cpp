@@ -5,19 +5,20 @@
 #include "app/list_pane.h"
 #include "app/settings_file.h"
 #include "app/settings_panel.h"
+#include "app/symbology_list.h"
 #include "base/zint_exception.h"
 #include "symbol/zint_symbol.h"
 #include "update/checker.h"
 #include "update/update_results.h"
 
 #include <QComboBox>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QShowEvent>
 
 TAppForm::TAppForm(const TAppEnvironment& environment, QWidget* parent)
-    : QMainWindow(parent), FEnvironment(environment), FCurrentText(QStringLiteral("1234567890")),
-      FBarcodeText(FCurrentText)
+    : QMainWindow(parent), FEnvironment(environment)
 {
     // The language comes first: every text of the window is translated as it is created.
     InitLanguage(QString());
@@ -30,6 +31,7 @@ TAppForm::~TAppForm()
     // The check stops before the list it marks goes; the options grids point at the symbol:
     // they go first.
     delete FEntryChecker;
+    delete FSettingsDock;
     delete centralWidget();
 }
 
@@ -41,19 +43,21 @@ void TAppForm::FormCreate()
         ChooseDataFolder(QFileInfo(FEnvironment.ProgramPath).absolutePath(), FEnvironment.DataHome,
                          FIdentity.AppCompanyName, FIdentity.AppProductName);
     CheckSettingsFile(FDataFolder);
-    FillSymbologyList();
+    FillSymbologyList(comType);
+    // Selected by program: not a user's choice, so nothing renders yet.
+    SelectSymbology(comType, TZintSymbology::zsCODE39);
     FSymbol = std::make_unique<TZintSymbol>();
     FSettingsPanel->AddOptionTabs(*FSymbol);
     RestoreWork();
     CreateEntryChecks();
+    FollowSymbology();
 }
 
-void TAppForm::FillSymbologyList()
+void TAppForm::FollowSymbology()
 {
-    for (const TSymbologyEntry& entry : SymbologyCatalogue)
-        comType->addItem(QLatin1String(entry.DisplayName), int(entry.Symbology));
-    // Selected by program: not a user's choice, so nothing renders yet.
-    comType->setCurrentIndex(int(TZintSymbology::zsCODE39));
+    FSettingsPanel->ShowOptionsOf(CurrentSymbology());
+    if (FShowingSample)
+        FCurrentText = QString::fromUtf8(lintaro::Traits(CurrentSymbology()).SampleText);
 }
 
 void TAppForm::showEvent(QShowEvent* event)

@@ -13,6 +13,7 @@
 
 class QAction;
 class QComboBox;
+class QDockWidget;
 class QLabel;
 class QMenu;
 class QMenuBar;
@@ -109,6 +110,7 @@ private:
     {
         FCurrentText = text;
         FCurrentEntry = entry;
+        FShowingSample = false;
     }
     void ShowText(const QString& text, int entry);
     void CreateMenus();
@@ -117,7 +119,8 @@ private:
     void CreateEditMenu(QMenuBar* bar);
     // The preview's copy and zoom items in the View menu.
     void CreatePreviewMenu();
-    void FillSymbologyList();
+    // The option tab and, while no text is given, the sample of the chosen symbology.
+    void FollowSymbology();
     void InitLanguage(const QString& fileName);
     // The user's work of the last session, from the per-user store (app_form_memory.cpp);
     // what is missing or damaged keeps its default.
@@ -134,11 +137,15 @@ private:
     QString FDataFolder;
     QString FCurrentText;
     int FCurrentEntry = 0; // 1-based in the list; 0 when the text is no entry
-    QString FBarcodeText;  // the text of the last render, re-rendered by option changes
+    // Until the user gives a text, the current text is the chosen symbology's sample, which
+    // it encodes as it stands.
+    bool FShowingSample = true;
+    QString FBarcodeText; // the text of the last render, re-rendered by option changes
     int FBarcodeEntry = 0;
 
     TExportController* FExport = nullptr;
     TSettingsPanel* FSettingsPanel = nullptr;
+    QDockWidget* FSettingsDock = nullptr;
     // Preview and list panes.
     QSplitter* Splitter1 = nullptr;
     QWidget* Panel2 = nullptr;

@@ -1,13 +1,15 @@
-// The window's panes: the list pane and the preview pane side by side above the settings page
-// and the export bar.
+// The window's panes: the list pane and the preview pane side by side above the export bar,
+// the settings panel beside them.
 #include "app/app_form.h"
 
 #include "app/list_pane.h"
 #include "app/preview_image.h"
 #include "app/settings_panel.h"
 #include "app/symbology_search.h"
+#include "i18n/translation_engine.h"
 
 #include <QComboBox>
+#include <QDockWidget>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,7 +18,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -71,8 +77,13 @@ void TAppForm::CreateControls()
     CreateExportBar();
 
     auto* layout = BareLayout(new QVBoxLayout(client));
+    // The platform's margins keep the panes off the window's edges.
+    const QStyle* look = style();
+    layout->setContentsMargins(look->pixelMetric(QStyle::PM_LayoutLeftMargin),
+                               look->pixelMetric(QStyle::PM_LayoutTopMargin),
+                               look->pixelMetric(QStyle::PM_LayoutRightMargin),
+                               look->pixelMetric(QStyle::PM_LayoutBottomMargin));
     layout->addWidget(Splitter1, 1);
-    layout->addWidget(FSettingsPanel);
     layout->addWidget(FExport);
 
     CreateMenus();
@@ -83,10 +94,15 @@ void TAppForm::CreateControls()
     connect(TimerChecker, &QTimer::timeout, this, &TAppForm::TimerCheckerTimer);
     TimerChecker->start();
 
-    // Wide enough for the settings page at the user's font; the preview keeps its width.
-    const int width = std::max({ClientWidth, FSettingsPanel->minimumSizeHint().width(),
-                                client->minimumSizeHint().width()});
-    resize(width, ClientHeight + menuBar()->sizeHint().height());
+    // The panes keep their design width beside the settings panel; the preview its width.
+    const QMargins margins = layout->contentsMargins();
+    const int width = std::max(ClientWidth, client->minimumSizeHint().width());
+    const int panelWidth = FSettingsDock->minimumSizeHint().width();
+    resize(width + margins.left() + margins.right() + panelWidth +
+               style()->pixelMetric(QStyle::PM_DockWidgetSeparatorExtent),
+           ClientHeight + margins.top() + margins.bottom() + menuBar()->sizeHint().height() +
+               statusBar()->sizeHint().height());
+    resizeDocks({FSettingsDock}, {panelWidth}, Qt::Horizontal);
     Splitter1->setSizes({width - PreviewPaneWidth - SplitterWidth, PreviewPaneWidth});
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
@@ -99,18 +115,34 @@ void TAppForm::CreateSettingsPanel()
     FRenderTimer->setSingleShot(true);
     FRenderTimer->setInterval(0);
     connect(FRenderTimer, &QTimer::timeout, this, &TAppForm::RenderBarcode);
-    FSettingsPanel = new TSettingsPanel(*FEnvironment.Dialogs, centralWidget());
+    FSettingsPanel = new TSettingsPanel(*FEnvironment.Dialogs);
     connect(FSettingsPanel, &TSettingsPanel::changed, this, &TAppForm::RequestRender);
+    // Scrolled rather than cut when the window is lower than the panel.
+    auto* scroller = NewControl<QScrollArea>("SettingsScroller");
+    scroller->setWidgetResizable(true);
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroller->setWidget(FSettingsPanel);
+    // Off the window's edge as the panes are.
+    const int edge = style()->pixelMetric(QStyle::PM_LayoutRightMargin);
+    scroller->setContentsMargins(0, 0, edge, 0);
+    scroller->setMinimumWidth(FSettingsPanel->minimumSizeHint().width() +
+                              scroller->verticalScrollBar()->sizeHint().width() + edge);
+    FSettingsDock = NewControl<QDockWidget>("SettingsDock", Translate(QStringLiteral("Settings")));
+    FSettingsDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
+    FSettingsDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    FSettingsDock->setWidget(scroller);
+    addDockWidget(Qt::RightDockWidgetArea, FSettingsDock);
 }
 
 void TAppForm::CreateExportBar()
 {
     FExport = new TExportController(*FEnvironment.Dialogs, *this, *FListPane, centralWidget());
-    // The size the saved images will have, beside the buttons that save them.
+    // The size the saved images will have, on one line in the status bar: beside the export
+    // buttons it made the window wider or wrapped.
     lblImageSize = NewControl<QLabel>("lblImageSize");
-    // Two lines rather than a wider window when the bar runs short of room.
-    lblImageSize->setWordWrap(true);
-    FExport->AddBesideButtons(lblImageSize);
+    lblImageSize->setWordWrap(false);
+    statusBar()->addWidget(lblImageSize);
 }
 
 void TAppForm::CreatePreviewPane()

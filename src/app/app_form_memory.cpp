@@ -58,6 +58,7 @@ void TAppForm::RememberWork()
     TUserStore store(StoreGroup);
     TStoredSettings stored;
     stored.Symbology = CurrentSymbology();
+    stored.SettingsPanelShown = Settings1->isChecked();
     FSettingsPanel->Remember(stored);
     const QList<QWidget*> exportControls = FExport->RememberedControls();
     if (const auto* format = ExportControl<QComboBox>(exportControls))
@@ -87,6 +88,7 @@ void TAppForm::RestoreWork()
     const TStoredSettings stored = LoadStoredSettings(store).Settings;
     comType->setCurrentIndex(comType->findData(int(stored.Symbology)));
     FSettingsPanel->Restore(stored);
+    Settings1->setChecked(stored.SettingsPanelShown);
     const QList<QWidget*> exportControls = FExport->RememberedControls();
     if (auto* format = ExportControl<QComboBox>(exportControls))
         format->setCurrentIndex(format->findText(stored.ExportFormat));

@@ -7,6 +7,7 @@
 #include "i18n/translation_engine.h"
 
 #include <QDesktopServices>
+#include <QDockWidget>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QUrl>
@@ -25,7 +26,7 @@ QAction* AddItem(QMenu* menu, const char* name, const QString& caption,
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
     if (picture)
-        action->setIcon(QIcon(QStringLiteral(":/icons/") + QLatin1String(picture)));
+        action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(picture))));
     return action;
 }
 } // namespace
@@ -55,7 +56,10 @@ void TAppForm::CreateMenus()
     QMenu* view = AddMenu(bar, "View1", Translate(QStringLiteral("&View")));
     Settings1 = AddItem(view, "Settings1", Translate(QStringLiteral("&Settings")));
     Settings1->setCheckable(true);
+    Settings1->setChecked(true);
     connect(Settings1, &QAction::toggled, this, &TAppForm::Settings1Click);
+    // The panel's own close button unchecks the item.
+    connect(FSettingsDock->toggleViewAction(), &QAction::toggled, Settings1, &QAction::setChecked);
 
     QMenu* help = AddMenu(bar, "Help1", Translate(QStringLiteral("&Help")));
     Help2 = AddItem(help, "Help2", Translate(QStringLiteral("Online &Help")), "help");
@@ -85,7 +89,7 @@ void TAppForm::CreateMenus()
 
 void TAppForm::Settings1Click(bool checked)
 {
-    FSettingsPanel->setVisible(checked);
+    FSettingsDock->setVisible(checked);
 }
 
 void TAppForm::Help2Click()

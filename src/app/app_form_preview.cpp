@@ -47,7 +47,11 @@ void TAppForm::CreatePreviewMenu()
 
 void TAppForm::comTypeChange()
 {
-    RenderBarcode();
+    FollowSymbology();
+    if (FShowingSample)
+        UpdateBarcode();
+    else
+        RenderBarcode();
 }
 
 void TAppForm::edDataChange()

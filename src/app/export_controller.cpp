@@ -61,9 +61,9 @@ TExportController::TExportController(TDialogService& dialogs, TExportSource& sou
     for (const TImageFormatEntry& format : ImageFormats)
         ComboBox1->addItem(QLatin1String(format.Name));
     ComboBox1->setFixedWidth(131);
-    Button1 = NewControl<QPushButton>("Button1", QIcon(QStringLiteral(":/icons/save48")),
+    Button1 = NewControl<QPushButton>("Button1", QIcon(QStringLiteral(":/icons/save48.svg")),
                                       Translate(QStringLiteral("Save single image...")));
-    Button2 = NewControl<QPushButton>("Button2", QIcon(QStringLiteral(":/icons/saved_imports")),
+    Button2 = NewControl<QPushButton>("Button2", QIcon(QStringLiteral(":/icons/saved_imports.svg")),
                                       Translate(QStringLiteral("Save all to folder...")));
     // As wide as the language's caption needs, never narrower than the English one.
     for (QPushButton* button : {Button1, Button2}) {
@@ -88,14 +88,14 @@ TExportController::TExportController(TDialogService& dialogs, TExportSource& sou
     connect(Button1, &QPushButton::clicked, Savesingleimage1, &QAction::trigger);
     connect(Button2, &QPushButton::clicked, Savealltofolder1, &QAction::trigger);
 
-    FLayout = new QHBoxLayout(this);
-    FLayout->setContentsMargins(ControlMargin, ControlMargin, ControlMargin, ControlMargin);
-    FLayout->setSpacing(2 * ControlMargin);
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(ControlMargin, ControlMargin, ControlMargin, ControlMargin);
+    row->setSpacing(2 * ControlMargin);
     for (QWidget* control : {static_cast<QWidget*>(Label9), static_cast<QWidget*>(ComboBox1),
                              static_cast<QWidget*>(Button1), static_cast<QWidget*>(lblFileNames),
                              static_cast<QWidget*>(edFileNames), static_cast<QWidget*>(Button2)})
-        FLayout->addWidget(control);
-    FLayout->addStretch(1);
+        row->addWidget(control);
+    row->addStretch(1);
 }
 
 void TExportController::CreateActions()
@@ -104,7 +104,7 @@ void TExportController::CreateActions()
         auto* action = new QAction(caption, this);
         action->setObjectName(QLatin1String(name));
         if (icon)
-            action->setIcon(QIcon(QStringLiteral(":/icons/") + QLatin1String(icon)));
+            action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(icon))));
         return action;
     };
     Savesingleimage1 =
@@ -124,11 +124,6 @@ void TExportController::CreateActions()
 QList<QAction*> TExportController::Actions() const
 {
     return {Savesingleimage1, Savealltofolder1, Saveallaslabelsheet1};
-}
-
-void TExportController::AddBesideButtons(QWidget* widget)
-{
-    FLayout->insertWidget(FLayout->count() - 1, widget);
 }
 
 QList<QWidget*> TExportController::RememberedControls() const

@@ -51,8 +51,6 @@ public:
 
     // The File menu's export items.
     QList<QAction*> Actions() const;
-    // A widget of the window's own shown in the bar after the buttons.
-    void AddBesideButtons(QWidget* widget);
     // The bar's controls whose values are kept from one start to the next.
     QList<QWidget*> RememberedControls() const;
     // The folder the exports went to last.
@@ -91,7 +89,6 @@ private:
     QString LastExportFolder;
     TDialogService::TLabelSheetChoice FLastLabelSheet;
 
-    QHBoxLayout* FLayout = nullptr;
     QLabel* Label9 = nullptr;
     QComboBox* ComboBox1 = nullptr;
     QPushButton* Button1 = nullptr;

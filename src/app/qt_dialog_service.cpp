@@ -3,6 +3,7 @@
 
 #include "app/folder_export_report.h"
 #include "app/label_sheet_dialog.h"
+#include "dialogs/whole_title.h"
 #include "i18n/translation_engine.h"
 
 #include <QApplication>
@@ -44,6 +45,7 @@ void StartAt(QFileDialog& dialog, const QString& last)
 void TQtDialogService::ErrorBox(QWidget* parent, const QString& caption, const QString& text)
 {
     QMessageBox box(QMessageBox::Critical, caption, text, QMessageBox::Ok, parent);
+    KeepTitleWhole(box);
     box.exec();
 }
 

@@ -7,6 +7,7 @@
 #include "app/setting_choices.h"
 #include "editors/frame_border_options.h"
 #include "editors/frame_options.h"
+#include "i18n/translation_engine.h"
 #include "render/render_pipeline.h"
 #include "render/setting_lengths.h"
 #include "render/setting_names.h"
@@ -19,15 +20,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
-#include <algorithm>
 #include <utility>
 
 namespace {
-// The design height; a larger font makes the page as tall as its controls need.
-constexpr int SettingsPageHeight = 191;
-
 template <typename TWidget, typename... TArgs>
 TWidget* NewControl(QWidget* page, const char* name, TArgs&&... args)
 {
@@ -52,10 +50,14 @@ TSettingsPanel::TSettingsPanel(TDialogService& dialogs, QWidget* parent)
     setObjectName(QStringLiteral("PageControl1"));
     // Whole names, scrolled rather than shortened when they do not all fit.
     setElideMode(Qt::ElideNone);
-    hide();
+    // A number field re-renders while it is typed in, once the typing pauses.
+    FTypingPause = new QTimer(this);
+    FTypingPause->setObjectName(QStringLiteral("FTypingPause"));
+    FTypingPause->setSingleShot(true);
+    FTypingPause->setInterval(250);
+    connect(FTypingPause, &QTimer::timeout, this, &TSettingsPanel::changed);
     CreateSettingsPage();
     CreateOutputSizePage();
-    setFixedHeight(std::max(SettingsPageHeight, minimumSizeHint().height()));
 }
 
 void TSettingsPanel::CreateSettingsPage()
@@ -65,7 +67,8 @@ void TSettingsPanel::CreateSettingsPage()
     addTab(TabSheet1, Translate(QStringLiteral("Settings")));
     auto* bands = NewControl<QTabWidget>(TabSheet1, "PageControl2");
     bands->setElideMode(Qt::ElideNone);
-    bands->setUsesScrollButtons(false);
+    // Scrolled in the narrow panel rather than widening it.
+    bands->setUsesScrollButtons(true);
     CreateBands(bands);
     CreateSettingsColumns(TabSheet1);
 }
@@ -75,7 +78,7 @@ void TSettingsPanel::CreateBands(QTabWidget* tabs)
     const char* const bands[][3] = {{"TabSheet2", TranslationKey("Margin"), "fboMargin"},
                                     {"TabSheet3", TranslationKey("Padding"), "fboPadding"},
                                     {"TabSheet4", TranslationKey("Border"), "fboBorder"},
-                                    {"TabSheet5", TranslationKey("TextSpacing"), "fboTextSpacing"},
+                                    {"TabSheet5", TranslationKey("Text spacing"), "fboTextSpacing"},
                                     {"TabSheet6", TranslationKey("Whitespace"), "fboWhitespace"}};
     for (const auto& [tabName, caption, name] : bands) {
         auto* tab = new QWidget;
@@ -99,11 +102,26 @@ void TSettingsPanel::AddOptionTabs(TZintSymbol& symbol)
         if (!options || !options->inherits("TCustomZintSymbolOptions"))
             continue;
         auto* tab = new QWidget;
-        addTab(tab, property.Name);
+        tab->setObjectName(property.Name);
+        setTabVisible(addTab(tab, property.Name), false);
         // The grid re-reads the option values itself whenever its tab is shown.
         auto* grid = FillTab(tab, new TFrameOptions);
         grid->Init(&symbol, property.Name);
         connect(grid, &TFrameOptions::changed, this, &TSettingsPanel::changed);
+        FOptionTabs.push_back(tab);
+    }
+}
+
+void TSettingsPanel::ShowOptionsOf(TZintSymbology symbology)
+{
+    const TSymbologyEntry& entry = SymbologyCatalogue[std::size_t(symbology)];
+    const QString set = QLatin1String(entry.OptionSet ? entry.OptionSet : "");
+    for (QWidget* tab : FOptionTabs) {
+        const int index = indexOf(tab);
+        setTabVisible(index, tab->objectName() == set);
+        setTabText(
+            index,
+            Translate(QStringLiteral("%1 options")).arg(QString::fromUtf8(entry.DisplayName)));
     }
 }
 
@@ -145,9 +163,8 @@ void TSettingsPanel::CreateSettingsColumns(QWidget* page)
         edMaMW, [] { return ModuleWidthLimitRules; }, defaults.MaxModuleWidth);
 
     ButtonFont =
-        NewControl<QPushButton>(page, "ButtonFont", Translate(QStringLiteral("change Text Font")));
+        NewControl<QPushButton>(page, "ButtonFont", Translate(QStringLiteral("Text font...")));
     ButtonFont->setFont(DefaultTextFont());
-    ButtonFont->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     // The button's font is the human-readable text's font.
     connect(ButtonFont, &QPushButton::clicked, this, [this] {
         if (const std::optional<QFont> font = FDialogs.PickFont(this, ButtonFont->font())) {
@@ -155,7 +172,8 @@ void TSettingsPanel::CreateSettingsColumns(QWidget* page)
             emit changed();
         }
     });
-    cbHRT = NewControl<QCheckBox>(page, "cbHRT", Translate(QStringLiteral("Show Barcode Text")));
+    cbHRT =
+        NewControl<QCheckBox>(page, "cbHRT", Translate(QStringLiteral("Show human-readable text")));
     cbHRT->setChecked(defaults.ShowText);
     const auto pickColor = [this](const QColor& initial) {
         return FDialogs.PickColor(this, initial);
@@ -166,27 +184,26 @@ void TSettingsPanel::CreateSettingsColumns(QWidget* page)
     ColorBox2->SetSelected(defaults.Background);
 
     auto* grid = new QGridLayout(page);
-    grid->setContentsMargins(3, 2, 3, 2);
-    grid->setVerticalSpacing(0);
-    grid->addWidget(page->findChild<QTabWidget*>(QStringLiteral("PageControl2")), 0, 0, 6, 1);
+    // One column of labelled controls under the band editors: the panel stands beside the panes.
+    grid->addWidget(page->findChild<QTabWidget*>(QStringLiteral("PageControl2")), 0, 0, 1, 3);
     const std::pair<QLabel*, QWidget*> rows[] = {
-        {label("Label3", Translate(QStringLiteral("Render adjust Mode"))), cbRAM},
-        {label("Label4", Translate(QStringLiteral("Maxicode Hexagon Scale (float)"))), edMHS},
-        {label("Label1", Translate(QStringLiteral("Horiz. align"))), comHAlign},
-        {label("Label2", Translate(QStringLiteral("Vert. align"))), comVAlign},
-        {label("Label7", Translate(QStringLiteral("Min. Modulewidth:"))), edMiMW},
-        {label("Label8", Translate(QStringLiteral("Max. Modulewidth:"))), edMaMW}};
-    for (int row = 0; row < 6; ++row) {
-        grid->addWidget(rows[row].first, row, 1);
-        grid->addWidget(rows[row].second, row, 2);
+        {label("Label3", Translate(QStringLiteral("Render adjust mode"))), cbRAM},
+        {label("Label4", Translate(QStringLiteral("MaxiCode hexagon scale"))), edMHS},
+        {label("Label1", Translate(QStringLiteral("Horizontal alignment"))), comHAlign},
+        {label("Label2", Translate(QStringLiteral("Vertical alignment"))), comVAlign},
+        {label("Label7", Translate(QStringLiteral("Minimum module width"))), edMiMW},
+        {label("Label8", Translate(QStringLiteral("Maximum module width"))), edMaMW},
+        {label("Label5", Translate(QStringLiteral("Bars"))), ColorBox1},
+        {label("Label6", Translate(QStringLiteral("Background"))), ColorBox2}};
+    int line = 1;
+    for (const auto& [caption, control] : rows) {
+        grid->addWidget(caption, line, 0);
+        grid->addWidget(control, line++, 1);
     }
-    grid->addWidget(ButtonFont, 0, 3, 2, 2);
-    grid->addWidget(cbHRT, 2, 3, 1, 2);
-    grid->addWidget(label("Label5", Translate(QStringLiteral("Bars"))), 3, 3);
-    grid->addWidget(ColorBox1, 3, 4);
-    grid->addWidget(label("Label6", Translate(QStringLiteral("Background "))), 4, 3);
-    grid->addWidget(ColorBox2, 4, 4);
-    grid->setColumnStretch(0, 1);
+    grid->addWidget(cbHRT, line++, 0, 1, 3);
+    grid->addWidget(ButtonFont, line++, 0, 1, 3);
+    grid->setRowStretch(line, 1);
+    grid->setColumnStretch(2, 1);
 
     for (QWidget* control : {static_cast<QWidget*>(cbRAM), static_cast<QWidget*>(edMHS),
                              static_cast<QWidget*>(comHAlign), static_cast<QWidget*>(comVAlign),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "render/length_text.h"
+#include "symbol/zint_symbology.h"
 
 #include <QTabWidget>
 
@@ -11,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QTimer;
 class TColorBox;
 class TDialogService;
 class TFrameBorderOptions;
@@ -18,9 +20,9 @@ struct TRenderSettings;
 struct TStoredSettings;
 class TZintSymbol;
 
-// The window's settings: the "Settings" page (bands, layout, font, colours), the "Output Size"
-// page and one tab per option set of the symbol. It owns these controls, produces the render
-// settings from them and takes and gives the stored settings. A length or number field whose
+// The window's settings: the "Settings" page (bands, layout, font, colours), the "Output size"
+// page and the tab of the chosen symbology's option set. It owns these controls, produces the
+// render settings from them and takes and gives the stored settings. A length or number field whose
 // text cannot be read is marked (red, the reason as its tool tip) and its last valid value
 // stays in effect.
 class TSettingsPanel final : public QTabWidget
@@ -30,8 +32,11 @@ class TSettingsPanel final : public QTabWidget
 public:
     TSettingsPanel(TDialogService& dialogs, QWidget* parent = nullptr);
 
-    // One options grid per option set of `symbol`, which must outlive the panel.
+    // One options grid per option set of `symbol`, which must outlive the panel; none shows
+    // until ShowOptionsOf.
     void AddOptionTabs(TZintSymbol& symbol);
+    // Shows the tab of the option set the symbology reads, named after the symbology, alone.
+    void ShowOptionsOf(TZintSymbology symbology);
 
     // What the preview and both exports render with.
     TRenderSettings RenderSettings() const;
@@ -65,6 +70,8 @@ private:
 
     TDialogService& FDialogs;
     std::vector<TNumberField> FNumbers;
+    QTimer* FTypingPause = nullptr;
+    std::vector<QWidget*> FOptionTabs;
 
     QWidget* TabSheet1 = nullptr;
     QComboBox* cbRAM = nullptr;

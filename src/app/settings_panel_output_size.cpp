@@ -18,7 +18,7 @@ void TSettingsPanel::CreateOutputSizePage()
 {
     TabOutputSize = new QWidget;
     TabOutputSize->setObjectName(QStringLiteral("TabOutputSize"));
-    addTab(TabOutputSize, Translate(QStringLiteral("Output Size")));
+    addTab(TabOutputSize, Translate(QStringLiteral("Output size")));
     const TStoredSettings stored;
     const TRenderSettings& defaults = stored.Render;
     const auto combo = [this](const char* name) {
@@ -86,27 +86,26 @@ void TSettingsPanel::CreateOutputSizePage()
         connect(mode, &QComboBox::currentIndexChanged, this, &TSettingsPanel::ReadNumberFields);
 
     auto* grid = new QGridLayout(TabOutputSize);
-    grid->setContentsMargins(6, 4, 6, 4);
-    grid->setVerticalSpacing(3);
-    const auto row = [grid](int line, int column, const QString& caption,
-                            std::initializer_list<QWidget*> controls) {
-        grid->addWidget(new QLabel(caption), line, column);
+    int line = 0;
+    const auto row = [grid, &line](const QString& caption,
+                                   std::initializer_list<QWidget*> controls) {
+        grid->addWidget(new QLabel(caption), line, 0);
         auto* cell = new QHBoxLayout;
         for (QWidget* control : controls)
             cell->addWidget(control);
         cell->addStretch(1);
-        grid->addLayout(cell, line, column + 1);
+        grid->addLayout(cell, line++, 1);
     };
-    row(0, 0, Translate(QStringLiteral("Image size")), {comImageSize, edImageWidth, edImageHeight});
-    row(1, 0, Translate(QStringLiteral("Module size")), {comModuleSize, edModuleSize, cbExactFit});
-    row(2, 0, Translate(QStringLiteral("Bar height")), {comBarHeight, edBarHeight});
-    row(0, 2, Translate(QStringLiteral("Quiet zones")), {comQuietZones});
-    row(1, 2, Translate(QStringLiteral("Resolution (dpi)")), {edDpi});
-    row(2, 2, Translate(QStringLiteral("Caption size")), {comCaptionSize, edCaptionSize});
-    row(3, 0, Translate(QStringLiteral("Primary message")), {edPrimary});
-    grid->setRowStretch(4, 1);
+    row(Translate(QStringLiteral("Image size")), {comImageSize, edImageWidth, edImageHeight});
+    row(Translate(QStringLiteral("Module size")), {comModuleSize, edModuleSize});
+    row(QString(), {cbExactFit});
+    row(Translate(QStringLiteral("Bar height")), {comBarHeight, edBarHeight});
+    row(Translate(QStringLiteral("Quiet zones")), {comQuietZones});
+    row(Translate(QStringLiteral("Resolution (dpi)")), {edDpi});
+    row(Translate(QStringLiteral("Caption size")), {comCaptionSize, edCaptionSize});
+    row(Translate(QStringLiteral("Primary message")), {edPrimary});
+    grid->setRowStretch(line, 1);
     grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
 
     for (QWidget* control :
          {static_cast<QWidget*>(comImageSize), static_cast<QWidget*>(edImageWidth),

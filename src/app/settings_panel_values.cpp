@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QTimer>
 
 void TSettingsPanel::AddNumberField(QLineEdit* edit, std::function<TLengthRules()> rules,
                                     double value)
@@ -30,8 +31,11 @@ void TSettingsPanel::AddNumberField(QLineEdit* edit, std::function<TLengthRules(
 void TSettingsPanel::ReadNumberField(TNumberField& field)
 {
     const TLengthReading reading = ReadLength(field.Edit->text(), QLocale(), field.Rules());
-    if (reading.Length)
+    if (reading.Length) {
         field.Valid = reading.Length->Value;
+        if (field.Edit->isModified())
+            FTypingPause->start();
+    }
     ShowFieldProblem(field.Edit, reading.Error);
 }
 

@@ -27,7 +27,9 @@ public:
 protected:
     bool filterAcceptsRow(int row, const QModelIndex& parent) const override
     {
-        return FFound.contains(sourceModel()->index(row, 0, parent).data(Qt::UserRole).toInt());
+        // Group headings carry no symbology.
+        const QVariant symbology = sourceModel()->index(row, 0, parent).data(Qt::UserRole);
+        return symbology.isValid() && FFound.contains(symbology.toInt());
     }
 
 private:
@@ -51,6 +53,9 @@ TSymbologySearch::TSymbologySearch(QComboBox* list, QWidget* parent)
     connect(this, &QLineEdit::textEdited, this, &TSymbologySearch::Search);
     connect(finder, qOverload<const QModelIndex&>(&QCompleter::activated), this,
             &TSymbologySearch::Choose);
+    // The field may hold a whole name with no list open: one the popup filled in before it
+    // closed, or one typed out.
+    connect(this, &QLineEdit::returnPressed, this, &TSymbologySearch::ChooseTyped);
     // Queued: the completer writes the chosen name into the field after it reports the choice.
     connect(finder, qOverload<const QString&>(&QCompleter::activated), this, &QLineEdit::clear,
             Qt::QueuedConnection);
@@ -83,12 +88,29 @@ void TSymbologySearch::Search(const QString& typed)
         completer()->complete();
 }
 
+void TSymbologySearch::ChooseTyped()
+{
+    if (completer()->popup()->isVisible())
+        return;
+    const std::vector<TZintSymbology> meant = LookUpSymbology(text()).Matches;
+    if (meant.size() == 1)
+        ChooseSymbology(int(meant.front()));
+    else
+        Search(text());
+}
+
 void TSymbologySearch::Choose(const QModelIndex& found)
 {
-    const int row = FList->findData(found.data(Qt::UserRole));
+    ChooseSymbology(found.data(Qt::UserRole).toInt());
+}
+
+void TSymbologySearch::ChooseSymbology(int ordinal)
+{
+    const int row = FList->findData(ordinal);
     if (row < 0)
         return;
     FList->setCurrentIndex(row);
     emit FList->activated(row);
     emit FList->textActivated(FList->itemText(row));
+    clear();
 }

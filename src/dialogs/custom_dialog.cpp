@@ -1,5 +1,7 @@
 #include "dialogs/custom_dialog.h"
 
+#include "dialogs/whole_title.h"
+
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QPushButton>
@@ -83,6 +85,7 @@ std::unique_ptr<QMessageBox> CreateCustomDialog(const TCustomDialogRequest& requ
     dialog->setText(request.Text);
     dialog->setWindowTitle(request.Caption.isEmpty() ? DefaultCaption(request.Type)
                                                      : request.Caption);
+    KeepTitleWhole(*dialog);
     std::vector<std::pair<QPushButton*, int>> buttons;
     int captionIndex = 0;
     for (const TButtonInfo& info : kButtons) {

@@ -4,6 +4,8 @@ target_sources(lintaro_dialogs PRIVATE
     application_language.h
     custom_dialog.cpp
     custom_dialog.h
+    whole_title.cpp
+    whole_title.h
     language_flags.cpp
     language_flags.h
     mirrored_placement.cpp

@@ -143,7 +143,7 @@ QPixmap MakePicture(const QString& name)
         return CopyPicture();
     if (name == QLatin1String("flag")) {
         // The main window's menu picture, where the program's resources are linked in.
-        const QPixmap menuFlag(QStringLiteral(":/icons/flag"));
+        const QPixmap menuFlag(QStringLiteral(":/icons/flag.svg"));
         return menuFlag.isNull() ? NeutralFlag() : menuFlag.scaled(kSize, kSize);
     }
     const QPixmap flag(QStringLiteral(":/flags/") + name + QStringLiteral(".png"));

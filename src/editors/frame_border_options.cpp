@@ -41,7 +41,7 @@ TFrameBorderOptions::TFrameBorderOptions(QWidget* parent)
       edRight(createSide(this, "edRight", Translate(QStringLiteral("Right")))),
       edBottom(createSide(this, "edBottom", Translate(QStringLiteral("Bottom")))),
       cbUnits(new QComboBox(this)),
-      cbAllSame(new QCheckBox(Translate(QStringLiteral("all the same")), this))
+      cbAllSame(new QCheckBox(Translate(QStringLiteral("All sides the same")), this))
 {
     FSides = {{{edTop, 0}, {edLeft, 0}, {edRight, 0}, {edBottom, 0}}};
     cbUnits->setObjectName(QStringLiteral("cbUnits"));

@@ -296,6 +296,14 @@ std::vector<TStoredKey> MakeKeys()
                  }
              return false;
          }},
+        {"SettingsPanelShown", T::stBoolean,
+         [](const S& settings) { return Boolean(settings.SettingsPanelShown); },
+         [](const QString& text, S& settings) {
+             const std::optional<bool> value = ReadBoolean(text);
+             if (value)
+                 settings.SettingsPanelShown = *value;
+             return value.has_value();
+         }},
         {"FileNames", T::stText, [](const S& settings) { return settings.FileNames; },
          [](const QString& text, S& settings) {
              try {

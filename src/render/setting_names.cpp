@@ -35,9 +35,8 @@ constexpr TSettingName<TCaptionSizeMode> CaptionSizes[] = {
     {TCaptionSizeMode::csmFont, "font", "Font"},
     {TCaptionSizeMode::csmPixels, "pixels", "Pixels"},
     {TCaptionSizeMode::csmModules, "modules", "Share of module"}};
-constexpr TSettingName<TLengthUnit> BandUnits[] = {
-    {TLengthUnit::luModules, "modules", "x Modules"},
-    {TLengthUnit::luPixels, "pixels", "x Target Units"}};
+constexpr TSettingName<TLengthUnit> BandUnits[] = {{TLengthUnit::luModules, "modules", "Modules"},
+                                                   {TLengthUnit::luPixels, "pixels", "Pixels"}};
 } // namespace
 
 const TSettingNames<TZintRenderAdjustMode> AdjustModeNames{AdjustModes, std::size(AdjustModes)};

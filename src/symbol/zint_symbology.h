@@ -209,6 +209,16 @@ struct TSymbologyTraits
     bool IsReadable() const { return Reader != TReaderFormat::None; }
 };
 
+// Where the symbology list shows a symbology, in the list's order.
+enum class TSymbologyGroup : std::uint8_t
+{
+    Linear,
+    Matrix, // 2-D
+    Postal,
+    Gs1,
+    Stacked
+};
+
 struct TSymbologyEntry
 {
     const char* DisplayName; // English, never translated
@@ -218,6 +228,7 @@ struct TSymbologyEntry
     // The symbol's option set whose meanings this symbology's encoder reads (the property
     // name, "QRCodeOptions"); none when no set describes its options.
     const char* OptionSet;
+    TSymbologyGroup Group;
     TSymbologyTraits Traits;
 };
 

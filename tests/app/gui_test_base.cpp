@@ -48,8 +48,10 @@ TAppForm& TGuiTestBase::ShowForm()
 void TGuiTestBase::ChooseSymbology(TZintSymbology symbology)
 {
     auto* comType = Find<QComboBox>("comType");
-    comType->setCurrentIndex(int(symbology));
-    emit comType->activated(int(symbology));
+    const int row = comType->findData(int(symbology));
+    ASSERT_GE(row, 0);
+    comType->setCurrentIndex(row);
+    emit comType->activated(row);
 }
 
 TPreviewImage& TGuiTestBase::Preview() const

@@ -87,7 +87,9 @@ TEST_F(AppFormMemoryTest, TheUsersWorkComesBackAtTheNextStartButTheListDoesNot)
     SetEdit("edFileNames", "{text}-{n:04}");
     WritePropertyPath(&Form->Symbol(), QrLevel, 3, QLatin1Char('.'));
     WritePropertyPath(&Form->Symbol(), DataMatrixSquare, true, QLatin1Char('.'));
-    Form->resize(900, 700);
+    // Wider than the window's least width beside the settings panel.
+    const QSize chosen(Form->minimumSizeHint().width() + 40, 700);
+    Form->resize(chosen);
     auto* splitter = Find<QSplitter>("Splitter1");
     splitter->setSizes({300, splitter->width() - 300 - splitter->handleWidth()});
     const QList<int> splitterSizes = splitter->sizes();
@@ -128,7 +130,7 @@ TEST_F(AppFormMemoryTest, TheUsersWorkComesBackAtTheNextStartButTheListDoesNot)
     EXPECT_EQ(Find<QLineEdit>("edFileNames")->text(), QStringLiteral("{text}-{n:04}"));
     EXPECT_EQ(Option(*Form, QrLevel).toInt(), 3);
     EXPECT_TRUE(Option(*Form, DataMatrixSquare).toBool());
-    EXPECT_EQ(Form->size(), QSize(900, 700));
+    EXPECT_EQ(Form->size(), chosen);
     EXPECT_EQ(Find<QSplitter>("Splitter1")->sizes(), splitterSizes);
 
     // Each dialog opens in its own folder.

@@ -25,7 +25,7 @@ protected:
         if (!dpi.isEmpty()) {
             ASSERT_EQ(Form->logicalDpiY(), dpi.toInt()) << "the scaled screen is not in use";
         }
-        Find<QAction>("Settings1")->trigger();
+        // The panel shows from the start.
         QCoreApplication::processEvents();
     }
 
@@ -60,7 +60,10 @@ protected:
     static void ExpectPageUncut(const QWidget* page, const QString& where)
     {
         for (const QWidget* widget : page->findChildren<QWidget*>())
-            if (widget->isVisibleTo(page) && !widget->objectName().startsWith(QLatin1String("qt_")))
+            // A tab bar's scroll buttons are the tab bar's own affair.
+            if (widget->isVisibleTo(page) &&
+                !widget->objectName().startsWith(QLatin1String("qt_")) &&
+                !qobject_cast<const QTabBar*>(widget->parentWidget()))
                 ExpectUncut(widget, where);
     }
 };
@@ -68,7 +71,9 @@ protected:
 TEST_F(SettingsPageFitTest, EveryControlIsUncutAtTheDefaultWindowSize)
 {
     auto* pages = Find<QTabWidget>("PageControl1");
-    ExpectUncut(pages, QStringLiteral("window"));
+    // The panel scrolls up and down in its column, never sideways, and is never squeezed.
+    EXPECT_LE(pages->width(), pages->parentWidget()->width());
+    EXPECT_GE(pages->height(), pages->minimumSizeHint().height());
     ExpectUncut(pages->tabBar(), QStringLiteral("window"));
     auto* bands = Find<QTabWidget>("PageControl2");
     for (int band = 0; band < bands->count(); ++band) {
@@ -78,7 +83,7 @@ TEST_F(SettingsPageFitTest, EveryControlIsUncutAtTheDefaultWindowSize)
     }
     pages->setCurrentWidget(Find<QWidget>("TabOutputSize"));
     QCoreApplication::processEvents();
-    ExpectPageUncut(pages->currentWidget(), QStringLiteral("Output Size"));
+    ExpectPageUncut(pages->currentWidget(), QStringLiteral("Output size"));
 }
 
 TEST_F(SettingsPageFitTest, PreviewGrowsWithTheWindow)

@@ -1,6 +1,7 @@
 #include "gui_test_base.h"
 
 #include "app/preview_image.h"
+#include "app/settings_panel.h"
 #include "editors/frame_options.h"
 #include "symbol/zint_symbol.h"
 
@@ -19,17 +20,31 @@ protected:
         Pages->show();
     }
 
-    // Brings the option set's tab to the front and returns its grid.
-    TFrameOptions* ShowOptionTab(const QString& caption)
+    // Brings the option set's tab to the front and returns its grid; the tab must be shown.
+    TFrameOptions* ShowOptionTab(const QString& set)
     {
         for (int index = 0; index < Pages->count(); ++index) {
-            if (Pages->tabText(index) == caption) {
+            if (Pages->widget(index)->objectName() == set && Pages->isTabVisible(index)) {
                 Pages->setCurrentIndex(index);
                 return Pages->widget(index)->findChild<TFrameOptions*>();
             }
         }
-        ADD_FAILURE() << caption.toStdString();
+        ADD_FAILURE() << set.toStdString() << " is not shown";
         return nullptr;
+    }
+
+    // The captions of the shown tabs, and the option sets they edit.
+    std::pair<QStringList, QStringList> ShownTabs() const
+    {
+        std::pair<QStringList, QStringList> shown;
+        for (int index = 0; index < Pages->count(); ++index) {
+            if (!Pages->isTabVisible(index))
+                continue;
+            shown.first << Pages->tabText(index);
+            if (Pages->widget(index)->findChild<TFrameOptions*>())
+                shown.second << Pages->widget(index)->objectName();
+        }
+        return shown;
     }
 
     static QString ValueOf(TFrameOptions* grid, const QString& key)
@@ -77,6 +92,8 @@ TEST_F(OptionTabsTest, SharedOptionIntegerShowsOnAnotherTabWhenItIsShown)
     qr->ValueListEditor1Validate(QStringLiteral("Size"), QStringLiteral("qrs25"));
     EXPECT_EQ(ValueOf(qr, QStringLiteral("Size")), QStringLiteral("qrs25"));
 
+    // Shown without a render of Aztec, which would write its own size back.
+    Form->SettingsPanel().ShowOptionsOf(TZintSymbology::zsAZTEC);
     TFrameOptions* aztec = ShowOptionTab(QStringLiteral("AztecOptions"));
     ASSERT_NE(aztec, nullptr);
     EXPECT_EQ(ValueOf(aztec, QStringLiteral("Size")), QStringLiteral("ats19Compact"));
@@ -84,6 +101,8 @@ TEST_F(OptionTabsTest, SharedOptionIntegerShowsOnAnotherTabWhenItIsShown)
 
 TEST_F(OptionTabsTest, RejectedGridValueStillRendersWithoutAMessage)
 {
+    // Code 39 stays chosen: its text line shows that a render happened.
+    Form->SettingsPanel().ShowOptionsOf(TZintSymbology::zsPDF417);
     TFrameOptions* pdf = ShowOptionTab(QStringLiteral("PDF417Options"));
     ASSERT_NE(pdf, nullptr);
     const QImage before = PreviewImage();
@@ -94,4 +113,28 @@ TEST_F(OptionTabsTest, RejectedGridValueStillRendersWithoutAMessage)
     EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
     EXPECT_NE(PreviewImage(), before);
     EXPECT_EQ(ValueOf(pdf, QStringLiteral("Columns")), QStringLiteral("0"));
+}
+
+// The options the chosen symbology reads and no others, under the symbology's own name.
+TEST_F(OptionTabsTest, OnlyTheChosenSymbologysOptionTabIsShown)
+{
+    for (const TSymbologyEntry& entry : SymbologyCatalogue) {
+        SCOPED_TRACE(entry.DisplayName);
+        ChooseSymbology(entry.Symbology);
+        const auto [captions, sets] = ShownTabs();
+        QStringList expectedCaptions = {QStringLiteral("Settings"), QStringLiteral("Output size")};
+        QStringList expectedSets;
+        if (entry.OptionSet) {
+            expectedCaptions << QStringLiteral("%1 options").arg(QLatin1String(entry.DisplayName));
+            expectedSets << QLatin1String(entry.OptionSet);
+        }
+        EXPECT_EQ(captions, expectedCaptions);
+        EXPECT_EQ(sets, expectedSets);
+    }
+    // The tab in front goes with its symbology; the page in front is another.
+    ChooseSymbology(TZintSymbology::zsQRCODE);
+    ASSERT_NE(ShowOptionTab(QStringLiteral("QRCodeOptions")), nullptr);
+    ChooseSymbology(TZintSymbology::zsCODE128);
+    EXPECT_TRUE(Pages->isTabVisible(Pages->currentIndex()));
+    EXPECT_EQ(Pages->currentWidget()->findChild<TFrameOptions*>(), nullptr);
 }

@@ -2,15 +2,23 @@
 #include "gui_test_base.h"
 
 #include "app/list_pane.h"
+#include "app/preview_image.h"
 #include "app/settings_panel.h"
 #include "io/stored_settings.h"
 #include "platform/user_store.h"
 #include "render/render_settings.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QDockWidget>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QStyle>
+#include <QTest>
+#include <QTimer>
 
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -26,6 +34,7 @@ TStoredSettings Held(TAppForm& form)
     held.ExportFormat = form.findChild<QComboBox*>(QStringLiteral("ComboBox1"))->currentText();
     held.FileNames = form.findChild<QLineEdit*>(QStringLiteral("edFileNames"))->text();
     held.RecentLists = form.ListPane().RecentLists();
+    held.SettingsPanelShown = form.findChild<QAction*>(QStringLiteral("Settings1"))->isChecked();
     return held;
 }
 } // namespace
@@ -199,4 +208,75 @@ TEST_F(SettingsPanelTest, AStoreWrittenTheOldWayComesBack)
     EXPECT_EQ(settings.Margin.Top.Modules, 1.5f);
     EXPECT_EQ(Find<QLineEdit>("edBarHeight")->text(), QStringLiteral("12,5"));
     EXPECT_FALSE(TUserStore(Group).Contains(QStringLiteral("cbRAM")));
+}
+
+// The panel shows from the first start; hidden by the menu or by its own close button, it
+// stays hidden at the next start.
+TEST_F(SettingsPanelTest, ThePanelIsShownUntilTheUserHidesItAndTheWindowRemembers)
+{
+    ShowForm();
+    auto* dock = Find<QDockWidget>("SettingsDock");
+    auto* item = Find<QAction>("Settings1");
+    EXPECT_TRUE(dock->isVisible());
+    EXPECT_TRUE(item->isChecked());
+    const std::function<void()> hides[] = {[&] { Find<QAction>("Settings1")->trigger(); },
+                                           [&] { Find<QDockWidget>("SettingsDock")->close(); }};
+    for (const auto& hide : hides) {
+        ShowForm();
+        hide();
+        EXPECT_FALSE(Find<QDockWidget>("SettingsDock")->isVisible());
+        EXPECT_FALSE(Find<QAction>("Settings1")->isChecked());
+        Form->close();
+        ShowForm();
+        EXPECT_FALSE(Find<QDockWidget>("SettingsDock")->isVisible());
+        Find<QAction>("Settings1")->trigger();
+        EXPECT_TRUE(Find<QDockWidget>("SettingsDock")->isVisible());
+        Form->close();
+    }
+    ShowForm();
+    EXPECT_TRUE(Find<QDockWidget>("SettingsDock")->isVisible());
+}
+
+// A valid number re-renders once the typing pauses; an invalid one is marked and waits.
+TEST_F(SettingsPanelTest, TypingANumberRendersWhenTheTypingPauses)
+{
+    ShowForm();
+    auto* pause = Find<QTimer>("FTypingPause");
+    auto* dpi = Find<QLineEdit>("edDpi");
+    dpi->selectAll();
+    QTest::keyClicks(dpi, QStringLiteral("60x"));
+    EXPECT_TRUE(dpi->property("invalid").toBool());
+    EXPECT_FALSE(dpi->toolTip().isEmpty());
+    pause->stop();
+    QTest::keyClick(dpi, Qt::Key_Backspace);
+    EXPECT_FALSE(dpi->property("invalid").toBool());
+    EXPECT_TRUE(pause->isActive());
+    ASSERT_TRUE(QTest::qWaitFor([pause] { return !pause->isActive(); }));
+    RunPendingRender();
+    EXPECT_EQ(std::lround(Preview().Image().dotsPerMeterX() * 0.0254), 60);
+    EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
+}
+
+// The panes keep off the window's edges, and the image size stays on one line.
+TEST_F(SettingsPanelTest, PanesKeepTheStylesMarginsAndTheSizeFitsOneLine)
+{
+    ShowForm();
+    QCoreApplication::processEvents();
+    const QWidget* client = Form->centralWidget();
+    const QStyle* style = Form->style();
+    const QRect panes = client->childrenRect();
+    EXPECT_GE(panes.left(), style->pixelMetric(QStyle::PM_LayoutLeftMargin));
+    EXPECT_GE(panes.top(), style->pixelMetric(QStyle::PM_LayoutTopMargin));
+    EXPECT_LE(panes.right(),
+              client->width() - 1 - style->pixelMetric(QStyle::PM_LayoutRightMargin));
+    EXPECT_LE(panes.bottom(),
+              client->height() - 1 - style->pixelMetric(QStyle::PM_LayoutBottomMargin));
+    const QWidget* panel = Find<QWidget>("PageControl1");
+    const QRect inWindow(panel->mapTo(Form.get(), QPoint(0, 0)), panel->size());
+    EXPECT_LE(inWindow.right(),
+              Form->width() - 1 - style->pixelMetric(QStyle::PM_LayoutRightMargin));
+    auto* size = Find<QLabel>("lblImageSize");
+    ASSERT_FALSE(size->text().isEmpty());
+    EXPECT_FALSE(size->wordWrap());
+    EXPECT_GE(size->width(), size->sizeHint().width());
 }

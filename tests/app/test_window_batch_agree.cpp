@@ -72,7 +72,7 @@ const TSettingsRow Rows[] = {
       {"fboMargin.edLeft", "6"},
       {"fboBorder.edTop", "2"},
       {"fboBorder.cbAllSame", "1"},
-      {"fboWhitespace.cbUnits", "x Modules"},
+      {"fboWhitespace.cbUnits", "Modules"},
       {"fboWhitespace.edTop", "3"},
       {"fboWhitespace.cbAllSame", "1"}},
      {"--margin", "4,6,0,0", "--border", "2", "--whitespace", "3m"}},

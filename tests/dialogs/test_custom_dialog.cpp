@@ -1,6 +1,8 @@
 #include "dialogs/custom_dialog.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QFontMetrics>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -87,4 +89,24 @@ TEST(CustomDialog, HookAnswersInsteadOfTheUser)
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests[0].Caption, QStringLiteral("c"));
     EXPECT_EQ(requests[0].ButtonCaptions, (QStringList{QStringLiteral("y"), QStringLiteral("n")}));
+}
+
+// A short message under a long title: the box is as wide as the whole title, never the
+// title shortened to the message's width.
+TEST(CustomDialog, BoxIsWideEnoughForItsWholeTitle)
+{
+    for (const char* title : {"Confirm", "Cannot load the list file - Lintaro",
+                              "Export finished with 3 errors - Kelmora Lintaro"}) {
+        const auto dialog = CreateCustomDialog({QStringLiteral("OK?"),
+                                                TMsgDlgType::mtConfirmation,
+                                                {TMsgDlgBtn::mbYes},
+                                                QLatin1String(title),
+                                                {}});
+        dialog->show();
+        QFont bold = QApplication::font("QMdiSubWindowTitleBar");
+        bold.setBold(true);
+        EXPECT_GT(dialog->width(), QFontMetrics(bold).horizontalAdvance(QLatin1String(title)))
+            << title;
+        dialog->hide();
+    }
 }

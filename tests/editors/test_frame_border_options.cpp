@@ -52,10 +52,10 @@ TEST_F(FrameBorderOptionsTest, NewFrameIsEmptyInTargetUnitsAndWritesZeros)
         EXPECT_EQ(edit(name)->placeholderText(), QLatin1String(hint));
     }
     EXPECT_EQ(units()->currentIndex(), 1);
-    EXPECT_EQ(units()->currentText(), QStringLiteral("x Target Units"));
-    EXPECT_EQ(units()->itemText(0), QStringLiteral("x Modules"));
+    EXPECT_EQ(units()->currentText(), QStringLiteral("Pixels"));
+    EXPECT_EQ(units()->itemText(0), QStringLiteral("Modules"));
     EXPECT_FALSE(allSame()->isChecked());
-    EXPECT_EQ(allSame()->text(), QStringLiteral("all the same"));
+    EXPECT_EQ(allSame()->text(), QStringLiteral("All sides the same"));
 
     TZintRenderBox box;
     preset(box);

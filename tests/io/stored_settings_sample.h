@@ -44,5 +44,6 @@ inline TStoredSettings ChangedStoredSettings()
     settings.ExportFormat = QStringLiteral("SVG");
     settings.FileNames = QStringLiteral("{col:SKU}-{n:04}");
     settings.RecentLists = {QStringLiteral("/home/a/labels.csv"), QStringLiteral("C:\\b c.csv")};
+    settings.SettingsPanelShown = false;
     return settings;
 }
