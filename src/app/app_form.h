@@ -20,6 +20,7 @@ class QTimer;
 class EZintException;
 class TListPane;
 class TPreviewImage;
+class TPrintController;
 class TSettingsPanel;
 struct TRenderSettings;
 class TZintSymbol;
@@ -105,6 +106,8 @@ private:
     }
     void ShowText(const QString& text, int entry);
     void CreateMenus();
+    // File > Print... and Print Preview... (app_form_print.cpp).
+    void AddPrintItems(QMenu* file);
     void FillSymbologyList();
     void InitLanguage(const QString& fileName);
     // The user's work of the last session, from the per-user store (app_form_memory.cpp);
@@ -126,6 +129,7 @@ private:
     int FBarcodeEntry = 0;
 
     TExportController* FExport = nullptr;
+    TPrintController* FPrint = nullptr;
     TSettingsPanel* FSettingsPanel = nullptr;
     // Preview and list panes.
     QSplitter* Splitter1 = nullptr;

@@ -43,6 +43,8 @@ void TAppForm::CreateMenus()
     file->addSeparator();
     file->addActions(FExport->Actions());
     file->addSeparator();
+    AddPrintItems(file);
+    file->addSeparator();
     Exit1 = AddItem(file, "Exit1", QStringLiteral("Exit"), "exit");
     connect(Exit1, &QAction::triggered, this, &TAppForm::Exit1Click);
 

@@ -1,11 +1,27 @@
 #include "app/folder_export_report.h"
 
+#include "i18n/translation_engine.h"
+
 #include <QDir>
+
+namespace {
+QString SheetSummaryText(const TFolderExportReport& report)
+{
+    if (report.SheetFile.isEmpty())
+        return Translate(QStringLiteral("No label sheet was written: no entry could be drawn."));
+    const QString file = QDir::toNativeSeparators(report.SheetFile);
+    return report.Written == 1 ? Translate(QStringLiteral("1 label written to %1.")).arg(file)
+                               : Translate(QStringLiteral("%1 labels written to %2."))
+                                     .arg(report.Written)
+                                     .arg(file);
+}
+} // namespace
 
 QString FolderExportSummaryText(const TFolderExportReport& report)
 {
     QString text =
-        report.Written == 1
+        report.IsSheet ? SheetSummaryText(report)
+        : report.Written == 1
             ? QStringLiteral("1 image written to %1.").arg(QDir::toNativeSeparators(report.Folder))
             : QStringLiteral("%1 images written to %2.")
                   .arg(report.Written)

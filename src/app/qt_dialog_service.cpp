@@ -144,9 +144,10 @@ std::optional<QString> TQtDialogService::SaveImageFile(QWidget* parent, const QS
 }
 
 std::optional<TDialogService::TLabelSheetChoice>
-TQtDialogService::ChooseLabelSheet(QWidget* parent, const TLabelSheetChoice& last)
+TQtDialogService::ChooseLabelSheet(QWidget* parent, const TLabelSheetChoice& last,
+                                   const TLabelPictures& pictures)
 {
-    TLabelSheetDialog dialog(parent, last.Sheet, last.CutGuides);
+    TLabelSheetDialog dialog(parent, last.Sheet, last.CutGuides, pictures);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return TLabelSheetChoice{dialog.Sheet(), dialog.CutGuides()};
