@@ -23,6 +23,7 @@ class EZintException;
 class TEntryChecker;
 class TListPane;
 class TPreviewImage;
+class TPrintController;
 class TSettingsPanel;
 struct TRenderSettings;
 class TZintSymbol;
@@ -121,6 +122,8 @@ private:
     void CreatePreviewMenu();
     // The option tab and, while no text is given, the sample of the chosen symbology.
     void FollowSymbology();
+    // File > Print... and Print Preview... (app_form_print.cpp).
+    void AddPrintItems(QMenu* file);
     void InitLanguage(const QString& fileName);
     // The user's work of the last session, from the per-user store (app_form_memory.cpp);
     // what is missing or damaged keeps its default.
@@ -144,6 +147,7 @@ private:
     int FBarcodeEntry = 0;
 
     TExportController* FExport = nullptr;
+    TPrintController* FPrint = nullptr;
     TSettingsPanel* FSettingsPanel = nullptr;
     QDockWidget* FSettingsDock = nullptr;
     // Preview and list panes.

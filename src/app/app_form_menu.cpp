@@ -4,7 +4,6 @@
 
 #include "app/list_pane.h"
 #include "app/settings_panel.h"
-#include "i18n/translation_engine.h"
 
 #include <QDesktopServices>
 #include <QDockWidget>
@@ -46,6 +45,8 @@ void TAppForm::CreateMenus()
     AddListFileItems(file);
     file->addSeparator();
     file->addActions(FExport->Actions());
+    file->addSeparator();
+    AddPrintItems(file);
     file->addSeparator();
     Exit1 = AddItem(file, "Exit1", Translate(QStringLiteral("E&xit")), "exit");
     Exit1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));

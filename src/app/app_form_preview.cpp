@@ -7,7 +7,6 @@
 #include "app/settings_panel.h"
 #include "app/window_message.h"
 #include "base/zint_exception.h"
-#include "i18n/translation_engine.h"
 #include "render/render_pipeline.h"
 #include "render/render_settings.h"
 #include "symbol/zint_symbol.h"

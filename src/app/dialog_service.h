@@ -5,10 +5,13 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 
+class QPrinter;
 class QWidget;
 struct TFolderExportReport;
+struct TLabelPictures;
 
 // Every modal question the main window asks the user, and the beep, behind one interface so
 // that tests can answer and observe them.
@@ -24,6 +27,7 @@ public:
     {
         QString Sheet; // a preset name or a custom sheet, as ReadLabelSheet reads it
         bool CutGuides = false;
+        bool OnePerPage = false; // printing only: a symbol a page instead of the sheet
     };
 
     // What to do with entries not saved yet when the list would be lost.
@@ -50,8 +54,20 @@ public:
     virtual std::optional<QString> SaveImageFile(QWidget* parent, const QString& lastPath,
                                                  int filterIndex, const QString& defaultExt) = 0;
     // The sheet of "Save all as label sheet..."; only a sheet ReadLabelSheet reads is answered.
+    // `pictures` are the list's entries for the preview of the first page.
     virtual std::optional<TLabelSheetChoice> ChooseLabelSheet(QWidget* parent,
-                                                              const TLabelSheetChoice& last) = 0;
+                                                              const TLabelSheetChoice& last,
+                                                              const TLabelPictures& pictures) = 0;
+    // How File > Print... lays out the list: one symbol a page, or the labels of a sheet.
+    virtual std::optional<TLabelSheetChoice> ChoosePrintLayout(QWidget* parent,
+                                                               const TLabelSheetChoice& last,
+                                                               const TLabelPictures& pictures) = 0;
+    // Qt's print dialog for the printer; true when the user asks to print.
+    virtual bool SetUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+    // Qt's print preview of the printer's pages, drawn by `paint` whenever the preview needs
+    // them.
+    virtual void ShowPrintPreview(QWidget* parent, QPrinter& printer,
+                                  const std::function<void(QPrinter& printer)>& paint) = 0;
     virtual std::optional<QString> PickFolder(QWidget* parent, const QString& title,
                                               const QString& startFolder) = 0;
     virtual std::optional<QColor> PickColor(QWidget* parent, const QColor& initial) = 0;

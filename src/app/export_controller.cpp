@@ -7,7 +7,6 @@
 #include "app/preview_image.h"
 #include "app/window_message.h"
 #include "base/zint_exception.h"
-#include "i18n/translation_engine.h"
 #include "io/entry_export.h"
 #include "io/export_job.h"
 #include "io/image_format.h"

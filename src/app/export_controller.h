@@ -19,6 +19,7 @@ class TPreviewImage;
 class TUserStore;
 class TZintSymbol;
 struct TExportEntries;
+struct TLabelPictures;
 struct TRenderSettings;
 
 // What an export renders with: the window's symbology, settings page and preview.
@@ -71,14 +72,17 @@ public:
     // summary names the labels drawn smaller to fit.
     void Saveallaslabelsheet1Click();
 
+    // The list's entries as the export job takes them.
+    TExportEntries ListEntries() const;
+    // The list's entries drawn one by one for a sheet's preview.
+    TLabelPictures ListPictures() const;
+
 private:
     void CreateActions();
     // Asks for the export folder, starting in the last one, and remembers the answer.
     std::optional<QString> PickExportFolder();
     // The "File names" template; a malformed one is shown in an error box and answers nothing.
     std::optional<TNameTemplate> FolderExportNameTemplate();
-    // The list's entries as the export job takes them.
-    TExportEntries ListEntries() const;
     // An error box titled by what failed ("Cannot save x.png").
     void ShowError(const QString& caption, const QString& text);
 

@@ -10,7 +10,6 @@
 #include "app/window_message.h"
 #include "base/zint_exception.h"
 #include "dialogs/busy_cursor.h"
-#include "i18n/translation_engine.h"
 #include "io/export_job.h"
 #include "io/image_format.h"
 #include "render/render_settings.h"

@@ -3,19 +3,37 @@
 
 #include "app/folder_export_report.h"
 #include "app/item_list_model.h"
+#include "app/label_sheet_preview.h"
 #include "app/list_pane.h"
 #include "app/preview_image.h"
 #include "app/window_message.h"
 #include "base/zint_exception.h"
 #include "dialogs/busy_cursor.h"
 #include "i18n/translation_engine.h"
+#include "io/entry_export.h"
 #include "io/export_job.h"
 #include "render/render_settings.h"
+
+TLabelPictures TExportController::ListPictures() const
+{
+    const TRenderSettings settings = FSource.CurrentRenderSettings();
+    return {FList.Items().Count(), settings.Dpi, [this, settings](int index) {
+                try {
+                    return RenderEntryPicture(FSource.Symbol(), FSource.CurrentSymbology(),
+                                              FList.Items().Text(index), settings,
+                                              FSource.Preview().size());
+                } catch (const EZintException&) {
+                    return TMetafile();
+                }
+            }};
+}
 
 void TExportController::Saveallaslabelsheet1Click()
 {
     const std::optional<TDialogService::TLabelSheetChoice> choice =
-        FDialogs.ChooseLabelSheet(window(), FLastLabelSheet);
+        FDialogs.ChooseLabelSheet(window(), FLastLabelSheet, ListPictures());
+    // The preview of the sheet drew its labels with the window's symbol.
+    FSource.UpdateBarcode();
     if (!choice)
         return;
     FLastLabelSheet = *choice;
@@ -33,7 +51,7 @@ void TExportController::Saveallaslabelsheet1Click()
     const TItemListModel& items = FList.Items();
     TExportJob job(FSource.CurrentSymbology(), FSource.CurrentRenderSettings(),
                    FSource.Preview().size(), {&FSource.Symbol()});
-    TFolderExportReport report{*folder, 0, items.Count(), false, {}, {}};
+    TFolderExportReport report{*folder, 0, items.Count(), false, {}, {}, true, {}};
     TExportCallbacks callbacks;
     callbacks.EntryDone = [&](qsizetype index, const TEntryOutcome& outcome) {
         const TReportedEntry entry{int(index) + 1, items.Text(int(index)),
@@ -48,10 +66,15 @@ void TExportController::Saveallaslabelsheet1Click()
             report.ScaledDown.push_back(entry);
         return true;
     };
+    TLabelPlacement placement;
+    placement.CutGuides = choice->CutGuides;
     try {
         const TBusyCursor busy;
-        job.WriteLabelSheet(ListEntries(), {*folder, *sheet.Sheet, choice->CutGuides}, callbacks);
+        report.SheetFile =
+            job.WriteLabelSheet(ListEntries(), {*folder, *sheet.Sheet, placement}, callbacks)
+                .Written;
     } catch (const EZintException& error) {
+        FSource.UpdateBarcode();
         ShowError(Translate(QStringLiteral("Cannot save the label sheet")),
                   MessageSentence(QString::fromUtf8(error.what())));
         return;

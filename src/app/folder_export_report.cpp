@@ -1,11 +1,23 @@
 #include "app/folder_export_report.h"
-#include "i18n/translation_engine.h"
 
 #include "app/window_message.h"
 #include "i18n/translation_engine.h"
 
 #include <QDir>
 #include <QGuiApplication>
+
+namespace {
+QString SheetSummaryText(const TFolderExportReport& report)
+{
+    if (report.SheetFile.isEmpty())
+        return Translate(QStringLiteral("No label sheet was written: no entry could be drawn."));
+    const QString file = QDir::toNativeSeparators(report.SheetFile);
+    return report.Written == 1 ? Translate(QStringLiteral("1 label written to %1.")).arg(file)
+                               : Translate(QStringLiteral("%1 labels written to %2."))
+                                     .arg(report.Written)
+                                     .arg(file);
+}
+} // namespace
 
 QString FolderExportSummaryText(const TFolderExportReport& report)
 {
@@ -14,7 +26,8 @@ QString FolderExportSummaryText(const TFolderExportReport& report)
     const QString folder =
         QGuiApplication::isRightToLeft() ? QChar(0x2068) + path + QChar(0x2069) : path;
     QString text =
-        report.Written == 1
+        report.IsSheet ? SheetSummaryText(report)
+        : report.Written == 1
             ? Translate(QStringLiteral("1 image written to %1.")).arg(folder)
             : Translate(QStringLiteral("%1 images written to %2.")).arg(report.Written).arg(folder);
     QStringList lines{text};

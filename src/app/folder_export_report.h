@@ -21,6 +21,8 @@ struct TFolderExportReport
     bool Stopped = false; // cancelled before the last entry
     std::vector<TReportedEntry> Failures;
     std::vector<TReportedEntry> ScaledDown; // labels drawn smaller to fit a label sheet
+    bool IsSheet = false;
+    QString SheetFile; // the label sheet written; empty when none was
 };
 
 // "3 images written to /x." with what stopped or failed.

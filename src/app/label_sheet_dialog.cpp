@@ -1,49 +1,208 @@
 #include "app/label_sheet_dialog.h"
-#include "i18n/translation_engine.h"
 
-#include "io/label_sheet.h"
+#include "i18n/translation_engine.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QVBoxLayout>
+#include <QPushButton>
+#include <QSpinBox>
 
-TLabelSheetDialog::TLabelSheetDialog(QWidget* parent, const QString& sheet, bool cutGuides)
-    : QDialog(parent), FSheet(new QComboBox(this)),
+#include <cmath>
+
+namespace {
+constexpr int MaxLabelsPerSide = 500;
+constexpr double MaxLength = 5080;
+
+// The pages the page field names; the reader knows them by these names.
+struct TNamedPage
+{
+    const char* Name;
+    const char* Caption;
+};
+constexpr TNamedPage NamedPages[] = {{"a4", "A4"}, {"letter", "Letter"}};
+
+QSizeF NamedPageSize(const char* name)
+{
+    return ReadLabelSheet(QStringLiteral("%1,1x1,1x1,0,0").arg(QLatin1String(name)))
+        .Sheet.value()
+        .Page;
+}
+
+bool SamePage(QSizeF a, QSizeF b)
+{
+    constexpr double Tolerance = 1e-3;
+    return std::abs(a.width() - b.width()) < Tolerance &&
+           std::abs(a.height() - b.height()) < Tolerance;
+}
+
+QString Sentence(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
+QWidget* Pair(QWidget* parent, QWidget* first, QWidget* second,
+              const QString& between = QStringLiteral("×"))
+{
+    auto* pair = new QWidget(parent);
+    auto* layout = new QHBoxLayout(pair);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(first);
+    layout->addWidget(new QLabel(between, pair));
+    layout->addWidget(second);
+    return pair;
+}
+} // namespace
+
+TLabelSheetDialog::TLabelSheetDialog(QWidget* parent, const QString& sheet, bool cutGuides,
+                                     const TLabelPictures& pictures, std::optional<bool> onePerPage)
+    : QDialog(parent), FPreset(new QComboBox(this)), FPage(new QComboBox(this)),
+      FPageWidth(NewLength("sbPageWidth")), FPageHeight(NewLength("sbPageHeight")),
+      FColumns(new QSpinBox(this)), FRows(new QSpinBox(this)),
+      FLabelWidth(NewLength("sbLabelWidth")), FLabelHeight(NewLength("sbLabelHeight")),
+      FMarginTop(NewLength("sbMarginTop")), FMarginRight(NewLength("sbMarginRight")),
+      FMarginBottom(NewLength("sbMarginBottom")), FMarginLeft(NewLength("sbMarginLeft")),
+      FGapColumns(NewLength("sbGapColumns")), FGapRows(NewLength("sbGapRows")),
       FCutGuides(new QCheckBox(Translate(QStringLiteral("Cut guides")), this)),
-      FProblem(new QLabel(this))
+      FSheetFields(new QWidget(this)), FProblem(new QLabel(this)), FEdgeWarning(new QLabel(this)),
+      FPreview(new TLabelSheetPreview(pictures, this)),
+      FButtons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
 {
     setObjectName(QStringLiteral("LabelSheetDialog"));
     setWindowTitle(Translate(QStringLiteral("Save all as label sheet")));
-    FSheet->setObjectName(QStringLiteral("comSheet"));
-    FSheet->setEditable(true);
+    FPreset->setObjectName(QStringLiteral("comPreset"));
+    FPreset->addItem(Translate(QStringLiteral("Custom")));
     for (const TLabelSheetPreset& preset : LabelSheetPresets)
-        FSheet->addItem(QLatin1String(preset.Name));
-    if (!sheet.isEmpty())
-        FSheet->setCurrentText(sheet);
+        FPreset->addItem(QLatin1String(preset.Name));
+    FPage->setObjectName(QStringLiteral("comPage"));
+    for (const TNamedPage& page : NamedPages)
+        FPage->addItem(QLatin1String(page.Caption));
+    FPage->addItem(Translate(QStringLiteral("Custom")));
+    for (QSpinBox* count : {FColumns, FRows})
+        count->setRange(1, MaxLabelsPerSide);
+    FColumns->setObjectName(QStringLiteral("sbColumns"));
+    FRows->setObjectName(QStringLiteral("sbRows"));
     FCutGuides->setObjectName(QStringLiteral("cbCutGuides"));
     FCutGuides->setChecked(cutGuides);
     FProblem->setObjectName(QStringLiteral("lblSheetProblem"));
-    FProblem->setWordWrap(true);
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &TLabelSheetDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &TLabelSheetDialog::reject);
+    FEdgeWarning->setObjectName(QStringLiteral("lblEdgeWarning"));
+    FEdgeWarning->setText(
+        Translate(QStringLiteral("A label reaches within %1 mm of the paper's edge, where most "
+                                 "printers cannot print: keep the symbols away from it."))
+            .arg(UnprintableEdge));
+    for (QLabel* note : {FProblem, FEdgeWarning})
+        note->setWordWrap(true);
+
+    auto* form = new QFormLayout(FSheetFields);
+    form->setContentsMargins(0, 0, 0, 0);
+    form->addRow(Translate(QStringLiteral("Preset:")), FPreset);
+    form->addRow(Translate(QStringLiteral("Page:")), FPage);
+    form->addRow(Translate(QStringLiteral("Page size (mm):")), Pair(this, FPageWidth, FPageHeight));
+    form->addRow(Translate(QStringLiteral("Columns × rows:")), Pair(this, FColumns, FRows));
+    form->addRow(Translate(QStringLiteral("Label size (mm):")),
+                 Pair(this, FLabelWidth, FLabelHeight));
+    form->addRow(Translate(QStringLiteral("Top and bottom margins (mm):")),
+                 Pair(this, FMarginTop, FMarginBottom, QStringLiteral("/")));
+    form->addRow(Translate(QStringLiteral("Left and right margins (mm):")),
+                 Pair(this, FMarginLeft, FMarginRight, QStringLiteral("/")));
+    form->addRow(Translate(QStringLiteral("Gaps between columns × rows (mm):")),
+                 Pair(this, FGapColumns, FGapRows));
+    form->addRow(FCutGuides);
+    form->addRow(FProblem);
+    form->addRow(FEdgeWarning);
+    auto* fields = new QVBoxLayout;
+    if (onePerPage) {
+        setWindowTitle(Translate(QStringLiteral("Print")));
+        FOnePerPage = new QCheckBox(Translate(QStringLiteral("One symbol per page")), this);
+        FOnePerPage->setObjectName(QStringLiteral("cbOnePerPage"));
+        FOnePerPage->setChecked(*onePerPage);
+        fields->addWidget(FOnePerPage);
+    }
+    fields->addWidget(FSheetFields);
+    fields->addStretch();
+    auto* columns = new QHBoxLayout;
+    columns->addLayout(fields);
+    columns->addWidget(FPreview, 1);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(
-        Translate(QStringLiteral("Sheet: a preset, or PAGE,COLSxROWS,LABELWxH,MARGINS,GAPS "
-                                 "in mm"))
-            .append(QStringLiteral("\n(a4,3x8,70x37,0.5:0:0.5:0,0)")),
-        this));
-    layout->addWidget(FSheet);
-    layout->addWidget(FCutGuides);
-    layout->addWidget(FProblem);
-    layout->addWidget(buttons);
+    layout->addLayout(columns);
+    layout->addWidget(FButtons);
+    connect(FButtons, &QDialogButtonBox::accepted, this, &TLabelSheetDialog::accept);
+    connect(FButtons, &QDialogButtonBox::rejected, this, &TLabelSheetDialog::reject);
+
+    const TLabelSheetReading last = ReadLabelSheet(sheet);
+    ShowSheet(last.Sheet.value_or(LabelSheetPresets.front().Sheet));
+    connect(FPreset, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &TLabelSheetDialog::PresetChosen);
+    connect(FPage, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &TLabelSheetDialog::PageChosen);
+    for (QDoubleSpinBox* length : findChildren<QDoubleSpinBox*>())
+        connect(length, &QDoubleSpinBox::valueChanged, this, &TLabelSheetDialog::FieldsChanged);
+    for (QSpinBox* count : {FColumns, FRows})
+        connect(count, &QSpinBox::valueChanged, this, &TLabelSheetDialog::FieldsChanged);
+    connect(FCutGuides, &QCheckBox::toggled, this, &TLabelSheetDialog::FieldsChanged);
+    if (FOnePerPage)
+        connect(FOnePerPage, &QCheckBox::toggled, this, &TLabelSheetDialog::FieldsChanged);
+    FieldsChanged();
+}
+
+QDoubleSpinBox* TLabelSheetDialog::NewLength(const char* name)
+{
+    auto* length = new QDoubleSpinBox(this);
+    length->setObjectName(QLatin1String(name));
+    length->setDecimals(4);
+    length->setRange(0, MaxLength);
+    length->setSingleStep(0.5);
+    return length;
+}
+
+void TLabelSheetDialog::ShowSheet(const TLabelSheet& sheet)
+{
+    FFilling = true;
+    FPageWidth->setValue(sheet.Page.width());
+    FPageHeight->setValue(sheet.Page.height());
+    FColumns->setValue(sheet.Columns);
+    FRows->setValue(sheet.Rows);
+    FLabelWidth->setValue(sheet.Label.width());
+    FLabelHeight->setValue(sheet.Label.height());
+    FMarginTop->setValue(sheet.Margins.top());
+    FMarginRight->setValue(sheet.Margins.right());
+    FMarginBottom->setValue(sheet.Margins.bottom());
+    FMarginLeft->setValue(sheet.Margins.left());
+    FGapColumns->setValue(sheet.Gap.width());
+    FGapRows->setValue(sheet.Gap.height());
+    FFilling = false;
+}
+
+TLabelSheetReading TLabelSheetDialog::Reading() const
+{
+    const auto length = [](const QDoubleSpinBox* field) {
+        return QString::number(field->value(), 'f', field->decimals());
+    };
+    return ReadLabelSheet(QStringLiteral("%1x%2,%3x%4,%5x%6,%7:%8:%9:%10,%11x%12")
+                              .arg(length(FPageWidth), length(FPageHeight))
+                              .arg(FColumns->value())
+                              .arg(FRows->value())
+                              .arg(length(FLabelWidth), length(FLabelHeight), length(FMarginTop),
+                                   length(FMarginRight), length(FMarginBottom), length(FMarginLeft),
+                                   length(FGapColumns), length(FGapRows)));
 }
 
 QString TLabelSheetDialog::Sheet() const
 {
-    return FSheet->currentText().trimmed();
+    const TLabelSheetReading reading = Reading();
+    if (!reading.Sheet)
+        return {};
+    const QString text = LabelSheetText(*reading.Sheet);
+    for (const TLabelSheetPreset& preset : LabelSheetPresets)
+        if (LabelSheetText(preset.Sheet) == text)
+            return QLatin1String(preset.Name);
+    return text;
 }
 
 bool TLabelSheetDialog::CutGuides() const
@@ -51,11 +210,64 @@ bool TLabelSheetDialog::CutGuides() const
     return FCutGuides->isChecked();
 }
 
+bool TLabelSheetDialog::OnePerPage() const
+{
+    return FOnePerPage && FOnePerPage->isChecked();
+}
+
+void TLabelSheetDialog::FieldsChanged()
+{
+    if (FFilling)
+        return;
+    FSheetFields->setEnabled(!OnePerPage());
+    FPreview->setVisible(!OnePerPage());
+    const TLabelSheetReading reading = Reading();
+    FProblem->setText(reading.Sheet ? QString() : Sentence(reading.Error));
+    FProblem->setVisible(!reading.Sheet);
+    FEdgeWarning->setVisible(reading.Sheet && LabelsNearPaperEdge(*reading.Sheet));
+    FButtons->button(QDialogButtonBox::Ok)->setEnabled(reading.Sheet || OnePerPage());
+    TLabelPlacement placement;
+    placement.CutGuides = FCutGuides->isChecked();
+    FPreview->Show(reading.Sheet, placement);
+
+    const QSizeF page(FPageWidth->value(), FPageHeight->value());
+    int pageIndex = int(std::size(NamedPages));
+    for (int i = 0; i < int(std::size(NamedPages)); ++i)
+        if (SamePage(NamedPageSize(NamedPages[i].Name), page))
+            pageIndex = i;
+    const QString chosen = Sheet();
+    const int presetIndex = FPreset->findText(chosen);
+    const QSignalBlocker pageBlocker(FPage);
+    const QSignalBlocker presetBlocker(FPreset);
+    FPage->setCurrentIndex(pageIndex);
+    FPreset->setCurrentIndex(presetIndex < 0 ? 0 : presetIndex);
+}
+
+void TLabelSheetDialog::PresetChosen(int index)
+{
+    if (index < 1)
+        return;
+    ShowSheet(LabelSheetPresets[std::size_t(index - 1)].Sheet);
+    FieldsChanged();
+}
+
+void TLabelSheetDialog::PageChosen(int index)
+{
+    if (index < 0 || index >= int(std::size(NamedPages)))
+        return;
+    const QSizeF page = NamedPageSize(NamedPages[index].Name);
+    FFilling = true;
+    FPageWidth->setValue(page.width());
+    FPageHeight->setValue(page.height());
+    FFilling = false;
+    FieldsChanged();
+}
+
 void TLabelSheetDialog::accept()
 {
-    const TLabelSheetReading reading = ReadLabelSheet(Sheet());
-    if (!reading.Sheet) {
-        FProblem->setText(reading.Error);
+    const TLabelSheetReading reading = Reading();
+    if (!reading.Sheet && !OnePerPage()) {
+        FProblem->setText(Sentence(reading.Error));
         return;
     }
     QDialog::accept();

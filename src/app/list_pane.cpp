@@ -6,7 +6,6 @@
 
 #include "app/item_list_model.h"
 #include "app/item_list_view.h"
-#include "i18n/translation_engine.h"
 #include "io/text_import.h"
 
 #include <QAction>

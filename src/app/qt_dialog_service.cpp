@@ -1,5 +1,4 @@
 #include "app/qt_dialog_service.h"
-#include "i18n/translation_engine.h"
 
 #include "app/folder_export_report.h"
 #include "app/label_sheet_dialog.h"
@@ -148,9 +147,10 @@ std::optional<QString> TQtDialogService::SaveImageFile(QWidget* parent, const QS
 }
 
 std::optional<TDialogService::TLabelSheetChoice>
-TQtDialogService::ChooseLabelSheet(QWidget* parent, const TLabelSheetChoice& last)
+TQtDialogService::ChooseLabelSheet(QWidget* parent, const TLabelSheetChoice& last,
+                                   const TLabelPictures& pictures)
 {
-    TLabelSheetDialog dialog(parent, last.Sheet, last.CutGuides);
+    TLabelSheetDialog dialog(parent, last.Sheet, last.CutGuides, pictures);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return TLabelSheetChoice{dialog.Sheet(), dialog.CutGuides()};

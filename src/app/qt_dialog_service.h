@@ -17,7 +17,14 @@ public:
     std::optional<QString> SaveImageFile(QWidget* parent, const QString& lastPath, int filterIndex,
                                          const QString& defaultExt) override;
     std::optional<TLabelSheetChoice> ChooseLabelSheet(QWidget* parent,
-                                                      const TLabelSheetChoice& last) override;
+                                                      const TLabelSheetChoice& last,
+                                                      const TLabelPictures& pictures) override;
+    std::optional<TLabelSheetChoice> ChoosePrintLayout(QWidget* parent,
+                                                       const TLabelSheetChoice& last,
+                                                       const TLabelPictures& pictures) override;
+    bool SetUpPrinter(QWidget* parent, QPrinter& printer) override;
+    void ShowPrintPreview(QWidget* parent, QPrinter& printer,
+                          const std::function<void(QPrinter& printer)>& paint) override;
     std::optional<QString> PickFolder(QWidget* parent, const QString& title,
                                       const QString& startFolder) override;
     std::optional<QColor> PickColor(QWidget* parent, const QColor& initial) override;

@@ -7,7 +7,6 @@
 #include "app/setting_choices.h"
 #include "editors/frame_border_options.h"
 #include "editors/frame_options.h"
-#include "i18n/translation_engine.h"
 #include "render/render_pipeline.h"
 #include "render/setting_lengths.h"
 #include "render/setting_names.h"

@@ -162,8 +162,10 @@ void AddOptions(QCommandLineParser& parser)
     for (const char* band : {"margin", "padding", "border", "whitespace", "text-spacing"})
         add(name(band), "One length or T,L,R,B; a trailing m counts modules. Default: 0.",
             "LENGTHS");
-    add(name("halign"), "left, center or right. Default: left.", "ALIGN");
-    add(name("valign"), "top, center or bottom. Default: top.", "ALIGN");
+    add(name("halign"), "left, center or right. Default: left (on a --sheet label: center).",
+        "ALIGN");
+    add(name("valign"), "top, center or bottom. Default: top (on a --sheet label: center).",
+        "ALIGN");
     add(name("min-module"), "Minimum fitted module width (--module fit); 0 for none.", "WIDTH");
     add(name("max-module"), "Maximum fitted module width (--module fit); 0 for none.", "WIDTH");
     add(name("hexagon-scale"), "MaxiCode hexagon scale. Default: 1.", "SCALE");

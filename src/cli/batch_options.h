@@ -3,6 +3,7 @@
 #include "cli/batch_shard.h"
 #include "cli/batch_values.h"
 #include "io/label_sheet.h"
+#include "io/label_sheet_painter.h"
 #include "io/name_template.h"
 #include "io/text_import.h"
 #include "render/render_settings.h"
@@ -39,7 +40,8 @@ struct TBatchSettings
     QList<std::pair<QString, QString>> PropertyWrites;
     // With a sheet, every entry becomes a label of one PDF instead of a file of its own.
     std::optional<TLabelSheet> Sheet;
-    bool CutGuides = false;
+    // Centred on their labels unless --halign or --valign say otherwise.
+    TLabelPlacement SheetPlacement;
 };
 
 enum class TBatchCommand

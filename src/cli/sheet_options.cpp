@@ -11,7 +11,8 @@ void AddSheetOptions(QCommandLineParser& parser)
         QStringLiteral("sheet"),
         QStringLiteral(
             "Put every entry on a label of one PDF, sheet.pdf in DIR (never replaced: "
-            "sheet (2).pdf), placed by --halign and --valign. A preset: a4-3x8 (70x37 mm "
+            "sheet (2).pdf), centred on its label unless --halign or --valign say otherwise. A "
+            "preset: a4-3x8 (70x37 mm "
             "labels on A4) or letter-3x10 (2.625 x 1 in on US Letter); or "
             "PAGE,COLSxROWS,LABELWxH,MARGINS,GAPS in mm: PAGE a4, letter or WxH; MARGINS one "
             "length or TOP:RIGHT:BOTTOM:LEFT; GAPS one length or BETWEEN-COLUMNSxBETWEEN-ROWS "
@@ -25,10 +26,15 @@ void AddSheetOptions(QCommandLineParser& parser)
 std::optional<QString> ReadSheetOptions(const QCommandLineParser& parser, TBatchSettings& settings)
 {
     const QString sheetOption = QStringLiteral("sheet");
-    settings.CutGuides = parser.isSet(QStringLiteral("cut-guides"));
+    TLabelPlacement& placement = settings.SheetPlacement;
+    placement.CutGuides = parser.isSet(QStringLiteral("cut-guides"));
+    if (parser.isSet(QStringLiteral("halign")))
+        placement.HAlign = settings.Render.HAlign;
+    if (parser.isSet(QStringLiteral("valign")))
+        placement.VAlign = settings.Render.VAlign;
     if (!parser.isSet(sheetOption))
-        return settings.CutGuides ? std::optional(QStringLiteral("--cut-guides needs --sheet."))
-                                  : std::nullopt;
+        return placement.CutGuides ? std::optional(QStringLiteral("--cut-guides needs --sheet."))
+                                   : std::nullopt;
     const QString value = parser.value(sheetOption);
     const TLabelSheetReading reading = ReadLabelSheet(value);
     if (!reading.Sheet)

@@ -30,15 +30,23 @@ TBatchExitCode RunLabelSheet(const TBatchSettings& settings, QTextStream& errors
     };
     TExportRun run;
     try {
-        run = job.WriteLabelSheet(
-            input.Entries, {settings.OutputFolder, *settings.Sheet, settings.CutGuides}, callbacks);
+        run = job.WriteLabelSheet(input.Entries,
+                                  {settings.OutputFolder, *settings.Sheet, settings.SheetPlacement},
+                                  callbacks);
     } catch (const EZintException& error) {
-        errors << QString::fromUtf8(error.what()) << Qt::endl;
-        return becSomeFailed;
+        // No sheet at all is as bad as a folder that takes no file.
+        errors << "error: " << QString::fromUtf8(error.what()) << Qt::endl;
+        return becUsageOrInput;
     }
     if (run.Total == 0) {
         errors << "written 0 labels: the input has no entries" << Qt::endl;
         return becAllWritten;
+    }
+    if (run.Written.isEmpty()) {
+        errors << QStringLiteral("error: Every one of the %1 entries failed; no sheet was written.")
+                      .arg(run.Total)
+               << Qt::endl;
+        return becSomeFailed;
     }
     errors << QStringLiteral("written %1 labels on %2 %3 to \"%4\", failed %5, %6 s")
                   .arg(run.Total - failed)

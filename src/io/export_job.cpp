@@ -242,31 +242,40 @@ TExportRun TExportJob::CheckEntries(const TExportEntries& entries,
 TExportRun TExportJob::WriteLabelSheet(const TExportEntries& entries, const TSheetExport& target,
                                        const TExportCallbacks& callbacks)
 {
-    const TRenderSettings& settings = FWorkers.front().Settings;
-    TLabelSheetWriter writer(target.Sheet, settings.Dpi,
-                             {settings.HAlign, settings.VAlign, target.CutGuides});
+    TLabelSheetWriter writer(target.Sheet, FWorkers.front().Settings.Dpi, target.Placement);
+    TExportRun run = PaintLabels(entries, writer.Labels(), callbacks);
+    // A sheet of empty labels helps nobody: the failures are all there is to tell.
+    if (run.Placed == 0 || run.Stopped())
+        return run;
+    run.Written = PublishLabelSheet(writer.Finish(), target.Folder);
+    return run;
+}
+
+TExportRun TExportJob::PaintLabels(const TExportEntries& entries, TLabelSheetPainter& labels,
+                                   const TExportCallbacks& callbacks)
+{
+    int placed = 0;
     // Labels are filled in entry order: one worker, on this thread.
     TExportRun run = Run(
         AllEntries(entries), 1,
         [&](TWorker& worker, qsizetype index) {
             TEntryOutcome outcome;
             try {
-                outcome.Scale = writer.AddLabel(RenderEntryPicture(
+                outcome.Scale = labels.AddLabel(RenderEntryPicture(
                     *worker.Symbol, FSymbology, entries.Entries[std::size_t(index)].Text,
                     worker.Settings, FPreviewArea));
             } catch (const std::exception& error) {
-                writer.SkipLabel();
+                labels.SkipLabel();
                 return Failure(TEntryState::esFailed, error);
             }
+            ++placed;
             if (outcome.Scale < 1)
                 outcome.Note = QStringLiteral("drawn at %1% to fit the label")
                                    .arg(std::floor(outcome.Scale * 100));
             return outcome;
         },
         callbacks);
-    if (run.Total == 0 || run.Stopped())
-        return run;
-    run.Written = PublishLabelSheet(writer.Finish(), target.Folder);
-    run.Pages = writer.Pages();
+    run.Placed = placed;
+    run.Pages = labels.Pages();
     return run;
 }

@@ -2,6 +2,7 @@
 
 #include "io/entry_outcome.h"
 #include "io/label_sheet.h"
+#include "io/label_sheet_painter.h"
 #include "io/name_template.h"
 #include "render/render_settings.h"
 #include "symbol/zint_symbology.h"
@@ -50,7 +51,7 @@ struct TSheetExport
 {
     QString Folder;
     TLabelSheet Sheet;
-    bool CutGuides = false;
+    TLabelPlacement Placement;
 };
 
 // How the caller follows a job, on the thread that runs it. Either may be unset.
@@ -70,6 +71,7 @@ struct TExportRun
     int Reported = 0; // entries run and reported; fewer when the caller stopped the job
     QString Written;  // a label sheet: the file written, empty when none was
     int Pages = 0;    // a label sheet: its pages
+    int Placed = 0;   // a label sheet: the labels drawn
 
     bool Stopped() const { return Reported < Total; }
 };
@@ -97,16 +99,21 @@ public:
                           const TExportCallbacks& callbacks = {});
 
     // Puts every entry on the next label of one PDF and publishes it in the folder as
-    // "sheet.pdf" ("sheet (2).pdf", ...). The labels are filled on the calling thread with the
-    // first symbol. An entry that fails leaves its label empty; one scaled down to fit its
-    // label says so in its Scale and its note ("drawn at P% to fit the label"). No entries, or a
-    // stopped job, write no file. Raises EZintException when the sheet cannot be made or published.
+    // "sheet.pdf" ("sheet (2).pdf", ...), as PaintLabels does. No entries, a stopped job, or
+    // one whose every entry failed, write no file. Raises EZintException when the sheet cannot
+    // be made, ECannotCreateFile when it cannot be published.
     TExportRun WriteLabelSheet(const TExportEntries& entries, const TSheetExport& target,
                                const TExportCallbacks& callbacks = {});
 
     // Renders every entry as the exports do and writes nothing: the outcome of an entry that
     // would fail carries its error, the others none.
     TExportRun CheckEntries(const TExportEntries& entries, const TExportCallbacks& callbacks = {});
+
+    // Draws every entry on the next label of the painter, on the calling thread with the first
+    // symbol. An entry that fails leaves its label empty; one scaled down to fit its label
+    // says so in its Scale and its note ("drawn at P% to fit the label").
+    TExportRun PaintLabels(const TExportEntries& entries, TLabelSheetPainter& labels,
+                           const TExportCallbacks& callbacks = {});
 
 private:
     struct TWorker;

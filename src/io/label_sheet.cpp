@@ -9,8 +9,9 @@
 namespace {
 constexpr QSizeF A4{210, 297};
 constexpr QSizeF Letter{8.5 * MillimetresPerInch, 11 * MillimetresPerInch};
-// Beyond this a PDF page needs a larger unit than the point; no sheet is that large.
-constexpr double MaxPageSide = 5080;
+// A PDF page is 3 to 14,400 points on each side.
+constexpr double MinPageSide = 3 * MillimetresPerInch / PointsPerInch;
+constexpr double MaxPageSide = 14400 * MillimetresPerInch / PointsPerInch;
 constexpr int MaxLabelsPerSide = 500;
 // Lengths read from decimals may add up a hair over the page they fill exactly.
 constexpr double FitTolerance = 1e-9;
@@ -46,13 +47,22 @@ QSizeF ReadSize(const QString& text, const char* what, bool zeroAllowed)
             ReadSheetLength(parts[1], what, zeroAllowed)};
 }
 
+QString Millimetres(double length)
+{
+    return QString::number(length, 'f', 2) + QStringLiteral(" mm");
+}
+
 QSizeF ReadPage(const QString& text)
 {
     if (text.compare(QLatin1String("a4"), Qt::CaseInsensitive) == 0)
         return A4;
     if (text.compare(QLatin1String("letter"), Qt::CaseInsensitive) == 0)
         return Letter;
-    return ReadSize(text, "page", false);
+    const QSizeF page = ReadSize(text, "page", false);
+    if (page.width() < MinPageSide || page.height() < MinPageSide)
+        throw TSyntaxError{QStringLiteral("page \"%1\" is smaller than the %2 a PDF page needs")
+                               .arg(text, Millimetres(MinPageSide))};
+    return page;
 }
 
 int ReadCount(const QString& text)
@@ -91,11 +101,6 @@ QSizeF ReadGaps(const QString& text)
         return {both, both};
     }
     return ReadSize(text, "gap", true);
-}
-
-QString Millimetres(double length)
-{
-    return QString::number(length, 'f', 2) + QStringLiteral(" mm");
 }
 
 void CheckFits(const TLabelSheet& sheet)
@@ -153,6 +158,29 @@ QRectF TLabelSheet::LabelRect(int index) const
     const int row = index / Columns % Rows;
     return {Margins.left() + column * (Label.width() + Gap.width()),
             Margins.top() + row * (Label.height() + Gap.height()), Label.width(), Label.height()};
+}
+
+bool LabelsNearPaperEdge(const TLabelSheet& sheet)
+{
+    const QRectF labels = sheet.LabelRect(0).united(sheet.LabelRect(sheet.LabelsPerPage() - 1));
+    return labels.left() < UnprintableEdge || labels.top() < UnprintableEdge ||
+           sheet.Page.width() - labels.right() < UnprintableEdge ||
+           sheet.Page.height() - labels.bottom() < UnprintableEdge;
+}
+
+QString LabelSheetText(const TLabelSheet& sheet)
+{
+    const auto length = [](double millimetres) { return QString::number(millimetres, 'g', 12); };
+    const auto size = [&](QSizeF size) {
+        return length(size.width()) + QLatin1Char('x') + length(size.height());
+    };
+    return QStringList{size(sheet.Page), QStringLiteral("%1x%2").arg(sheet.Columns).arg(sheet.Rows),
+                       size(sheet.Label),
+                       QStringList{length(sheet.Margins.top()), length(sheet.Margins.right()),
+                                   length(sheet.Margins.bottom()), length(sheet.Margins.left())}
+                           .join(QLatin1Char(':')),
+                       size(sheet.Gap)}
+        .join(QLatin1Char(','));
 }
 
 TLabelSheetReading ReadLabelSheet(const QString& text)

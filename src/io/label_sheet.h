@@ -44,3 +44,11 @@ struct TLabelSheetReading
 // BETWEEN-COLUMNSxBETWEEN-ROWS. Letter case and blanks do not count. The labels must fit on
 // the page.
 TLabelSheetReading ReadLabelSheet(const QString& text);
+
+// The custom form of a sheet, as ReadLabelSheet reads it back.
+QString LabelSheetText(const TLabelSheet& sheet);
+
+// Most printers leave this much of the paper's edge blank, in millimetres.
+constexpr double UnprintableEdge = 4;
+// Whether a label reaches into that edge, where part of a symbol may not be printed.
+bool LabelsNearPaperEdge(const TLabelSheet& sheet);

@@ -19,6 +19,10 @@ namespace {
 constexpr int BoxDecimals = 6;
 constexpr double BoxStepsPerPoint = 1e6;
 
+// A PDF page is 3 to 14,400 units on each side; readers refuse or clip anything else.
+constexpr double MinPageUnits = 3;
+constexpr double MaxPageUnits = 14400;
+
 QPDFObjectHandle Number(double value)
 {
     return QPDFObjectHandle::newReal(value, BoxDecimals);
@@ -48,6 +52,16 @@ QByteArray WithExactPageSize(const QByteArray& pdf, QSizeF pagePoints)
             const double top = page.getMediaBox().getArrayItem(3).getNumericValue();
             const double width = LengthInSteps(pagePoints.width() / unit);
             const double height = LengthInSteps(pagePoints.height() / unit);
+            for (const double side : {width, height})
+                if (!(side >= MinPageUnits && side <= MaxPageUnits))
+                    throw EZintException(
+                        QStringLiteral("The PDF page would be %1 x %2 points; a PDF page is "
+                                       "from %3 to %4 points on each side.")
+                            .arg(pagePoints.width(), 0, 'f', 2)
+                            .arg(pagePoints.height(), 0, 'f', 2)
+                            .arg(MinPageUnits * unit)
+                            .arg(MaxPageUnits * unit)
+                            .toStdString());
             dictionary.replaceKey(
                 "/MediaBox", QPDFObjectHandle::newArray(std::vector<QPDFObjectHandle>{
                                  Number(0), Number(top - height), Number(width), Number(top)}));
@@ -59,6 +73,8 @@ QByteArray WithExactPageSize(const QByteArray& pdf, QSizeF pagePoints)
         const std::shared_ptr<Buffer> written = writer.getBufferSharedPointer();
         return QByteArray(reinterpret_cast<const char*>(written->getBuffer()),
                           qsizetype(written->getSize()));
+    } catch (const EZintException&) {
+        throw;
     } catch (const std::exception& error) {
         throw EZintException(std::string("The PDF page size cannot be set. ") + error.what());
     }

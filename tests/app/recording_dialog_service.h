@@ -3,6 +3,8 @@
 #include "app/dialog_service.h"
 #include "app/folder_export_report.h"
 
+#include <QPrinter>
+
 #include <deque>
 #include <vector>
 
@@ -47,6 +49,12 @@ public:
     std::deque<QString> SaveImageReplies;
     std::deque<QString> FolderReplies;
     std::deque<TLabelSheetChoice> LabelSheetReplies;
+    std::deque<TLabelSheetChoice> PrintLayoutReplies;
+    std::vector<TLabelSheetChoice> PrintLayoutRequests;
+    // The print dialog and the preview print into a PDF file of this name at this resolution,
+    // as a PDF printer chosen in the dialog would; an empty name cancels the print dialog.
+    std::deque<QString> PrintFileReplies;
+    int PrintResolution = 300;
     std::deque<QColor> ColorReplies;
     std::deque<QFont> FontReplies;
     // What the window handed to each dialog: the remembered choices it reopens with.
@@ -98,8 +106,8 @@ public:
         SaveImageRequests.push_back({lastPath, filterIndex, defaultExt});
         return Next(SaveImageReplies);
     }
-    std::optional<TLabelSheetChoice> ChooseLabelSheet(QWidget* parent,
-                                                      const TLabelSheetChoice&) override
+    std::optional<TLabelSheetChoice> ChooseLabelSheet(QWidget* parent, const TLabelSheetChoice&,
+                                                      const TLabelPictures&) override
     {
         Asked << QStringLiteral("ChooseLabelSheet");
         Parents << parent;
@@ -146,9 +154,43 @@ public:
         UnsavedRequests.push_back(entries);
         return Next(UnsavedReplies).value_or(TUnsavedChoice::ucCancel);
     }
+    std::optional<TLabelSheetChoice> ChoosePrintLayout(QWidget* parent,
+                                                       const TLabelSheetChoice& last,
+                                                       const TLabelPictures&) override
+    {
+        Asked << QStringLiteral("ChoosePrintLayout");
+        Parents << parent;
+        PrintLayoutRequests.push_back(last);
+        return Next(PrintLayoutReplies);
+    }
+    bool SetUpPrinter(QWidget* parent, QPrinter& printer) override
+    {
+        Asked << QStringLiteral("SetUpPrinter");
+        Parents << parent;
+        return PrintToFile(printer);
+    }
+    void ShowPrintPreview(QWidget* parent, QPrinter& printer,
+                          const std::function<void(QPrinter& printer)>& paint) override
+    {
+        Asked << QStringLiteral("ShowPrintPreview");
+        Parents << parent;
+        if (PrintToFile(printer))
+            paint(printer);
+    }
     void Beep() override { ++Beeps; }
 
 private:
+    bool PrintToFile(QPrinter& printer)
+    {
+        const std::optional<QString> file = Next(PrintFileReplies);
+        if (!file || file->isEmpty())
+            return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(*file);
+        printer.setResolution(PrintResolution);
+        return true;
+    }
+
     template <typename T> static std::optional<T> Next(std::deque<T>& replies)
     {
         if (replies.empty())

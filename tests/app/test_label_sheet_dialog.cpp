@@ -1,33 +1,148 @@
 #include "app/label_sheet_dialog.h"
 
+#include "app/label_sheet_preview.h"
+#include "io/label_sheet_painter.h"
+#include "render/render_pipeline.h"
+#include "render/render_settings.h"
+#include "symbol/zint_symbol.h"
+
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
+#include <QImage>
 #include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
 
 #include <gtest/gtest.h>
 
-// The dialog offers the presets, keeps the last choice, and answers only a sheet that can be
-// read, saying what is wrong otherwise.
+#include <algorithm>
+
+namespace {
+template <typename T> T* Child(const QDialog& dialog, const char* name)
+{
+    T* child = dialog.findChild<T*>(QLatin1String(name));
+    EXPECT_TRUE(child) << name;
+    return child;
+}
+
+int DarkPixels(const QImage& image)
+{
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            dark += qGray(image.pixel(x, y)) < 100;
+    return dark;
+}
+} // namespace
+
+// The form starts from the last sheet, answers only a sheet that can be read, and says what
+// is wrong otherwise; a preset's own fields answer with its name.
 TEST(LabelSheetDialog, AnswersOnlyASheetThatCanBeRead)
 {
     TLabelSheetDialog dialog(nullptr, QStringLiteral("letter-3x10"), true);
-    auto* sheet = dialog.findChild<QComboBox*>(QStringLiteral("comSheet"));
-    auto* problem = dialog.findChild<QLabel*>(QStringLiteral("lblSheetProblem"));
-    ASSERT_TRUE(sheet && problem);
-    EXPECT_EQ(sheet->findText(QStringLiteral("a4-3x8")), 0);
+    auto* preset = Child<QComboBox>(dialog, "comPreset");
+    auto* problem = Child<QLabel>(dialog, "lblSheetProblem");
+    auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    ASSERT_TRUE(preset && problem && ok);
+    EXPECT_EQ(preset->currentText(), QStringLiteral("letter-3x10"));
+    EXPECT_EQ(Child<QComboBox>(dialog, "comPage")->currentText(), QStringLiteral("Letter"));
+    EXPECT_EQ(Child<QSpinBox>(dialog, "sbRows")->value(), 10);
     EXPECT_EQ(dialog.Sheet(), QStringLiteral("letter-3x10"));
     EXPECT_TRUE(dialog.CutGuides());
 
-    sheet->setCurrentText(QStringLiteral("a4,3x8,0x37,0,0"));
+    Child<QDoubleSpinBox>(dialog, "sbLabelWidth")->setValue(0);
+    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_TRUE(problem->text().startsWith(QStringLiteral("Label \"0.0000\"")))
+        << problem->text().toStdString();
     dialog.accept();
     EXPECT_NE(dialog.result(), QDialog::Accepted);
-    EXPECT_TRUE(problem->text().contains(QStringLiteral("label \"0\"")))
-        << problem->text().toStdString();
 
-    sheet->setCurrentText(QStringLiteral(" a4,3x8,70x37,0.5:0:0.5:0,0 "));
-    dialog.findChild<QCheckBox*>(QStringLiteral("cbCutGuides"))->setChecked(false);
+    preset->setCurrentIndex(preset->findText(QStringLiteral("a4-3x8")));
+    EXPECT_TRUE(ok->isEnabled());
+    EXPECT_EQ(Child<QComboBox>(dialog, "comPage")->currentText(), QStringLiteral("A4"));
+    EXPECT_EQ(dialog.Sheet(), QStringLiteral("a4-3x8"));
+    Child<QSpinBox>(dialog, "sbRows")->setValue(7);
+    EXPECT_EQ(preset->currentIndex(), 0); // no preset has these fields
+    EXPECT_EQ(dialog.Sheet(), QStringLiteral("210x297,3x7,70x37,0.5:0:0.5:0,0x0"));
+    Child<QCheckBox>(dialog, "cbCutGuides")->setChecked(false);
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(dialog.Sheet(), QStringLiteral("a4,3x8,70x37,0.5:0:0.5:0,0"));
     EXPECT_FALSE(dialog.CutGuides());
+    EXPECT_TRUE(ReadLabelSheet(dialog.Sheet()).Sheet);
+}
+
+// Labels within 4 mm of the paper's edge are flagged while the fields say so.
+TEST(LabelSheetDialog, WarnsWhileALabelReachesThePrintersEdge)
+{
+    TLabelSheetDialog dialog(nullptr, QStringLiteral("a4-3x8"), false);
+    auto* warning = Child<QLabel>(dialog, "lblEdgeWarning");
+    ASSERT_TRUE(warning);
+    EXPECT_FALSE(warning->isHidden());
+    EXPECT_TRUE(warning->text().contains(QStringLiteral("4 mm"))) << warning->text().toStdString();
+    Child<QComboBox>(dialog, "comPreset")->setCurrentIndex(2);
+    EXPECT_EQ(dialog.Sheet(), QStringLiteral("letter-3x10"));
+    EXPECT_TRUE(warning->isHidden());
+    Child<QDoubleSpinBox>(dialog, "sbMarginLeft")->setValue(3);
+    EXPECT_FALSE(warning->isHidden());
+}
+
+// The preview draws the first page of the sheet the fields make, with the list's first entries
+// on their labels, and follows every change of the fields.
+TEST(LabelSheetDialog, PreviewFollowsTheFields)
+{
+    TZintSymbol symbol;
+    PrepareSymbol(symbol, TZintSymbology::zsQRCODE);
+    TRenderSettings settings;
+    settings.ModuleSize = 6;
+    int drawn = 0;
+    const TLabelPictures pictures{2, settings.Dpi, [&](int index) {
+                                      ++drawn;
+                                      return RenderSymbolToMetafile(
+                                          symbol, QStringLiteral("E%1").arg(index), settings,
+                                          QSize(303, 417));
+                                  }};
+    TLabelSheetDialog dialog(nullptr, QStringLiteral("100x100,2x2,45x45,2.5,5"), false, pictures);
+    auto* preview = dialog.findChild<TLabelSheetPreview*>(QStringLiteral("SheetPreview"));
+    ASSERT_TRUE(preview);
+    preview->resize(400, 400);
+    ASSERT_TRUE(preview->Shown());
+    EXPECT_EQ(preview->Shown()->LabelsPerPage(), 4);
+
+    // The paper fills the widget less its inset, centred; each label shows its entry's picture
+    // (the first two labels) or stays blank (the last two).
+    const auto labelArea = [&](const QImage& image, int index) {
+        const TLabelSheet& sheet = *preview->Shown();
+        const QSizeF room = QSizeF(image.size()) - QSizeF(16, 16);
+        const double perMm =
+            std::min(room.width() / sheet.Page.width(), room.height() / sheet.Page.height());
+        const QPointF paper = QRectF(image.rect()).center() -
+                              QPointF(sheet.Page.width(), sheet.Page.height()) * perMm / 2;
+        const QRectF label = sheet.LabelRect(index);
+        return image.copy(QRectF(paper + label.topLeft() * perMm, label.size() * perMm)
+                              .toRect()
+                              .adjusted(3, 3, -3, -3));
+    };
+    const QImage page = preview->grab().toImage();
+    EXPECT_GT(DarkPixels(labelArea(page, 0)), 50);
+    EXPECT_GT(DarkPixels(labelArea(page, 1)), 50);
+    EXPECT_EQ(DarkPixels(labelArea(page, 2)), 0);
+    EXPECT_EQ(DarkPixels(labelArea(page, 3)), 0);
+    EXPECT_EQ(drawn, 2);
+
+    Child<QSpinBox>(dialog, "sbColumns")->setValue(1);
+    Child<QDoubleSpinBox>(dialog, "sbLabelWidth")->setValue(95);
+    ASSERT_TRUE(preview->Shown());
+    EXPECT_EQ(preview->Shown()->LabelsPerPage(), 2);
+    EXPECT_EQ(LabelSheetText(*preview->Shown()),
+              QStringLiteral("100x100,1x2,95x45,2.5:2.5:2.5:2.5,5x5"));
+    // Now the second entry sits on the lower label; the pictures are drawn only once.
+    const QImage again = preview->grab().toImage();
+    EXPECT_NE(again, page);
+    EXPECT_GT(DarkPixels(labelArea(again, 1)), 50);
+    EXPECT_EQ(drawn, 2);
+
+    Child<QSpinBox>(dialog, "sbRows")->setValue(3);
+    EXPECT_FALSE(preview->Shown());
 }

@@ -430,6 +430,44 @@ TEST(BatchOptions, EachSymbologysOwnOptionSetIsAccepted)
     }
 }
 
+// Symbols sit in the middle of their labels unless --halign or --valign ask for a side; the
+// images of a run without a sheet keep their own top-left default.
+TEST(BatchOptions, SheetLabelsAreCentredUnlessAlignmentIsGiven)
+{
+    const struct
+    {
+        QStringList Options;
+        TZintHAlign HAlign;
+        TZintVAlign VAlign;
+    } cases[] = {
+        {{}, TZintHAlign::haCenter, TZintVAlign::vaCenter},
+        {{QStringLiteral("--halign"), QStringLiteral("left")},
+         TZintHAlign::haLeft,
+         TZintVAlign::vaCenter},
+        {{QStringLiteral("--halign"), QStringLiteral("left"), QStringLiteral("--valign"),
+          QStringLiteral("top")},
+         TZintHAlign::haLeft,
+         TZintVAlign::vaTop},
+        {{QStringLiteral("--valign"), QStringLiteral("bottom")},
+         TZintHAlign::haCenter,
+         TZintVAlign::vaBottom},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Options.join(u' ').toStdString());
+        const TBatchParseResult result = ParseBatchOptions(
+            Arguments(QStringList{QStringLiteral("--sheet"), QStringLiteral("a4-3x8"),
+                                  QStringLiteral("--cut-guides")} +
+                      c.Options));
+        ASSERT_EQ(result.Command, TBatchCommand::bcRun) << result.Text.toStdString();
+        EXPECT_EQ(result.Settings.SheetPlacement.HAlign, c.HAlign);
+        EXPECT_EQ(result.Settings.SheetPlacement.VAlign, c.VAlign);
+        EXPECT_TRUE(result.Settings.SheetPlacement.CutGuides);
+    }
+    const TBatchParseResult images = ParseBatchOptions(Arguments({}));
+    EXPECT_EQ(images.Settings.Render.HAlign, TZintHAlign::haLeft);
+    EXPECT_EQ(images.Settings.Render.VAlign, TZintVAlign::vaTop);
+}
+
 TEST(BatchOptions, HelpAndListNeedNoFiles)
 {
     const TBatchParseResult help =

@@ -243,6 +243,24 @@ TEST_F(BatchTool, LabelSheetTakesEveryEntryAndIsNeverReplaced)
     EXPECT_TRUE(sheet.read(5) == "%PDF-");
 }
 
+// A sheet of nothing but empty labels is not written; each failure is named and the run fails.
+TEST_F(BatchTool, LabelSheetWhoseEveryEntryFailedIsNotWritten)
+{
+    const TRun result =
+        Export("NOT DIGITS\nALSO NOT\n", {QStringLiteral("-s"), QStringLiteral("zsEANX"),
+                                          QStringLiteral("--sheet"), QStringLiteral("a4-3x8")});
+    EXPECT_EQ(result.ExitCode, 1);
+    const QStringList lines = result.Errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 3) << result.Errors.toStdString();
+    for (int i = 0; i < 2; ++i)
+        EXPECT_TRUE(lines[i].startsWith(QStringLiteral("line %1: ").arg(i + 1)) &&
+                    lines[i].contains(QStringLiteral(": error: ")))
+            << lines[i].toStdString();
+    EXPECT_EQ(lines[2],
+              QStringLiteral("error: Every one of the 2 entries failed; no sheet was written."));
+    EXPECT_EQ(Files(), QStringList());
+}
+
 // A symbol larger than its label is drawn smaller and says by how much; one that fits says
 // nothing. With the fixture's quiet zones the first is 49 mm wide, the second 73 mm.
 TEST_F(BatchTool, LabelSheetReportsALabelScaledDownToFit)

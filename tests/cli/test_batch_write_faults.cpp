@@ -93,7 +93,8 @@ protected:
         return Mount() + QStringLiteral("/out") + (name.isEmpty() ? QString() : u'/' + name);
     }
 
-    TRun RunOnSmallFileSystem(const QString& size, const QString& before, const QString& during)
+    TRun RunOnSmallFileSystem(const QString& size, const QString& before, const QString& during,
+                              const QStringList& options = {})
     {
         const QString input = WriteInput(NumberedInput(QStringLiteral("E"), kEntries));
         return Run(QStringList{QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
@@ -101,7 +102,7 @@ protected:
                                Mount(), size, Copy(), before, during,
                                QStringLiteral(LINTARO_BATCH_EXECUTABLE), QStringLiteral("-o"),
                                MountedOut(), QStringLiteral("-j"), QStringLiteral("1"), input} +
-                       QuietZone,
+                       QuietZone + options,
                    {}, QStringLiteral("unshare"));
     }
 
@@ -237,4 +238,39 @@ TEST_F(BatchTool, FourProcessesWritingTheSameNamesKeepEveryFile)
     for (const auto& [text, count] : seen)
         EXPECT_EQ(count, 1) << text.toStdString();
     EXPECT_TRUE(HiddenFilesUnder(Out()).isEmpty());
+}
+
+// A label sheet the folder refuses is no entry's fault: the run exits 2 and says why, and
+// leaves nothing behind.
+TEST_F(BatchWriteFaults, ASheetThatCannotBeWrittenExitsWithTwo)
+{
+    const struct
+    {
+        const char* Before;
+        const char* Reason;
+    } cases[] = {
+        {R"(cat /dev/zero >"$mnt/out/filler" 2>/dev/null)", "No space left on device"},
+        {R"(mount -o remount,ro "$mnt")", "Read-only file system"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Before);
+        QDir(Copy()).removeRecursively();
+        QDir().mkpath(Copy());
+        const TRun run =
+            RunOnSmallFileSystem(QStringLiteral("1m"), QString::fromUtf8(c.Before), {},
+                                 {QStringLiteral("--sheet"), QStringLiteral("a4-3x8")});
+        SKIP_WITHOUT_NAMESPACE(run);
+        EXPECT_EQ(run.ExitCode, 2) << run.Errors.toStdString();
+        const QRegularExpression message(
+            QStringLiteral("^error: Cannot create file \"(.*)\"\\. (.*)$"),
+            QRegularExpression::MultilineOption);
+        const QRegularExpressionMatch match = message.match(run.Errors);
+        ASSERT_TRUE(match.hasMatch()) << run.Errors.toStdString();
+        EXPECT_EQ(match.captured(1), MountedOut(QStringLiteral("sheet.pdf")));
+        EXPECT_EQ(match.captured(2), QString::fromUtf8(c.Reason));
+        const QStringList left =
+            QDir(Copy() + QStringLiteral("/out")).entryList(QDir::Files | QDir::Hidden);
+        EXPECT_TRUE(left.isEmpty() || left == QStringList{QStringLiteral("filler")})
+            << left.join(u' ').toStdString();
+    }
 }

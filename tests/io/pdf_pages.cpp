@@ -25,22 +25,25 @@ std::vector<QRectF> PdfPageBoxes(const QByteArray& pdf)
     return boxes;
 }
 
-std::vector<QImage> PdfPagesDrawn(const QByteArray& pdf, int dpi, int first, int last)
+std::vector<QImage> PdfPagesDrawn(const QByteArray& pdf, int dpi, int first, int last,
+                                  TPdfRasteriser rasteriser)
 {
     QTemporaryDir dir;
     QFile file(dir.filePath(QStringLiteral("test.pdf")));
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(pdf);
     file.close();
-    const QString pdftoppm = QStandardPaths::findExecutable(QStringLiteral("pdftoppm"));
-    EXPECT_FALSE(pdftoppm.isEmpty()) << "pdftoppm (poppler-utils) is missing";
+    const QString program = QStandardPaths::findExecutable(rasteriser == TPdfRasteriser::prPdftoppm
+                                                               ? QStringLiteral("pdftoppm")
+                                                               : QStringLiteral("pdftocairo"));
+    EXPECT_FALSE(program.isEmpty()) << "pdftoppm or pdftocairo (poppler-utils) is missing";
     QStringList arguments{QStringLiteral("-r"), QString::number(dpi), QStringLiteral("-f"),
                           QString::number(first)};
     if (last > 0)
         arguments << QStringLiteral("-l") << QString::number(last);
     arguments << QStringLiteral("-png") << file.fileName() << dir.filePath(QStringLiteral("page"));
     QProcess process;
-    process.start(pdftoppm, arguments);
+    process.start(program, arguments);
     EXPECT_TRUE(process.waitForFinished(120000));
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     // pdftoppm pads the page numbers to one width, so the names sort in page order.

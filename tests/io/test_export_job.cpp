@@ -349,7 +349,7 @@ TRenderSettings MillimetreModules()
 
 TSheetExport SmallLabels(const QString& folder)
 {
-    return {folder, ReadLabelSheet(QStringLiteral("a4,2x2,30x30,10,5")).Sheet.value(), false};
+    return {folder, ReadLabelSheet(QStringLiteral("a4,2x2,30x30,10,5")).Sheet.value(), {}};
 }
 } // namespace
 
@@ -402,7 +402,8 @@ TEST_F(ExportJob, ALabelSheetReportsLabelsScaledDownAndSkipsFailingEntries)
     EXPECT_EQ(again.Pages, 1);
 }
 
-TEST_F(ExportJob, ALabelSheetWithoutEntriesOrCancelledWritesNoFile)
+// Nothing to show (no entries, a stop, or every entry failing) publishes no sheet.
+TEST_F(ExportJob, ALabelSheetWithoutEntriesOrCancelledOrAllFailedWritesNoFile)
 {
     TSymbols symbols(1);
     TExportJob job(TZintSymbology::zsQRCODE, MillimetreModules(), PreviewArea, symbols.Pointers());
@@ -419,5 +420,16 @@ TEST_F(ExportJob, ALabelSheetWithoutEntriesOrCancelledWritesNoFile)
     EXPECT_TRUE(cancelled.Stopped());
     EXPECT_EQ(cancelled.Reported, 1);
     EXPECT_TRUE(cancelled.Written.isEmpty());
+
+    const QString tooLong(8000, QLatin1Char('7'));
+    TRecorder failures;
+    const TExportRun failed =
+        job.WriteLabelSheet(Entries({tooLong, tooLong}), SmallLabels(folder), failures.Callbacks());
+    EXPECT_FALSE(failed.Stopped());
+    EXPECT_EQ(failed.Placed, 0);
+    EXPECT_TRUE(failed.Written.isEmpty());
+    ASSERT_EQ(failures.Entries.size(), 2u);
+    for (const auto& entry : failures.Entries)
+        EXPECT_EQ(entry.Outcome.State, TEntryState::esFailed);
     EXPECT_EQ(Files(folder), QStringList());
 }

@@ -75,6 +75,10 @@ TEST(LabelSheet, UnreadableSheetsSayWhatIsWrong)
         {"a4,3x8,70x37,1,0", "need 212.00 mm across"},
         {"a4,3x9,70x37,0,0", "need 333.00 mm down, the page is 297.00 mm"},
         {"100000x10,1x1,5x5,0,0", "page \"100000\""},
+        // A PDF page is 3 to 14,400 points a side: 1.06 to 5,080 mm.
+        {"5080.1x10,1x1,5x5,0,0", "page \"5080.1\""},
+        {"1x1,1x1,0.5x0.5,0,0", "smaller than the 1.06 mm a PDF page needs"},
+        {"0.001x0.001,1x1,0.001x0.001,0,0", "smaller than the 1.06 mm"},
     };
     for (const auto& [text, message] : cases) {
         const TLabelSheetReading reading = ReadLabelSheet(QLatin1String(text));
@@ -82,4 +86,40 @@ TEST(LabelSheet, UnreadableSheetsSayWhatIsWrong)
         EXPECT_TRUE(reading.Error.contains(QLatin1String(message)))
             << text << ": " << reading.Error.toStdString();
     }
+}
+
+// The form the window writes for a sheet reads back as the same sheet.
+TEST(LabelSheet, SheetTextReadsBackAsTheSameSheet)
+{
+    for (const char* text : {"a4-3x8", "letter-3x10", "100x80,2x3,40x20,5:6:7:8,4x2",
+                             "1.06x5080,1x1,1x1,0,0", "215.9x279.4,2x500,0.5x0.5,0.25,0.0001"}) {
+        SCOPED_TRACE(text);
+        const TLabelSheet sheet = ReadLabelSheet(QLatin1String(text)).Sheet.value();
+        const TLabelSheetReading again = ReadLabelSheet(LabelSheetText(sheet));
+        ASSERT_TRUE(again.Sheet) << again.Error.toStdString();
+        EXPECT_EQ(LabelSheetText(*again.Sheet), LabelSheetText(sheet));
+        EXPECT_EQ(again.Sheet->LabelsPerPage(), sheet.LabelsPerPage());
+        for (const int i : {0, sheet.LabelsPerPage() - 1})
+            ExpectRect(again.Sheet->LabelRect(i), sheet.LabelRect(i));
+    }
+}
+
+// Printers leave about 4 mm of the paper blank: a label reaching into it on any side is
+// flagged, one 4 mm or more from every edge is not.
+TEST(LabelSheet, LabelsWithin4MmOfTheEdgeAreFlagged)
+{
+    const std::pair<const char*, bool> cases[] = {
+        {"a4-3x8", true},
+        {"letter-3x10", false},
+        {"100x80,2x2,40x30,4,2", false},
+        {"100x80,2x2,40x30,3.9:4:4:4,2", true},
+        {"89.9x80,2x2,40x30,4:3.9:4:4,2", true},
+        {"100x69.9,2x2,40x30,4:4:3.9:4,2", true},
+        {"100x80,2x2,40x30,4:4:4:3.9,2", true},
+        // Margins of 4 on the top and left, the rest of the page below and to the right.
+        {"100x80,1x1,40x30,4,0", false},
+    };
+    for (const auto& [text, near] : cases)
+        EXPECT_EQ(LabelsNearPaperEdge(ReadLabelSheet(QLatin1String(text)).Sheet.value()), near)
+            << text;
 }

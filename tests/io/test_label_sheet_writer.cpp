@@ -63,9 +63,9 @@ TEST(LabelSheetWriter, FiftyEntriesFillThreeA4PagesLabelByLabel)
         const QImage raster = RasteriseMetafile(picture);
         symbolInPicture.push_back(DarkArea(raster, raster.rect()));
         pictureSizes.push_back(picture.Size());
-        EXPECT_EQ(writer.AddLabel(picture), 1.0);
+        EXPECT_EQ(writer.Labels().AddLabel(picture), 1.0);
     }
-    EXPECT_EQ(writer.Pages(), 3);
+    EXPECT_EQ(writer.Labels().Pages(), 3);
     const QByteArray pdf = writer.Finish();
 
     const std::vector<QRectF> boxes = PdfPageBoxes(pdf);
@@ -117,10 +117,11 @@ TEST(LabelSheetWriter, AlignmentScalingAndSkippedLabels)
     TLabelSheetWriter topLeft(sheet, Dpi, {TZintHAlign::haLeft, TZintVAlign::vaTop, false});
     TLabelSheetWriter bottomRight(sheet, Dpi, {TZintHAlign::haRight, TZintVAlign::vaBottom, false});
     for (TLabelSheetWriter* writer : {&topLeft, &bottomRight}) {
-        writer->SkipLabel();
-        EXPECT_EQ(writer->AddLabel(picture), 1.0);
-        const double scale = writer->AddLabel(large);
-        EXPECT_NEAR(scale, 25 * PixelsPerMm / large.Height(), 1e-9);
+        writer->Labels().SkipLabel();
+        EXPECT_EQ(writer->Labels().AddLabel(picture), 1.0);
+        const double scale = writer->Labels().AddLabel(large);
+        // The label's height in whole dots.
+        EXPECT_NEAR(scale, double(LabelInDots(sheet, 2, Dpi).height()) / large.Height(), 1e-9);
     }
     const QImage left = PdfPagesDrawn(topLeft.Finish(), Dpi).at(0);
     const QImage right = PdfPagesDrawn(bottomRight.Finish(), Dpi).at(0);
@@ -150,7 +151,7 @@ TEST(LabelSheetWriter, SheetIsPublishedWithoutReplacingAnything)
     QTemporaryDir dir;
     const TLabelSheet sheet = ReadLabelSheet(QStringLiteral("a4-3x8")).Sheet.value();
     TLabelSheetWriter writer(sheet, Dpi, {});
-    EXPECT_THROW(writer.AddLabel(TMetafile(10, 10)), EZintException);
+    EXPECT_THROW(writer.Labels().AddLabel(TMetafile(10, 10)), EZintException);
     const QByteArray pdf = writer.Finish();
     EXPECT_EQ(PublishLabelSheet(pdf, dir.path()), dir.filePath(QStringLiteral("sheet.pdf")));
     EXPECT_EQ(PublishLabelSheet(pdf, dir.path()), dir.filePath(QStringLiteral("sheet (2).pdf")));

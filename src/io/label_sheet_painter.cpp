@@ -1,0 +1,111 @@
+#include "io/label_sheet_painter.h"
+
+#include "base/zint_exception.h"
+#include "render/physical_units.h"
+#include "render/zint_metafile.h"
+
+#include <QPagedPaintDevice>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+constexpr double CutGuideWidthMm = 0.1;
+const QColor CutGuideColour(160, 160, 160);
+
+double Offset(double room, int alignment)
+{
+    // Left/top, centre, right/bottom in the order of both alignment enumerations.
+    return room * alignment / 2;
+}
+} // namespace
+
+QRect LabelInDots(const TLabelSheet& sheet, int index, int dpi)
+{
+    const double dotsPerMm = dpi / MillimetresPerInch;
+    const QRectF label = sheet.LabelRect(index);
+    const QPoint topLeft(int(std::lround(label.left() * dotsPerMm)),
+                         int(std::lround(label.top() * dotsPerMm)));
+    const QPoint after(int(std::lround(label.right() * dotsPerMm)),
+                       int(std::lround(label.bottom() * dotsPerMm)));
+    return {topLeft, QSize(after.x() - topLeft.x(), after.y() - topLeft.y())};
+}
+
+TPlacedPicture PlacePicture(const QRect& label, QSize picture, const TLabelPlacement& placement)
+{
+    const double scale = std::min(
+        {1.0, double(label.width()) / picture.width(), double(label.height()) / picture.height()});
+    const QSizeF drawn = QSizeF(picture) * scale;
+    return {QPointF(label.left() +
+                        std::floor(Offset(label.width() - drawn.width(), int(placement.HAlign))),
+                    label.top() +
+                        std::floor(Offset(label.height() - drawn.height(), int(placement.VAlign)))),
+            scale};
+}
+
+TLabelSheetPainter::TLabelSheetPainter(QPagedPaintDevice& device, const TLabelSheet& sheet, int dpi,
+                                       const TLabelPlacement& placement)
+    : FDevice(device), FSheet(sheet), FDpi(dpi), FPlacement(placement)
+{}
+
+TLabelSheetPainter::~TLabelSheetPainter()
+{
+    if (FPainter.isActive())
+        FPainter.end();
+}
+
+void TLabelSheetPainter::Begin()
+{
+    if (!FPainter.begin(&FDevice))
+        throw EZintException("The label sheet cannot be written.");
+}
+
+void TLabelSheetPainter::NextLabel()
+{
+    const int onPage = FNext % FSheet.LabelsPerPage();
+    if (onPage == 0) {
+        if (FPages == 0)
+            Begin();
+        else
+            FDevice.newPage();
+        ++FPages;
+        if (FPlacement.CutGuides) {
+            FPainter.save();
+            FPainter.setPen(QPen(CutGuideColour, CutGuideWidthMm * FDpi / MillimetresPerInch));
+            FPainter.setBrush(Qt::NoBrush);
+            for (int i = 0; i < FSheet.LabelsPerPage(); ++i)
+                FPainter.drawRect(QRectF(LabelInDots(FSheet, i, FDpi)));
+            FPainter.restore();
+        }
+    }
+    ++FNext;
+}
+
+double TLabelSheetPainter::AddLabel(const TMetafile& picture)
+{
+    if (picture.IsEmpty() || picture.Width() < 1 || picture.Height() < 1)
+        throw EZintException("There is no image to place on the label.");
+    const QRect label = LabelInDots(FSheet, FNext % FSheet.LabelsPerPage(), FDpi);
+    NextLabel();
+    const TPlacedPicture placed = PlacePicture(label, picture.Size(), FPlacement);
+    FPainter.save();
+    FPainter.translate(placed.TopLeft);
+    FPainter.scale(placed.Scale, placed.Scale);
+    picture.Play(FPainter, TPlayback::pbVector);
+    FPainter.restore();
+    return placed.Scale;
+}
+
+void TLabelSheetPainter::SkipLabel()
+{
+    // Paper with one label a page is not wasted on a blank page.
+    if (FSheet.LabelsPerPage() > 1)
+        NextLabel();
+}
+
+void TLabelSheetPainter::End()
+{
+    if (FPages == 0)
+        Begin();
+    FPainter.end();
+}

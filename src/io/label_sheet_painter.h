@@ -1,0 +1,70 @@
+#pragma once
+
+#include "io/label_sheet.h"
+#include "render/zint_render_types.h"
+
+#include <QPainter>
+#include <QPointF>
+#include <QRect>
+#include <QSize>
+
+class QPagedPaintDevice;
+class TMetafile;
+
+// Where a picture goes on its label.
+struct TLabelPlacement
+{
+    TZintHAlign HAlign = TZintHAlign::haCenter;
+    TZintVAlign VAlign = TZintVAlign::vaCenter;
+    bool CutGuides = false; // a thin grey outline around every label
+};
+
+// A picture's place on a label, in whole dots from the page's top left corner.
+struct TPlacedPicture
+{
+    QPointF TopLeft;
+    double Scale = 1; // below 1 when the picture is larger than its label
+};
+
+// Label `index` of a page in dots at `dpi`, its edges on the nearest dot: a module drawn from
+// there covers whole printer dots instead of greying the dots it half covers.
+QRect LabelInDots(const TLabelSheet& sheet, int index, int dpi);
+
+// Where a picture of `picture` dots goes on `label`: aligned by the placement, starting on a
+// whole dot, and scaled down as a whole when it is larger than the label.
+TPlacedPicture PlacePicture(const QRect& label, QSize picture, const TLabelPlacement& placement);
+
+// Draws pictures onto the labels of a sheet, one per label in order, a new page of the device
+// when a page is full. The device measures in dots of 1/dpi inch from the paper's top left
+// corner; pictures are drawn as vectors, one picture pixel to one dot.
+class TLabelSheetPainter final
+{
+public:
+    TLabelSheetPainter(QPagedPaintDevice& device, const TLabelSheet& sheet, int dpi,
+                       const TLabelPlacement& placement);
+    ~TLabelSheetPainter();
+    TLabelSheetPainter(const TLabelSheetPainter&) = delete;
+    TLabelSheetPainter& operator=(const TLabelSheetPainter&) = delete;
+
+    // Fills the next label with the picture and returns the scale it was drawn at (1 when it
+    // fits). Raises EZintException for an empty picture or a device that cannot be painted.
+    double AddLabel(const TMetafile& picture);
+    // Leaves the next label empty (an entry that could not be rendered); a sheet of one label
+    // a page goes on with the same page instead.
+    void SkipLabel();
+    int Pages() const { return FPages; }
+    // Ends the painting; a sheet with nothing on it still has its first page.
+    void End();
+
+private:
+    void NextLabel();
+    void Begin();
+
+    QPagedPaintDevice& FDevice;
+    TLabelSheet FSheet;
+    int FDpi;
+    TLabelPlacement FPlacement;
+    QPainter FPainter;
+    int FNext = 0; // labels placed or skipped so far
+    int FPages = 0;
+};
