@@ -285,6 +285,7 @@ void TZintCustomRenderTarget::FitEANUPCText()
             return width;
         return (width + CalcTextWidth({slot.Text + slot.Text}) / 2) / 2;
     };
+    const float sizeAsLaidOut = TextPixelSize();
     // Glyph widths do not scale exactly with the pixel size: a few steps settle it.
     for (int step = 0; step < 8; ++step) {
         double worst = 1;
@@ -296,6 +297,9 @@ void TZintCustomRenderTarget::FitEANUPCText()
             break;
         SetTextPixelSize(std::max(1.0f, std::min(float(std::floor(size / worst)), size - 1)));
     }
+    // Every text was measured at this size already: nothing to measure again.
+    if (TextPixelSize() == sizeAsLaidOut)
+        return;
     FLeadingTextWidth = CalcTextWidth({FLeadingText});
     FTrailingTextWidth = CalcTextWidth({FTrailingText});
     FTextHeight = CalcTextHeight({FText});

@@ -73,9 +73,10 @@ TEST(VerifyWrittenFile, TellsVerifiedMisreadAndUnreadEntriesApart)
         EXPECT_EQ(outcome.State, c.State) << outcome.Note.toStdString();
         EXPECT_TRUE(QFile::exists(folder.FilePath(c.KeptAs)))
             << folder.Files().join(u' ').toStdString();
-        if (c.State == TEntryState::esFailed)
+        if (c.State == TEntryState::esFailed) {
             EXPECT_TRUE(outcome.Note.contains(u'"' + c.Written + u'"'))
                 << outcome.Note.toStdString();
+        }
     }
     EXPECT_EQ(ReadWholeFile(folder.FilePath(QStringLiteral("misread.failed.png"))),
               QByteArray("earlier"));
