@@ -147,7 +147,11 @@ void TTextDecoder::Decode(QByteArrayView bytes, bool last, QString& text)
     while (status == U_BUFFER_OVERFLOW_ERROR) {
         status = U_ZERO_ERROR;
         const qsizetype oldSize = text.size();
-        text.resize(oldSize + (sourceEnd - source) + 16);
+        const qsizetype room = oldSize + (sourceEnd - source) + 16;
+        // Doubling keeps a long line from being copied once per piece.
+        if (text.capacity() < room)
+            text.reserve(std::max(room, 2 * text.capacity()));
+        text.resize(room);
         UChar* const begin = reinterpret_cast<UChar*>(text.data()) + oldSize;
         UChar* target = begin;
         const char* const pieceStart = source;
