@@ -1,12 +1,14 @@
 #include "io/file_publisher.h"
 
 #include "base/zint_exception.h"
+#include "io/interrupt_cleanup.h"
 #include "io/unique_file_name.h"
 
 #include <QFile>
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <optional>
 
@@ -73,6 +75,7 @@ public:
             if (fd < 0 && errno != EEXIST)
                 throwCannotCreate(finalPath, errno);
         }
+        FGuard.emplace(FName);
         if (const int error = writeAllAndClose(fd, contents)) {
             ::unlink(FName.constData());
             throwCannotCreate(finalPath, error);
@@ -87,10 +90,15 @@ public:
     TTemporaryFile& operator=(const TTemporaryFile&) = delete;
 
     const char* Name() const { return FName.constData(); }
-    void Release() { FName.clear(); }
+    void Release()
+    {
+        FGuard.reset();
+        FName.clear();
+    }
 
 private:
     QByteArray FName;
+    std::optional<TRemovedOnInterrupt> FGuard;
 };
 
 bool hardLinksUnsupported(int error)
@@ -158,20 +166,35 @@ std::optional<QString> linkUnderFirstFreeName(const TNumberedFileName& names, qi
     }
 }
 
-// Without hard links: the exclusive create decides who owns a name, and rename() then puts
-// the complete file there in one step. The temporary is written first, so the empty
-// reservation shows only for the moment between the two calls.
+// Without hard links: rename() that refuses to replace puts the complete file under the first
+// free name in one step. Where the file system cannot refuse (some network and FUSE file
+// systems), the exclusive create decides who owns a name, and rename() then puts the complete
+// file there; the empty reservation shows only for the moment between the two calls, and an
+// interrupt then removes it.
 QString renameOverFirstFreeName(TTemporaryFile& temporary, const TNumberedFileName& names,
-                                qint64 first)
+                                qint64 first, bool reserve)
 {
     for (qint64 n = first;; ++n) {
         const QString candidate = names.Candidate(n);
         const QByteArray name = nativeName(candidate);
+        if (!reserve) {
+            if (::renameat2(AT_FDCWD, temporary.Name(), AT_FDCWD, name.constData(),
+                            RENAME_NOREPLACE) == 0) {
+                temporary.Release();
+                return candidate;
+            }
+            if (errno == EEXIST)
+                continue;
+            if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+                throwCannotCreate(candidate, errno);
+            reserve = true;
+        }
         const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno == EEXIST)
             continue;
         if (fd < 0)
             throwCannotCreate(candidate, errno);
+        const TRemovedOnInterrupt reservation(name);
         ::close(fd);
         if (::rename(temporary.Name(), name.constData()) != 0) {
             const int error = errno;
@@ -218,5 +241,6 @@ QString PublishNewFile(const QByteArray& contents, const TNumberedFileName& name
         if (linked)
             return *linked;
     }
-    return renameOverFirstFreeName(temporary, names, firstCandidate);
+    return renameOverFirstFreeName(temporary, names, firstCandidate,
+                                   method == TNewFileMethod::nfmRenameOverReservation);
 }
