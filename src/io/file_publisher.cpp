@@ -70,12 +70,11 @@ public:
             const QString suffix = QString::number(QRandomGenerator::global()->generate64(), 36);
             FName =
                 nativeName(folder + QStringLiteral(".lintaro-") + suffix + QStringLiteral(".tmp"));
-            // 0666 lets the umask decide, as for any newly created file.
-            fd = ::open(FName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            FGuard.emplace(FName, O_WRONLY);
+            fd = FGuard->Fd();
             if (fd < 0 && errno != EEXIST)
                 throwCannotCreate(finalPath, errno);
         }
-        FGuard.emplace(FName);
         if (const int error = writeAllAndClose(fd, contents)) {
             ::unlink(FName.constData());
             throwCannotCreate(finalPath, error);
@@ -189,12 +188,12 @@ QString renameOverFirstFreeName(TTemporaryFile& temporary, const TNumberedFileNa
                 throwCannotCreate(candidate, errno);
             reserve = true;
         }
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const TRemovedOnInterrupt reservation(name, O_WRONLY);
+        const int fd = reservation.Fd();
         if (fd < 0 && errno == EEXIST)
             continue;
         if (fd < 0)
             throwCannotCreate(candidate, errno);
-        const TRemovedOnInterrupt reservation(name);
         ::close(fd);
         if (::rename(temporary.Name(), name.constData()) != 0) {
             const int error = errno;

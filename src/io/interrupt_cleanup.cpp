@@ -1,11 +1,15 @@
 #include "io/interrupt_cleanup.h"
 
 #include <atomic>
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <mutex>
 
+#include <fcntl.h>
 #include <limits.h>
+#include <pthread.h>
+#include <sched.h>
 #include <unistd.h>
 
 namespace {
@@ -13,12 +17,12 @@ namespace {
 enum TSlotState : int
 {
     ssFree,
-    ssFilling,
+    ssOpening, // the file may or may not exist yet; its thread holds the signals back meanwhile
     ssHeld,
     ssEnding // taken by the handler: nobody writes the path any more
 };
 
-// One per worker thread at most is in use at once, each for a moment.
+// A worker holds one slot at a time, each for a moment.
 constexpr int kSlots = 64;
 
 struct TSlot
@@ -31,15 +35,23 @@ TSlot gSlots[kSlots];
 
 const int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
-// Only async-signal-safe calls: unlink, signal, raise.
+// Only async-signal-safe calls and atomics. A slot being opened belongs to a thread that holds
+// these signals back, so the wait for it ends once its open() returns.
 extern "C" void removeAndEnd(int signalNumber)
 {
     for (TSlot& slot : gSlots) {
-        int expected = ssHeld;
-        if (slot.State.compare_exchange_strong(expected, ssEnding))
-            ::unlink(slot.Path);
-        else
-            slot.State.store(ssEnding);
+        for (;;) {
+            int state = slot.State.load();
+            if (state == ssOpening) {
+                sched_yield();
+                continue;
+            }
+            if (state == ssEnding || slot.State.compare_exchange_strong(state, ssEnding)) {
+                if (state == ssHeld)
+                    ::unlink(slot.Path);
+                break;
+            }
+        }
     }
     std::signal(signalNumber, SIG_DFL);
     std::raise(signalNumber);
@@ -61,23 +73,41 @@ void installHandlers()
     }
 }
 
+int takeSlot(const QByteArray& path)
+{
+    if (path.size() >= PATH_MAX)
+        return -1;
+    for (int i = 0; i < kSlots; ++i) {
+        int expected = ssFree;
+        if (!gSlots[i].State.compare_exchange_strong(expected, ssOpening))
+            continue;
+        std::memcpy(gSlots[i].Path, path.constData(), std::size_t(path.size()) + 1);
+        return i;
+    }
+    return -1;
+}
+
 } // namespace
 
-TRemovedOnInterrupt::TRemovedOnInterrupt(const QByteArray& nativePath)
+TRemovedOnInterrupt::TRemovedOnInterrupt(const QByteArray& nativePath, int flags)
 {
     static std::once_flag installed;
     std::call_once(installed, installHandlers);
-    if (nativePath.size() >= PATH_MAX)
-        return;
-    for (int i = 0; i < kSlots; ++i) {
-        int expected = ssFree;
-        if (!gSlots[i].State.compare_exchange_strong(expected, ssFilling))
-            continue;
-        std::memcpy(gSlots[i].Path, nativePath.constData(), std::size_t(nativePath.size()) + 1);
-        gSlots[i].State.store(ssHeld);
-        FSlot = i;
-        return;
-    }
+    sigset_t ending;
+    sigset_t previous;
+    sigemptyset(&ending);
+    for (const int signalNumber : kSignals)
+        sigaddset(&ending, signalNumber);
+    pthread_sigmask(SIG_BLOCK, &ending, &previous);
+    FSlot = takeSlot(nativePath);
+    FFd = ::open(nativePath.constData(), flags | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    const int openError = errno;
+    if (FSlot >= 0)
+        gSlots[FSlot].State.store(FFd >= 0 ? ssHeld : ssFree);
+    if (FFd < 0)
+        FSlot = -1;
+    pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    errno = openError;
 }
 
 TRemovedOnInterrupt::~TRemovedOnInterrupt()

@@ -2,21 +2,25 @@
 
 #include <QByteArray>
 
-// A file this process has just created and will give away or remove itself, which Ctrl+C
-// (SIGINT), SIGTERM or SIGHUP must not leave behind: an empty reservation under a final name, a
-// hidden temporary. While an object holds the name, those signals remove the file before the
-// process ends as it would have. The handlers are installed with the first name, and only for
-// signals nobody else handles.
+// A file this process creates and will give away or remove itself, which Ctrl+C (SIGINT),
+// SIGTERM or SIGHUP must not leave behind: an empty reservation under a final name, a hidden
+// temporary. From the moment the file exists until the object is gone, those signals remove it
+// before the process ends as it would have. The handlers are installed with the first file, and
+// only for signals nobody else handles.
 class TRemovedOnInterrupt final
 {
 public:
-    // `nativePath` names a file the caller created itself, exclusively.
-    explicit TRemovedOnInterrupt(const QByteArray& nativePath);
-    // Forgets the name: the file is the caller's concern again.
+    // Creates `nativePath` exclusively: open(2) with `flags` | O_CREAT | O_EXCL | O_CLOEXEC and
+    // mode 0666 (the umask decides). Fd() is -1 and errno says why when it fails.
+    TRemovedOnInterrupt(const QByteArray& nativePath, int flags);
+    // Forgets the name: the file is the caller's concern again. Does not close Fd().
     ~TRemovedOnInterrupt();
     TRemovedOnInterrupt(const TRemovedOnInterrupt&) = delete;
     TRemovedOnInterrupt& operator=(const TRemovedOnInterrupt&) = delete;
 
+    int Fd() const { return FFd; }
+
 private:
-    int FSlot = -1; // -1: no free slot was left; the file is then not guarded
+    int FFd = -1;
+    int FSlot = -1; // -1: no slot was free; the file is then not guarded
 };
