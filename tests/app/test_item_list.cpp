@@ -335,14 +335,15 @@ TEST_F(ItemListTest, FileOfEmptyLinesIntoAnEmptyListChangesNothing)
 TEST_F(ItemListTest, UnreadableFileIsReportedAndTheListStaysAsItWas)
 {
     const QString missing = WriteFile("x", "") + QStringLiteral("-missing.txt");
+    const QString invalid = WriteFile("invalid.txt", "GOOD\nBAD\xC3\x28\n");
     const struct
     {
         QString Path;
         QString Message;
     } cases[] = {
-        {WriteFile("invalid.txt", "GOOD\nBAD\xC3\x28\n"),
-         QStringLiteral("No mapping for the Unicode character exists in the target multi-byte "
-                        "code page")},
+        {invalid, QStringLiteral("Cannot read \"%1\": byte 8 on line 2 is not valid UTF-8 text. "
+                                 "Choose the encoding the file was saved in.")
+                      .arg(invalid)},
         {missing,
          QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(missing)},
     };
@@ -501,8 +502,9 @@ TEST_F(ItemListTest, UndecodableFileIsReportedAndAddsNothing)
     ASSERT_TRUE(DropFiles(Form.get(), {good, bad}));
     ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
     EXPECT_EQ(Dialogs.ErrorBoxes[0].Text,
-              QStringLiteral("No mapping for the Unicode character exists in the target "
-                             "multi-byte code page"));
+              QStringLiteral("Cannot read \"%1\": byte 8 on line 2 is not valid UTF-8 text. "
+                             "Choose the encoding the file was saved in.")
+                  .arg(bad));
     EXPECT_EQ(ListTexts(), Texts({"Z"}));
     EXPECT_EQ(PreviewedText(), QStringLiteral("Z"));
 }
