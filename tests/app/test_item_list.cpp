@@ -324,9 +324,16 @@ TEST_F(ItemListTest, LoadReadsLineEndsAndByteOrderMarks)
     }
 }
 
+// It says so: a load that adds nothing without a word looks like a load that did not happen.
 TEST_F(ItemListTest, FileOfEmptyLinesIntoAnEmptyListChangesNothing)
 {
-    Load(WriteFile("empty-lines.txt", "\r\n\n\r"));
+    const QString path = WriteFile("empty-lines.txt", "\r\n\n\r");
+    Load(path);
+    ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
+    EXPECT_EQ(Dialogs.ErrorBoxes[0].Text,
+              QStringLiteral("The file \"%1\" holds no texts: it is empty or has only empty lines. "
+                             "Load a file with one text on each line.")
+                  .arg(path));
     EXPECT_TRUE(ListTexts().isEmpty());
     EXPECT_EQ(Form->CurrentText(), QStringLiteral("1234567890"));
     EXPECT_EQ(List().SelectedRow(), -1);
