@@ -134,7 +134,8 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
     if (!CreateOutputFolder(settings, errors))
         return becUsageOrInput;
     if (reader->Count() == 0)
-        errors << QStringLiteral("\"%1\" holds no texts: it is empty or has only empty lines.")
+        errors << QStringLiteral("The input \"%1\" holds no texts: it is empty or has only empty "
+                                 "lines.")
                       .arg(settings.InputPath)
                << Qt::endl;
     if (settings.Verify && !IsVerifiable(settings.Symbology))
