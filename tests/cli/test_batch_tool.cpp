@@ -366,3 +366,17 @@ TEST_F(BatchTool, ListsTheSymbologies)
     EXPECT_EQ(run.ExitCode, 0);
     EXPECT_EQ(QString::fromUtf8(run.Output), SymbologyTable());
 }
+
+// An input that gives no entry is no error, but it is not passed over in silence either.
+TEST_F(BatchTool, AnInputWithoutTextsSaysSo)
+{
+    for (const QByteArray& input : {QByteArray(), QByteArray("\r\n\n\xEF\xBB\xBF")}) {
+        const TRun run = Export(input, {});
+        EXPECT_EQ(run.ExitCode, 0);
+        EXPECT_TRUE(run.Errors.startsWith(
+            QStringLiteral("The input \"%1\" holds no texts")
+                .arg(FDir.filePath(QStringLiteral("input.txt")))))
+            << run.Errors.toStdString();
+        EXPECT_TRUE(Files().isEmpty());
+    }
+}
