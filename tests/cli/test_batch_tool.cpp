@@ -370,7 +370,7 @@ TEST_F(BatchTool, ListsTheSymbologies)
 // An input that gives no entry is no error, but it is not passed over in silence either.
 TEST_F(BatchTool, AnInputWithoutTextsSaysSo)
 {
-    for (const QByteArray& input : {QByteArray(), QByteArray("\r\n\n\xEF\xBB\xBF")}) {
+    for (const QByteArray& input : {QByteArray(), QByteArray("\xEF\xBB\xBF\r\n\n")}) {
         const TRun run = Export(input, {});
         EXPECT_EQ(run.ExitCode, 0);
         EXPECT_TRUE(run.Errors.startsWith(
