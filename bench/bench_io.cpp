@@ -53,8 +53,7 @@ void BM_PlanFileNamesMillionEntries(benchmark::State& state, const char* pattern
     for (auto _ : state) {
         TEntryFileNames names(nameTemplate, QStringLiteral(".png"));
         for (int i = 0; i < kImportLines; ++i)
-            names.Add({i + 1, texts.at(i), {}, {}});
-        benchmark::DoNotOptimize(names.At(kImportLines - 1));
+            benchmark::DoNotOptimize(names.Next({i + 1, texts.at(i), {}, {}}));
     }
     state.SetItemsProcessed(state.iterations() * kImportLines);
 }

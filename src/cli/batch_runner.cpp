@@ -1,6 +1,7 @@
 #include "cli/batch_runner.h"
 
 #include "base/zint_exception.h"
+#include "cli/batch_input.h"
 #include "cli/batch_options.h"
 #include "cli/batch_tally.h"
 #include "cli/verify_read_back.h"
@@ -26,13 +27,6 @@ QString SymbologyName(TZintSymbology symbology)
     return QString::fromUtf8(SymbologyCatalogue[std::size_t(symbology)].DisplayName);
 }
 
-QByteArray ReadStandardInput()
-{
-    QFile input;
-    if (!input.open(stdin, QIODevice::ReadOnly))
-        throw EZintException("Cannot read standard input. " + input.errorString().toStdString());
-    return input.readAll();
-}
 } // namespace
 
 std::unique_ptr<TZintSymbol> MakeBatchSymbol(const TBatchSettings& settings)
@@ -57,54 +51,29 @@ QString EntryReportText(const TEntryOutcome& outcome)
 QString EntryReportLine(const TBatchSettings& settings, const TBatchInput& input, qsizetype index,
                         const QString& text)
 {
+    return EntryReportLine(settings, input.LineNumbers.at(std::size_t(index)), text);
+}
+
+QString EntryReportLine(const TBatchSettings& settings, qsizetype line, const QString& text)
+{
     return QStringLiteral("line %1: %2: %3\n")
-        .arg(input.LineNumbers.at(std::size_t(index)))
+        .arg(line)
         .arg(SymbologyName(settings.Symbology), text);
 }
 
-namespace {
-TBatchInput ReadLines(const TBatchSettings& settings)
-{
-    const QList<TNumberedLine> lines =
-        settings.InputPath == QLatin1String("-")
-            ? DecodeNumberedLines(ReadStandardInput(), settings.Encoding)
-            : ReadNumberedLines(settings.InputPath, settings.Encoding);
-    TBatchInput input;
-    input.Entries.Entries.reserve(std::size_t(lines.size()));
-    input.LineNumbers.reserve(std::size_t(lines.size()));
-    for (const TNumberedLine& line : lines) {
-        input.Entries.Entries.push_back({line.Text, {}});
-        input.LineNumbers.push_back(line.LineNumber);
-    }
-    return input;
-}
-
-TBatchInput ReadTable(const TBatchSettings& settings)
-{
-    const QChar delimiter = *settings.TableDelimiter;
-    TTextTable table = settings.InputPath == QLatin1String("-")
-                           ? ParseDelimitedText(ReadStandardInput(), settings.Encoding, delimiter,
-                                                settings.TableHasHeader)
-                           : ReadTextTable(settings.InputPath, settings.Encoding, delimiter,
-                                           settings.TableHasHeader);
-    const int column = TableColumnIndex(table, settings.TextColumn);
-    KeepRecordsWithText(table, column);
-    TBatchInput input;
-    input.Entries.Header = std::move(table.Header);
-    input.Entries.Entries.reserve(table.Records.size());
-    input.LineNumbers.reserve(table.Records.size());
-    for (TTableRecord& record : table.Records) {
-        const QString text = record.Cells.at(column);
-        input.Entries.Entries.push_back({text, std::move(record.Cells)});
-        input.LineNumbers.push_back(record.LineNumber);
-    }
-    return input;
-}
-} // namespace
-
 TBatchInput ReadBatchInput(const TBatchSettings& settings)
 {
-    return settings.TableDelimiter ? ReadTable(settings) : ReadLines(settings);
+    TBatchInputReader reader(settings, [](qint64) { return true; });
+    reader.Check();
+    TBatchInput input;
+    input.Entries.Header = reader.Header();
+    input.Entries.Entries.reserve(std::size_t(reader.Count()));
+    input.LineNumbers.reserve(std::size_t(reader.Count()));
+    for (TExportEntry entry; reader.Next(entry);) {
+        input.LineNumbers.push_back(reader.LineOf(qsizetype(input.LineNumbers.size())));
+        input.Entries.Entries.push_back(std::move(entry));
+    }
+    return input;
 }
 
 namespace {
@@ -133,35 +102,54 @@ std::optional<TBatchInput> PrepareBatchRun(const TBatchSettings& settings, QText
     TBatchInput input;
     try {
         input = ReadBatchInput(settings);
-    } catch (const ETextDecodeError& error) {
-        errors << settings.InputPath << ": line " << error.Line() << ", byte " << error.ByteOffset()
-               << ": " << QString::fromUtf8(error.what()) << Qt::endl;
-        return std::nullopt;
     } catch (const EZintException& error) {
-        errors << settings.InputPath << ": " << QString::fromUtf8(error.what()) << Qt::endl;
+        errors << QString::fromUtf8(error.what()) << Qt::endl;
         return std::nullopt;
     }
-    if (!QDir().mkpath(settings.OutputFolder)) {
-        errors << "Cannot create folder \"" << settings.OutputFolder << "\"." << Qt::endl;
+    if (!CreateOutputFolder(settings, errors))
         return std::nullopt;
-    }
     return input;
+}
+
+bool CreateOutputFolder(const TBatchSettings& settings, QTextStream& errors)
+{
+    if (QDir().mkpath(settings.OutputFolder))
+        return true;
+    errors << "Cannot create folder \"" << settings.OutputFolder << "\"." << Qt::endl;
+    return false;
 }
 
 TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, bool showProgress)
 {
-    const std::optional<TBatchInput> prepared = PrepareBatchRun(settings, errors);
-    if (!prepared)
+    TBatchShard shard = settings.Shard;
+    const auto included = [shard](qint64 number) { return shard.Contains(number); };
+    std::optional<TBatchInputReader> reader;
+    try {
+        reader.emplace(settings, included);
+        reader->Check();
+    } catch (const EZintException& error) {
+        errors << QString::fromUtf8(error.what()) << Qt::endl;
         return becUsageOrInput;
-    const TBatchInput& input = *prepared;
+    }
+    if (!CreateOutputFolder(settings, errors))
+        return becUsageOrInput;
+    if (reader->Count() == 0)
+        errors << QStringLiteral("The input \"%1\" holds no texts: it is empty or has only empty "
+                                 "lines.")
+                      .arg(settings.InputPath)
+               << Qt::endl;
     if (settings.Verify && !IsVerifiable(settings.Symbology))
         errors << SymbologyName(settings.Symbology) << ": not verifiable" << Qt::endl;
+    // The entries of this part: those whose number modulo Count is Index.
+    const qint64 count = reader->Count();
+    const qint64 total =
+        count / shard.Count + (shard.Index != 0 && count % shard.Count >= shard.Index);
 
     QElapsedTimer clock;
     clock.start();
     // Made here, one after another: a symbol applies the --option writes as it is made.
-    const std::size_t workerCount = std::max<std::size_t>(
-        1, std::min(std::size_t(settings.Jobs), input.Entries.Entries.size()));
+    const std::size_t workerCount =
+        std::size_t(std::max<qint64>(1, std::min<qint64>(settings.Jobs, total)));
     std::vector<std::unique_ptr<TZintSymbol>> symbols;
     std::vector<TZintSymbol*> workers;
     for (std::size_t i = 0; i < workerCount; ++i) {
@@ -169,11 +157,7 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
         workers.push_back(symbols.back().get());
     }
     TExportJob job(settings.Symbology, settings.Render, settings.PreviewArea, workers);
-    TFolderExport target{settings.OutputFolder,
-                         settings.Names,
-                         settings.Extension,
-                         [&](qint64 number) { return settings.Shard.Contains(number); },
-                         {}};
+    TFolderExport target{settings.OutputFolder, settings.Names, settings.Extension, included, {}};
     if (settings.Verify)
         target.Check = [&](const TZintSymbol& symbol, const QString& text, const QString& written) {
             return VerifyWrittenFile(written, settings.Symbology, text,
@@ -192,7 +176,7 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
             return true;
         if (std::exchange(progressShown, false))
             errors << EraseLine;
-        errors << EntryReportLine(settings, input, index, text);
+        errors << EntryReportLine(settings, reader->LineOf(index), text);
         return true;
     };
     callbacks.Progress = [&](int done, int total) {
@@ -204,7 +188,13 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
         errors.flush();
         return true;
     };
-    job.WriteFiles(input.Entries, target, callbacks);
+    try {
+        job.WriteFiles(*reader, reader->Header(), int(total), target, callbacks);
+    } catch (const EZintException& error) {
+        // The input changed after it was checked.
+        errors << QString::fromUtf8(error.what()) << Qt::endl;
+        return becUsageOrInput;
+    }
     if (progressShown)
         errors << EraseLine;
 

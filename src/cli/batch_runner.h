@@ -39,19 +39,22 @@ QString EntryReportText(const TEntryOutcome& outcome);
 // "line N: <symbology>: <text>" and a line break, where N is the input line of entry `index`.
 QString EntryReportLine(const TBatchSettings& settings, const TBatchInput& input, qsizetype index,
                         const QString& text);
+QString EntryReportLine(const TBatchSettings& settings, qsizetype line, const QString& text);
 
-// The entries of the input (a file, or standard input for "-"): its non-empty lines, read by
-// the import's rules, or for a table the records with text in the chosen column. Raises
-// EZintException when it cannot be read or names no column of the table, ETextDecodeError
-// when it cannot be decoded.
+// Every entry of the input at once, as TBatchInputReader reads them. Raises EZintException
+// naming the input when it cannot be read or lacks a column the run names.
 TBatchInput ReadBatchInput(const TBatchSettings& settings);
+
+// Creates the output folder; on failure says so on `errors`.
+bool CreateOutputFolder(const TBatchSettings& settings, QTextStream& errors);
 
 // Reads the input and creates the output folder; on failure says why on `errors` (a decoding
 // error with its line and byte) and gives nothing.
 std::optional<TBatchInput> PrepareBatchRun(const TBatchSettings& settings, QTextStream& errors);
 
-// The whole run: reads the input, creates the output folder, writes every entry of
-// settings.Shard with settings.Jobs workers. An entry that fails is reported on `errors` as
+// The whole run: checks the whole input, creates the output folder, then reads the input again
+// and writes every entry of settings.Shard with settings.Jobs workers as it is read, holding a
+// few entries per worker at a time. An entry that fails is reported on `errors` as
 // "line N: <symbology>: error: ..." (N the line of the input file) and skipped; reports come in
 // entry order whatever the number of workers, and the files are the same. With `showProgress` a
 // progress line is rewritten in place while the run goes on. The run ends with TBatchTally's

@@ -7,36 +7,67 @@
 #include <algorithm>
 #include <utility>
 
-TEntryFileNames::TEntryFileNames(TNameTemplate nameTemplate, QString extension)
-    : FTemplate(std::move(nameTemplate)), FExtension(std::move(extension))
-{}
+namespace {
 
-void TEntryFileNames::Add(const TNameFields& fields)
+constexpr int kPartBits = 16;
+
+// FNV-1a over the UTF-16 units, then a strong final mix: the same on every machine, so that
+// every part of a split run plans the same names.
+quint64 fingerprint(const QString& name)
 {
-    QString name;
-    try {
-        name = SafeFileName(FTemplate.Expand(fields), FExtension);
-    } catch (const EZintException& error) {
-        FEntries.push_back({{}, QString::fromUtf8(error.what())});
-        return;
+    quint64 hash = 14695981039346656037ULL;
+    for (const QChar c : name) {
+        hash ^= c.unicode();
+        hash *= 1099511628211ULL;
     }
-    if (name.isEmpty())
-        name = SafeFileName(QString::number(fields.Number), FExtension);
-    const TNumberedFileName series(name);
-    qint64& next = FNextNumber[name];
-    qint64 candidate = std::max<qint64>(next, 1);
-    QString given = series.Candidate(candidate);
-    while (FTaken.contains(given))
-        given = series.Candidate(++candidate);
-    FTaken.insert(given);
-    next = candidate + 1;
-    FEntries.push_back({{name, candidate}, {}});
+    hash ^= hash >> 33;
+    hash *= 0xff51afd7ed558ccdULL;
+    hash ^= hash >> 33;
+    hash *= 0xc4ceb9fe1a85ec53ULL;
+    hash ^= hash >> 33;
+    return hash;
 }
 
-const TEntryFileName& TEntryFileNames::At(qsizetype index) const
+} // namespace
+
+TEntryFileNames::TEntryFileNames(TNameTemplate nameTemplate, QString extension)
+    : FTemplate(std::move(nameTemplate)), FExtension(std::move(extension)),
+      FTaken(std::size_t(1) << kPartBits)
+{}
+
+bool TEntryFileNames::Take(const QString& name)
 {
-    const TPlanned& planned = FEntries.at(std::size_t(index));
-    if (!planned.Error.isEmpty())
-        throw EZintException(planned.Error.toStdString());
-    return planned.Name;
+    const quint64 print = fingerprint(name);
+    std::vector<quint64>& part = FTaken[print >> (64 - kPartBits)];
+    const auto place = std::lower_bound(part.begin(), part.end(), print);
+    if (place != part.end() && *place == print)
+        return false;
+    if (part.size() == part.capacity()) {
+        // A quarter more at a time: vectors that double would hold a third of their room empty.
+        std::vector<quint64> grown;
+        grown.reserve(part.size() + part.size() / 4 + 4);
+        grown.insert(grown.end(), part.begin(), place);
+        grown.push_back(print);
+        grown.insert(grown.end(), place, part.end());
+        part = std::move(grown);
+        return true;
+    }
+    part.insert(place, print);
+    return true;
+}
+
+TEntryFileName TEntryFileNames::Next(const TNameFields& fields)
+{
+    QString name = SafeFileName(FTemplate.Expand(fields), FExtension);
+    if (name.isEmpty())
+        name = SafeFileName(QString::number(fields.Number), FExtension);
+    if (Take(name))
+        return {name, 1};
+    const TNumberedFileName series(name);
+    const quint64 base = fingerprint(name);
+    qint64 candidate = std::max<qint64>(FNextNumber.value(base, 2), 2);
+    while (!Take(series.Candidate(candidate)))
+        ++candidate;
+    FNextNumber.insert(base, candidate + 1);
+    return {name, candidate};
 }

@@ -3,7 +3,6 @@
 #include "io/name_template.h"
 
 #include <QHash>
-#include <QSet>
 #include <QString>
 
 #include <vector>
@@ -16,34 +15,30 @@ struct TEntryFileName
     qint64 FirstCandidate = 1;
 };
 
-// The file names of one export, decided for all entries before any is written. Each entry is
-// named by the template, made safe; where that name falls back to the entry's number when
-// nothing of it is left. An entry whose name an earlier entry has already starts at the next
-// free " (n)" of it, so two entries of the same name are both written, and the names depend
-// on the entries alone: a parallel or split run into an empty folder names every file exactly
-// as one run in order does.
+// The file names of one export, decided entry after entry in input order. Each entry is named
+// by the template, made safe; where that name falls back to the entry's number when nothing of
+// it is left. An entry whose name an earlier entry has already starts at the next free " (n)"
+// of it, so two entries of the same name are both written, and the names depend on the entries
+// alone: a parallel or split run into an empty folder names every file exactly as one run in
+// order does. Only a 64-bit fingerprint of each name given is kept, so that ten million names
+// fit in about 100 MB.
 class TEntryFileNames final
 {
 public:
     TEntryFileNames(TNameTemplate nameTemplate, QString extension);
 
-    // Adds the next entry.
-    void Add(const TNameFields& fields);
-
-    // The name of the entry added `index`-th (0-based). Raises EZintException with the reason
-    // when the template could not name it.
-    const TEntryFileName& At(qsizetype index) const;
+    // Names the next entry. Raises EZintException with the reason when the template cannot
+    // name it; the entry then takes no name.
+    TEntryFileName Next(const TNameFields& fields);
 
 private:
-    struct TPlanned
-    {
-        TEntryFileName Name;
-        QString Error;
-    };
+    // False when the name was given before.
+    bool Take(const QString& name);
 
     TNameTemplate FTemplate;
     QString FExtension;
-    std::vector<TPlanned> FEntries;
-    QSet<QString> FTaken;               // every name given so far, numbered ones included
-    QHash<QString, qint64> FNextNumber; // per base name, the candidate to try first
+    // Every name given so far, numbered ones included, sorted within parts chosen by the
+    // fingerprint's top bits, so that an insertion moves few neighbours.
+    std::vector<std::vector<quint64>> FTaken;
+    QHash<quint64, qint64> FNextNumber; // per base name given more than once
 };

@@ -186,39 +186,110 @@ TExportRun TExportJob::Run(const std::vector<qsizetype>& selected, std::size_t w
     return run;
 }
 
+namespace {
+class TEntryListSource final : public TExportEntrySource
+{
+public:
+    explicit TEntryListSource(const std::vector<TExportEntry>& entries) : FEntries(entries) {}
+    bool Next(TExportEntry& entry) override
+    {
+        if (FNext == FEntries.size())
+            return false;
+        entry = FEntries[FNext++];
+        return true;
+    }
+
+private:
+    const std::vector<TExportEntry>& FEntries;
+    std::size_t FNext = 0;
+};
+
+// An entry read and named, waiting for a worker.
+struct TNamedEntry
+{
+    qsizetype Index = 0;
+    QString Text;
+    TEntryFileName Name;
+    QString NameError;
+};
+} // namespace
+
 TExportRun TExportJob::WriteFiles(const TExportEntries& entries, const TFolderExport& target,
                                   const TExportCallbacks& callbacks)
 {
+    int total = 0;
+    for (std::size_t i = 0; i < entries.Entries.size(); ++i)
+        total += !target.Includes || target.Includes(qint64(i) + 1);
+    TEntryListSource source(entries.Entries);
+    return WriteFiles(source, entries.Header, total, target, callbacks);
+}
+
+TExportRun TExportJob::WriteFiles(TExportEntrySource& source, const QStringList& header, int total,
+                                  const TFolderExport& target, const TExportCallbacks& callbacks)
+{
     TEntryFileNames names(target.Names, target.Extension);
-    std::vector<qsizetype> selected;
-    for (std::size_t i = 0; i < entries.Entries.size(); ++i) {
-        const TExportEntry& entry = entries.Entries[i];
-        names.Add({qint64(i) + 1, entry.Text, entries.Header, entry.Cells});
-        if (!target.Includes || target.Includes(qint64(i) + 1))
-            selected.push_back(qsizetype(i));
-    }
     const QDir folder(target.Folder);
-    return Run(
-        selected, FWorkers.size(),
-        [&](TWorker& worker, qsizetype index) {
-            const QString& text = entries.Entries[std::size_t(index)].Text;
-            try {
-                const TEntryFileName& name = names.At(index);
-                const QString written = ExportEntryToNewFile(
-                    *worker.Symbol, FSymbology, text, worker.Settings, FPreviewArea,
-                    folder.filePath(name.Name), name.FirstCandidate);
-                TEntryOutcome outcome;
-                if (target.Check)
-                    outcome = target.Check(*worker.Symbol, text, written);
-                outcome.Written = written;
-                return outcome;
-            } catch (const ECannotCreateFile& error) {
-                return Failure(TEntryState::esNotWritten, error);
-            } catch (const std::exception& error) {
-                return Failure(TEntryState::esFailed, error);
-            }
-        },
-        callbacks);
+    // Enough entries per round that the workers rarely wait for the slowest of them.
+    const std::size_t roundSize = 256 * FWorkers.size();
+    std::vector<TNamedEntry> round;
+    TExportRun whole{total, 0, {}, 0};
+    TExportCallbacks inRound;
+    if (callbacks.EntryDone)
+        inRound.EntryDone = [&](qsizetype position, const TEntryOutcome& outcome) {
+            return callbacks.EntryDone(round[std::size_t(position)].Index, outcome);
+        };
+    if (callbacks.Progress)
+        inRound.Progress = [&](int done, int) {
+            return callbacks.Progress(whole.Reported + done, total);
+        };
+    const TEntryStep step = [&](TWorker& worker, qsizetype position) {
+        const TNamedEntry& entry = round[std::size_t(position)];
+        try {
+            if (!entry.NameError.isEmpty())
+                throw EZintException(entry.NameError.toStdString());
+            const QString written = ExportEntryToNewFile(
+                *worker.Symbol, FSymbology, entry.Text, worker.Settings, FPreviewArea,
+                folder.filePath(entry.Name.Name), entry.Name.FirstCandidate);
+            TEntryOutcome outcome;
+            if (target.Check)
+                outcome = target.Check(*worker.Symbol, entry.Text, written);
+            outcome.Written = written;
+            return outcome;
+        } catch (const ECannotCreateFile& error) {
+            return Failure(TEntryState::esNotWritten, error);
+        } catch (const std::exception& error) {
+            return Failure(TEntryState::esFailed, error);
+        }
+    };
+    const auto runRound = [&] {
+        std::vector<qsizetype> positions(round.size());
+        for (std::size_t i = 0; i < positions.size(); ++i)
+            positions[i] = qsizetype(i);
+        const TExportRun run = Run(positions, FWorkers.size(), step, inRound);
+        whole.Reported += run.Reported;
+        round.clear();
+        return !run.Stopped();
+    };
+    TExportEntry entry;
+    for (qint64 number = 1; source.Next(entry); ++number) {
+        // Every entry is named, those of other parts of a split run too: names depend on all
+        // earlier ones.
+        TNamedEntry named{qsizetype(number - 1), {}, {}, {}};
+        try {
+            named.Name = names.Next({number, entry.Text, header, entry.Cells});
+        } catch (const EZintException& error) {
+            named.NameError = QString::fromUtf8(error.what());
+        }
+        if (target.Includes && !target.Includes(number))
+            continue;
+        named.Text = std::move(entry.Text);
+        round.push_back(std::move(named));
+        if (round.size() == roundSize && !runRound())
+            return whole;
+    }
+    if (!round.empty())
+        runRound();
+    return whole;
 }
 
 TExportRun TExportJob::CheckEntries(const TExportEntries& entries,

@@ -30,6 +30,15 @@ struct TExportEntries
     std::vector<TExportEntry> Entries;
 };
 
+// Hands an export its entries one at a time, in order, so that a long input need not be held.
+class TExportEntrySource
+{
+public:
+    virtual ~TExportEntrySource() = default;
+    // The next entry; false after the last.
+    virtual bool Next(TExportEntry& entry) = 0;
+};
+
 // Where a folder export writes, and how it names its files.
 struct TFolderExport
 {
@@ -97,6 +106,11 @@ public:
     // refuses is esNotWritten, every other failure esFailed.
     TExportRun WriteFiles(const TExportEntries& entries, const TFolderExport& target,
                           const TExportCallbacks& callbacks = {});
+    // The same over entries handed out one at a time, of a table with `header`; `total` is how
+    // many of them target.Includes takes, for the progress. Only a few entries per worker are
+    // held at a time; callbacks' indices count all entries the source handed out from 0.
+    TExportRun WriteFiles(TExportEntrySource& source, const QStringList& header, int total,
+                          const TFolderExport& target, const TExportCallbacks& callbacks = {});
 
     // Puts every entry on the next label of one PDF and publishes it in the folder as
     // "sheet.pdf" ("sheet (2).pdf", ...), as PaintLabels does. No entries, a stopped job, or

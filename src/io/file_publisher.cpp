@@ -1,12 +1,14 @@
 #include "io/file_publisher.h"
 
 #include "base/zint_exception.h"
+#include "io/interrupt_cleanup.h"
 #include "io/unique_file_name.h"
 
 #include <QFile>
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <optional>
 
@@ -68,8 +70,8 @@ public:
             const QString suffix = QString::number(QRandomGenerator::global()->generate64(), 36);
             FName =
                 nativeName(folder + QStringLiteral(".lintaro-") + suffix + QStringLiteral(".tmp"));
-            // 0666 lets the umask decide, as for any newly created file.
-            fd = ::open(FName.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            FGuard.emplace(FName, O_WRONLY);
+            fd = FGuard->Fd();
             if (fd < 0 && errno != EEXIST)
                 throwCannotCreate(finalPath, errno);
         }
@@ -87,10 +89,15 @@ public:
     TTemporaryFile& operator=(const TTemporaryFile&) = delete;
 
     const char* Name() const { return FName.constData(); }
-    void Release() { FName.clear(); }
+    void Release()
+    {
+        FGuard.reset();
+        FName.clear();
+    }
 
 private:
     QByteArray FName;
+    std::optional<TRemovedOnInterrupt> FGuard;
 };
 
 bool hardLinksUnsupported(int error)
@@ -158,16 +165,31 @@ std::optional<QString> linkUnderFirstFreeName(const TNumberedFileName& names, qi
     }
 }
 
-// Without hard links: the exclusive create decides who owns a name, and rename() then puts
-// the complete file there in one step. The temporary is written first, so the empty
-// reservation shows only for the moment between the two calls.
+// Without hard links: rename() that refuses to replace puts the complete file under the first
+// free name in one step. Where the file system cannot refuse (some network and FUSE file
+// systems), the exclusive create decides who owns a name, and rename() then puts the complete
+// file there; the empty reservation shows only for the moment between the two calls, and an
+// interrupt then removes it.
 QString renameOverFirstFreeName(TTemporaryFile& temporary, const TNumberedFileName& names,
-                                qint64 first)
+                                qint64 first, bool reserve)
 {
     for (qint64 n = first;; ++n) {
         const QString candidate = names.Candidate(n);
         const QByteArray name = nativeName(candidate);
-        const int fd = ::open(name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (!reserve) {
+            if (::renameat2(AT_FDCWD, temporary.Name(), AT_FDCWD, name.constData(),
+                            RENAME_NOREPLACE) == 0) {
+                temporary.Release();
+                return candidate;
+            }
+            if (errno == EEXIST)
+                continue;
+            if (errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP)
+                throwCannotCreate(candidate, errno);
+            reserve = true;
+        }
+        const TRemovedOnInterrupt reservation(name, O_WRONLY);
+        const int fd = reservation.Fd();
         if (fd < 0 && errno == EEXIST)
             continue;
         if (fd < 0)
@@ -218,5 +240,6 @@ QString PublishNewFile(const QByteArray& contents, const TNumberedFileName& name
         if (linked)
             return *linked;
     }
-    return renameOverFirstFreeName(temporary, names, firstCandidate);
+    return renameOverFirstFreeName(temporary, names, firstCandidate,
+                                   method == TNewFileMethod::nfmRenameOverReservation);
 }

@@ -7,7 +7,8 @@ class TNumberedFileName;
 
 // Puts complete contents under a final name: the bytes are written to a temporary file in the
 // same folder first, so a failed or interrupted write never leaves a truncated file under the
-// final name. Failures raise ECannotCreateFile "Cannot create file "<path>". <reason>".
+// final name, nor (on SIGINT, SIGTERM or SIGHUP) the temporary file. Failures raise
+// ECannotCreateFile "Cannot create file "<path>". <reason>".
 
 // Replaces whatever the name holds (the user agreed to that).
 void PublishFileReplacing(const QByteArray& contents, const QString& path);
@@ -16,10 +17,14 @@ void PublishFileReplacing(const QByteArray& contents, const QString& path);
 enum class TNewFileMethod
 {
     // A complete file is hard-linked under the name; the name never shows anything else.
-    // Where the file system has no hard links the reservation below is used by itself.
+    // Where the file system has no hard links the next method is used by itself.
     nfmLinkComplete,
+    // The complete hidden temporary file is renamed under the name by a rename that refuses to
+    // replace; where the file system cannot refuse, the reservation below is used by itself.
+    nfmRenameNoReplace,
     // The name is created empty and exclusively, then the complete hidden temporary file is
-    // renamed over it: a reader may see an empty file for a moment, never a partial one.
+    // renamed over it: a reader may see an empty file for a moment, never a partial one, and an
+    // interrupt (Ctrl+C, SIGTERM) in that moment removes the empty file.
     nfmRenameOverReservation
 };
 

@@ -1,6 +1,7 @@
 #include "io/name_template.h"
 
 #include "base/zint_exception.h"
+#include "io/text_table.h"
 
 #include <QRegularExpression>
 
@@ -19,8 +20,9 @@ constexpr int MaxNumberWidth = std::numeric_limits<quint64>::digits10 + 1;
 
 [[noreturn]] void throwMissingColumn(const QString& placeholder, const QString& problem)
 {
-    throw EZintException(
-        QStringLiteral("%1 in the file name: %2").arg(placeholder, problem).toStdString());
+    throw EZintException(QStringLiteral("The file name field %1 cannot be filled: %2")
+                             .arg(placeholder, problem)
+                             .toStdString());
 }
 
 const QString FieldList =
@@ -147,4 +149,27 @@ QString TNameTemplate::Expand(const TNameFields& fields) const
         }
     }
     return name;
+}
+
+void TNameTemplate::CheckColumns(const QStringList& header, qsizetype columnCount) const
+{
+    for (const TPart& part : FParts) {
+        if (part.Kind != TPartKind::pkColumnName && part.Kind != TPartKind::pkColumnIndex)
+            continue;
+        const QString placeholder =
+            QStringLiteral("{col:%1}")
+                .arg(part.Kind == TPartKind::pkColumnName ? part.Value
+                                                          : QString::number(part.Number));
+        if (columnCount < 0)
+            throwMissingColumn(placeholder, QStringLiteral("the input is not a table; read it "
+                                                           "with --csv or --tsv, or leave the "
+                                                           "field out."));
+        const bool known = part.Kind == TPartKind::pkColumnName
+                               ? !ColumnsNamed(header, part.Value).isEmpty()
+                               : columnCount == 0 || part.Number <= columnCount;
+        if (!known)
+            throwMissingColumn(
+                placeholder,
+                QStringLiteral("no such column; %1.").arg(TableColumnList(header, columnCount)));
+    }
 }

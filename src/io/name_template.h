@@ -30,6 +30,11 @@ public:
     // EZintException when the entry lacks a column the template names.
     QString Expand(const TNameFields& fields) const;
 
+    // Raises EZintException when a {col:...} field names a column that the input lacks: a
+    // header name not in `header`, a number past `columnCount`, or any column at all when the
+    // input is not a table (`columnCount` -1).
+    void CheckColumns(const QStringList& header, qsizetype columnCount) const;
+
 private:
     enum class TPartKind
     {

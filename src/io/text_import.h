@@ -31,30 +31,36 @@ struct TNumberedLine
     qsizetype LineNumber = 0;
 };
 
-// Bytes that are not valid in the encoding. The message is the one the window shows; the place
-// is for messages that can name it: the line as TNumberedLine counts it, and the offset of the
-// first invalid byte from the start of the input, counted from 0 as hex dumps count.
+// Bytes that are not valid in the encoding. The message names the input, the line as
+// TNumberedLine counts it, and the offset of the first invalid byte from the start of the input,
+// counted from 0 as hex dumps count.
 class ETextDecodeError final : public EZintException
 {
 public:
-    ETextDecodeError(TTextEncoding encoding, qsizetype line, qsizetype byteOffset);
-    // The one in force: a byte-order mark overrides the choice.
-    TTextEncoding Encoding() const { return FEncoding; }
+    ETextDecodeError(const QString& sourceName, const QString& encodingName, qsizetype line,
+                     qsizetype byteOffset);
     qsizetype Line() const { return FLine; }
     qsizetype ByteOffset() const { return FByteOffset; }
 
 private:
-    TTextEncoding FEncoding;
     qsizetype FLine;
     qsizetype FByteOffset;
 };
 
-// The whole text of a file's bytes. A byte-order mark overrides the chosen encoding and is not
-// part of the text. Raises ETextDecodeError for invalid bytes anywhere.
-QString DecodeText(const QByteArray& bytes, TTextEncoding encoding);
+class TTextInput;
 
-// Every byte of a file. Raises EZintException naming the path when it cannot be read.
-QByteArray ReadFileBytes(const QString& path);
+// The non-empty lines of an input, one at a time, in file order.
+class TLineReader final
+{
+public:
+    explicit TLineReader(TTextInput& input) : FInput(input) {}
+    // The next line that holds text; false after the last.
+    bool Next(TNumberedLine& line);
+
+private:
+    TTextInput& FInput;
+    qsizetype FLine = 1;
+};
 
 // The texts a file contributes to the list: its lines in file order, empty lines left out.
 // A byte-order mark overrides the chosen encoding. The whole input is decoded before anything
@@ -65,6 +71,9 @@ QList<TNumberedLine> DecodeNumberedLines(const QByteArray& bytes, TTextEncoding 
 // The texts of an already decoded text, such as the clipboard's, split as a file's lines are.
 QStringList SplitTextLines(const QString& text);
 
-// Reads the whole file, then decodes it as DecodeTextLines does.
+// Reads a file the user chose, whole (refused over kWholeTextSizeCap), as DecodeTextLines
+// does. A file without any text is refused too, with a message that says so.
 QStringList ReadTextLines(const QString& path, TTextEncoding encoding);
-QList<TNumberedLine> ReadNumberedLines(const QString& path, TTextEncoding encoding);
+
+// The message for an input that holds no text at all.
+[[noreturn]] void ThrowNoTexts(const QString& sourceName);

@@ -1,6 +1,7 @@
 #include "io/text_table.h"
 
 #include "base/zint_exception.h"
+#include "io/text_input.h"
 
 #include <QFileInfo>
 
@@ -9,89 +10,57 @@
 
 namespace {
 
-[[noreturn]] void throwAtLine(qsizetype line, const QString& problem)
+bool isLineEnd(QChar c)
 {
-    throw EZintException(QStringLiteral("line %1: %2").arg(line).arg(problem).toStdString());
+    return c == u'\r' || c == u'\n';
 }
 
-QString decodeTable(const QByteArray& bytes, TTextEncoding encoding)
-{
-    try {
-        return DecodeText(bytes, encoding);
-    } catch (const ETextDecodeError& error) {
-        throw EZintException(QStringLiteral("line %1, byte %2: not valid %3 text")
-                                 .arg(error.Line())
-                                 .arg(error.ByteOffset())
-                                 .arg(TextEncodingNames().at(static_cast<int>(error.Encoding())))
-                                 .toStdString());
-    }
-}
-
-// One pass over the decoded text; cells are cut straight out of it.
-class TTableParser final
+// Cuts the cells of one record out of its text, which holds no line end outside quotes.
+class TRecordParser final
 {
 public:
-    TTableParser(const QString& text, QChar delimiter)
-        : FPosition(text.constData()), FEnd(text.constData() + text.size()), FDelimiter(delimiter)
+    TRecordParser(const QString& source, const QChar* begin, const QChar* end, QChar delimiter,
+                  qsizetype line)
+        : FSource(source), FPosition(begin), FEnd(end), FDelimiter(delimiter), FLine(line)
     {}
 
-    TTextTable Parse(bool hasHeader)
+    // The line the record ends on.
+    qsizetype Line() const { return FLine; }
+
+    QStringList Cells(qsizetype expected)
     {
-        TTextTable table;
-        bool headerPending = hasHeader;
-        qsizetype lastCellCount = 1;
-        while (FPosition != FEnd) {
-            if (IsLineEnd(*FPosition)) {
-                SkipLineEnd();
-                continue;
+        QStringList cells;
+        cells.reserve(expected);
+        for (;;) {
+            cells.append(*FPosition == u'"' ? QuotedCell() : PlainCell());
+            if (FPosition == FEnd)
+                break;
+            // A delimiter at the very end still opens one more, empty, cell.
+            if (++FPosition == FEnd) {
+                cells.append(QString());
+                break;
             }
-            TTableRecord record;
-            record.LineNumber = FLine;
-            record.Cells.reserve(lastCellCount);
-            for (;;) {
-                record.Cells.append(*FPosition == u'"' ? QuotedCell() : PlainCell());
-                if (FPosition == FEnd || *FPosition != FDelimiter)
-                    break;
-                // A delimiter at the very end still opens one more, empty, cell.
-                if (++FPosition == FEnd) {
-                    record.Cells.append(QString());
-                    break;
-                }
-            }
-            if (FPosition != FEnd)
-                SkipLineEnd();
-            lastCellCount = record.Cells.size();
-            if (std::exchange(headerPending, false))
-                table.Header = std::move(record.Cells);
-            else
-                table.Records.push_back(std::move(record));
         }
-        return table;
+        return cells;
     }
 
 private:
-    static bool IsLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
-
-    // Steps over one line end, CR LF counting once.
-    void SkipLineEnd()
+    [[noreturn]] void ThrowAtLine(qsizetype line, const QString& problem) const
     {
-        if (*FPosition == u'\r' && FPosition + 1 != FEnd && FPosition[1] == u'\n')
-            ++FPosition;
-        ++FPosition;
-        ++FLine;
+        throw EZintException(QStringLiteral("Cannot read \"%1\": line %2: %3")
+                                 .arg(FSource)
+                                 .arg(line)
+                                 .arg(problem)
+                                 .toStdString());
     }
 
     QString PlainCell()
     {
         const QChar* const start = FPosition;
-        for (; FPosition != FEnd; ++FPosition) {
-            const QChar c = *FPosition;
-            if (c == FDelimiter || IsLineEnd(c))
-                break;
-            if (c == u'"')
-                throwAtLine(FLine, QStringLiteral("quote inside an unquoted field; put the whole "
-                                                  "field in quotes and write the quote twice"));
-        }
+        for (; FPosition != FEnd && *FPosition != FDelimiter; ++FPosition)
+            if (*FPosition == u'"')
+                ThrowAtLine(FLine, QStringLiteral("quote inside an unquoted field; put the whole "
+                                                  "field in quotes and write the quote twice."));
         return QString(start, FPosition - start);
     }
 
@@ -102,8 +71,8 @@ private:
         const QChar* segment = ++FPosition;
         for (;;) {
             if (FPosition == FEnd)
-                throwAtLine(openingLine, QStringLiteral("unclosed quote; the quoted field that "
-                                                        "starts here never ends"));
+                ThrowAtLine(openingLine, QStringLiteral("unclosed quote; the quoted field that "
+                                                        "starts here never ends. Close it."));
             const QChar c = *FPosition;
             if (c == u'"') {
                 // Most cells are one piece, made to measure.
@@ -122,16 +91,17 @@ private:
                 ++FLine;
             ++FPosition;
         }
-        if (FPosition != FEnd && *FPosition != FDelimiter && !IsLineEnd(*FPosition))
-            throwAtLine(FLine, QStringLiteral("text after the closing quote of a field; a quote "
-                                              "inside a quoted field is written twice"));
+        if (FPosition != FEnd && *FPosition != FDelimiter)
+            ThrowAtLine(FLine, QStringLiteral("text after the closing quote of a field; a quote "
+                                              "inside a quoted field is written twice."));
         return cell;
     }
 
+    const QString& FSource;
     const QChar* FPosition;
     const QChar* const FEnd;
     const QChar FDelimiter;
-    qsizetype FLine = 1;
+    qsizetype FLine;
 };
 
 qsizetype columnCount(const TTextTable& table)
@@ -142,19 +112,10 @@ qsizetype columnCount(const TTextTable& table)
     return count;
 }
 
-QString columnList(const TTextTable& table, qsizetype count)
+[[noreturn]] void throwNoColumn(const QString& problem, const QStringList& header, qsizetype count)
 {
-    if (table.Header.isEmpty())
-        return QStringLiteral("the table has no header; its columns are 1 to %1").arg(count);
-    QStringList names;
-    for (qsizetype i = 0; i < table.Header.size(); ++i)
-        names << QStringLiteral("%1 \"%2\"").arg(i + 1).arg(table.Header.at(i));
-    return QStringLiteral("the columns are ") + names.join(QStringLiteral(", "));
-}
-
-[[noreturn]] void throwNoColumn(const QString& problem, const TTextTable& table, qsizetype count)
-{
-    throw EZintException((problem + QStringLiteral("; ") + columnList(table, count)).toStdString());
+    throw EZintException(
+        (problem + QStringLiteral("; ") + TableColumnList(header, count)).toStdString());
 }
 
 bool isNumber(const QString& text)
@@ -163,45 +124,149 @@ bool isNumber(const QString& text)
            std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
+TTextTable readTable(TTextInput& input, QChar delimiter, bool hasHeader)
+{
+    TTextTable table;
+    TRecordReader reader(input, delimiter);
+    TTableRecord record;
+    if (hasHeader && reader.Next(record))
+        table.Header = std::move(record.Cells);
+    while (reader.Next(record))
+        table.Records.push_back(std::move(record));
+    return table;
+}
+
 } // namespace
+
+qsizetype TRecordReader::RecordEnd(bool& ended)
+{
+    enum TState
+    {
+        sFieldStart,
+        sPlain,
+        sQuoted
+    } state = sFieldStart;
+    qsizetype scanned = 0;
+    for (;;) {
+        const QString& buffer = FInput.Buffer();
+        const qsizetype start = FInput.Start();
+        qsizetype p = start + scanned;
+        // Stops where the record ends, or where more text is needed to tell.
+        for (; p < buffer.size(); ++p) {
+            const QChar c = buffer[p];
+            if (state == sQuoted) {
+                if (c != u'"')
+                    continue;
+                if (p + 1 == buffer.size() && !ended)
+                    break;
+                if (p + 1 < buffer.size() && buffer[p + 1] == u'"')
+                    ++p;
+                else
+                    state = sPlain;
+            } else if (c == FDelimiter) {
+                state = sFieldStart;
+            } else if (isLineEnd(c)) {
+                if (c == u'\r' && p + 1 == buffer.size() && !ended)
+                    break;
+                return p;
+            } else {
+                state = state == sFieldStart && c == u'"' ? sQuoted : sPlain;
+            }
+        }
+        if (p == buffer.size() && ended)
+            return p;
+        scanned = p - start;
+        ended = !FInput.ReadMore(FLine);
+    }
+}
+
+bool TRecordReader::Next(TTableRecord& record)
+{
+    bool ended = false;
+    for (;;) {
+        const qsizetype end = RecordEnd(ended);
+        const QString& buffer = FInput.Buffer();
+        const qsizetype start = FInput.Start();
+        if (end == start && end == buffer.size())
+            return false;
+        qsizetype next = end;
+        if (end < buffer.size())
+            next +=
+                buffer[end] == u'\r' && end + 1 < buffer.size() && buffer[end + 1] == u'\n' ? 2 : 1;
+        if (end == start) {
+            // An empty line holds no record.
+            FInput.ConsumeTo(next);
+            ++FLine;
+            continue;
+        }
+        TRecordParser parser(FInput.Name(), buffer.constData() + start, buffer.constData() + end,
+                             FDelimiter, FLine);
+        record.Cells = parser.Cells(record.Cells.size());
+        record.LineNumber = FLine;
+        FLine = parser.Line() + 1;
+        FInput.ConsumeTo(next);
+        return true;
+    }
+}
 
 TTextTable ParseDelimitedText(const QByteArray& bytes, TTextEncoding encoding, QChar delimiter,
                               bool hasHeader)
 {
-    const QString text = decodeTable(bytes, encoding);
-    return TTableParser(text, delimiter).Parse(hasHeader);
+    TTextInput input(bytes, encoding, QStringLiteral("the text"));
+    return readTable(input, delimiter, hasHeader);
 }
 
 TTextTable ReadTextTable(const QString& path, TTextEncoding encoding, QChar delimiter,
                          bool hasHeader)
 {
-    // The file's bytes are gone before the table is cut, which lowers the peak for big files.
-    const QString text = decodeTable(ReadFileBytes(path), encoding);
-    return TTableParser(text, delimiter).Parse(hasHeader);
+    TTextInput input(path, encoding, kWholeTextSizeCap);
+    TTextTable table = readTable(input, delimiter, hasHeader);
+    if (table.Records.empty())
+        ThrowNoTexts(input.Name());
+    return table;
 }
 
 int TableColumnIndex(const TTextTable& table, const QString& nameOrNumber)
 {
+    return TableColumnIndex(table.Header, columnCount(table), nameOrNumber);
+}
+
+int TableColumnIndex(const QStringList& header, qsizetype count, const QString& nameOrNumber)
+{
     const QString wanted = nameOrNumber.trimmed();
-    const qsizetype count = columnCount(table);
     if (isNumber(wanted)) {
         bool valid = false;
         const int number = wanted.toInt(&valid);
         // An empty table has no columns to check against, and nothing to take from any.
         if (valid && number >= 1 && (count == 0 || number <= count))
             return number - 1;
-        throwNoColumn(QStringLiteral("there is no column %1").arg(wanted), table, count);
+        throwNoColumn(QStringLiteral("there is no column %1").arg(wanted), header, count);
     }
-    if (table.Header.isEmpty())
-        throwNoColumn(QStringLiteral("no column is named \"%1\"").arg(wanted), table, count);
-    const QList<int> matches = ColumnsNamed(table.Header, wanted);
+    if (header.isEmpty())
+        throwNoColumn(QStringLiteral("no column is named \"%1\"").arg(wanted), header, count);
+    const QList<int> matches = ColumnsNamed(header, wanted);
     if (matches.isEmpty())
-        throwNoColumn(QStringLiteral("no column is named \"%1\"").arg(wanted), table, count);
+        throwNoColumn(QStringLiteral("no column is named \"%1\"").arg(wanted), header, count);
     if (matches.size() > 1)
         throwNoColumn(
-            QStringLiteral("several columns are named \"%1\"; give its number").arg(wanted), table,
+            QStringLiteral("several columns are named \"%1\"; give its number").arg(wanted), header,
             count);
     return matches.constFirst();
+}
+
+QString TableColumnList(const QStringList& header, qsizetype count)
+{
+    if (header.isEmpty())
+        return QStringLiteral("the table has no header; its columns are 1 to %1").arg(count);
+    // A wide table would fill the terminal with names nobody reads.
+    constexpr qsizetype kListed = 20;
+    QStringList names;
+    for (qsizetype i = 0; i < std::min(header.size(), kListed); ++i)
+        names << QStringLiteral("%1 \"%2\"").arg(i + 1).arg(header.at(i).left(40));
+    QString list = QStringLiteral("the columns are ") + names.join(QStringLiteral(", "));
+    if (header.size() > kListed)
+        list += QStringLiteral(" and %1 more").arg(header.size() - kListed);
+    return list;
 }
 
 QList<int> ColumnsNamed(const QStringList& header, const QString& name)

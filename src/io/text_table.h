@@ -34,14 +34,39 @@ struct TTextTable
 // inside an unquoted field, text after a closing quote, or bytes invalid in the encoding.
 TTextTable ParseDelimitedText(const QByteArray& bytes, TTextEncoding encoding, QChar delimiter,
                               bool hasHeader);
-// Reads the whole file, then parses it as ParseDelimitedText does.
+// Reads a file the user chose, whole (refused over kWholeTextSizeCap), as ParseDelimitedText
+// does. A table without any record is refused too, with a message that says so.
 TTextTable ReadTextTable(const QString& path, TTextEncoding encoding, QChar delimiter,
                          bool hasHeader);
+
+class TTextInput;
+
+// The records of delimited text, one at a time, read as ParseDelimitedText reads them; only the
+// record being read is held. Raises EZintException naming the input and the line.
+class TRecordReader final
+{
+public:
+    TRecordReader(TTextInput& input, QChar delimiter) : FInput(input), FDelimiter(delimiter) {}
+    // The next record; false after the last.
+    bool Next(TTableRecord& record);
+
+private:
+    qsizetype RecordEnd(bool& ended);
+
+    TTextInput& FInput;
+    QChar FDelimiter;
+    qsizetype FLine = 1;
+};
 
 // The 0-based column that `nameOrNumber` names: a number counts from 1, a name is matched
 // against the header, blanks around it and letter case ignored. Raises EZintException listing
 // the columns when it names none, or a name that several columns share.
 int TableColumnIndex(const TTextTable& table, const QString& nameOrNumber);
+// The same for a table known by its header and its widest record's number of cells.
+int TableColumnIndex(const QStringList& header, qsizetype columnCount, const QString& nameOrNumber);
+
+// "the columns are 1 "A", 2 "B", ..." for messages, at most a screenful of them.
+QString TableColumnList(const QStringList& header, qsizetype columnCount);
 
 // The 0-based columns of `header` that `name` names, blanks around names and letter case
 // ignored.

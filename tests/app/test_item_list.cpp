@@ -322,9 +322,16 @@ TEST_F(ItemListTest, LoadReadsLineEndsAndByteOrderMarks)
     }
 }
 
+// It says so: a load that adds nothing without a word looks like a load that did not happen.
 TEST_F(ItemListTest, FileOfEmptyLinesIntoAnEmptyListChangesNothing)
 {
-    Load(WriteFile("empty-lines.txt", "\r\n\n\r"));
+    const QString path = WriteFile("empty-lines.txt", "\r\n\n\r");
+    Load(path);
+    ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
+    EXPECT_EQ(Dialogs.ErrorBoxes[0].Text,
+              QStringLiteral("The file \"%1\" holds no texts: it is empty or has only empty lines. "
+                             "Load a file with one text on each line.")
+                  .arg(path));
     EXPECT_TRUE(ListTexts().isEmpty());
     EXPECT_EQ(Form->CurrentText(), QStringLiteral("1234567890"));
     EXPECT_EQ(List().SelectedRow(), -1);
@@ -333,14 +340,15 @@ TEST_F(ItemListTest, FileOfEmptyLinesIntoAnEmptyListChangesNothing)
 TEST_F(ItemListTest, UnreadableFileIsReportedAndTheListStaysAsItWas)
 {
     const QString missing = WriteFile("x", "") + QStringLiteral("-missing.txt");
+    const QString invalid = WriteFile("invalid.txt", "GOOD\nBAD\xC3\x28\n");
     const struct
     {
         QString Path;
         QString Message;
     } cases[] = {
-        {WriteFile("invalid.txt", "GOOD\nBAD\xC3\x28\n"),
-         QStringLiteral("No mapping for the Unicode character exists in the target multi-byte "
-                        "code page")},
+        {invalid, QStringLiteral("Cannot read \"%1\": byte 8 on line 2 is not valid UTF-8 text. "
+                                 "Choose the encoding the file was saved in.")
+                      .arg(invalid)},
         {missing,
          QStringLiteral("Cannot open file \"%1\". No such file or directory").arg(missing)},
     };
@@ -499,8 +507,9 @@ TEST_F(ItemListTest, UndecodableFileIsReportedAndAddsNothing)
     ASSERT_TRUE(DropFiles(Form.get(), {good, bad}));
     ASSERT_EQ(Dialogs.ErrorBoxes.size(), 1u);
     EXPECT_EQ(Dialogs.ErrorBoxes[0].Text,
-              QStringLiteral("No mapping for the Unicode character exists in the target "
-                             "multi-byte code page"));
+              QStringLiteral("Cannot read \"%1\": byte 8 on line 2 is not valid UTF-8 text. "
+                             "Choose the encoding the file was saved in.")
+                  .arg(bad));
     EXPECT_EQ(ListTexts(), Texts({"Z"}));
     EXPECT_EQ(PreviewedText(), QStringLiteral("Z"));
 }

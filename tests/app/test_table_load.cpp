@@ -67,20 +67,26 @@ TEST_F(TableLoadTest, CancelOrAnInvalidFileChangesNothing)
         const char* Message;
     } bad[] = {
         {"open.csv", "SKU,Name\nA-1,\"x\nA-2,y\n",
-         "line 2: unclosed quote; the quoted field that starts here never ends"},
+         "line 2: unclosed quote; the quoted field that starts here never ends. Close it."},
         {"stray.tsv", "SKU\tName\nA\"1\tx\n",
          "line 2: quote inside an unquoted field; put the whole field in quotes and write the "
-         "quote twice"},
-        {"bytes.csv", "SKU,Name\nA-1,x\nA-2,\xFF\n", "line 3, byte 19: not valid UTF-8 text"},
+         "quote twice."},
+        {"bytes.csv", "SKU,Name\nA-1,x\nA-2,\xFF\n",
+         "byte 19 on line 3 is not valid UTF-8 text. Choose the encoding the file was saved in."},
     };
-    for (const auto& file : bad)
-        Load(WriteFile(file.Name, file.Bytes));
+    QStringList paths;
+    for (const auto& file : bad) {
+        paths << WriteFile(file.Name, file.Bytes);
+        Load(paths.last());
+    }
     EXPECT_EQ(ListTexts(), Texts({"KEEP"}));
     EXPECT_EQ(Form->CurrentText(), QStringLiteral("KEEP"));
     EXPECT_TRUE(Items().ColumnHeader().isEmpty());
     ASSERT_EQ(Dialogs.ErrorBoxes.size(), std::size(bad));
     for (std::size_t i = 0; i < std::size(bad); ++i)
-        EXPECT_EQ(Dialogs.ErrorBoxes[i].Text, QString::fromUtf8(bad[i].Message));
+        EXPECT_EQ(Dialogs.ErrorBoxes[i].Text,
+                  QStringLiteral("Cannot read \"%1\": ").arg(paths.at(qsizetype(i))) +
+                      QString::fromUtf8(bad[i].Message));
 }
 
 // One column needs no question; its first record names it and is no entry.

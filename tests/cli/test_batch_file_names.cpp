@@ -88,7 +88,8 @@ TEST_F(BatchTool, HostileTextsNameFilesInsideTheFolderAndNothingIsReplaced)
     for (const QString& name :
          {QStringLiteral("_._x.png"), QStringLiteral("_CON.png"), QStringLiteral("_con.txt.png"),
           QStringLiteral("8.png"), QStringLiteral("_etc_passwd.png"),
-          QStringLiteral("ü") + QString(194, u'x') + QStringLiteral(".png")})
+          QStringLiteral("ü") + QString(94, u'x') + QStringLiteral("\u2026") + QString(97, u'x') +
+              QStringLiteral(".png")})
         EXPECT_TRUE(written.contains(name)) << name.toStdString();
     // Every text is in a file of its own; names differing in a forbidden character included.
     QStringList decoded;

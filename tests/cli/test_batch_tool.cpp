@@ -4,6 +4,8 @@
 #include "cli/batch_values.h"
 #include <QRegularExpression>
 
+#include <sys/stat.h>
+
 TEST_F(BatchTool, NamesFilesByEntryNumberAndNeverOverwrites)
 {
     const QByteArray input = "ONE\n\nTWO\r\nTHREE";
@@ -90,12 +92,84 @@ TEST_F(BatchTool, UndecodableInputWritesNothingAndNamesThePlace)
 {
     const TRun run = Export("GOOD\n\xC3\x28\n", {});
     EXPECT_EQ(run.ExitCode, 2);
-    EXPECT_TRUE(run.Errors.contains(
-        FDir.filePath(QStringLiteral("input.txt")) +
-        QStringLiteral(": line 2, byte 5: No mapping for the Unicode character exists in the "
-                       "target multi-byte code page\n")))
+    EXPECT_TRUE(run.Errors.contains(QStringLiteral("Cannot read \"%1\": byte 5 on line 2 is not "
+                                                   "valid UTF-8 text. Choose the encoding the "
+                                                   "file was saved in.\n")
+                                        .arg(FDir.filePath(QStringLiteral("input.txt")))))
         << run.Errors.toStdString();
     EXPECT_FALSE(QFileInfo::exists(Out()));
+}
+
+// What a user may name as the input by mistake or on purpose: each is refused at once, with a
+// message that names it and says what to do, before the output folder is made.
+TEST_F(BatchTool, HostileInputFilesAreRefusedWithAClearMessage)
+{
+    const QString fifo = FDir.filePath(QStringLiteral("pipe.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zero = FDir.filePath(QStringLiteral("zero.csv"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    const QString utf16 = FDir.filePath(QStringLiteral("utf16.txt"));
+    WriteWholeFile(utf16, QByteArray("A\0B\0\n\0C\0", 8));
+    const QString endless = FDir.filePath(QStringLiteral("one line.txt"));
+    WriteWholeFile(endless, QByteArray(17 << 20, 'A'));
+    const QString notRegular =
+        QStringLiteral("It is not a regular file but a device, a FIFO or a socket");
+    const struct
+    {
+        QString Path;
+        QStringList Options;
+        QString Expected;
+    } cases[] = {
+        {fifo, {}, QStringLiteral("Cannot open file \"%1\". ").arg(fifo) + notRegular},
+        {zero,
+         {QStringLiteral("--csv")},
+         QStringLiteral("Cannot open file \"%1\". ").arg(zero) + notRegular},
+        {utf16, {}, QStringLiteral("Cannot read \"%1\": every other byte is 0").arg(utf16)},
+        {endless,
+         {},
+         QStringLiteral("Cannot read \"%1\": line 1 is longer than 16 MiB").arg(endless)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Path.toStdString());
+        const TRun run = Run(QStringList{QStringLiteral("-o"), Out(), c.Path} + c.Options);
+        EXPECT_EQ(run.ExitCode, 2);
+        EXPECT_TRUE(run.Errors.startsWith(c.Expected)) << run.Errors.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(Out()));
+    }
+}
+
+// UTF-32 is told by its mark, whatever encoding was chosen.
+TEST_F(BatchTool, Utf32WithAMarkIsReadAsSuch)
+{
+    const TRun run = Export(QByteArray("\0\0\xFE\xFF\0\0\0A\0\0\0\n\0\0\0B", 16),
+                            {QStringLiteral("--encoding"), QStringLiteral("utf-16le"),
+                             QStringLiteral("--name"), QStringLiteral("{text}")});
+    EXPECT_EQ(run.ExitCode, 0) << run.Errors.toStdString();
+    EXPECT_EQ(Files(), (QStringList{QStringLiteral("A.png"), QStringLiteral("B.png")}));
+}
+
+// A field the input cannot fill is a usage error before anything is written, not a failure of
+// every entry.
+TEST_F(BatchTool, TemplateFieldsTheInputLacksWriteNothing)
+{
+    const struct
+    {
+        QByteArray Input;
+        QStringList Options;
+    } cases[] = {
+        {"A\nB\n", {QStringLiteral("--name"), QStringLiteral("{col:SKU}")}},
+        {"SKU,Name\n1,A\n",
+         {QStringLiteral("--csv"), QStringLiteral("--name"), QStringLiteral("{col:Colour}")}},
+        {"SKU,Name\n1,A\n",
+         {QStringLiteral("--csv"), QStringLiteral("--name"), QStringLiteral("{col:3}")}},
+    };
+    for (const auto& c : cases) {
+        const TRun run = Export(c.Input, c.Options);
+        EXPECT_EQ(run.ExitCode, 2);
+        EXPECT_TRUE(run.Errors.startsWith(QStringLiteral("The file name field {col:")))
+            << run.Errors.toStdString();
+        EXPECT_FALSE(QFileInfo::exists(Out()));
+    }
 }
 
 TEST_F(BatchTool, UsageErrorsExitWithTwoBeforeWriting)
@@ -309,4 +383,18 @@ TEST_F(BatchTool, ListsTheSymbologies)
     const TRun run = Run({QStringLiteral("--list-symbologies")});
     EXPECT_EQ(run.ExitCode, 0);
     EXPECT_EQ(QString::fromUtf8(run.Output), SymbologyTable());
+}
+
+// An input that gives no entry is no error, but it is not passed over in silence either.
+TEST_F(BatchTool, AnInputWithoutTextsSaysSo)
+{
+    for (const QByteArray& input : {QByteArray(), QByteArray("\xEF\xBB\xBF\r\n\n")}) {
+        const TRun run = Export(input, {});
+        EXPECT_EQ(run.ExitCode, 0);
+        EXPECT_TRUE(run.Errors.startsWith(
+            QStringLiteral("The input \"%1\" holds no texts")
+                .arg(FDir.filePath(QStringLiteral("input.txt")))))
+            << run.Errors.toStdString();
+        EXPECT_TRUE(Files().isEmpty());
+    }
 }

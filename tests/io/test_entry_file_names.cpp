@@ -11,12 +11,11 @@ namespace {
 QStringList PlannedNames(const QString& pattern, const QStringList& texts)
 {
     TEntryFileNames names(TNameTemplate::Parse(pattern), QStringLiteral(".png"));
-    for (qsizetype i = 0; i < texts.size(); ++i)
-        names.Add({i + 1, texts.at(i), {QStringLiteral("SKU")}, {texts.at(i)}});
     QStringList planned;
     for (qsizetype i = 0; i < texts.size(); ++i) {
         try {
-            const TEntryFileName& name = names.At(i);
+            const TEntryFileName name =
+                names.Next({i + 1, texts.at(i), {QStringLiteral("SKU")}, {texts.at(i)}});
             planned << TNumberedFileName(name.Name).Candidate(name.FirstCandidate);
         } catch (const EZintException& error) {
             planned << u'!' + QString::fromUtf8(error.what());
@@ -50,8 +49,8 @@ TEST(EntryFileNames, EntriesOfTheSameNameAreAllWrittenInEntryOrder)
 TEST(EntryFileNames, AnEntryTheTemplateCannotNameFailsAloneAndTakesNoName)
 {
     EXPECT_EQ(PlannedNames(QStringLiteral("{col:2}{text}"), Texts({"a", "b"})),
-              Texts({"!{col:2} in the file name: the entry has no column 2.",
-                     "!{col:2} in the file name: the entry has no column 2."}));
+              Texts({"!The file name field {col:2} cannot be filled: the entry has no column 2.",
+                     "!The file name field {col:2} cannot be filled: the entry has no column 2."}));
     EXPECT_EQ(PlannedNames(QStringLiteral("{col:sku}"), Texts({"", "1", "1"})),
               Texts({"1.png", "1 (2).png", "1 (3).png"}))
         << "an empty cell falls back to the number, which then counts as taken";
@@ -61,9 +60,13 @@ TEST(EntryFileNames, ManyEntriesOfOneNameTakeConsecutiveNumbers)
 {
     TEntryFileNames names(TNameTemplate::Parse(QStringLiteral("same")), QStringLiteral(".gif"));
     constexpr int Count = 2000;
-    for (int i = 1; i <= Count; ++i)
-        names.Add({i, {}, {}, {}});
-    EXPECT_EQ(names.At(0).FirstCandidate, 1);
-    EXPECT_EQ(names.At(Count - 1).FirstCandidate, Count);
-    EXPECT_EQ(names.At(Count - 1).Name, QStringLiteral("same.gif"));
+    TEntryFileName last;
+    for (int i = 1; i <= Count; ++i) {
+        last = names.Next({i, {}, {}, {}});
+        if (i == 1) {
+            EXPECT_EQ(last.FirstCandidate, 1);
+        }
+    }
+    EXPECT_EQ(last.FirstCandidate, Count);
+    EXPECT_EQ(last.Name, QStringLiteral("same.gif"));
 }

@@ -1,5 +1,6 @@
 #include "base/zint_exception.h"
 #include "io/file_publisher.h"
+#include "io/interrupt_cleanup.h"
 #include "io/unique_file_name.h"
 #include "support/temporary_folder.h"
 
@@ -14,7 +15,9 @@
 #include <thread>
 #include <vector>
 
+#include <fcntl.h>
 #include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -43,10 +46,13 @@ protected:
 
 INSTANTIATE_TEST_SUITE_P(Methods, FilePublisher,
                          testing::Values(TNewFileMethod::nfmLinkComplete,
+                                         TNewFileMethod::nfmRenameNoReplace,
                                          TNewFileMethod::nfmRenameOverReservation),
                          [](const auto& info) {
                              return info.param == TNewFileMethod::nfmLinkComplete
                                         ? std::string("Link")
+                                    : info.param == TNewFileMethod::nfmRenameNoReplace
+                                        ? std::string("RenameNoReplace")
                                         : std::string("RenameOverReservation");
                          });
 
@@ -134,4 +140,77 @@ TEST_P(FilePublisher, RemovedFolderIsReportedWithTheFileName)
         thrownMessage([&] { PublishNewFile("second", TNumberedFileName(target), 1, GetParam()); }),
         "Cannot create file \"" + target.toStdString() + "\". No such file or directory");
     EXPECT_TRUE(entries().isEmpty());
+}
+
+namespace {
+// Runs `child` in a process of its own and answers the signal that ended it (0: none).
+int endingSignal(const std::function<void()>& child, const std::function<void(pid_t)>& parent)
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        child();
+        ::_exit(0);
+    }
+    parent(pid);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+}
+} // namespace
+
+// The signals that end a run remove what is guarded, and only that, then end the process as
+// they would have.
+TEST(RemovedOnInterrupt, TheEndingSignalsRemoveGuardedFilesOnly)
+{
+    const TTemporaryFolder dir;
+    for (const int signalNumber : {SIGINT, SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signalNumber);
+        const QString guarded = dir.FilePath(QStringLiteral("guarded"));
+        const QString released = dir.FilePath(QStringLiteral("released"));
+        const QString taken = dir.Write(QStringLiteral("taken"), "x");
+        const int ended = endingSignal(
+            [&] {
+                {
+                    const TRemovedOnInterrupt forgotten(QFile::encodeName(released), O_WRONLY);
+                }
+                const TRemovedOnInterrupt held(QFile::encodeName(guarded), O_WRONLY);
+                // A name that was taken already is not this process's to remove.
+                const TRemovedOnInterrupt refused(QFile::encodeName(taken), O_WRONLY);
+                if (held.Fd() >= 0 && refused.Fd() < 0 && errno == EEXIST)
+                    std::raise(signalNumber);
+            },
+            [](pid_t) {});
+        EXPECT_EQ(ended, signalNumber);
+        EXPECT_EQ(dir.Entries(),
+                  (QStringList{QStringLiteral("released"), QStringLiteral("taken")}));
+        QFile::remove(released);
+        QFile::remove(taken);
+    }
+}
+
+// Without hard links, Ctrl+C in the middle of a run leaves complete files only: no empty
+// reservation under a final name, no temporary.
+TEST(RemovedOnInterrupt, AnInterruptedRunLeavesCompleteFilesOnly)
+{
+    const TTemporaryFolder dir;
+    const QByteArray contents(3000, 'c');
+    const int ended = endingSignal(
+        [&] {
+            const TNumberedFileName names(dir.FilePath(QStringLiteral("1.png")));
+            for (qint64 n = 1;; ++n)
+                PublishNewFile(contents, names, n, TNewFileMethod::nfmRenameOverReservation);
+        },
+        [&](pid_t child) {
+            // Interrupted once it is well under way, wherever it then is.
+            for (int waited = 0; dir.Entries().size() < 300 && waited < 30000; ++waited)
+                ::usleep(1000);
+            ::kill(child, SIGINT);
+        });
+    EXPECT_EQ(ended, SIGINT);
+    const QStringList left = dir.Entries();
+    EXPECT_FALSE(left.isEmpty());
+    for (const QString& name : left) {
+        EXPECT_FALSE(name.startsWith(u'.')) << name.toStdString();
+        EXPECT_EQ(ReadWholeFile(dir.FilePath(name)), contents) << name.toStdString();
+    }
 }

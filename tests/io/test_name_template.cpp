@@ -84,10 +84,15 @@ TEST(NameTemplate, AMissingColumnFailsThatEntryOnly)
         const char* Message;
         bool NamesALongerRow;
     } cases[] = {
-        {"{col:Colour}", "{col:Colour} in the file name: there is no column \"Colour\".", false},
-        {"{col:price}", "{col:price} in the file name: the entry has no cell in column \"Price\".",
+        {"{col:Colour}",
+         "The file name field {col:Colour} cannot be filled: there is no column \"Colour\".",
+         false},
+        {"{col:price}",
+         "The file name field {col:price} cannot be filled: the entry has no cell in column "
+         "\"Price\".",
          true},
-        {"{col:3}", "{col:3} in the file name: the entry has no column 3.", true},
+        {"{col:3}", "The file name field {col:3} cannot be filled: the entry has no column 3.",
+         true},
     };
     TNameFields longer = Row;
     longer.Cells << QStringLiteral("9.99");
@@ -98,5 +103,44 @@ TEST(NameTemplate, AMissingColumnFailsThatEntryOnly)
         if (test.NamesALongerRow) {
             EXPECT_EQ(parsed.Expand(longer), QStringLiteral("9.99"));
         }
+    }
+}
+
+// A field the input cannot fill is a usage error before anything is written, not a failure of
+// every entry.
+TEST(NameTemplate, ColumnFieldsAreCheckedAgainstTheInputFirst)
+{
+    const QStringList header = {QStringLiteral("SKU"), QStringLiteral(" Name ")};
+    const std::string noColumn = " cannot be filled: no such column; the columns are 1 \"SKU\", "
+                                 "2 \" Name \".";
+    const struct
+    {
+        const char* Pattern;
+        QStringList Header;
+        qsizetype Columns;
+        std::string Expected; // empty: accepted
+    } cases[] = {
+        {"{n}-{text}", {}, -1, {}},
+        {"{col:sku}-{col:name}", header, 2, {}},
+        {"{col:3}", header, 3, {}}, // a longer record has a third cell
+        {"{col:7}", {}, 0, {}},     // an empty table: nothing is taken from it
+        {"{col:nosuch}", header, 2, "The file name field {col:nosuch}" + noColumn},
+        {"{col:3}", header, 2, "The file name field {col:3}" + noColumn},
+        {"{col:SKU}",
+         {},
+         -1,
+         "The file name field {col:SKU} cannot be filled: the input is not a table; read it with "
+         "--csv or --tsv, or leave the field out."},
+        {"{col:SKU}",
+         {},
+         4,
+         "The file name field {col:SKU} cannot be filled: no such column; the table has no "
+         "header; its columns are 1 to 4."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Pattern);
+        const TNameTemplate parsed = TNameTemplate::Parse(QString::fromUtf8(c.Pattern));
+        const std::string message = ErrorOf([&] { parsed.CheckColumns(c.Header, c.Columns); });
+        EXPECT_EQ(message, c.Expected.empty() ? "(nothing raised)" : c.Expected);
     }
 }

@@ -45,22 +45,30 @@ TEST(SafeFileName, HostileTextsBecomeOneNameInsideTheFolder)
     }
 }
 
-TEST(SafeFileName, LongNamesAreCutOnACharacterBoundaryKeepingTheExtension)
+// The start and the end stay, so that "{text}-{n}" and "{col:SKU}-{text}" keep what tells
+// entries apart.
+TEST(SafeFileName, LongNamesKeepTheirStartAndEndOnCharacterBoundaries)
 {
+    const QString cut = QStringLiteral("\u2026");
     const struct
     {
         QString Stem;
         QString Kept;
     } cases[] = {
-        {QString(300, u'a'), QString(196, u'a')},
-        {QString(300, u'é'), QString(98, u'é')}, // two bytes each
-        {QString(300, u'€'), QString(65, u'€')}, // three bytes each: 195 of 196
-        {QStringLiteral("😀").repeated(100), QStringLiteral("😀").repeated(49)}, // surrogate pairs
+        // 196 bytes for the stem: 96 before the ellipsis, its 3, and what is left after it.
+        {QString(300, u'a'), QString(96, u'a') + cut + QString(97, u'a')},
+        {QString(300, u'é'), QString(48, u'é') + cut + QString(48, u'é')}, // two bytes each
+        {QString(300, u'€'), QString(32, u'€') + cut + QString(32, u'€')}, // three bytes each
+        {QStringLiteral("😀").repeated(100),
+         QStringLiteral("😀").repeated(24) + cut + QStringLiteral("😀").repeated(24)},
         {QStringLiteral("a") + QStringLiteral("😀").repeated(60),
-         QStringLiteral("a") + QStringLiteral("😀").repeated(48)},
+         QStringLiteral("a") + QStringLiteral("😀").repeated(23) + cut +
+             QStringLiteral("😀").repeated(25)},
+        {QString(300, u'x') + QStringLiteral("-000017"),
+         QString(96, u'x') + cut + QString(90, u'x') + QStringLiteral("-000017")},
         // The cut leaves no blank or dot before the extension.
-        {QString(195, u'a') + QStringLiteral(" bbbb"), QString(195, u'a')},
-        {QString(194, u'a') + QStringLiteral("..bbbb"), QString(194, u'a')},
+        {QString(300, u'a') + QStringLiteral(". ."), QString(96, u'a') + cut + QString(94, u'a')},
+        {QString(196, u'a'), QString(196, u'a')}, // exactly fits: not cut
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.Stem.left(3).toStdString());
@@ -68,5 +76,21 @@ TEST(SafeFileName, LongNamesAreCutOnACharacterBoundaryKeepingTheExtension)
         EXPECT_EQ(name, test.Kept + Png);
         EXPECT_LE(name.toUtf8().size(), MaxSafeFileNameBytes);
         EXPECT_EQ(QString::fromUtf8(name.toUtf8()), name) << "whole characters only";
+    }
+}
+
+// Invisible characters that reorder or split what a file list shows become "_" too.
+TEST(SafeFileName, FormatCharactersAndSeparatorsBecomeUnderscores)
+{
+    const std::pair<QString, QString> cases[] = {
+        {QStringLiteral("invoice\u202Egnp.exe"), QStringLiteral("invoice_gnp.exe.png")},
+        {QStringLiteral("a\u2028b\u2029c"), QStringLiteral("a_b_c.png")},
+        {QStringLiteral("zero\u200Bwidth\uFEFF"), QStringLiteral("zero_width_.png")},
+        {QStringLiteral("tag") + QString::fromUcs4(U"\U000E0041"), QStringLiteral("tag_.png")},
+        {QStringLiteral("\u202E\u2066"), QString()},
+    };
+    for (const auto& [stem, expected] : cases) {
+        SCOPED_TRACE(stem.toStdString());
+        EXPECT_EQ(SafeFileName(stem, Png), expected);
     }
 }

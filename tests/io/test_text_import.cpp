@@ -1,16 +1,26 @@
 #include "base/zint_exception.h"
 #include "io/qt_printers.h"
 #include "io/text_import.h"
+#include "io/text_input.h"
+#include "io/text_table.h"
 #include "support/temporary_folder.h"
 
+#include <QFile>
 #include <QStringEncoder>
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
+#include <sys/stat.h>
+
 namespace {
 
-const char* const kNoMapping =
-    "No mapping for the Unicode character exists in the target multi-byte code page";
+std::string notValid(const char* where, const char* encoding, const char* source = "the text")
+{
+    return std::string("Cannot read \"") + source + "\": " + where + " is not valid " + encoding +
+           " text. Choose the encoding the file was saved in.";
+}
 
 QByteArray utf16(const QString& text, QStringConverter::Encoding encoding)
 {
@@ -141,8 +151,11 @@ TEST(TextImport, DecodesEachEncodingsOwnCharacters)
         {QByteArray("\xF0\x9F\x98\x80"), TTextEncoding::teUtf8, QStringLiteral("😀")},
         {utf16(QStringLiteral("😀"), QStringConverter::Utf16BE), TTextEncoding::teBigEndianUnicode,
          QStringLiteral("😀")},
-        // Without a mark the choice stands, even where a mark-less file looks like UTF-16.
-        {QByteArray("a\0b\0", 4), TTextEncoding::teUtf8, QString::fromUtf16(u"a\0b\0", 4)},
+        // A mark of UTF-32 decides as one of UTF-16 does.
+        {QByteArray("\xFF\xFE\0\0\x00\xF6\x01\0", 8), TTextEncoding::teAnsi, QStringLiteral("😀")},
+        {QByteArray("\0\0\xFE\xFF\0\0\0A", 8), TTextEncoding::teUtf8, QStringLiteral("A")},
+        // Odd NULs are text; only a NUL in every other byte looks like UTF-16.
+        {QByteArray("a\0bc\0de", 7), TTextEncoding::teUtf8, QString::fromUtf16(u"a\0bc\0de", 7)},
     };
     for (const auto& c : cases)
         EXPECT_EQ(DecodeTextLines(c.FBytes, c.FEncoding), QStringList{c.FExpected})
@@ -159,22 +172,25 @@ TEST(TextImport, InvalidBytesAnywhereRefuseTheWholeFileAndTellWhere)
         TTextEncoding FEncoding;
         qsizetype FLine;
         qsizetype FByte;
+        const char* FEncodingName;
     } cases[] = {
-        {QByteArray("good\nbad \xFF\n"), TTextEncoding::teUtf8, 2, 9},
-        {QByteArray("good\n\xC3\x28\n"), TTextEncoding::teUtf8, 2, 5},     // broken sequence
-        {QByteArray("\xED\xA0\x80"), TTextEncoding::teUtf8, 1, 0},         // encoded surrogate
-        {QByteArray("\xC0\xAF"), TTextEncoding::teUtf8, 1, 0},             // overlong
-        {QByteArray("good\nlast \xE2\x82"), TTextEncoding::teUtf8, 2, 10}, // cut at the end
-        {QByteArray("\xEF\xBB\xBFok\r\n\r\nx\xFF"), TTextEncoding::teAnsi, 3, 10},
-        {QByteArray("a\rb\r\ncaf\xE9"), TTextEncoding::teAscii, 3, 8},
-        {QByteArray("A\0B", 3), TTextEncoding::teUnicode, 1, 2}, // odd byte count
+        {QByteArray("good\nbad \xFF\n"), TTextEncoding::teUtf8, 2, 9, "UTF-8"},
+        {QByteArray("good\n\xC3\x28\n"), TTextEncoding::teUtf8, 2, 5, "UTF-8"}, // broken
+        {QByteArray("\xED\xA0\x80"), TTextEncoding::teUtf8, 1, 0, "UTF-8"},     // encoded surrogate
+        {QByteArray("\xC0\xAF"), TTextEncoding::teUtf8, 1, 0, "UTF-8"},         // overlong
+        {QByteArray("good\nlast \xE2\x82"), TTextEncoding::teUtf8, 2, 10, "UTF-8"}, // cut
+        {QByteArray("\xEF\xBB\xBFok\r\n\r\nx\xFF"), TTextEncoding::teAnsi, 3, 10, "UTF-8"},
+        {QByteArray("a\rb\r\ncaf\xE9"), TTextEncoding::teAscii, 3, 8, "ASCII"},
+        {QByteArray("A\0B", 3), TTextEncoding::teUnicode, 1, 2, "Unicode"}, // odd byte count
         {QByteArray("\xFF\xFE"
                     "a\0\r\0"
                     "\x00\xD8\x41\x00",
                     10),
-         TTextEncoding::teAnsi, 2, 6},
-        {QByteArray("\xD8\x00", 2), TTextEncoding::teBigEndianUnicode, 1, 0},
-        {QByteArray("caf\xE9"), TTextEncoding::teUtf7, 1, 3},
+         TTextEncoding::teAnsi, 2, 6, "Unicode"},
+        {QByteArray("\xD8\x00", 2), TTextEncoding::teBigEndianUnicode, 1, 0, "Big Endian Unicode"},
+        {QByteArray("caf\xE9"), TTextEncoding::teUtf7, 1, 3, "UTF-7"},
+        // Past the last character of UTF-32.
+        {QByteArray("\xFF\xFE\0\0A\0\0\0\0\0\x11\0", 12), TTextEncoding::teUtf8, 1, 8, "UTF-32"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.FBytes.toHex().constData());
@@ -182,7 +198,10 @@ TEST(TextImport, InvalidBytesAnywhereRefuseTheWholeFileAndTellWhere)
             DecodeTextLines(c.FBytes, c.FEncoding);
             ADD_FAILURE() << "nothing thrown";
         } catch (const ETextDecodeError& error) {
-            EXPECT_STREQ(error.what(), kNoMapping);
+            EXPECT_EQ(error.what(), notValid(("byte " + std::to_string(c.FByte) + " on line " +
+                                              std::to_string(c.FLine))
+                                                 .c_str(),
+                                             c.FEncodingName));
             EXPECT_EQ(error.Line(), c.FLine);
             EXPECT_EQ(error.ByteOffset(), c.FByte);
         }
@@ -236,5 +255,75 @@ TEST_F(TextImportFile, UnopenableFilesNameThePathAndTheReason)
               "Cannot open file \"" + missing.toStdString() + "\". No such file or directory");
     EXPECT_EQ(readMessage(FDir.Path()),
               "Cannot open file \"" + FDir.Path().toStdString() + "\". Is a directory");
-    EXPECT_EQ(readMessage(FDir.Write(QStringLiteral("bad.txt"), "ok\n\xFF")), kNoMapping);
+    const QString bad = FDir.Write(QStringLiteral("bad.txt"), "ok\n\xFF");
+    EXPECT_EQ(readMessage(bad), notValid("byte 3 on line 2", "UTF-8", bad.toUtf8().constData()));
+}
+
+// What a user may hand the loader by mistake or on purpose: each is refused at once with a
+// message that names the file and says what to do; nothing is waited for or read to the end.
+TEST_F(TextImportFile, HostileFilesAreRefusedWithAClearMessage)
+{
+    const QString fifo = FDir.FilePath(QStringLiteral("pipe.txt"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zero = FDir.FilePath(QStringLiteral("zero.csv"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    const QString huge = FDir.Write(QStringLiteral("huge.txt"), "A\n");
+    ASSERT_TRUE(QFile::resize(huge, kWholeTextSizeCap + 1)); // sparse: no disk is used
+    const QString utf16le =
+        FDir.Write(QStringLiteral("utf16.txt"),
+                   utf16(QStringLiteral("ABC\r\nDEF"), QStringConverter::Utf16LE));
+    const QString utf16be =
+        FDir.Write(QStringLiteral("utf16be.csv"),
+                   utf16(QStringLiteral("A,B\n1,2"), QStringConverter::Utf16BE));
+    const QString empty = FDir.Write(QStringLiteral("empty.txt"), "\xEF\xBB\xBF\r\n\n");
+    const QString headerOnly = FDir.Write(QStringLiteral("header.csv"), "SKU,Name\n");
+    const std::string notRegular = "It is not a regular file but a device, a FIFO or a socket; "
+                                   "save the texts in a file and load that.";
+    const std::string utf16Hint = "\": every other byte is 0, as in UTF-16 text without a "
+                                  "byte-order mark. Choose the encoding Unicode (utf-16le) or "
+                                  "Big Endian Unicode (utf-16be).";
+    const std::string noTexts = "\" holds no texts: it is empty or has only empty lines. Load a "
+                                "file with one text on each line.";
+    const struct
+    {
+        QString Path;
+        std::string Expected;
+    } cases[] = {
+        {fifo, "Cannot open file \"" + fifo.toStdString() + "\". " + notRegular},
+        {zero, "Cannot open file \"" + zero.toStdString() + "\". " + notRegular},
+        {huge, "Cannot open file \"" + huge.toStdString() +
+                   "\". It is larger than 256 MiB, the most that is read at once; split it into "
+                   "smaller files."},
+        {utf16le, "Cannot read \"" + utf16le.toStdString() + utf16Hint},
+        {utf16be, "Cannot read \"" + utf16be.toStdString() + utf16Hint},
+        {empty, "The file \"" + empty.toStdString() + noTexts},
+        {headerOnly, "The file \"" + headerOnly.toStdString() + noTexts},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Path.toStdString());
+        std::string message = "(nothing thrown)";
+        try {
+            if (const std::optional<QChar> delimiter = TableDelimiterForFile(c.Path))
+                ReadTextTable(c.Path, TTextEncoding::teUtf8, *delimiter, true);
+            else
+                ReadTextLines(c.Path, TTextEncoding::teAnsi);
+        } catch (const EZintException& error) {
+            message = error.what();
+        }
+        EXPECT_EQ(message, c.Expected);
+    }
+}
+
+// The window's loader reads pieces of a file into one list; lines and CR LF that straddle two
+// pieces come out whole.
+TEST_F(TextImportFile, LinesAcrossReadPiecesAreWhole)
+{
+    QByteArray bytes;
+    QStringList expected;
+    for (int i = 0; bytes.size() < 200000; ++i) {
+        expected << QString(i % 7 + 1, QLatin1Char('a' + i % 26));
+        bytes += expected.last().toLatin1() + (i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\r" : "\n");
+    }
+    EXPECT_EQ(ReadTextLines(FDir.Write(QStringLiteral("pieces.txt"), bytes), TTextEncoding::teUtf8),
+              expected);
 }

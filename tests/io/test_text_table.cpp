@@ -124,35 +124,54 @@ TEST(TextTable, ByteOrderMarksAndEncodings)
 
 TEST(TextTable, InvalidInputNamesTheLineAndWhatIsWrong)
 {
-    const std::string unclosed = ": unclosed quote; the quoted field that starts here never ends";
-    const std::string stray =
-        ": quote inside an unquoted field; put the whole field in quotes and write the quote twice";
+    const std::string at = "Cannot read \"the text\": ";
+    const std::string unclosed =
+        ": unclosed quote; the quoted field that starts here never ends. Close it.";
+    const std::string stray = ": quote inside an unquoted field; put the whole field in quotes "
+                              "and write the quote twice.";
     const std::string after = ": text after the closing quote of a field; a quote inside a "
-                              "quoted field is written twice";
+                              "quoted field is written twice.";
+    const std::string choose = " text. Choose the encoding the file was saved in.";
     const struct
     {
         QByteArray Bytes;
         TTextEncoding Encoding;
         std::string Expected;
     } cases[] = {
-        {"a,\"b\nc", TTextEncoding::teUtf8, "line 1" + unclosed},
-        {"x\n\ny,\"open\nz,\"\"", TTextEncoding::teUtf8, "line 3" + unclosed},
-        {"ab\"c", TTextEncoding::teUtf8, "line 1" + stray},
-        {" \"quoted after a blank\"", TTextEncoding::teUtf8, "line 1" + stray},
-        {"ok\n\"multi\r\nline\",x\"y", TTextEncoding::teUtf8, "line 3" + stray},
-        {"\"a\"b", TTextEncoding::teUtf8, "line 1" + after},
-        {"\"a\nb\" ,c", TTextEncoding::teUtf8, "line 2" + after},
+        {"a,\"b\nc", TTextEncoding::teUtf8, at + "line 1" + unclosed},
+        {"x\n\ny,\"open\nz,\"\"", TTextEncoding::teUtf8, at + "line 3" + unclosed},
+        {"ab\"c", TTextEncoding::teUtf8, at + "line 1" + stray},
+        {" \"quoted after a blank\"", TTextEncoding::teUtf8, at + "line 1" + stray},
+        {"ok\n\"multi\r\nline\",x\"y", TTextEncoding::teUtf8, at + "line 3" + stray},
+        {"\"a\"b", TTextEncoding::teUtf8, at + "line 1" + after},
+        {"\"a\nb\" ,c", TTextEncoding::teUtf8, at + "line 2" + after},
         {"ok\r\nok\r\n\"a\nb\",\xFF", TTextEncoding::teUtf8,
-         "line 4, byte 14: not valid UTF-8 text"},
-        {"a\r\nb\xE9", TTextEncoding::teAscii, "line 2, byte 4: not valid ASCII text"},
+         at + "byte 14 on line 4 is not valid UTF-8" + choose},
+        {"a\r\nb\xE9", TTextEncoding::teAscii, at + "byte 4 on line 2 is not valid ASCII" + choose},
         // The encoding a byte-order mark put in force is the one named.
         {QByteArray("\xFF\xFE"
                     "a\0\n\0b",
                     7),
-         TTextEncoding::teUtf8, "line 2, byte 6: not valid Unicode text"},
+         TTextEncoding::teUtf8, at + "byte 6 on line 2 is not valid Unicode" + choose},
     };
     for (const auto& c : cases)
         EXPECT_EQ(thrownMessage(c.Bytes, c.Encoding), c.Expected) << c.Bytes.constData();
+}
+
+// Records split across the pieces a file is read in come out whole, line numbers included.
+TEST(TextTable, RecordsAcrossReadPiecesAreWhole)
+{
+    const TTemporaryFolder dir;
+    QByteArray bytes = "SKU,Name\r\n";
+    TRows expected;
+    for (int i = 0; bytes.size() < 300000; ++i) {
+        // Quoted line breaks, doubled quotes and CR LF fall on every offset of a piece's end.
+        const QString name = QStringLiteral("n\"%1\r\nx").arg(i);
+        bytes += QByteArray::number(i) + ",\"" + name.toUtf8().replace("\"", "\"\"") + "\"\r\n";
+        expected.emplace_back(QStringList{QString::number(i), name}, 2 + 2 * i);
+    }
+    const QString path = dir.Write(QStringLiteral("many.csv"), bytes);
+    EXPECT_EQ(rowsOf(ReadTextTable(path, TTextEncoding::teUtf8, Comma, true)), expected);
 }
 
 TEST(TextTable, ColumnsByNumberOrByName)
@@ -166,6 +185,14 @@ TEST(TextTable, ColumnsByNumberOrByName)
     twice.Header = cells({"Code", "code"});
 
     const std::string columns = "; the columns are 1 \"SKU\", 2 \" Name \", 3 \"Price\"";
+    TTextTable wide;
+    std::string wideNames;
+    for (int i = 1; i <= 25; ++i) {
+        wide.Header << QStringLiteral("c%1").arg(i);
+        if (i <= 20)
+            wideNames +=
+                (i > 1 ? ", " : "") + std::to_string(i) + " \"c" + std::to_string(i) + "\"";
+    }
     const struct
     {
         const TTextTable& Table;
@@ -191,6 +218,9 @@ TEST(TextTable, ColumnsByNumberOrByName)
          "\"code\""},
         // Nothing to check a number against, and nothing will be taken from it.
         {TTextTable(), "7", 6, {}},
+        // A wide table lists only its first columns.
+        {wide, "none", -1,
+         "no column is named \"none\"; the columns are " + wideNames + " and 5 more"},
     };
     for (const auto& c : cases) {
         std::string message;
