@@ -32,9 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         TLabelSheetWriter writer(*reading.Sheet, data[0] * 4 + 1, placement);
         for (int label = 0; label < data[2] % 40; ++label) {
             if (label % 3 == 2)
-                writer.SkipLabel();
+                writer.Labels().SkipLabel();
             else
-                FuzzCheck(writer.AddLabel(picture) > 0, "a label drawn at no size");
+                FuzzCheck(writer.Labels().AddLabel(picture) > 0, "a label drawn at no size");
         }
         FuzzCheck(writer.Finish().startsWith("%PDF-"), "a sheet that is no PDF");
     } catch (const EZintException&) {
