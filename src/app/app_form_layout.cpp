@@ -122,12 +122,15 @@ void TAppForm::CreateSettingsPanel()
     scroller->setWidgetResizable(true);
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroller->setWidget(FSettingsPanel);
-    // Off the window's edge as the panes are.
+    // Off the window's edge as the panes are, with or without a scroll bar.
     const int edge = style()->pixelMetric(QStyle::PM_LayoutRightMargin);
-    scroller->setContentsMargins(0, 0, edge, 0);
-    scroller->setMinimumWidth(FSettingsPanel->minimumSizeHint().width() +
-                              scroller->verticalScrollBar()->sizeHint().width() + edge);
+    auto* inset = new QWidget;
+    auto* insetLayout = new QVBoxLayout(inset);
+    insetLayout->setContentsMargins(0, 0, edge, 0);
+    insetLayout->addWidget(FSettingsPanel);
+    scroller->setWidget(inset);
+    scroller->setMinimumWidth(inset->minimumSizeHint().width() +
+                              scroller->verticalScrollBar()->sizeHint().width());
     FSettingsDock = NewControl<QDockWidget>("SettingsDock", Translate(QStringLiteral("Settings")));
     FSettingsDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     FSettingsDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);

@@ -1,6 +1,7 @@
 #include "app/entry_checker.h"
 
 #include "app/item_list_model.h"
+#include "app/window_message.h"
 #include "io/export_job.h"
 #include "symbol/zint_symbol.h"
 
@@ -61,8 +62,9 @@ void TEntryChecker::Start()
             QMetaObject::invokeMethod(
                 this,
                 [this, generation, row = int(index), error = outcome.Error] {
+                    // Worded as the preview pane words it.
                     if (generation == FGeneration)
-                        FItems.SetFailure(row, error);
+                        FItems.SetFailure(row, MessageWithHint(error));
                 },
                 Qt::QueuedConnection);
             return !*cancelled;

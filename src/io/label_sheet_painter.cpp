@@ -86,6 +86,9 @@ double TLabelSheetPainter::AddLabel(const TMetafile& picture)
     if (picture.IsEmpty() || picture.Width() < 1 || picture.Height() < 1)
         throw EZintException("There is no image to place on the label.");
     const QRect label = LabelInDots(FSheet, FNext % FSheet.LabelsPerPage(), FDpi);
+    // Drawn at no size, the label would be left blank without a word.
+    if (label.isEmpty())
+        throw EZintException("The labels are smaller than one dot at this resolution.");
     NextLabel();
     const TPlacedPicture placed = PlacePicture(label, picture.Size(), FPlacement);
     FPainter.save();

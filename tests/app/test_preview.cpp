@@ -113,7 +113,7 @@ TEST_F(PreviewTest, EncoderErrorIsShownInThePaneInsteadOfThePicture)
 
     ChooseSymbology(TZintSymbology::zsC25IND);
     ASSERT_TRUE(Form->Symbol().errtxt().startsWith(QStringLiteral("error: ")));
-    EXPECT_EQ(Preview().ErrorText(), EncoderError(*Form));
+    EXPECT_EQ(Preview().ErrorText(), QStringLiteral("Entry 1: ") + EncoderError(*Form));
     // A sentence, and what to do about it on a line of its own.
     EXPECT_TRUE(Preview().ErrorText().front().isUpper()) << Preview().ErrorText().toStdString();
     EXPECT_TRUE(Preview().ErrorText().contains(u'\n')) << Preview().ErrorText().toStdString();
@@ -335,7 +335,8 @@ TEST_F(PreviewTest, EverySymbologyShowsThePictureOrItsErrorInThePane)
         ChooseSymbology(entry.Symbology);
         ASSERT_EQ(Form->CurrentText(), startText);
         if (Preview().IsEmpty())
-            EXPECT_EQ(Preview().ErrorText(), EncoderError(*Form)) << entry.DisplayName;
+            EXPECT_EQ(Preview().ErrorText(), QStringLiteral("Entry 1: ") + EncoderError(*Form))
+                << entry.DisplayName;
         else
             EXPECT_TRUE(Preview().ErrorText().isEmpty()) << entry.DisplayName;
         EXPECT_TRUE(Dialogs.Asked.isEmpty()) << entry.DisplayName;
