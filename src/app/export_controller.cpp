@@ -173,8 +173,8 @@ void TExportController::Savesingleimage1Click()
         DosyayiKaydet(*path);
     } catch (const EZintException& error) {
         ShowError(Translate(QStringLiteral("Cannot save %1")).arg(QFileInfo(*path).fileName()),
-                  Translate(QStringLiteral("%1\nChoose another folder or file name."))
-                      .arg(MessageSentence(QString::fromUtf8(error.what()))));
+                  MessageSentence(QString::fromUtf8(error.what())) + u'\n' +
+                      Translate(QStringLiteral("Choose another folder or file name.")));
         return;
     }
     FDialogs.Beep();

@@ -41,8 +41,8 @@ std::optional<TNameTemplate> TExportController::FolderExportNameTemplate()
         return TNameTemplate::Parse(edFileNames->text());
     } catch (const EZintException& error) {
         ShowError(Translate(QStringLiteral("Cannot use the file name template")),
-                  Translate(QStringLiteral("%1\nCorrect the template in the \"File names\" box."))
-                      .arg(MessageSentence(QString::fromUtf8(error.what()))));
+                  MessageSentence(QString::fromUtf8(error.what())) + u'\n' +
+                      Translate(QStringLiteral("Correct the template in the \"File names\" box.")));
         edFileNames->setFocus();
         return std::nullopt;
     }
@@ -107,9 +107,9 @@ void TExportController::AddMyFolder(const QString& Foldername)
     const TExportRun run = job.WriteFiles(ListEntries(), target, callbacks);
     if (writeError) {
         ShowError(Translate(QStringLiteral("Cannot save to %1")).arg(QDir(Foldername).dirName()),
-                  Translate(QStringLiteral("%1\nChoose a folder you can write to, with free "
-                                           "space, and save again."))
-                      .arg(MessageSentence(*writeError)));
+                  MessageSentence(*writeError) + u'\n' +
+                      Translate(QStringLiteral(
+                          "Choose a folder you can write to, with free space, and save again.")));
         return;
     }
     if (last < 0)

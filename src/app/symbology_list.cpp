@@ -12,7 +12,9 @@
 
 namespace {
 // The headings, in the order of TSymbologyGroup.
-const std::array<const char*, 5> GroupHeadings = {"Linear", "2-D", "Postal", "GS1", "Stacked"};
+const std::array<const char*, 5> GroupHeadings = {TranslationKey("Linear"), TranslationKey("2-D"),
+                                                  TranslationKey("Postal"), "GS1",
+                                                  TranslationKey("Stacked")};
 
 void AddHeading(QComboBox* list, const QString& heading)
 {

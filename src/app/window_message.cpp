@@ -13,9 +13,9 @@ struct THint
 
 const THint LayoutHints[] = {
     {"The desired width is too small.",
-     "Enter a larger width on the output size page, or narrower modules."},
+     TranslationKey("Enter a larger width on the output size page, or narrower modules.")},
     {"The desired height is too small.",
-     "Enter a larger height on the output size page, or a lower bar height."},
+     TranslationKey("Enter a larger height on the output size page, or a lower bar height.")},
 };
 } // namespace
 

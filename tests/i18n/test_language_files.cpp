@@ -129,6 +129,8 @@ TEST_P(ShippedLanguageTest, TranslatesEveryKeyOfTheVocabulary)
     // The lines a translator adds, listed whole so that the next pass can take them as they are.
     QString missing;
     for (const QString& english : ProgramVocabulary()) {
+        EXPECT_FALSE(english.contains(u'\n'))
+            << "no line of a file can hold " << english.toStdString();
         if (!keys.contains(english)) {
             missing += u'{' + english + QStringLiteral("}\n");
             continue;
