@@ -11,6 +11,7 @@ class TStoreLock final
 {
 public:
     explicit TStoreLock(const TUserStore& store);
+    ~TStoreLock();
     TStoreLock(const TStoreLock&) = delete;
     TStoreLock& operator=(const TStoreLock&) = delete;
 
@@ -18,6 +19,7 @@ public:
     bool Held() const { return FHeld; }
 
 private:
+    QString FStoreFile;
     QLockFile FLock;
     bool FHeld = false;
 };

@@ -145,11 +145,17 @@ void CheckNow(const TCheckSetup& setup, TUpdateResults& results, const std::atom
     if (!store.IsWritable())
         log.Add(QStringLiteral("Error: Registry open problem!"));
 
+    // Every write happens under the lock: QSettings writes its whole copy back when the file's
+    // time and size look unchanged, which two starts writing "13" and "14" within one clock
+    // tick leave alike, so a write outside it could put an older count back.
     TStart start;
+    QString installationId;
     {
         const TStoreLock lock(store);
         if (lock.Held()) {
             start = CountStart(store, setup);
+            if (start.Contact > 0)
+                installationId = InstallationId(store);
         } else {
             // Without the lock the day's count cannot be trusted: no contact.
             log.Add(QStringLiteral("Error: Registry lock problem!"));
@@ -170,7 +176,7 @@ void CheckNow(const TCheckSetup& setup, TUpdateResults& results, const std::atom
                 QStringLiteral("version=") + setup.AppVersion,
                 QStringLiteral("os=") + CurrentOsDescription(),
                 QStringLiteral("local=") + UserLocaleName(),
-                QStringLiteral("guid=") + InstallationId(store),
+                QStringLiteral("guid=") + installationId,
                 QStringLiteral("howmany=") + QString::number(start.HowMany),
             };
 
@@ -178,7 +184,10 @@ void CheckNow(const TCheckSetup& setup, TUpdateResults& results, const std::atom
             if (body.startsWith(QLatin1String("ERROR")))
                 log.Add(QStringLiteral("INVALIDSERVERRESPONSE"));
             if (!log.Failed()) {
+                const TStoreLock lock(store);
+                store.Sync();
                 TakeAnswer(ResponseLines(body), store, results);
+                store.Sync();
                 if (IsNewerVersion(results.LatestVersion, setup.AppVersion) &&
                     start.ShowUpdate == 1 && start.Contact <= AnnouncingContactsPerDay)
                     results.NewVersionAvailable.store(true, std::memory_order_relaxed);

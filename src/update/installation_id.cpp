@@ -1,5 +1,6 @@
 #include "update/installation_id.h"
 
+#include "platform/store_lock.h"
 #include "platform/user_store.h"
 
 #include <QUuid>
@@ -29,6 +30,8 @@ QString InstallationId(TUserStore& store)
 
 void ResetInstallationId(TUserStore& store)
 {
+    const TStoreLock lock(store);
+    store.Sync();
     store.WriteString(ValueName, NewId());
     store.Sync();
 }
