@@ -14,7 +14,7 @@ void TAppForm::AddListFileItems(QMenu* file)
     QAction* open = file->addAction(Translate(QStringLiteral("&Open List...")));
     open->setObjectName(QStringLiteral("OpenList1"));
     connect(open, &QAction::triggered, FListPane, &TListPane::OpenList1Click);
-    QAction* save = file->addAction(Translate(QStringLiteral("Sa&ve List...")));
+    QAction* save = file->addAction(Translate(QStringLiteral("&Save List...")));
     save->setObjectName(QStringLiteral("SaveList1"));
     connect(save, &QAction::triggered, FListPane, &TListPane::SaveList1Click);
     QMenu* recent = file->addMenu(Translate(QStringLiteral("&Recent Lists")));

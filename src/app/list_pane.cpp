@@ -80,7 +80,7 @@ TListPane::TListPane(TDialogService& dialogs, QWidget* parent)
     ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName(QStringLiteral("PopupMenu1"));
-    Rename1 = PopupMenu1->addAction(Translate(QStringLiteral("&Rename")));
+    Rename1 = PopupMenu1->addAction(Translate(QStringLiteral("Re&name")));
     Rename1->setObjectName(QStringLiteral("Rename1"));
     Delete1 = PopupMenu1->addAction(Translate(QStringLiteral("&Delete")));
     Delete1->setObjectName(QStringLiteral("Delete1"));
