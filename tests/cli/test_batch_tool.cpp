@@ -391,9 +391,8 @@ TEST_F(BatchTool, AnInputWithoutTextsSaysSo)
     for (const QByteArray& input : {QByteArray(), QByteArray("\xEF\xBB\xBF\r\n\n")}) {
         const TRun run = Export(input, {});
         EXPECT_EQ(run.ExitCode, 0);
-        EXPECT_TRUE(run.Errors.startsWith(
-            QStringLiteral("The input \"%1\" holds no texts")
-                .arg(FDir.filePath(QStringLiteral("input.txt")))))
+        EXPECT_TRUE(run.Errors.startsWith(QStringLiteral("The input \"%1\" holds no texts")
+                                              .arg(FDir.filePath(QStringLiteral("input.txt")))))
             << run.Errors.toStdString();
         EXPECT_TRUE(Files().isEmpty());
     }
