@@ -78,11 +78,6 @@ void TLabelSheetPreview::paintEvent(QPaintEvent*)
         const TMetafile& picture = Picture(i);
         if (picture.IsEmpty() || picture.Width() < 1 || picture.Height() < 1)
             continue;
-        const TPlacedPicture placed = PlacePicture(label, picture.Size(), FPlacement);
-        painter.save();
-        painter.translate(placed.TopLeft);
-        painter.scale(placed.Scale, placed.Scale);
-        picture.Play(painter, TPlayback::pbVector);
-        painter.restore();
+        DrawOnLabel(painter, label, picture, FPlacement);
     }
 }

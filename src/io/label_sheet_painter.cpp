@@ -43,6 +43,18 @@ TPlacedPicture PlacePicture(const QRect& label, QSize picture, const TLabelPlace
             scale};
 }
 
+double DrawOnLabel(QPainter& painter, const QRect& label, const TMetafile& picture,
+                   const TLabelPlacement& placement)
+{
+    const TPlacedPicture placed = PlacePicture(label, picture.Size(), placement);
+    painter.save();
+    painter.translate(placed.TopLeft);
+    painter.scale(placed.Scale, placed.Scale);
+    picture.Play(painter, TPlayback::pbVector);
+    painter.restore();
+    return placed.Scale;
+}
+
 TLabelSheetPainter::TLabelSheetPainter(QPagedPaintDevice& device, const TLabelSheet& sheet, int dpi,
                                        const TLabelPlacement& placement)
     : FDevice(device), FSheet(sheet), FDpi(dpi), FPlacement(placement)
@@ -90,13 +102,7 @@ double TLabelSheetPainter::AddLabel(const TMetafile& picture)
     if (label.isEmpty())
         throw EZintException("The labels are smaller than one dot at this resolution.");
     NextLabel();
-    const TPlacedPicture placed = PlacePicture(label, picture.Size(), FPlacement);
-    FPainter.save();
-    FPainter.translate(placed.TopLeft);
-    FPainter.scale(placed.Scale, placed.Scale);
-    picture.Play(FPainter, TPlayback::pbVector);
-    FPainter.restore();
-    return placed.Scale;
+    return DrawOnLabel(FPainter, label, picture, FPlacement);
 }
 
 void TLabelSheetPainter::SkipLabel()

@@ -34,6 +34,10 @@ QRect LabelInDots(const TLabelSheet& sheet, int index, int dpi);
 // whole dot, and scaled down as a whole when it is larger than the label.
 TPlacedPicture PlacePicture(const QRect& label, QSize picture, const TLabelPlacement& placement);
 
+// Draws the picture on `label` where PlacePicture puts it, as vectors; returns its scale.
+double DrawOnLabel(QPainter& painter, const QRect& label, const TMetafile& picture,
+                   const TLabelPlacement& placement);
+
 // Draws pictures onto the labels of a sheet, one per label in order, a new page of the device
 // when a page is full. The device measures in dots of 1/dpi inch from the paper's top left
 // corner; pictures are drawn as vectors, one picture pixel to one dot.

@@ -45,6 +45,13 @@ TAppForm& TGuiTestBase::ShowForm()
     return *Form;
 }
 
+void TGuiTestBase::ShowActiveForm()
+{
+    ShowForm();
+    Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+}
+
 void TGuiTestBase::ChooseSymbology(TZintSymbology symbology)
 {
     auto* comType = Find<QComboBox>("comType");

@@ -31,6 +31,8 @@ protected:
 
     TAppForm& CreateForm();
     TAppForm& ShowForm();
+    // Shown and active: keys and clicks reach only the active window.
+    void ShowActiveForm();
 
     template <typename TWidget> TWidget* Find(const char* name) const
     {

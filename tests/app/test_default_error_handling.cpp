@@ -1,3 +1,4 @@
+#include "failing_receiver.h"
 #include "gui_test_base.h"
 
 #include "app/lintaro_application.h"
@@ -7,20 +8,6 @@
 #include <QDialog>
 #include <QEvent>
 #include <QTimer>
-
-namespace {
-// An event handler that fails the way a file operation does.
-class TFailingReceiver final : public QObject
-{
-public:
-    bool event(QEvent* event) override
-    {
-        if (event->type() == QEvent::User)
-            throw EZintException("Cannot open file \"x.txt\". No such file or directory");
-        return QObject::event(event);
-    }
-};
-} // namespace
 
 TEST(DefaultErrorHandlingTest, ExceptionFromAnEventHandlerIsShownCaptionedWithTheTitle)
 {

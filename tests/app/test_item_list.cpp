@@ -38,9 +38,7 @@ protected:
     // A new window, its undo history empty, whose list holds the texts added one by one.
     void StartWith(const QStringList& texts)
     {
-        ShowForm();
-        Form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+        ShowActiveForm();
         Edit1 = Find<QLineEdit>("Edit1");
         Button3 = Find<QPushButton>("Button3");
         for (const QString& text : texts)

@@ -28,9 +28,7 @@ protected:
     void SetUp() override
     {
         TGuiTestBase::SetUp();
-        ShowForm();
-        Form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+        ShowActiveForm();
         Edit1 = Find<QLineEdit>("Edit1");
         Button3 = Find<QPushButton>("Button3");
     }

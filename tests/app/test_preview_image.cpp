@@ -15,10 +15,7 @@ protected:
     void SetUp() override
     {
         TGuiTestBase::SetUp();
-        ShowForm();
-        // Keys and clicks reach only the active window.
-        Form->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+        ShowActiveForm();
         ASSERT_FALSE(Preview().IsEmpty());
     }
 

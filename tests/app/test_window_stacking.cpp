@@ -5,6 +5,7 @@
 #include "app/qt_dialog_service.h"
 #include "base/zint_exception.h"
 #include "dialog_stacking_watch.h"
+#include "failing_receiver.h"
 #include "symbol/zint_symbology.h"
 #include "x_window_stack.h"
 
@@ -24,20 +25,6 @@
 #include <memory>
 
 TQtDialogService& WindowDialogs();
-
-namespace {
-// An event handler that fails the way a file operation does.
-class TFailingReceiver final : public QObject
-{
-public:
-    bool event(QEvent* event) override
-    {
-        if (event->type() == QEvent::User)
-            throw EZintException("Cannot open file \"x.txt\". No such file or directory");
-        return QObject::event(event);
-    }
-};
-} // namespace
 
 // The real window and its real dialogs under a window manager: a dialog that is not a
 // transient of the window it belongs to can open behind it, and a modal one then waits there
