@@ -9,6 +9,19 @@
 #include <algorithm>
 
 namespace {
+// Laying out a line of megabytes takes the list view a good part of a second at every paint;
+// no one reads that far into a row anyway. The entry itself keeps every character.
+constexpr qsizetype ShownCharacters = 1000;
+
+QString ShownText(const QString& text)
+{
+    if (text.size() <= ShownCharacters)
+        return text;
+    const qsizetype cut = text.at(ShownCharacters - 1).isHighSurrogate() ? ShownCharacters - 1
+                                                                         : ShownCharacters;
+    return text.left(cut) + QChar(0x2026);
+}
+
 // Where each column of `header` stands in `listHeader`, after adding the names it lacks. A name
 // the table repeats takes the next column of that name, or a new one.
 QList<int> MergeHeader(QStringList& listHeader, const QStringList& header)
@@ -92,8 +105,10 @@ QVariant TItemListModel::data(const QModelIndex& index, int role) const
 {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return QVariant();
-    if (role == Qt::DisplayRole || role == Qt::EditRole)
+    if (role == Qt::EditRole)
         return Text(index.row());
+    if (role == Qt::DisplayRole)
+        return ShownText(Text(index.row()));
     const auto failure = FFailures.constFind(index.row());
     if (failure == FFailures.cend())
         return QVariant();

@@ -22,6 +22,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <limits>
+
 namespace {
 // Functions: the language is chosen after static start-up.
 QString AddCaption()
@@ -57,6 +59,9 @@ TListPane::TListPane(TDialogService& dialogs, QWidget* parent)
     Panel4->setFixedHeight(30);
     Edit1 = new QLineEdit;
     Edit1->setObjectName(QStringLiteral("Edit1"));
+    // Qt's default of 32,767 characters would cut a longer entry loaded for editing, and the
+    // cut text would replace it.
+    Edit1->setMaxLength(std::numeric_limits<int>::max());
     // The window opens ready for typing: focus given to the pane goes to its entry box.
     setFocusProxy(Edit1);
     Edit1->setFont(QFont(QStringLiteral("Tahoma"), 10));

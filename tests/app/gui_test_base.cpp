@@ -109,7 +109,7 @@ QStringList TGuiTestBase::ListTexts() const
     const QAbstractItemModel& model = *List().model();
     QStringList texts;
     for (int row = 0; row < model.rowCount(); ++row)
-        texts << model.index(row, 0).data().toString();
+        texts << model.index(row, 0).data(Qt::EditRole).toString();
     return texts;
 }
 

@@ -53,6 +53,7 @@ protected:
     QImage PreviewImage() const;
 
     TItemListView& List() const;
+    // The entries, whole.
     QStringList ListTexts() const;
     // Adds a text as the user does: typed into the entry box, then Enter.
     void AddEntry(const QString& text);

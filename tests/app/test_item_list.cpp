@@ -1,5 +1,6 @@
 #include "gui_test_base.h"
 
+#include "app/item_list_model.h"
 #include "app/item_list_view.h"
 #include "app/list_pane.h"
 #include "app/preview_image.h"
@@ -117,6 +118,26 @@ TEST_F(ItemListTest, ClickLoadsAnEntryAndTheButtonThenChangesIt)
     EXPECT_EQ(PreviewedText(), QStringLiteral("Y"));
     EXPECT_EQ(Edit1->text(), QStringLiteral("Y"));
     EXPECT_EQ(Button3->text(), Edit);
+}
+
+// A line of megabytes is shown cut in its row, which the view could not lay out quickly, and
+// kept whole everywhere else.
+TEST_F(ItemListTest, AVeryLongEntryIsShownCutButKeptWhole)
+{
+    const QString longText = QString(40000, u'A') + QStringLiteral("\U0001F600") + u'Z';
+    AddEntry(QStringLiteral("short"));
+    AddEntry(longText);
+    const QAbstractItemModel& model = Form->ListPane().Items();
+    EXPECT_EQ(model.index(0, 0).data().toString(), QStringLiteral("short"));
+    const QString shown = model.index(1, 0).data().toString();
+    EXPECT_LT(shown.size(), 2000);
+    EXPECT_TRUE(shown.endsWith(QChar(0x2026)));
+    EXPECT_TRUE(longText.startsWith(shown.chopped(1)));
+    EXPECT_EQ(model.index(1, 0).data(Qt::EditRole).toString(), longText);
+
+    ClickEntry(1);
+    EXPECT_EQ(Edit1->text(), longText);
+    EXPECT_EQ(ListTexts()[1], longText);
 }
 
 TEST_F(ItemListTest, EmptyingTheBoxSwitchesBackToAdding)
