@@ -1,11 +1,13 @@
 #include "app/app_form.h"
 #include "app/export_controller.h"
+#include "app/item_list_model.h"
 #include "app/list_pane.h"
 #include "app/preview_image.h"
 #include "offline_update_check.h"
 #include "silent_dialogs.h"
 #include "symbol/zint_symbology.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -50,7 +52,7 @@ void BM_FolderExport(benchmark::State& state)
     TAppForm form({work.filePath(QStringLiteral("lintaro")), work.path(), &dialogs});
     form.show();
     auto* symbologies = form.findChild<QComboBox*>(QStringLiteral("comType"));
-    symbologies->setCurrentIndex(int(state.range(0)));
+    symbologies->setCurrentIndex(symbologies->findData(int(state.range(0))));
     form.comTypeChange();
     auto* formats = form.findChild<QComboBox*>(QStringLiteral("ComboBox1"));
     formats->setCurrentIndex(int(state.range(1)));
@@ -75,6 +77,47 @@ BENCHMARK(BM_FolderExport)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Iterations(3);
+
+// One keystroke into a long text in the entry box: the preview drawn again, as the window
+// does after every change. Arguments: symbology, length of the text in characters.
+void BM_PreviewOfLongTypedText(benchmark::State& state)
+{
+    QTemporaryDir programDir;
+    TSilentDialogs dialogs;
+    TAppForm form({programDir.filePath(QStringLiteral("lintaro")), programDir.path(), &dialogs});
+    form.show();
+    auto* symbologies = form.findChild<QComboBox*>(QStringLiteral("comType"));
+    symbologies->setCurrentIndex(symbologies->findData(int(state.range(0))));
+    form.comTypeChange();
+    QString text;
+    for (int i = 0; text.size() < state.range(1); ++i)
+        text += QString::number(1000 + i % 9000);
+    text.truncate(state.range(1));
+    for (auto _ : state)
+        form.UpdateBarcodeYeni(text);
+    state.SetLabel(symbologies->currentText().toStdString());
+}
+BENCHMARK(BM_PreviewOfLongTypedText)
+    ->ArgsProduct({{int(TZintSymbology::zsCODE128), int(TZintSymbology::zsQRCODE),
+                    int(TZintSymbology::zsDATAMATRIX), int(TZintSymbology::zsAZTEC),
+                    int(TZintSymbology::zsPDF417), int(TZintSymbology::zsHANXIN)},
+                   {1000, 10000}})
+    ->Unit(benchmark::kMillisecond);
+
+// The list painted with a 2 MB entry in it, as after every change of the list.
+void BM_ListPaintWithHugeEntry(benchmark::State& state)
+{
+    QTemporaryDir programDir;
+    TSilentDialogs dialogs;
+    TAppForm form({programDir.filePath(QStringLiteral("lintaro")), programDir.path(), &dialogs});
+    form.show();
+    form.ListPane().Items().Append(
+        {QStringLiteral("A-1"), QString(2 << 20, u'7'), QStringLiteral("A-3")});
+    auto* list = form.findChild<QAbstractItemView*>(QStringLiteral("ListView1"));
+    for (auto _ : state)
+        list->viewport()->repaint();
+}
+BENCHMARK(BM_ListPaintWithHugeEntry)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv)

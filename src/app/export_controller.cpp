@@ -107,15 +107,15 @@ void TExportController::CreateActions()
         return action;
     };
     Savesingleimage1 =
-        newAction("Savesingleimage1", Translate(QStringLiteral("Save single image...")), "save48");
+        newAction("Savesingleimage1", Translate(QStringLiteral("Save single &image...")), "save48");
     Savesingleimage1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     connect(Savesingleimage1, &QAction::triggered, this, &TExportController::Savesingleimage1Click);
     Savealltofolder1 = newAction(
-        "Savealltofolder1", Translate(QStringLiteral("Save all to folder...")), "saved_imports");
+        "Savealltofolder1", Translate(QStringLiteral("Save all to &folder...")), "saved_imports");
     Savealltofolder1->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     connect(Savealltofolder1, &QAction::triggered, this, &TExportController::Savealltofolder1Click);
     Saveallaslabelsheet1 = newAction(
-        "Saveallaslabelsheet1", Translate(QStringLiteral("Save all as label sheet...")), nullptr);
+        "Saveallaslabelsheet1", Translate(QStringLiteral("Save all as la&bel sheet...")), nullptr);
     connect(Saveallaslabelsheet1, &QAction::triggered, this,
             &TExportController::Saveallaslabelsheet1Click);
 }

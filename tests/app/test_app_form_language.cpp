@@ -16,6 +16,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
+#include <QMenu>
+#include <QMenuBar>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTabWidget>
@@ -225,4 +228,39 @@ TEST_F(AppFormLanguageTest, EveryTextTheWindowShowsPassesThroughTheEngine)
                 unmarked << action->objectName() + QStringLiteral(": ") + text;
     }
     EXPECT_TRUE(unmarked.isEmpty()) << unmarked.join(u'\n').toStdString();
+}
+
+// In every shipped language, each menu's items (and the menu bar's titles) have an Alt letter
+// of their own: two alike make the key open the first and never the second.
+TEST_F(AppFormLanguageTest, EveryMenuHasDistinctAccessKeysInEveryLanguage)
+{
+    const QDir shipped(QString::fromUtf8(LINTARO_SOURCE_DIR "/Languages"));
+    QStringList files = shipped.entryList({QStringLiteral("*.lang.txt")});
+    files.prepend(QString()); // English
+    ASSERT_GT(files.size(), 1);
+    QFile::remove(FLanguages + QStringLiteral("/LanguageCodes.csv"));
+    for (const QString& file : files) {
+        if (!file.isEmpty()) {
+            QFile::remove(FLanguages + u'/' + file);
+            ASSERT_TRUE(QFile::copy(shipped.filePath(file), FLanguages + u'/' + file));
+        }
+        Remember(file);
+        CreateForm();
+        ASSERT_EQ(CurrentLanguage(), file.isEmpty() ? QString() : file.section(u'.', 0, 0));
+        std::vector<const QWidget*> menus{Form->menuBar()};
+        for (QMenu* menu : Form->menuBar()->findChildren<QMenu*>())
+            menus.push_back(menu);
+        for (const QWidget* menu : menus) {
+            QMap<QString, QString> keys;
+            for (const QAction* action : menu->actions()) {
+                const QString key = QKeySequence::mnemonic(action->text()).toString().toLower();
+                if (action->isSeparator() || key.isEmpty())
+                    continue;
+                EXPECT_FALSE(keys.contains(key))
+                    << file.toStdString() << ": " << action->text().toStdString() << " and "
+                    << keys.value(key).toStdString();
+                keys.insert(key, action->text());
+            }
+        }
+    }
 }
