@@ -135,7 +135,10 @@ void TAppForm::CreateSettingsPanel()
     FSettingsDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable);
     FSettingsDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
     FSettingsDock->setWidget(scroller);
-    addDockWidget(Qt::RightDockWidgetArea, FSettingsDock);
+    // After the panes in reading order: on the left in a right-to-left language.
+    addDockWidget(layoutDirection() == Qt::RightToLeft ? Qt::LeftDockWidgetArea
+                                                       : Qt::RightDockWidgetArea,
+                  FSettingsDock);
 }
 
 void TAppForm::CreateExportBar()

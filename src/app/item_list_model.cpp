@@ -13,13 +13,16 @@ namespace {
 // no one reads that far into a row anyway. The entry itself keeps every character.
 constexpr qsizetype ShownCharacters = 1000;
 
+// Isolated, an entry reads in its own direction: "bad~{}" stays so in a right-to-left window.
 QString ShownText(const QString& text)
 {
+    const QChar firstStrongIsolate(0x2068);
+    const QChar popIsolate(0x2069);
     if (text.size() <= ShownCharacters)
-        return text;
-    const qsizetype cut = text.at(ShownCharacters - 1).isHighSurrogate() ? ShownCharacters - 1
-                                                                         : ShownCharacters;
-    return text.left(cut) + QChar(0x2026);
+        return firstStrongIsolate + text + popIsolate;
+    const qsizetype cut =
+        text.at(ShownCharacters - 1).isHighSurrogate() ? ShownCharacters - 1 : ShownCharacters;
+    return firstStrongIsolate + text.left(cut) + QChar(0x2026) + popIsolate;
 }
 
 // Where each column of `header` stands in `listHeader`, after adding the names it lacks. A name

@@ -12,6 +12,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -263,4 +264,19 @@ TEST_F(AppFormLanguageTest, EveryMenuHasDistinctAccessKeysInEveryLanguage)
             }
         }
     }
+}
+
+// In a right-to-left language the window is mirrored whole: the settings panel, which follows
+// the panes in reading order, sits on the left.
+TEST_F(AppFormLanguageTest, RightToLeftWindowHasTheSettingsPanelOnTheLeft)
+{
+    const QString arabic = QStringLiteral("Arabic.lang.txt");
+    QFile::remove(FLanguages + u'/' + arabic);
+    ASSERT_TRUE(QFile::copy(QString::fromUtf8(LINTARO_SOURCE_DIR "/Languages/") + arabic,
+                            FLanguages + u'/' + arabic));
+    Remember(arabic);
+    ShowForm();
+    EXPECT_EQ(Form->layoutDirection(), Qt::RightToLeft);
+    EXPECT_EQ(Form->dockWidgetArea(Find<QDockWidget>("SettingsDock")), Qt::LeftDockWidgetArea);
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
 }
