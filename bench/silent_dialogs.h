@@ -14,12 +14,6 @@ public:
     std::optional<TTextFileChoice> TextFile;
 
     void ErrorBox(QWidget*, const QString&, const QString& text) override { LastError = text; }
-    // An entry's error is kept as the others are; the export goes on without asking again.
-    bool EntryErrorBox(QWidget*, const QString&, const QString& text) override
-    {
-        LastError = text;
-        return true;
-    }
     bool FolderExportSummary(QWidget*, const TFolderExportReport&) override { return false; }
     void OpenFolder(const QString&) override {}
     std::optional<TTextFileChoice> OpenTextFile(QWidget*, const TTextFileChoice&) override
@@ -34,15 +28,27 @@ public:
     {
         return std::nullopt;
     }
-    std::optional<TLabelSheetChoice> ChooseLabelSheet(QWidget*, const TLabelSheetChoice&) override
+    std::optional<TLabelSheetChoice> ChooseLabelSheet(QWidget*, const TLabelSheetChoice&,
+                                                      const TLabelPictures&) override
     {
         return std::nullopt;
     }
+    std::optional<TLabelSheetChoice> ChoosePrintLayout(QWidget*, const TLabelSheetChoice&,
+                                                       const TLabelPictures&) override
+    {
+        return std::nullopt;
+    }
+    bool SetUpPrinter(QWidget*, QPrinter&) override { return false; }
+    void ShowPrintPreview(QWidget*, QPrinter&, const std::function<void(QPrinter&)>&) override {}
     std::optional<QString> PickFolder(QWidget*, const QString&, const QString&) override
     {
         return std::nullopt;
     }
     std::optional<QColor> PickColor(QWidget*, const QColor&) override { return std::nullopt; }
     std::optional<QFont> PickFont(QWidget*, const QFont&) override { return std::nullopt; }
+    std::optional<QString> OpenListFile(QWidget*, const QString&) override { return std::nullopt; }
+    std::optional<QString> SaveListFile(QWidget*, const QString&) override { return std::nullopt; }
+    // Closing a benchmark's window keeps nothing.
+    TUnsavedChoice AskSaveList(QWidget*, int) override { return TUnsavedChoice::ucDiscard; }
     void Beep() override {}
 };
