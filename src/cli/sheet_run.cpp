@@ -43,8 +43,11 @@ TBatchExitCode RunLabelSheet(const TBatchSettings& settings, QTextStream& errors
         return becAllWritten;
     }
     if (run.Written.isEmpty()) {
-        errors << QStringLiteral("error: Every one of the %1 entries failed; no sheet was written.")
-                      .arg(run.Total)
+        errors << (run.Total == 1
+                       ? QStringLiteral("error: The one entry failed; no sheet was written.")
+                       : QStringLiteral(
+                             "error: Every one of the %1 entries failed; no sheet was written.")
+                             .arg(run.Total))
                << Qt::endl;
         return becSomeFailed;
     }

@@ -320,19 +320,29 @@ TEST_F(BatchTool, LabelSheetTakesEveryEntryAndIsNeverReplaced)
 // A sheet of nothing but empty labels is not written; each failure is named and the run fails.
 TEST_F(BatchTool, LabelSheetWhoseEveryEntryFailedIsNotWritten)
 {
-    const TRun result =
-        Export("NOT DIGITS\nALSO NOT\n", {QStringLiteral("-s"), QStringLiteral("zsEANX"),
-                                          QStringLiteral("--sheet"), QStringLiteral("a4-3x8")});
-    EXPECT_EQ(result.ExitCode, 1);
-    const QStringList lines = result.Errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 3) << result.Errors.toStdString();
-    for (int i = 0; i < 2; ++i)
-        EXPECT_TRUE(lines[i].startsWith(QStringLiteral("line %1: ").arg(i + 1)) &&
-                    lines[i].contains(QStringLiteral(": error: ")))
-            << lines[i].toStdString();
-    EXPECT_EQ(lines[2],
-              QStringLiteral("error: Every one of the 2 entries failed; no sheet was written."));
-    EXPECT_EQ(Files(), QStringList());
+    const struct
+    {
+        QByteArray Input;
+        int Entries;
+        QString Last;
+    } cases[] = {
+        {"NOT DIGITS\nALSO NOT\n", 2,
+         QStringLiteral("error: Every one of the 2 entries failed; no sheet was written.")},
+        {"NOT DIGITS\n", 1, QStringLiteral("error: The one entry failed; no sheet was written.")},
+    };
+    for (const auto& c : cases) {
+        const TRun result = Export(c.Input, {QStringLiteral("-s"), QStringLiteral("zsEANX"),
+                                             QStringLiteral("--sheet"), QStringLiteral("a4-3x8")});
+        EXPECT_EQ(result.ExitCode, 1);
+        const QStringList lines = result.Errors.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        ASSERT_EQ(lines.size(), c.Entries + 1) << result.Errors.toStdString();
+        for (int i = 0; i < c.Entries; ++i)
+            EXPECT_TRUE(lines[i].startsWith(QStringLiteral("line %1: ").arg(i + 1)) &&
+                        lines[i].contains(QStringLiteral(": error: ")))
+                << lines[i].toStdString();
+        EXPECT_EQ(lines.back(), c.Last);
+        EXPECT_EQ(Files(), QStringList());
+    }
 }
 
 // A symbol larger than its label is drawn smaller and says by how much; one that fits says
