@@ -19,7 +19,7 @@ TUserNotices& WindowNotices()
 TProgramFacts TAppForm::ProgramFacts() const
 {
     return {FIdentity.AppName, FIdentity.AppProductName, FIdentity.AppVersion,
-            QFileInfo(FEnvironment.ProgramPath).absolutePath()};
+            FIdentity.AppProductVersion, QFileInfo(FEnvironment.ProgramPath).absolutePath()};
 }
 
 void TAppForm::SendFeedback1Click()

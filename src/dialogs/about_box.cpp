@@ -148,7 +148,7 @@ void TAboutBox::FormCreate()
     if (marker >= 0)
         caption.replace(marker, 2, FFacts.AppProductName);
     setWindowTitle(caption);
-    Label2->setText(FFacts.AppProductName + QLatin1Char(' ') + FFacts.AppVersion);
+    Label2->setText(FFacts.AppProductName + QLatin1Char(' ') + FFacts.AppProductVersion);
 
     BitBtn1->setText(Translate(QStringLiteral("OK")));
     BitBtn2->setText(Translate(QStringLiteral("Info")));

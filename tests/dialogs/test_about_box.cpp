@@ -26,7 +26,7 @@ protected:
     TAboutBox& Open()
     {
         Box = new TAboutBox({QStringLiteral("Kelmora - Lintaro"), QStringLiteral("Lintaro"),
-                             QStringLiteral("1.1"), ProgramFolder.path()},
+                             QStringLiteral("1.1"), QStringLiteral("1.1.0"), ProgramFolder.path()},
                             Notices);
         Box->show();
         return *Box;
@@ -70,7 +70,7 @@ TEST_F(AboutBox, CaptionAndTextsGoThroughTheTranslation)
         TAboutBox& box = Open();
         EXPECT_EQ(box.windowTitle(), test.Caption);
         EXPECT_EQ(Find<QPushButton>("BitBtn2")->text(), test.Info);
-        EXPECT_EQ(Find<QLabel>("Label2")->text(), QStringLiteral("Lintaro 1.1"));
+        EXPECT_EQ(Find<QLabel>("Label2")->text(), QStringLiteral("Lintaro 1.1.0"));
         delete Box.data();
     }
 }

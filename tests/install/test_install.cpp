@@ -147,7 +147,7 @@ TEST_F(InstalledTree, BatchToolRunsThroughItsLink)
 {
     const TRun version = RunInstalled(QStringLiteral("lintaro-batch"), {QStringLiteral("-v")});
     EXPECT_EQ(version.ExitCode, 0) << version.Errors.toStdString();
-    EXPECT_EQ(version.Output, QStringLiteral("lintaro-batch " LINTARO_PROJECT_VERSION ".0\n"));
+    EXPECT_EQ(version.Output, QStringLiteral("lintaro-batch " LINTARO_PROJECT_VERSION "\n"));
 
     const TTemporaryFolder work;
     const QString input = work.Write(QStringLiteral("texts.txt"), "LINTARO-1\nLINTARO-2\n");
@@ -333,5 +333,5 @@ TEST(DebianPackage, HoldsTheInstalledLayoutAndDependsOnWhatTheProgramsLink)
     EXPECT_EQ(RunProgram(unpacked.filePath(QStringLiteral("usr/bin/lintaro-batch")),
                          {QStringLiteral("--version")})
                   .Output,
-              QStringLiteral("lintaro-batch " LINTARO_PROJECT_VERSION ".0\n"));
+              QStringLiteral("lintaro-batch " LINTARO_PROJECT_VERSION "\n"));
 }
