@@ -1,5 +1,7 @@
 #include "dialogs/about_box.h"
 
+#include "dialogs/text_window.h"
+
 #include "menu_closer.h"
 #include "recording_user_notices.h"
 #include "translation_fixture.h"
@@ -9,6 +11,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -167,6 +170,55 @@ TEST_F(AboutBox, LicenseOpensTheFileBesideTheProgramOrSaysItIsMissing)
     EXPECT_EQ(Notices.Messages.size(), 1u);
     ASSERT_EQ(viewer.Opened.size(), 1u);
     EXPECT_EQ(viewer.Opened[0], QUrl::fromLocalFile(licence));
+}
+
+// A bare system: no xdg-open nor any other opener on the search path.
+class WithoutDesktopOpener
+{
+public:
+    WithoutDesktopOpener() : FPath(qgetenv("PATH")) { qputenv("PATH", FEmpty.path().toUtf8()); }
+    ~WithoutDesktopOpener() { qputenv("PATH", FPath); }
+
+private:
+    QByteArray FPath;
+    QTemporaryDir FEmpty;
+};
+
+TEST_F(AboutBox, WithoutADesktopViewerTheLicenseIsShownReadOnlyInTheProgram)
+{
+    const QByteArray text = "MIT License\n\nCopyright (c) 2026 Kelmora\n";
+    QFile file(ProgramFolder.filePath(QStringLiteral("license.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    const WithoutDesktopOpener bare;
+    TActiveTranslation translation("{License}Lisans\n");
+    Open();
+    Find<QAction>("LicensePrivacyPolicy1")->trigger();
+    auto* window = Box->findChild<TTextWindow*>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Lisans"));
+    EXPECT_EQ(window->Text(), QString::fromUtf8(text));
+    EXPECT_TRUE(window->findChild<QPlainTextEdit*>()->isReadOnly());
+    EXPECT_TRUE(Notices.Messages.empty());
+}
+
+TEST_F(AboutBox, AnAddressNoProgramOpensIsReported)
+{
+    const WithoutDesktopOpener bare;
+    TAboutBox& box = Open();
+    for (const char* item : {"Credits1", "Howtouninstall1"}) {
+        SCOPED_TRACE(item);
+        Notices.Messages.clear();
+        Find<QAction>(item)->trigger();
+        ASSERT_EQ(Notices.Messages.size(), 1u);
+        EXPECT_EQ(Notices.Messages[0].Caption, box.windowTitle());
+        EXPECT_TRUE(Notices.Messages[0].Text.startsWith(
+            QStringLiteral("No program on this system could open https://")))
+            << Notices.Messages[0].Text.toStdString();
+        EXPECT_EQ(Notices.Messages[0].Icon, TUserNotices::TNoticeIcon::niError);
+    }
 }
 
 TEST_F(AboutBox, DragsWithAnyButtonButTheRight)
