@@ -10,9 +10,13 @@ bool OpenAddress(const QUrl& address, TUserNotices& notices, QWidget* parent)
 {
     if (QDesktopServices::openUrl(address))
         return true;
-    notices.ShowMessage(parent, parent->windowTitle(),
-                        Translate(QStringLiteral("No program on this system could open %1."))
-                            .arg(address.toDisplayString(QUrl::PreferLocalFile)),
+    notices.ShowMessage(parent, parent->windowTitle(), AddressNotOpenedText(address),
                         TUserNotices::TNoticeIcon::niError);
     return false;
+}
+
+QString AddressNotOpenedText(const QUrl& address)
+{
+    return Translate(QStringLiteral("No program on this system could open %1."))
+        .arg(address.toDisplayString(QUrl::PreferLocalFile));
 }

@@ -9,3 +9,6 @@ class TUserNotices;
 // (no xdg-open on a bare system), says so in a message box over the parent, captioned with
 // the parent's title, and returns false.
 bool OpenAddress(const QUrl& address, TUserNotices& notices, QWidget* parent);
+
+// The message of that box, for windows that show their errors their own way.
+QString AddressNotOpenedText(const QUrl& address);

@@ -6,6 +6,7 @@
 #include "recording_user_notices.h"
 #include "translation_fixture.h"
 #include "url_recorder.h"
+#include "without_desktop_opener.h"
 
 #include <QAction>
 #include <QFile>
@@ -172,18 +173,6 @@ TEST_F(AboutBox, LicenseOpensTheFileBesideTheProgramOrSaysItIsMissing)
     EXPECT_EQ(viewer.Opened[0], QUrl::fromLocalFile(licence));
 }
 
-// A bare system: no xdg-open nor any other opener on the search path.
-class WithoutDesktopOpener
-{
-public:
-    WithoutDesktopOpener() : FPath(qgetenv("PATH")) { qputenv("PATH", FEmpty.path().toUtf8()); }
-    ~WithoutDesktopOpener() { qputenv("PATH", FPath); }
-
-private:
-    QByteArray FPath;
-    QTemporaryDir FEmpty;
-};
-
 TEST_F(AboutBox, WithoutADesktopViewerTheLicenseIsShownReadOnlyInTheProgram)
 {
     const QByteArray text = "MIT License\n\nCopyright (c) 2026 Kelmora\n";
@@ -191,7 +180,7 @@ TEST_F(AboutBox, WithoutADesktopViewerTheLicenseIsShownReadOnlyInTheProgram)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(text);
     file.close();
-    const WithoutDesktopOpener bare;
+    const TWithoutDesktopOpener bare;
     TActiveTranslation translation("{License}Lisans\n");
     Open();
     Find<QAction>("LicensePrivacyPolicy1")->trigger();
@@ -206,7 +195,7 @@ TEST_F(AboutBox, WithoutADesktopViewerTheLicenseIsShownReadOnlyInTheProgram)
 
 TEST_F(AboutBox, AnAddressNoProgramOpensIsReported)
 {
-    const WithoutDesktopOpener bare;
+    const TWithoutDesktopOpener bare;
     TAboutBox& box = Open();
     for (const char* item : {"Credits1", "Howtouninstall1"}) {
         SCOPED_TRACE(item);
