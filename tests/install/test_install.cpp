@@ -17,7 +17,7 @@
 #include <memory>
 
 namespace {
-const QString AppId = QStringLiteral("example.kelmora.Lintaro");
+const QString AppId = QStringLiteral(LINTARO_APP_ID);
 const QString ProgramFolder = QStringLiteral("lib/lintaro/");
 const QStringList Programs = {QStringLiteral("lintaro"), QStringLiteral("lintaro-batch")};
 const QList<int> IconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
