@@ -1,7 +1,9 @@
 # lintaro_embed_version_record(target [DESCRIPTION text])
 #
 # Gives an executable its version record: a VS_VERSIONINFO block in the section that
-# GetEXEVersionData reads, generated from the project version at build time.
+# GetEXEVersionData reads, generated from the project version at build time. The file version
+# has the record's four numbers; the product version is the project version as written, the
+# one text that --version, the about box and the package show.
 function(lintaro_embed_version_record target)
     # Set here, not at file scope: callers live in other directories.
     set(LINTARO_COMPANY_NAME "Kelmora")
@@ -33,7 +35,7 @@ function(lintaro_embed_version_record target)
                 "LegalCopyright=Copyright (C) ${LINTARO_COPYRIGHT_YEAR} ${LINTARO_COMPANY_NAME}"
                 "OriginalFileName=${file_name}"
                 "ProductName=${LINTARO_PRODUCT_NAME}"
-                "ProductVersion=${version}"
+                "ProductVersion=${Lintaro_VERSION}"
         DEPENDS lintaro_make_version_record
         COMMENT "Generating the version record of ${target}"
         VERBATIM)

@@ -1,7 +1,8 @@
 # bash completion for lintaro-batch
 #
-# The options come from the program's own --help and the symbology names from its
-# --list-symbologies, so both stay in step with the installed program.
+# The options come from the program's own --help and the symbology names (enumeration names
+# and common names) from its --list-symbologies, so both stay in step with the installed
+# program. Blanks never count in a name: "micro qr" is offered as microqr.
 
 _lintaro_batch()
 {
@@ -17,7 +18,7 @@ _lintaro_batch()
         return
         ;;
     -s | --symbology)
-        words=$("$program" --list-symbologies 2>/dev/null | cut -f3)
+        words=$("$program" --list-symbologies 2>/dev/null | cut -f3,5 | tr '\t,' '\n\n' | tr -d ' ')
         ;;
     -f | --format) words="png jpeg jpg gif bmp svg pdf" ;;
     --sheet) words="a4-3x8 letter-3x10" ;;

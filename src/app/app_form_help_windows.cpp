@@ -1,9 +1,10 @@
-// The Help menu's two windows: feedback and about. Each is made anew, shown modally and frees
-// itself when closed.
+// The Help menu's online help and its two windows: feedback and about. Each is made anew, shown
+// modally and frees itself when closed.
 #include "app/app_form.h"
 
 #include "dialogs/about_box.h"
 #include "dialogs/feedback_form.h"
+#include "dialogs/open_address.h"
 #include "dialogs/qt_user_notices.h"
 
 #include <QFileInfo>
@@ -19,7 +20,12 @@ TUserNotices& WindowNotices()
 TProgramFacts TAppForm::ProgramFacts() const
 {
     return {FIdentity.AppName, FIdentity.AppProductName, FIdentity.AppVersion,
-            QFileInfo(FEnvironment.ProgramPath).absolutePath()};
+            FIdentity.AppProductVersion, QFileInfo(FEnvironment.ProgramPath).absolutePath()};
+}
+
+void TAppForm::Help2Click()
+{
+    OpenAddress(QUrl(OnlineHelpAddress(FIdentity.AppProductName)), WindowNotices(), this);
 }
 
 void TAppForm::SendFeedback1Click()

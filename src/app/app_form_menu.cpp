@@ -5,11 +5,9 @@
 #include "app/list_pane.h"
 #include "app/settings_panel.h"
 
-#include <QDesktopServices>
 #include <QDockWidget>
 #include <QMenuBar>
 #include <QTabWidget>
-#include <QUrl>
 
 namespace {
 QMenu* AddMenu(QMenuBar* bar, const char* name, const QString& title)
@@ -91,11 +89,6 @@ void TAppForm::CreateMenus()
 void TAppForm::Settings1Click(bool checked)
 {
     FSettingsDock->setVisible(checked);
-}
-
-void TAppForm::Help2Click()
-{
-    QDesktopServices::openUrl(QUrl(OnlineHelpAddress(FIdentity.AppProductName)));
 }
 
 void TAppForm::Exit1Click()

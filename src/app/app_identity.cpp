@@ -39,6 +39,7 @@ TAppIdentity ReadAppIdentity(const QString& programPath)
         identity.AppCompanyName = version.CompanyName;
         identity.AppProductName = version.ProductName;
         identity.AppVersion = FileVersionMajorMinor(programPath);
+        identity.AppProductVersion = version.ProductVersion;
     } catch (const EZintException&) {
         // Without a record the window still comes up, with empty identity texts.
     }

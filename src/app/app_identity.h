@@ -7,8 +7,9 @@ struct TAppIdentity
 {
     QString AppCompanyName;
     QString AppProductName;
-    QString AppVersion; // "major.minor" of the file version
-    QString AppName;    // company + " - " + product
+    QString AppVersion;        // "major.minor" of the file version, for the update service
+    QString AppProductVersion; // the release as the package names it, "1.1.0"
+    QString AppName;           // company + " - " + product
 };
 
 // Reads the program file's version record. A record that cannot be read leaves company,

@@ -19,7 +19,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Lintaro"));
     QApplication::setWindowIcon(ApplicationIcon());
     // Wayland matches the window to its desktop entry by this name.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.kelmora.Lintaro"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(LINTARO_APP_ID));
     RegisterWindowFonts();
 
     TAppForm form({QApplication::applicationFilePath(),

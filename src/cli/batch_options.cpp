@@ -196,7 +196,8 @@ void AddOptions(QCommandLineParser& parser)
         "reads count as not verifiable.");
     AddSheetOptions(parser);
     add(name("list-symbologies"),
-        "List index, library number, enumeration name and display name of every symbology.");
+        "List index, library number, enumeration name, display name and common names of every "
+        "symbology.");
     // The usage line names -o, which every run needs.
     parser.addPositionalArgument(
         QStringLiteral("INPUT"),

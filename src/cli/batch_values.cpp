@@ -6,6 +6,7 @@
 #include "render/render_pipeline.h"
 #include "render/setting_lengths.h"
 #include "render/setting_names.h"
+#include "symbol/symbology_names.h"
 #include "symbol/zint_symbology.h"
 
 #include <QLocale>
@@ -167,10 +168,11 @@ QString SymbologyTable()
     QString table;
     for (std::size_t index = 0; index < SymbologyCatalogue.size(); ++index) {
         const TSymbologyEntry& entry = SymbologyCatalogue[index];
-        table += QStringLiteral("%1\t%2\t%3\t%4\n")
+        table += QStringLiteral("%1\t%2\t%3\t%4\t%5\n")
                      .arg(index)
                      .arg(entry.LibraryNumber)
-                     .arg(QLatin1String(entry.EnumName), QString::fromUtf8(entry.DisplayName));
+                     .arg(QLatin1String(entry.EnumName), QString::fromUtf8(entry.DisplayName),
+                          CommonSymbologyNames(entry.Symbology).join(QLatin1Char(',')));
     }
     return table;
 }

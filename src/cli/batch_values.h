@@ -67,6 +67,6 @@ std::optional<TZintVAlign> ParseVAlign(const QString& text);
 // enumerations), anything else a value name.
 QVariant PropertyValue(const QString& text);
 
-// One line per symbology: catalogue index, library number, enumeration name, display name,
-// separated by tabs.
+// One line per symbology: catalogue index, library number, enumeration name, display name and
+// the common names (separated by commas, none for most), separated by tabs.
 QString SymbologyTable();

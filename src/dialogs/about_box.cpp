@@ -2,12 +2,15 @@
 
 #include "dialogs/artwork.h"
 #include "dialogs/maker_pages.h"
+#include "dialogs/open_address.h"
+#include "dialogs/text_window.h"
 #include "dialogs/user_notices.h"
 #include "i18n/translation_engine.h"
 #include "update/download_address.h"
 
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
@@ -25,6 +28,8 @@ constexpr QSize BannerSize(344, 105);
 constexpr QSize EggPictureSize(320, 214);
 constexpr int IconSize = 32;
 constexpr int EggStep = 5;
+// More than any licence text; a huge file in its place is not read whole.
+constexpr qint64 MaxLicenceBytes = 1 << 20;
 
 template <typename TWidget> TWidget* Make(QWidget* parent, const char* name, const QRect& geometry)
 {
@@ -148,7 +153,7 @@ void TAboutBox::FormCreate()
     if (marker >= 0)
         caption.replace(marker, 2, FFacts.AppProductName);
     setWindowTitle(caption);
-    Label2->setText(FFacts.AppProductName + QLatin1Char(' ') + FFacts.AppVersion);
+    Label2->setText(FFacts.AppProductName + QLatin1Char(' ') + FFacts.AppProductVersion);
 
     BitBtn1->setText(Translate(QStringLiteral("OK")));
     BitBtn2->setText(Translate(QStringLiteral("Info")));
@@ -204,28 +209,34 @@ void TAboutBox::BitBtn2Click()
 
 void TAboutBox::Credits1Click()
 {
-    QDesktopServices::openUrl(QUrl(MakerAcknowledgementsPage()));
+    OpenAddress(QUrl(MakerAcknowledgementsPage()), FNotices, this);
 }
 
 void TAboutBox::Howtouninstall1Click()
 {
-    QDesktopServices::openUrl(QUrl(MakerUninstallPage()));
+    OpenAddress(QUrl(MakerUninstallPage()), FNotices, this);
 }
 
 void TAboutBox::Label5Click()
 {
-    QDesktopServices::openUrl(MakerHomePage());
+    OpenAddress(MakerHomePage(), FNotices, this);
 }
 
 void TAboutBox::LicensePrivacyPolicy1Click()
 {
     const QString licence = QDir(FFacts.ProgramFolder).filePath(QStringLiteral("license.txt"));
-    if (QFileInfo(licence).isFile())
-        QDesktopServices::openUrl(QUrl::fromLocalFile(licence));
-    else
+    QFile file(licence);
+    if (!QFileInfo(licence).isFile() || !file.open(QIODevice::ReadOnly)) {
         FNotices.ShowMessage(this, Translate(QStringLiteral("License")),
                              Translate(QStringLiteral("File not found!")),
                              TUserNotices::TNoticeIcon::niError);
+        return;
+    }
+    // A bare system has no viewer for text files; the licence is shown here then.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(licence)))
+        (new TTextWindow(Translate(QStringLiteral("License")),
+                         QString::fromUtf8(file.read(MaxLicenceBytes)), this))
+            ->open();
 }
 
 void TAboutBox::paintEvent(QPaintEvent*)

@@ -19,9 +19,13 @@ target_sources(lintaro_dialogs PRIVATE
     limited_text_edit.h
     maker_pages.cpp
     maker_pages.h
+    open_address.cpp
+    open_address.h
     program_facts.h
     qt_user_notices.cpp
     qt_user_notices.h
+    text_window.cpp
+    text_window.h
     user_notices.h
     ${PROJECT_SOURCE_DIR}/resources/artwork.qrc
 )

@@ -7,6 +7,7 @@ struct TProgramFacts
 {
     QString AppName; // company + " - " + product
     QString AppProductName;
-    QString AppVersion;    // "major.minor"
-    QString ProgramFolder; // the folder of the program file, where license.txt lies
+    QString AppVersion;        // "major.minor", what the services are told
+    QString AppProductVersion; // "1.1.0", what the user is shown
+    QString ProgramFolder;     // the folder of the program file, where license.txt lies
 };

@@ -4,6 +4,7 @@
 #include "dialogs/custom_dialog.h"
 #include "dialogs/language_flags.h"
 #include "dialogs/mirrored_placement.h"
+#include "dialogs/open_address.h"
 #include "dialogs/restart_script.h"
 #include "i18n/language_locales.h"
 #include "i18n/translation_engine.h"
@@ -330,11 +331,7 @@ void TTranslateForm::Button1Click()
     try {
         WriteRestartScript(script, FEnvironment.ProgramPath);
     } catch (const EZintException& error) {
-        const QString text = QString::fromUtf8(error.what());
-        if (FEnvironment.ShowError)
-            FEnvironment.ShowError(this, QGuiApplication::applicationDisplayName(), text);
-        else
-            QMessageBox::critical(this, QGuiApplication::applicationDisplayName(), text);
+        ShowError(QString::fromUtf8(error.what()));
         return;
     }
     QCoreApplication::processEvents();
@@ -361,8 +358,16 @@ void TTranslateForm::Label3Click()
     const QUrl address(TranslationPageAddress());
     if (FEnvironment.OpenUrl)
         FEnvironment.OpenUrl(address);
+    else if (!QDesktopServices::openUrl(address))
+        ShowError(AddressNotOpenedText(address));
+}
+
+void TTranslateForm::ShowError(const QString& text)
+{
+    if (FEnvironment.ShowError)
+        FEnvironment.ShowError(this, QGuiApplication::applicationDisplayName(), text);
     else
-        QDesktopServices::openUrl(address);
+        QMessageBox::critical(this, QGuiApplication::applicationDisplayName(), text);
 }
 
 void TTranslateForm::Copy1Click()

@@ -70,6 +70,7 @@ private:
     void CreateControls();
     void FormCreate();
     void StartRestartScript(const QString& script);
+    void ShowError(const QString& text);
 
     TTranslateFormEnvironment FEnvironment;
     QLabel* Label1 = nullptr;

@@ -130,6 +130,15 @@ QString FoldSymbologyName(const QString& name)
     return folded;
 }
 
+QStringList CommonSymbologyNames(TZintSymbology symbology)
+{
+    QStringList names;
+    for (const TSymbologyAlias& alias : SymbologyAliases)
+        if (alias.Symbology == symbology)
+            names << QLatin1String(alias.Name);
+    return names;
+}
+
 std::vector<TZintSymbology> SymbologiesContaining(const QString& typed)
 {
     const QString folded = FoldSymbologyName(typed);

@@ -3,6 +3,7 @@
 #include "symbol/zint_symbology.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -12,6 +13,10 @@
 
 // The name as compared: lower case, without blanks and hyphens.
 QString FoldSymbologyName(const QString& name);
+
+// The common names of a symbology as the alias table writes them ("ean13", "micro qr"); none
+// for most.
+QStringList CommonSymbologyNames(TZintSymbology symbology);
 
 // The symbologies one of whose names contains the typed text, in catalogue order; all of them
 // for an empty text.

@@ -40,6 +40,7 @@ TEST_F(AppFormTest, CreationTakesIdentityFromTheVersionRecord)
     EXPECT_EQ(Form->Identity().AppCompanyName, QStringLiteral("Kelmora"));
     EXPECT_EQ(Form->Identity().AppProductName, QStringLiteral("Lintaro"));
     EXPECT_EQ(Form->Identity().AppVersion, QStringLiteral("1.1"));
+    EXPECT_EQ(Form->Identity().AppProductVersion, QStringLiteral(LINTARO_PROJECT_VERSION));
 }
 
 TEST_F(AppFormTest, ProgramWithoutVersionRecordStillComesUp)

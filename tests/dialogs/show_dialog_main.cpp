@@ -13,7 +13,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const QString which = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("about");
     const TProgramFacts facts{QStringLiteral("Kelmora - Lintaro"), QStringLiteral("Lintaro"),
-                              QStringLiteral("1.1"), QDir::currentPath()};
+                              QStringLiteral("1.1"), QStringLiteral("1.1.0"), QDir::currentPath()};
     TQtUserNotices notices;
     QDialog* window = nullptr;
     if (which == QLatin1String("feedback")) {

@@ -1,14 +1,18 @@
 #include "dialogs/about_box.h"
 
+#include "dialogs/text_window.h"
+
 #include "menu_closer.h"
 #include "recording_user_notices.h"
 #include "translation_fixture.h"
 #include "url_recorder.h"
+#include "without_desktop_opener.h"
 
 #include <QAction>
 #include <QFile>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -26,7 +30,7 @@ protected:
     TAboutBox& Open()
     {
         Box = new TAboutBox({QStringLiteral("Kelmora - Lintaro"), QStringLiteral("Lintaro"),
-                             QStringLiteral("1.1"), ProgramFolder.path()},
+                             QStringLiteral("1.1"), QStringLiteral("1.1.0"), ProgramFolder.path()},
                             Notices);
         Box->show();
         return *Box;
@@ -70,7 +74,7 @@ TEST_F(AboutBox, CaptionAndTextsGoThroughTheTranslation)
         TAboutBox& box = Open();
         EXPECT_EQ(box.windowTitle(), test.Caption);
         EXPECT_EQ(Find<QPushButton>("BitBtn2")->text(), test.Info);
-        EXPECT_EQ(Find<QLabel>("Label2")->text(), QStringLiteral("Lintaro 1.1"));
+        EXPECT_EQ(Find<QLabel>("Label2")->text(), QStringLiteral("Lintaro 1.1.0"));
         delete Box.data();
     }
 }
@@ -167,6 +171,43 @@ TEST_F(AboutBox, LicenseOpensTheFileBesideTheProgramOrSaysItIsMissing)
     EXPECT_EQ(Notices.Messages.size(), 1u);
     ASSERT_EQ(viewer.Opened.size(), 1u);
     EXPECT_EQ(viewer.Opened[0], QUrl::fromLocalFile(licence));
+}
+
+TEST_F(AboutBox, WithoutADesktopViewerTheLicenseIsShownReadOnlyInTheProgram)
+{
+    const QByteArray text = "MIT License\n\nCopyright (c) 2026 Kelmora\n";
+    QFile file(ProgramFolder.filePath(QStringLiteral("license.txt")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    file.close();
+    const TWithoutDesktopOpener bare;
+    TActiveTranslation translation("{License}Lisans\n");
+    Open();
+    Find<QAction>("LicensePrivacyPolicy1")->trigger();
+    auto* window = Box->findChild<TTextWindow*>();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Lisans"));
+    EXPECT_EQ(window->Text(), QString::fromUtf8(text));
+    EXPECT_TRUE(window->findChild<QPlainTextEdit*>()->isReadOnly());
+    EXPECT_TRUE(Notices.Messages.empty());
+}
+
+TEST_F(AboutBox, AnAddressNoProgramOpensIsReported)
+{
+    const TWithoutDesktopOpener bare;
+    TAboutBox& box = Open();
+    for (const char* item : {"Credits1", "Howtouninstall1"}) {
+        SCOPED_TRACE(item);
+        Notices.Messages.clear();
+        Find<QAction>(item)->trigger();
+        ASSERT_EQ(Notices.Messages.size(), 1u);
+        EXPECT_EQ(Notices.Messages[0].Caption, box.windowTitle());
+        EXPECT_TRUE(Notices.Messages[0].Text.startsWith(
+            QStringLiteral("No program on this system could open https://")))
+            << Notices.Messages[0].Text.toStdString();
+        EXPECT_EQ(Notices.Messages[0].Icon, TUserNotices::TNoticeIcon::niError);
+    }
 }
 
 TEST_F(AboutBox, DragsWithAnyButtonButTheRight)

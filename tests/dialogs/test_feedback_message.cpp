@@ -42,7 +42,7 @@ TEST(FeedbackMessage, ChoiceLineAddsTheTranslationInParentheses)
 TEST(FeedbackMessage, FieldsInTheServicesOrderWithEmailOnlyWhenGiven)
 {
     const TProgramFacts facts{QStringLiteral("Kelmora - Lintaro"), QStringLiteral("Lintaro"),
-                              QStringLiteral("1.1"), QString()};
+                              QStringLiteral("1.1"), QStringLiteral("1.1.0"), QString()};
     const QStringList base{QStringLiteral("cmd=feedback"),
                            QStringLiteral("appname=Kelmora - Lintaro"),
                            QStringLiteral("version=1.1"), QStringLiteral("feedback=a=b&c")};

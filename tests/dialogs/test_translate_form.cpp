@@ -7,6 +7,7 @@
 #include "i18n/translation_engine.h"
 #include "restart_stand_in.h"
 #include "support/temporary_folder.h"
+#include "without_desktop_opener.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -347,6 +348,17 @@ TEST_F(TranslateFormTest, ContributeLinkOpensTheTranslationPage)
     QTest::mouseClick(Find<QLabel>("Label3"), Qt::LeftButton);
     EXPECT_EQ(Urls, QList<QUrl>{QUrl(QStringLiteral("http://www.kelmora.example/translate/"))});
     EXPECT_EQ(Find<QLabel>("Label3")->cursor().shape(), Qt::PointingHandCursor);
+}
+
+TEST_F(TranslateFormTest, ContributeLinkNoProgramOpensIsReported)
+{
+    Activate(QString());
+    Modify = [](TTranslateFormEnvironment& environment) { environment.OpenUrl = nullptr; };
+    const TWithoutDesktopOpener bare;
+    Open();
+    QTest::mouseClick(Find<QLabel>("Label3"), Qt::LeftButton);
+    EXPECT_EQ(Errors, QStringList{QStringLiteral("No program on this system could open "
+                                                 "http://www.kelmora.example/translate/.")});
 }
 
 TEST_F(TranslateFormTest, ContextMenuSelectsAllAndCopies)

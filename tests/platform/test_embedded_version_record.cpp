@@ -27,7 +27,7 @@ void expectProgramRecord(const QString& path, const QString& fileName)
     EXPECT_EQ(data.ProductName, QStringLiteral("Lintaro"));
     EXPECT_TRUE(data.FileVersion.startsWith(QStringLiteral(LINTARO_VERSION ".")))
         << data.FileVersion.toStdString();
-    EXPECT_EQ(data.ProductVersion, data.FileVersion);
+    EXPECT_EQ(data.ProductVersion, QStringLiteral(LINTARO_VERSION));
     EXPECT_EQ(data.OriginalFileName, fileName);
     EXPECT_EQ(data.InternalName, fileName);
     EXPECT_TRUE(data.LegalCopyright.endsWith(QStringLiteral(" Kelmora")));

@@ -61,6 +61,24 @@ TEST(SymbologyNames, ForgivingNamesAndAliasesFindOneSymbology)
     }
 }
 
+// The common names are offered as they are listed and, by the shell's completion, without
+// blanks: either way each must mean its own symbology alone.
+TEST(SymbologyNames, EveryCommonNameMeansItsOwnSymbologyWithOrWithoutBlanks)
+{
+    for (const TSymbologyEntry& entry : SymbologyCatalogue) {
+        for (const QString& name : CommonSymbologyNames(entry.Symbology)) {
+            for (const QString& typed : {name, QString(name).remove(QLatin1Char(' '))}) {
+                SCOPED_TRACE(typed.toStdString());
+                EXPECT_EQ(LookUpSymbology(typed).Matches, TList{entry.Symbology});
+            }
+        }
+    }
+    EXPECT_EQ(
+        CommonSymbologyNames(TZintSymbology::zsEANX),
+        QStringList({QStringLiteral("ean13"), QStringLiteral("ean8"), QStringLiteral("jan")}));
+    EXPECT_TRUE(CommonSymbologyNames(TZintSymbology::zsPDF417).isEmpty());
+}
+
 TEST(SymbologyNames, APartOfSeveralNamesIsAmbiguousInCatalogueOrder)
 {
     const TSymbologyLookup lookup = LookUpSymbology(QStringLiteral("code 2 of 5"));
