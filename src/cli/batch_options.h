@@ -30,6 +30,7 @@ struct TBatchSettings
     qint64 FirstNumber = 1;
     // Write only the entries whose file is not in the folder yet (TFolderExport::KeepWritten).
     bool Resume = false;
+    QString ManifestPath; // where the entries are recorded (TBatchManifest); empty: nowhere
     TTextEncoding Encoding = TTextEncoding::teUtf8;
     // Set for a CSV or TSV input: the delimiter of its fields. Unset: one text per line.
     std::optional<QChar> TableDelimiter;

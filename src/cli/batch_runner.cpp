@@ -3,6 +3,7 @@
 #include "base/zint_exception.h"
 #include "cli/batch_input.h"
 #include "cli/batch_interrupt.h"
+#include "cli/batch_manifest.h"
 #include "cli/batch_options.h"
 #include "cli/batch_tally.h"
 #include "cli/verify_read_back.h"
@@ -149,6 +150,13 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
         return InterruptedExit(errors);
     if (!CreateOutputFolder(settings, errors))
         return becUsageOrInput;
+    TBatchManifest manifest;
+    if (!settings.ManifestPath.isEmpty() && !manifest.Open(settings.ManifestPath)) {
+        errors << QStringLiteral("Cannot open the manifest \"%1\": %2.")
+                      .arg(settings.ManifestPath, manifest.ErrorString())
+               << Qt::endl;
+        return becUsageOrInput;
+    }
     if (reader->Count() == 0)
         errors << QStringLiteral("The input \"%1\" holds no texts: it is empty or has only empty "
                                  "lines.")
@@ -184,15 +192,19 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
     qint64 progressShownAt = -ProgressInterval;
     bool progressShown = false;
     TExportCallbacks callbacks;
+    bool manifestFailed = false;
     callbacks.EntryDone = [&](qsizetype index, const TEntryOutcome& outcome) {
         tally.Count(outcome.State);
+        const qsizetype line = reader->LineOf(index);
+        if (manifest.IsOpen() && !manifest.Record(firstNumber + index, line, outcome))
+            manifestFailed = true;
         const QString text = EntryReportText(outcome);
-        if (text.isEmpty())
-            return TBatchInterrupt::Received() == 0;
-        if (std::exchange(progressShown, false))
-            errors << EraseLine;
-        errors << EntryReportLine(settings, reader->LineOf(index), text);
-        return TBatchInterrupt::Received() == 0;
+        if (!text.isEmpty()) {
+            if (std::exchange(progressShown, false))
+                errors << EraseLine;
+            errors << EntryReportLine(settings, line, text);
+        }
+        return !manifestFailed && TBatchInterrupt::Received() == 0;
     };
     callbacks.Progress = [&](int done, int total) {
         if (showProgress && done < total && clock.elapsed() - progressShownAt >= ProgressInterval) {
@@ -216,6 +228,13 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
     errors << tally.SummaryLine(settings.Verify, clock.nsecsElapsed() / 1e9) << Qt::endl;
     if (TBatchInterrupt::Received() != 0)
         return InterruptedExit(errors);
+    if (manifestFailed) {
+        // A run without its record would be taken for one that did not happen.
+        errors << QStringLiteral("Cannot write the manifest \"%1\": %2. The run was stopped.")
+                      .arg(settings.ManifestPath, manifest.ErrorString())
+               << Qt::endl;
+        return becUsageOrInput;
+    }
     if (tally.Failed() == 0)
         return becAllWritten;
     return tally.Written() == 0 && tally.NotWritten() > 0 ? becUsageOrInput : becSomeFailed;

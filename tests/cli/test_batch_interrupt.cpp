@@ -1,10 +1,11 @@
 // Shards stopped by signals halfway, and resumed.
+#include "batch_manifest_lines.h"
 #include "batch_tool_fixture.h"
 
 #include <QThread>
 
 #include <csignal>
-#include <memory>
+#include <map>
 
 #include <unistd.h>
 
@@ -59,8 +60,11 @@ TEST_F(BatchTool, ShardsStoppedBySignalsAndResumedWriteTheFilesOfOneRun)
         int Signal;
         int ExitCode; // -1: killed, no exit code
     } stops[] = {{SIGTERM, 143}, {SIGKILL, -1}, {SIGINT, 130}};
-    const auto shard = [](int k) {
-        return QStringList{QStringLiteral("--shard"), QStringLiteral("%1/3").arg(k)};
+    // One manifest that every shard and retry appends to, on the output volume.
+    const QString manifest = FDir.filePath(QStringLiteral("manifest.jsonl"));
+    const auto shard = [&manifest](int k) {
+        return QStringList{QStringLiteral("--shard"), QStringLiteral("%1/3").arg(k),
+                           QStringLiteral("--manifest"), manifest};
     };
     for (int k = 0; k < 3; ++k) {
         SCOPED_TRACE(stops[k].Signal);
@@ -96,4 +100,22 @@ TEST_F(BatchTool, ShardsStoppedBySignalsAndResumedWriteTheFilesOfOneRun)
         }
     EXPECT_EQ(LeftOvers(Out()), QStringList());
     ExpectSameFiles(expected, FolderContents(Out()));
+
+    // Every entry is recorded with its file, and written at most once: a killed run may not
+    // have recorded its last files, which the retries then record as kept.
+    std::map<int, int> writes;
+    std::map<int, int> recorded;
+    for (const QJsonObject& record : ManifestRecords(manifest)) {
+        const int entry = record.value(QStringLiteral("entry")).toInt();
+        const QString status = record.value(QStringLiteral("status")).toString();
+        writes[entry] += status == QStringLiteral("written");
+        if (status == QStringLiteral("written") || status == QStringLiteral("kept")) {
+            ++recorded[entry];
+            EXPECT_TRUE(RecordMatchesItsFile(record, Out())) << entry;
+        }
+    }
+    EXPECT_EQ(recorded.size(), std::size_t(EntryCount));
+    EXPECT_EQ(recorded.begin()->first, 1);
+    for (const auto& [entry, count] : writes)
+        EXPECT_LE(count, 1) << entry;
 }
