@@ -19,6 +19,14 @@ public:
     using EZintException::EZintException;
 };
 
+// Raised when every name a new file may take is taken already: by a resumed run, whose entry
+// another run or an earlier one has written.
+class EFileExists final : public EZintException
+{
+public:
+    using EZintException::EZintException;
+};
+
 // Raised when an object is assigned from an object of an unrelated class.
 class EConvertError final : public EZintException
 {

@@ -186,6 +186,23 @@ void AddOptions(QCommandLineParser& parser)
         "named as in the whole run: the runs K = 0 to N-1 into one empty folder write the "
         "files of one run. Default: 0/1.",
         "K/N");
+    add(name("first-number"),
+        "The number of the input's first entry, for an input that is a slice of a longer one: "
+        "its entries are numbered, named by {n} and split by --shard as "
+        "in the whole input. Names made of texts or columns that repeat are told apart only "
+        "within the slice. Default: 1.",
+        "N");
+    add(name("resume"),
+        "Write only the entries whose file is missing: an entry whose name holds a complete "
+        "file already (any file but an empty one; files appear only complete) is kept as it "
+        "is and never written again as \" (2)\". Runs of any shard repeated into one folder "
+        "leave each entry there once.");
+    add(name("manifest"),
+        "Append a JSON line per entry to FILE as the entry finishes: entry number, input line, "
+        "status (written, verified, not verifiable, unconfirmed, kept, failed, not written), "
+        "and the file's name, bytes and SHA-256, or the error. An interrupted run leaves a true "
+        "record; shards and retries may share one file.",
+        "FILE");
     add({QStringLiteral("j"), QStringLiteral("jobs")},
         "Entries rendered in parallel. Default: the number of processor cores.", "N");
     add(name("verify"),
@@ -298,6 +315,9 @@ TBatchSettings ReadSettings(const QCommandLineParser& parser)
         }
     }
     ReadOption(parser, QStringLiteral("shard"), ParseShard, settings.Shard);
+    ReadOption(parser, QStringLiteral("first-number"), ParseFirstNumber, settings.FirstNumber);
+    settings.Resume = parser.isSet(QStringLiteral("resume"));
+    settings.ManifestPath = parser.value(QStringLiteral("manifest"));
     TRenderSettings& render = settings.Render;
     ReadOption(parser, QStringLiteral("preview-area"), ParseSize, settings.PreviewArea);
     ReadSettingOption(parser, QStringLiteral("image-size"), ParseImageSize, render);

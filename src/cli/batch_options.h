@@ -26,6 +26,11 @@ struct TBatchSettings
     QString Extension = QStringLiteral(".png"); // decides the written format
     TNameTemplate Names;                        // the file names; "{n}" by default
     TBatchShard Shard;                          // the part of the entries this run writes
+    // The number of the input's first entry: the input is a slice of a longer one.
+    qint64 FirstNumber = 1;
+    // Write only the entries whose file is not in the folder yet (TFolderExport::KeepWritten).
+    bool Resume = false;
+    QString ManifestPath; // where the entries are recorded (TBatchManifest); empty: nowhere
     TTextEncoding Encoding = TTextEncoding::teUtf8;
     // Set for a CSV or TSV input: the delimiter of its fields. Unset: one text per line.
     std::optional<QChar> TableDelimiter;

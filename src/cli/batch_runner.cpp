@@ -2,6 +2,8 @@
 
 #include "base/zint_exception.h"
 #include "cli/batch_input.h"
+#include "cli/batch_interrupt.h"
+#include "cli/batch_manifest.h"
 #include "cli/batch_options.h"
 #include "cli/batch_tally.h"
 #include "cli/verify_read_back.h"
@@ -16,6 +18,7 @@
 #include <QTextStream>
 
 #include <algorithm>
+#include <csignal>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -95,6 +98,15 @@ constexpr qint64 ProgressInterval = 250;
 
 // Goes back to the start of the line and clears it.
 const QString EraseLine = QStringLiteral("\r\x1b[K");
+
+TBatchExitCode InterruptedExit(QTextStream& errors)
+{
+    const bool ctrlC = TBatchInterrupt::Received() == SIGINT;
+    errors << QStringLiteral("Stopped by %1: the entries not begun were not written.")
+                  .arg(ctrlC ? QStringLiteral("Ctrl+C") : QStringLiteral("SIGTERM"))
+           << Qt::endl;
+    return ctrlC ? becInterruptedByCtrlC : becInterruptedBySigterm;
+}
 } // namespace
 
 std::optional<TBatchInput> PrepareBatchRun(const TBatchSettings& settings, QTextStream& errors)
@@ -121,18 +133,30 @@ bool CreateOutputFolder(const TBatchSettings& settings, QTextStream& errors)
 
 TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, bool showProgress)
 {
-    TBatchShard shard = settings.Shard;
+    TBatchInterrupt::Install();
+    const TBatchShard shard = settings.Shard;
+    const qint64 firstNumber = settings.FirstNumber;
     const auto included = [shard](qint64 number) { return shard.Contains(number); };
     std::optional<TBatchInputReader> reader;
     try {
-        reader.emplace(settings, included);
+        reader.emplace(settings,
+                       [=](qint64 position) { return shard.Contains(firstNumber + position - 1); });
         reader->Check();
     } catch (const EZintException& error) {
         errors << QString::fromUtf8(error.what()) << Qt::endl;
         return becUsageOrInput;
     }
+    if (TBatchInterrupt::Received() != 0)
+        return InterruptedExit(errors);
     if (!CreateOutputFolder(settings, errors))
         return becUsageOrInput;
+    TBatchManifest manifest;
+    if (!settings.ManifestPath.isEmpty() && !manifest.Open(settings.ManifestPath)) {
+        errors << QStringLiteral("Cannot open the manifest \"%1\": %2.")
+                      .arg(settings.ManifestPath, manifest.ErrorString())
+               << Qt::endl;
+        return becUsageOrInput;
+    }
     if (reader->Count() == 0)
         errors << QStringLiteral("The input \"%1\" holds no texts: it is empty or has only empty "
                                  "lines.")
@@ -140,10 +164,7 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
                << Qt::endl;
     if (settings.Verify && !IsVerifiable(settings.Symbology))
         errors << SymbologyName(settings.Symbology) << ": not verifiable" << Qt::endl;
-    // The entries of this part: those whose number modulo Count is Index.
-    const qint64 count = reader->Count();
-    const qint64 total =
-        count / shard.Count + (shard.Index != 0 && count % shard.Count >= shard.Index);
+    const qint64 total = shard.CountOf(firstNumber, reader->Count());
 
     QElapsedTimer clock;
     clock.start();
@@ -158,6 +179,8 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
     }
     TExportJob job(settings.Symbology, settings.Render, settings.PreviewArea, workers);
     TFolderExport target{settings.OutputFolder, settings.Names, settings.Extension, included, {}};
+    target.FirstNumber = firstNumber;
+    target.KeepWritten = settings.Resume;
     if (settings.Verify)
         target.Check = [&](const TZintSymbol& symbol, const QString& text, const QString& written) {
             return VerifyWrittenFile(written, settings.Symbology, text,
@@ -169,15 +192,19 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
     qint64 progressShownAt = -ProgressInterval;
     bool progressShown = false;
     TExportCallbacks callbacks;
+    bool manifestFailed = false;
     callbacks.EntryDone = [&](qsizetype index, const TEntryOutcome& outcome) {
         tally.Count(outcome.State);
+        const qsizetype line = reader->LineOf(index);
+        if (manifest.IsOpen() && !manifest.Record(firstNumber + index, line, outcome))
+            manifestFailed = true;
         const QString text = EntryReportText(outcome);
-        if (text.isEmpty())
-            return true;
-        if (std::exchange(progressShown, false))
-            errors << EraseLine;
-        errors << EntryReportLine(settings, reader->LineOf(index), text);
-        return true;
+        if (!text.isEmpty()) {
+            if (std::exchange(progressShown, false))
+                errors << EraseLine;
+            errors << EntryReportLine(settings, line, text);
+        }
+        return !manifestFailed && TBatchInterrupt::Received() == 0;
     };
     callbacks.Progress = [&](int done, int total) {
         if (showProgress && done < total && clock.elapsed() - progressShownAt >= ProgressInterval) {
@@ -186,7 +213,7 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
             progressShown = true;
         }
         errors.flush();
-        return true;
+        return TBatchInterrupt::Received() == 0;
     };
     try {
         job.WriteFiles(*reader, reader->Header(), int(total), target, callbacks);
@@ -199,6 +226,15 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
         errors << EraseLine;
 
     errors << tally.SummaryLine(settings.Verify, clock.nsecsElapsed() / 1e9) << Qt::endl;
+    if (TBatchInterrupt::Received() != 0)
+        return InterruptedExit(errors);
+    if (manifestFailed) {
+        // A run without its record would be taken for one that did not happen.
+        errors << QStringLiteral("Cannot write the manifest \"%1\": %2. The run was stopped.")
+                      .arg(settings.ManifestPath, manifest.ErrorString())
+               << Qt::endl;
+        return becUsageOrInput;
+    }
     if (tally.Failed() == 0)
         return becAllWritten;
     return tally.Written() == 0 && tally.NotWritten() > 0 ? becUsageOrInput : becSomeFailed;

@@ -17,7 +17,10 @@ enum TBatchExitCode
 {
     becAllWritten = 0,
     becSomeFailed = 1,
-    becUsageOrInput = 2 // also when no file could be written at all
+    becUsageOrInput = 2, // also when no file could be written at all
+    // Stopped by a signal (TBatchInterrupt), as a shell tells a command ended by it.
+    becInterruptedByCtrlC = 128 + 2,
+    becInterruptedBySigterm = 128 + 15
 };
 
 // What a run works through: the entries (with the header of a table input, empty otherwise)
@@ -60,5 +63,7 @@ std::optional<TBatchInput> PrepareBatchRun(const TBatchSettings& settings, QText
 // progress line is rewritten in place while the run goes on. The run ends with TBatchTally's
 // summary line. A run in which no file could be written at all (a full disk, a read-only folder)
 // ends as an input error does; one whose entries the encoder all refused has merely failed.
+// Ctrl+C or SIGTERM stop the run after the entries begun: it ends becInterruptedByCtrlC or
+// becInterruptedBySigterm, whatever became of the entries.
 TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors,
                         bool showProgress = false);

@@ -2,6 +2,13 @@
 
 #include <QRegularExpression>
 
+qint64 TBatchShard::CountOf(qint64 first, qint64 count) const
+{
+    // The part's numbers below `end`, from 0 on.
+    const auto below = [this](qint64 end) { return end / Count + (end % Count > Index); };
+    return below(first + count) - below(first);
+}
+
 std::optional<TBatchShard> ParseShard(const QString& text)
 {
     static const QRegularExpression form(QStringLiteral("^([0-9]+)/([0-9]+)$"));

@@ -13,6 +13,8 @@ struct TBatchShard
     qint64 Count = 1;
 
     bool Contains(qint64 entryNumber) const { return entryNumber % Count == Index; }
+    // How many of the `count` entries numbered from `first` on the part holds.
+    qint64 CountOf(qint64 first, qint64 count) const;
 };
 
 // "K/N" with N at least 1 and K from 0 to N-1.

@@ -25,12 +25,17 @@ void TBatchTally::Count(TEntryState state)
         ++FFailed;
         ++FNotWritten;
         break;
+    case TEntryState::esKept:
+        ++FKept;
+        break;
     }
 }
 
 QString TBatchTally::SummaryLine(bool verify, double seconds) const
 {
     QString line = QStringLiteral("written %1, ").arg(FWritten);
+    if (FKept > 0)
+        line += QStringLiteral("kept %1, ").arg(FKept);
     if (verify)
         line += QStringLiteral("verified %1, unconfirmed %2, not verifiable %3, ")
                     .arg(FVerified)

@@ -12,10 +12,11 @@ public:
     int Failed() const { return FFailed; }
     int Written() const { return FWritten; }
     int NotWritten() const { return FNotWritten; }
+    int Kept() const { return FKept; }
 
     // "written N, failed M, S s, R images/s"; with verification "written N, verified V,
     // unconfirmed C, not verifiable U, failed M, ...". Written counts the files kept under
-    // their own names.
+    // their own names. When files of an earlier run were left, "kept K, " follows "written N, ".
     QString SummaryLine(bool verify, double seconds) const;
 
 private:
@@ -25,4 +26,5 @@ private:
     int FUnconfirmed = 0;
     int FFailed = 0; // every entry without its file, NotWritten included
     int FNotWritten = 0;
+    int FKept = 0; // entries whose file an earlier run wrote
 };

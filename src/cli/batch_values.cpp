@@ -100,6 +100,16 @@ std::optional<int> ParseJobCount(const QString& text)
     return jobs;
 }
 
+std::optional<qint64> ParseFirstNumber(const QString& text)
+{
+    constexpr qint64 Largest = 1'000'000'000'000'000;
+    bool ok = false;
+    const qint64 number = text.toLongLong(&ok);
+    if (!ok || number < 1 || number > Largest)
+        return std::nullopt;
+    return number;
+}
+
 std::optional<float> ParseModuleWidthLimit(const QString& text)
 {
     const std::optional<TLength> width = ReadBatchLength(text, ModuleWidthLimitRules);

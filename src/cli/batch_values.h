@@ -30,6 +30,8 @@ std::optional<QSize> ParseSize(const QString& text);
 
 // A whole number from 1 to 256.
 std::optional<int> ParseJobCount(const QString& text);
+// A whole number from 1 to 10^15 (far beyond any input, and never near overflow).
+std::optional<qint64> ParseFirstNumber(const QString& text);
 
 // The smallest or largest module width in pixels, 0 to 32767, as the window takes it.
 std::optional<float> ParseModuleWidthLimit(const QString& text);

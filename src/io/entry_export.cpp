@@ -22,11 +22,12 @@ QImage RenderEntryImage(TZintSymbol& symbol, TZintSymbology symbology, const QSt
 }
 
 QString SavePictureToNewFile(const TMetafile& picture, const TRenderSettings& settings,
-                             const QString& path, qint64 firstCandidate)
+                             const QString& path, qint64 firstCandidate, qint64 lastCandidate)
 {
     if (IsVectorFormat(ImageFormatForPath(path)))
-        return SaveVectorToNewFile(picture, settings.Dpi, path, firstCandidate);
-    return SaveImageToNewFile(RenderedImage(picture, settings), path, firstCandidate);
+        return SaveVectorToNewFile(picture, settings.Dpi, path, firstCandidate, lastCandidate);
+    return SaveImageToNewFile(RenderedImage(picture, settings), path, firstCandidate,
+                              lastCandidate);
 }
 
 void SavePictureReplacing(const TMetafile& picture, const TRenderSettings& settings,
@@ -40,8 +41,8 @@ void SavePictureReplacing(const TMetafile& picture, const TRenderSettings& setti
 
 QString ExportEntryToNewFile(TZintSymbol& symbol, TZintSymbology symbology, const QString& text,
                              const TRenderSettings& settings, QSize previewArea,
-                             const QString& path, qint64 firstCandidate)
+                             const QString& path, qint64 firstCandidate, qint64 lastCandidate)
 {
     return SavePictureToNewFile(RenderEntryPicture(symbol, symbology, text, settings, previewArea),
-                                settings, path, firstCandidate);
+                                settings, path, firstCandidate, lastCandidate);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/file_publisher.h"
 #include "symbol/zint_symbology.h"
 
 #include <QSize>
@@ -20,9 +21,11 @@ QImage RenderEntryImage(TZintSymbol& symbol, TZintSymbology symbology, const QSt
 
 // Writes a drawing under `path`'s numbered name `firstCandidate` or the next free one, in the
 // format the extension names: SVG and PDF as vectors, the others as its raster image. Never
-// replaces a file. Returns the name written.
+// replaces a file, and tries no name after `lastCandidate` (EFileExists then). Returns the
+// name written.
 QString SavePictureToNewFile(const TMetafile& picture, const TRenderSettings& settings,
-                             const QString& path, qint64 firstCandidate = 1);
+                             const QString& path, qint64 firstCandidate = 1,
+                             qint64 lastCandidate = AnyCandidate);
 
 // Writes a drawing under `path` in the format the extension names, as SavePictureToNewFile
 // does, replacing a file there (the user agreed); on failure an earlier file stays as it was.
@@ -34,4 +37,5 @@ void SavePictureReplacing(const TMetafile& picture, const TRenderSettings& setti
 // same.
 QString ExportEntryToNewFile(TZintSymbol& symbol, TZintSymbology symbology, const QString& text,
                              const TRenderSettings& settings, QSize previewArea,
-                             const QString& path, qint64 firstCandidate = 1);
+                             const QString& path, qint64 firstCandidate = 1,
+                             qint64 lastCandidate = AnyCandidate);

@@ -10,7 +10,8 @@ enum class TEntryState
     esNotVerifiable, // written; the decoder cannot read it
     esUnconfirmed,   // written; the symbology is read, but no reader read this file
     esFailed,        // not written, or written and set aside because it did not read back
-    esNotWritten     // its file could not be written: the folder or the disk is at fault
+    esNotWritten,    // its file could not be written: the folder or the disk is at fault
+    esKept           // its file was there already, from an earlier run: left as it was
 };
 
 struct TEntryOutcome

@@ -3,7 +3,9 @@
 #include "base/zint_exception.h"
 #include "io/entry_export.h"
 #include "io/entry_file_names.h"
+#include "io/file_publisher.h"
 #include "io/label_sheet_writer.h"
+#include "io/unique_file_name.h"
 #include "render/zint_metafile.h"
 
 #include <QDir>
@@ -123,6 +125,14 @@ TEntryOutcome Failure(TEntryState state, const std::exception& error)
     return outcome;
 }
 
+TEntryOutcome Kept(const QString& path, qint64 candidate)
+{
+    TEntryOutcome outcome;
+    outcome.State = TEntryState::esKept;
+    outcome.Written = TNumberedFileName(path).Candidate(candidate);
+    return outcome;
+}
+
 std::vector<qsizetype> AllEntries(const TExportEntries& entries)
 {
     std::vector<qsizetype> all(entries.Entries.size());
@@ -219,7 +229,7 @@ TExportRun TExportJob::WriteFiles(const TExportEntries& entries, const TFolderEx
 {
     int total = 0;
     for (std::size_t i = 0; i < entries.Entries.size(); ++i)
-        total += !target.Includes || target.Includes(qint64(i) + 1);
+        total += !target.Includes || target.Includes(target.FirstNumber + qint64(i));
     TEntryListSource source(entries.Entries);
     return WriteFiles(source, entries.Header, total, target, callbacks);
 }
@@ -247,14 +257,21 @@ TExportRun TExportJob::WriteFiles(TExportEntrySource& source, const QStringList&
         try {
             if (!entry.NameError.isEmpty())
                 throw EZintException(entry.NameError.toStdString());
-            const QString written = ExportEntryToNewFile(
-                *worker.Symbol, FSymbology, entry.Text, worker.Settings, FPreviewArea,
-                folder.filePath(entry.Name.Name), entry.Name.FirstCandidate);
+            const QString path = folder.filePath(entry.Name.Name);
+            const qint64 first = entry.Name.FirstCandidate;
+            if (target.KeepWritten && HoldsPublishedFile(TNumberedFileName(path).Candidate(first)))
+                return Kept(path, first);
+            const QString written = ExportEntryToNewFile(*worker.Symbol, FSymbology, entry.Text,
+                                                         worker.Settings, FPreviewArea, path, first,
+                                                         target.KeepWritten ? first : AnyCandidate);
             TEntryOutcome outcome;
             if (target.Check)
                 outcome = target.Check(*worker.Symbol, entry.Text, written);
             outcome.Written = written;
             return outcome;
+        } catch (const EFileExists&) {
+            // Another run wrote it meanwhile.
+            return Kept(folder.filePath(entry.Name.Name), entry.Name.FirstCandidate);
         } catch (const ECannotCreateFile& error) {
             return Failure(TEntryState::esNotWritten, error);
         } catch (const std::exception& error) {
@@ -271,10 +288,11 @@ TExportRun TExportJob::WriteFiles(TExportEntrySource& source, const QStringList&
         return !run.Stopped();
     };
     TExportEntry entry;
-    for (qint64 number = 1; source.Next(entry); ++number) {
+    for (qsizetype index = 0; source.Next(entry); ++index) {
+        const qint64 number = target.FirstNumber + index;
         // Every entry is named, those of other parts of a split run too: names depend on all
         // earlier ones.
-        TNamedEntry named{qsizetype(number - 1), {}, {}, {}};
+        TNamedEntry named{index, {}, {}, {}};
         try {
             named.Name = names.Next({number, entry.Text, header, entry.Cells});
         } catch (const EZintException& error) {

@@ -45,14 +45,21 @@ struct TFolderExport
     QString Folder;
     TNameTemplate Names;
     QString Extension; // decides the format written
-    // The entries written, by number from 1; unset: all. The names are planned over all
-    // entries either way, so a part of a run names its files as the whole run would.
+    // The entries written, by number; unset: all. The names are planned over all entries
+    // either way, so a part of a run names its files as the whole run would.
     std::function<bool(qint64 number)> Includes;
     // Run after an entry's file is written, on the thread that wrote it, with the symbol that
     // encoded it; its state and note stand for the entry then. May be unset.
     std::function<TEntryOutcome(const TZintSymbol& symbol, const QString& text,
                                 const QString& written)>
         Check;
+    // The number of the first entry: a slice of a longer input numbers its entries, and names
+    // them by {n}, as the whole input would.
+    qint64 FirstNumber = 1;
+    // Resuming: an entry whose planned name holds a complete file already (HoldsPublishedFile)
+    // is esKept, and an entry is written under its planned name only, never a numbered
+    // neighbour, so runs repeated into one folder leave every entry there once.
+    bool KeepWritten = false;
 };
 
 // Where a label sheet goes and how it looks.

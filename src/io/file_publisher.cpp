@@ -13,6 +13,7 @@
 #include <optional>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -21,6 +22,11 @@ namespace {
 {
     throw ECannotCreateFile("Cannot create file \"" + path.toStdString() + "\". " +
                             std::strerror(error));
+}
+
+[[noreturn]] void throwTaken(const QString& path)
+{
+    throw EFileExists("The file \"" + path.toStdString() + "\" exists already.");
 }
 
 QByteArray nativeName(const QString& path)
@@ -151,9 +157,11 @@ private:
 // the name appears complete. Nothing when the file system has no hard links.
 template <typename TLink>
 std::optional<QString> linkUnderFirstFreeName(const TNumberedFileName& names, qint64 first,
-                                              TLink link)
+                                              qint64 last, TLink link)
 {
     for (qint64 n = first;; ++n) {
+        if (n > last)
+            throwTaken(names.Candidate(last));
         const QString candidate = names.Candidate(n);
         const int error = link(nativeName(candidate));
         if (error == 0)
@@ -171,9 +179,11 @@ std::optional<QString> linkUnderFirstFreeName(const TNumberedFileName& names, qi
 // file there; the empty reservation shows only for the moment between the two calls, and an
 // interrupt then removes it.
 QString renameOverFirstFreeName(TTemporaryFile& temporary, const TNumberedFileName& names,
-                                qint64 first, bool reserve)
+                                qint64 first, qint64 last, bool reserve)
 {
     for (qint64 n = first;; ++n) {
+        if (n > last)
+            throwTaken(names.Candidate(last));
         const QString candidate = names.Candidate(n);
         const QByteArray name = nativeName(candidate);
         if (!reserve) {
@@ -207,6 +217,24 @@ QString renameOverFirstFreeName(TTemporaryFile& temporary, const TNumberedFileNa
 
 } // namespace
 
+bool HoldsPublishedFile(const QString& path)
+{
+    struct stat status = {};
+    const QByteArray name = nativeName(path);
+    if (::stat(name.constData(), &status) != 0) {
+        if (errno == ENOENT)
+            return false;
+        throwCannotCreate(path, errno);
+    }
+    if (!S_ISREG(status.st_mode))
+        throwCannotCreate(path, EEXIST);
+    if (status.st_size > 0)
+        return true;
+    if (::unlink(name.constData()) != 0 && errno != ENOENT)
+        throwCannotCreate(path, errno);
+    return false;
+}
+
 void PublishFileReplacing(const QByteArray& contents, const QString& path)
 {
     TTemporaryFile temporary(path, contents);
@@ -216,16 +244,15 @@ void PublishFileReplacing(const QByteArray& contents, const QString& path)
 }
 
 QString PublishNewFile(const QByteArray& contents, const TNumberedFileName& names,
-                       qint64 firstCandidate, TNewFileMethod method)
+                       qint64 firstCandidate, TNewFileMethod method, qint64 lastCandidate)
 {
     bool linksWork = method == TNewFileMethod::nfmLinkComplete;
     if (linksWork) {
         TAnonymousFile anonymous;
         if (anonymous.Create(names.Candidate(1), contents)) {
-            const std::optional<QString> linked =
-                linkUnderFirstFreeName(names, firstCandidate, [&](const QByteArray& name) {
-                    return anonymous.LinkAs(name);
-                });
+            const std::optional<QString> linked = linkUnderFirstFreeName(
+                names, firstCandidate, lastCandidate,
+                [&](const QByteArray& name) { return anonymous.LinkAs(name); });
             if (linked)
                 return *linked;
             linksWork = false;
@@ -233,13 +260,13 @@ QString PublishNewFile(const QByteArray& contents, const TNumberedFileName& name
     }
     TTemporaryFile temporary(names.Candidate(1), contents);
     if (linksWork) {
-        const std::optional<QString> linked =
-            linkUnderFirstFreeName(names, firstCandidate, [&](const QByteArray& name) {
+        const std::optional<QString> linked = linkUnderFirstFreeName(
+            names, firstCandidate, lastCandidate, [&](const QByteArray& name) {
                 return ::link(temporary.Name(), name.constData()) == 0 ? 0 : errno;
             });
         if (linked)
             return *linked;
     }
-    return renameOverFirstFreeName(temporary, names, firstCandidate,
+    return renameOverFirstFreeName(temporary, names, firstCandidate, lastCandidate,
                                    method == TNewFileMethod::nfmRenameOverReservation);
 }

@@ -3,7 +3,12 @@
 #include <QByteArray>
 #include <QString>
 
+#include <limits>
+
 class TNumberedFileName;
+
+// No last candidate: a new file takes whichever numbered name is free.
+constexpr qint64 AnyCandidate = std::numeric_limits<qint64>::max();
 
 // Puts complete contents under a final name: the bytes are written to a temporary file in the
 // same folder first, so a failed or interrupted write never leaves a truncated file under the
@@ -12,6 +17,12 @@ class TNumberedFileName;
 
 // Replaces whatever the name holds (the user agreed to that).
 void PublishFileReplacing(const QByteArray& contents, const QString& path);
+
+// Whether `path` holds a file a publish completed. Every method shows a name only complete,
+// except a reservation that a killed process (SIGKILL, a power cut) left empty: that one is
+// removed, and false returned. Raises ECannotCreateFile when something other than a file holds
+// the name or the reservation cannot be removed.
+bool HoldsPublishedFile(const QString& path);
 
 // How a new file gets its name.
 enum class TNewFileMethod
@@ -31,7 +42,8 @@ enum class TNewFileMethod
 // Creates the first free name of `names` (candidate firstCandidate, then the next, ...),
 // atomically: a name taken by anything, even a folder or a dangling link, or taken just before
 // the write, is never written through or over; the next candidate is tried instead. Returns the
-// name written.
+// name written. Candidates after lastCandidate are not tried: EFileExists says all were taken.
 QString PublishNewFile(const QByteArray& contents, const TNumberedFileName& names,
                        qint64 firstCandidate = 1,
-                       TNewFileMethod method = TNewFileMethod::nfmLinkComplete);
+                       TNewFileMethod method = TNewFileMethod::nfmLinkComplete,
+                       qint64 lastCandidate = AnyCandidate);

@@ -64,7 +64,9 @@ void DosyayiKaydet(const QImage& image, const QString& path)
     PublishFileReplacing(encodeForFile(image, path), path);
 }
 
-QString SaveImageToNewFile(const QImage& image, const QString& path, qint64 firstCandidate)
+QString SaveImageToNewFile(const QImage& image, const QString& path, qint64 firstCandidate,
+                           qint64 lastCandidate)
 {
-    return PublishNewFile(encodeForFile(image, path), TNumberedFileName(path), firstCandidate);
+    return PublishNewFile(encodeForFile(image, path), TNumberedFileName(path), firstCandidate,
+                          TNewFileMethod::nfmLinkComplete, lastCandidate);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/file_publisher.h"
 #include "io/image_format.h"
 
 #include <QByteArray>
@@ -21,5 +22,7 @@ void DosyayiKaydet(const QImage& image, const QString& path);
 
 // Saves the picture under candidate `firstCandidate` of the numbered series of `path`
 // (TNumberedFileName; 1 is `path` itself) or, where that name exists, the next one; never
-// replaces anything, even a file that appears while saving. Returns the name written.
-QString SaveImageToNewFile(const QImage& image, const QString& path, qint64 firstCandidate = 1);
+// replaces anything, even a file that appears while saving. Returns the name written. No name
+// after candidate `lastCandidate` is tried: EFileExists when they are all taken.
+QString SaveImageToNewFile(const QImage& image, const QString& path, qint64 firstCandidate = 1,
+                           qint64 lastCandidate = AnyCandidate);

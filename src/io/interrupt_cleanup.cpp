@@ -35,24 +35,9 @@ TSlot gSlots[kSlots];
 
 const int kSignals[] = {SIGINT, SIGTERM, SIGHUP};
 
-// Only async-signal-safe calls and atomics. A slot being opened belongs to a thread that holds
-// these signals back, so the wait for it ends once its open() returns.
 extern "C" void removeAndEnd(int signalNumber)
 {
-    for (TSlot& slot : gSlots) {
-        for (;;) {
-            int state = slot.State.load();
-            if (state == ssOpening) {
-                sched_yield();
-                continue;
-            }
-            if (state == ssEnding || slot.State.compare_exchange_strong(state, ssEnding)) {
-                if (state == ssHeld)
-                    ::unlink(slot.Path);
-                break;
-            }
-        }
-    }
+    RemoveFilesRemovedOnInterrupt();
     std::signal(signalNumber, SIG_DFL);
     std::raise(signalNumber);
 }
@@ -88,6 +73,26 @@ int takeSlot(const QByteArray& path)
 }
 
 } // namespace
+
+// Only async-signal-safe calls and atomics. A slot being opened belongs to a thread that holds
+// the ending signals back, so the wait for it ends once its open() returns.
+void RemoveFilesRemovedOnInterrupt()
+{
+    for (TSlot& slot : gSlots) {
+        for (;;) {
+            int state = slot.State.load();
+            if (state == ssOpening) {
+                sched_yield();
+                continue;
+            }
+            if (state == ssEnding || slot.State.compare_exchange_strong(state, ssEnding)) {
+                if (state == ssHeld)
+                    ::unlink(slot.Path);
+                break;
+            }
+        }
+    }
+}
 
 TRemovedOnInterrupt::TRemovedOnInterrupt(const QByteArray& nativePath, int flags)
 {

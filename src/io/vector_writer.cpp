@@ -91,10 +91,10 @@ void WriteVector(const TMetafile& picture, int dpi, TImageFileFormat format, QIO
 }
 
 QString SaveVectorToNewFile(const TMetafile& picture, int dpi, const QString& path,
-                            qint64 firstCandidate)
+                            qint64 firstCandidate, qint64 lastCandidate)
 {
     return PublishNewFile(encodeForFile(picture, dpi, path), TNumberedFileName(path),
-                          firstCandidate);
+                          firstCandidate, TNewFileMethod::nfmLinkComplete, lastCandidate);
 }
 
 void SaveVectorReplacing(const TMetafile& picture, int dpi, const QString& path)

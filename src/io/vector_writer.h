@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/file_publisher.h"
 #include "io/image_format.h"
 
 #include <QString>
@@ -14,10 +15,10 @@ class TMetafile;
 
 void WriteVector(const TMetafile& picture, int dpi, TImageFileFormat format, QIODevice& device);
 
-// As SaveImageToNewFile: under `path`'s numbered name `firstCandidate` or the next free one,
-// never replacing a file.
+// As SaveImageToNewFile: under `path`'s numbered name `firstCandidate` or the next free one up
+// to `lastCandidate`, never replacing a file.
 QString SaveVectorToNewFile(const TMetafile& picture, int dpi, const QString& path,
-                            qint64 firstCandidate = 1);
+                            qint64 firstCandidate = 1, qint64 lastCandidate = AnyCandidate);
 
 // Replaces the file (the user agreed), or leaves it as it was on failure.
 void SaveVectorReplacing(const TMetafile& picture, int dpi, const QString& path);

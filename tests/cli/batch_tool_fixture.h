@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -24,6 +25,25 @@ struct TRun
 inline const QStringList QuietZone = {QStringLiteral("--whitespace"), QStringLiteral("10m"),
                                       QStringLiteral("--halign"),     QStringLiteral("center"),
                                       QStringLiteral("--valign"),     QStringLiteral("center")};
+
+// Every entry of a folder, hidden ones and folders included, with the contents of the files.
+inline QMap<QString, QByteArray> FolderContents(const QString& folder)
+{
+    QMap<QString, QByteArray> contents;
+    for (const QString& name :
+         QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+        contents.insert(name, ReadWholeFile(QDir(folder).filePath(name)));
+    return contents;
+}
+
+// The names of both sides, then the bytes of each name.
+inline void ExpectSameFiles(const QMap<QString, QByteArray>& expected,
+                            const QMap<QString, QByteArray>& actual)
+{
+    ASSERT_EQ(expected.keys(), actual.keys());
+    for (auto it = expected.begin(); it != expected.end(); ++it)
+        EXPECT_TRUE(actual.value(it.key()) == it.value()) << it.key().toStdString();
+}
 
 class BatchTool : public testing::Test
 {

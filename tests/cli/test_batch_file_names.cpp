@@ -4,31 +4,10 @@
 #include "io/qt_printers.h"
 #include "io/safe_file_name.h"
 
-#include <QMap>
-
 #include <memory>
 #include <vector>
 
 namespace {
-
-// Every entry of a folder, hidden ones and folders included, with the contents of the files.
-QMap<QString, QByteArray> FolderContents(const QString& folder)
-{
-    QMap<QString, QByteArray> contents;
-    for (const QString& name :
-         QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
-        contents.insert(name, ReadWholeFile(QDir(folder).filePath(name)));
-    return contents;
-}
-
-// The names of both sides, then the bytes of each name.
-void ExpectSameFiles(const QMap<QString, QByteArray>& expected,
-                     const QMap<QString, QByteArray>& actual)
-{
-    ASSERT_EQ(expected.keys(), actual.keys());
-    for (auto it = expected.begin(); it != expected.end(); ++it)
-        EXPECT_TRUE(actual.value(it.key()) == it.value()) << it.key().toStdString();
-}
 
 // Runs the shards K/3 into `folder`, all at once as an array job starts them, or one after
 // another from the last, as a scheduler may also run them. Answers each shard's standard error

@@ -243,6 +243,12 @@ TEST(BatchOptions, ReadsEveryValueForm)
          }},
         {{QStringLiteral("--shard"), QStringLiteral("0/1")},
          [](S s) { EXPECT_TRUE(s.Shard.Contains(7)); }},
+        {{QStringLiteral("--first-number"), QStringLiteral("1000000000000000"),
+          QStringLiteral("--resume")},
+         [](S s) {
+             EXPECT_EQ(s.FirstNumber, 1000000000000000);
+             EXPECT_TRUE(s.Resume);
+         }},
     };
     for (const TGoodCase& test : cases) {
         SCOPED_TRACE(test.Options.join(QLatin1Char(' ')).toStdString());
@@ -340,6 +346,13 @@ TEST(BatchOptions, RejectsBadValuesWithAMessage)
         {with({"--shard", "1"}), "--shard"},
         {with({"--shard", "a/b"}), "--shard"},
         {with({"--shard", "99999999999999999999/3"}), "--shard"},
+        {with({"--first-number", "0"}), "--first-number: \"0\""},
+        {with({"--first-number", "-5"}), "--first-number"},
+        {with({"--first-number", "1.5"}), "--first-number"},
+        {with({"--first-number", "1000000000000001"}), "--first-number"},
+        {with({"--sheet", "a4-3x8", "--resume"}), "--resume is for one file per entry"},
+        {with({"--sheet", "a4-3x8", "--first-number", "5"}),
+         "--first-number is for one file per entry"},
     };
     for (const TBadCase& test : cases) {
         SCOPED_TRACE(test.Arguments.join(QLatin1Char(' ')).toStdString());
@@ -505,4 +518,21 @@ TEST(BatchOptions, SymbologyTableNamesEverySymbologyTheParserAccepts)
             EXPECT_EQ(LookUpSymbology(name).Matches, std::vector{TZintSymbology(index)})
                 << name.toStdString();
     }
+}
+
+// Against a count one by one, for slices that start and end anywhere in the cycle of parts.
+TEST(BatchShard, CountsTheEntriesOfItsPartInASlice)
+{
+    const std::initializer_list<qint64> firsts = {1, 2, 3, 8, 1000000000000};
+    for (const qint64 parts : {1, 3, 7})
+        for (qint64 index = 0; index < parts; ++index)
+            for (const qint64 first : firsts)
+                for (const qint64 count : {0, 1, 2, 5, 6, 22}) {
+                    const TBatchShard shard{index, parts};
+                    qint64 expected = 0;
+                    for (qint64 number = first; number < first + count; ++number)
+                        expected += shard.Contains(number);
+                    EXPECT_EQ(shard.CountOf(first, count), expected)
+                        << index << "/" << parts << " from " << first << ", " << count;
+                }
 }

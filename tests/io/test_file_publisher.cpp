@@ -77,6 +77,21 @@ TEST_P(FilePublisher, NamesTakenByAnythingAreSkippedAndKept)
                                       QStringLiteral("1 (4).png"), QStringLiteral("1.png")}));
 }
 
+// A last candidate bounds the series: when all names up to it are taken nothing is written,
+// neither under a later name nor over a taken one.
+TEST_P(FilePublisher, NoNameAfterTheLastCandidateIsTried)
+{
+    const TNumberedFileName names(path(QStringLiteral("1.png")));
+    ASSERT_TRUE(QFile(path(QStringLiteral("1 (2).png"))).open(QIODevice::WriteOnly));
+    EXPECT_EQ(PublishNewFile("new", names, 1, GetParam(), 1), path(QStringLiteral("1.png")));
+    EXPECT_EQ(thrownMessage([&] { PublishNewFile("again", names, 1, GetParam(), 2); }),
+              "The file \"" + path(QStringLiteral("1 (2).png")).toStdString() +
+                  "\" exists already.");
+    EXPECT_THROW(PublishNewFile("again", names, 2, GetParam(), 2), EFileExists);
+    EXPECT_EQ(ReadWholeFile(path(QStringLiteral("1.png"))), QByteArray("new"));
+    EXPECT_EQ(entries(), (QStringList{QStringLiteral("1 (2).png"), QStringLiteral("1.png")}));
+}
+
 // Writers racing for the same names each get names of their own, and every file holds exactly
 // what its writer wrote.
 TEST_P(FilePublisher, ConcurrentWritersNeverShareOrTruncateAFile)
@@ -157,6 +172,23 @@ int endingSignal(const std::function<void()>& child, const std::function<void(pi
     return WIFSIGNALED(status) ? WTERMSIG(status) : 0;
 }
 } // namespace
+
+// A name holds a published file unless it is missing or an empty reservation, which a killed
+// publisher can leave and which is removed for the name to be written.
+TEST(HoldsPublishedFile, OnlyACompleteFileCounts)
+{
+    const TTemporaryFolder dir;
+    const QString complete = dir.Write(QStringLiteral("complete.png"), "x");
+    const QString reservation = dir.Write(QStringLiteral("reservation.png"), "");
+    EXPECT_TRUE(HoldsPublishedFile(complete));
+    EXPECT_FALSE(HoldsPublishedFile(dir.FilePath(QStringLiteral("missing.png"))));
+    EXPECT_FALSE(HoldsPublishedFile(reservation));
+    EXPECT_FALSE(QFile::exists(reservation));
+    ASSERT_TRUE(QDir(dir.Path()).mkdir(QStringLiteral("folder.png")));
+    EXPECT_THROW(HoldsPublishedFile(dir.FilePath(QStringLiteral("folder.png"))), ECannotCreateFile);
+    EXPECT_EQ(dir.Entries(),
+              (QStringList{QStringLiteral("complete.png"), QStringLiteral("folder.png")}));
+}
 
 // The signals that end a run remove what is guarded, and only that, then end the process as
 // they would have.
