@@ -192,7 +192,8 @@ TLabelProductLookup TLabelProductCatalogue::Find(const QString& name) const
             if (!key.isEmpty() && Key(product.Part) == key)
                 found.push_back(&product);
     if (found.empty())
-        return {nullptr, QStringLiteral("no label product is named \"%1\"").arg(name.trimmed())};
+        return {nullptr, QStringLiteral("no label product is named \"%1\"").arg(name.trimmed()),
+                true};
     if (found.size() > 1) {
         QStringList names;
         for (std::size_t i = 0; i < found.size() && i < std::size_t(MaxCandidatesNamed); ++i)

@@ -26,6 +26,7 @@ struct TLabelProductLookup
 {
     const TLabelProduct* Product = nullptr;
     QString Error; // unknown, ambiguous (the candidates named), or not a sheet this program fills
+    bool Unknown = false; // no product has that name
 };
 
 class TLabelProductCatalogue

@@ -212,7 +212,7 @@ TLabelSheetReading ReadLabelSheet(const QString& text)
         const TLabelProductLookup product = InstalledLabelProducts().Find(text);
         if (product.Product)
             return {product.Product->Sheet, {}};
-        return {std::nullopt, product.Error + NotASheet};
+        return {std::nullopt, product.Unknown ? product.Error + NotASheet : product.Error};
     }
     try {
         return {ReadCustomSheet(compact), {}};
