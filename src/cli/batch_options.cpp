@@ -2,7 +2,9 @@
 
 #include "base/zint_exception.h"
 #include "cli/batch_length_report.h"
+#include "cli/sheet_list.h"
 #include "cli/sheet_options.h"
+#include "io/label_products.h"
 #include "symbol/property_registry.h"
 #include "symbol/symbology_names.h"
 #include "symbol/zint_symbol.h"
@@ -377,6 +379,13 @@ TBatchParseResult ParseBatchOptions(const QStringList& arguments)
     }
     if (parser.isSet(QStringLiteral("version"))) {
         result.Command = TBatchCommand::bcVersion;
+        return result;
+    }
+    if (parser.isSet(QStringLiteral("list-sheets"))) {
+        const TLabelProductCatalogue& products = InstalledLabelProducts();
+        result.Command = TBatchCommand::bcListSheets;
+        result.Text = LabelProductList(products, parser.positionalArguments());
+        result.Warnings = products.Problems();
         return result;
     }
     if (parser.isSet(QStringLiteral("list-symbologies"))) {

@@ -53,6 +53,7 @@ enum class TBatchCommand
 {
     bcRun,
     bcListSymbologies,
+    bcListSheets,
     bcHelp,
     bcVersion,
     bcUsageError
@@ -62,8 +63,9 @@ struct TBatchParseResult
 {
     TBatchCommand Command = TBatchCommand::bcUsageError;
     TBatchSettings Settings;
-    QString Text; // the help text, or the message of a usage error
-    // What the run should tell before it starts: lengths drawn other than asked.
+    QString Text; // the help text, the list of label products, or the message of a usage error
+    // What the run should tell before it starts: lengths drawn other than asked, label
+    // templates that could not be read.
     QStringList Warnings;
 };
 

@@ -56,6 +56,11 @@ int main(int argc, char** argv)
             return becUsageOrInput;
         }
         return becAllWritten;
+    case TBatchCommand::bcListSheets:
+        for (const QString& warning : parsed.Warnings)
+            errors << "warning: " << warning << Qt::endl;
+        out << parsed.Text;
+        return becAllWritten;
     case TBatchCommand::bcListSymbologies:
         out << SymbologyTable();
         return becAllWritten;

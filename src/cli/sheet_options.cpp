@@ -12,6 +12,8 @@ void AddSheetOptions(QCommandLineParser& parser)
         QStringLiteral(
             "Put every entry on a label of one PDF, sheet.pdf in DIR (never replaced: "
             "sheet (2).pdf), centred on its label unless --halign or --valign say otherwise. A "
+            "label product of the installed glabels-data or ~/.config/libglabels/templates "
+            "(\"Avery 5160\", avery-5160, or L7160 when one brand sells it; see --list-sheets); a "
             "preset: a4-3x8 (70x37 mm "
             "labels on A4) or letter-3x10 (2.625 x 1 in on US Letter); or "
             "PAGE,COLSxROWS,LABELWxH,MARGINS,GAPS in mm: PAGE a4, letter or WxH; MARGINS one "
@@ -19,6 +21,11 @@ void AddSheetOptions(QCommandLineParser& parser)
             "(a4,3x8,70x37,0.5:0:0.5:0,0). A symbol larger than its label is scaled down "
             "whole and reported."),
         QStringLiteral("SHEET")));
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("list-sheets"),
+        QStringLiteral("List the label products --sheet takes: name, paper, labels and "
+                       "description, tab-separated; only those holding every word given after "
+                       "it (lintaro-batch --list-sheets avery address).")));
     parser.addOption(QCommandLineOption(QStringLiteral("cut-guides"),
                                         QStringLiteral("Outline every label of --sheet in grey.")));
 }

@@ -1,10 +1,14 @@
 #include "io/label_sheet.h"
 
+#include "io/label_products.h"
+
 #include "render/length_text.h"
 #include "render/physical_units.h"
 
 #include <QLocale>
 #include <QStringList>
+
+#include <algorithm>
 
 namespace {
 constexpr QSizeF A4{210, 297};
@@ -20,6 +24,10 @@ constexpr double Inches(double inches)
 {
     return inches * MillimetresPerInch;
 }
+
+const QString NotASheet = QStringLiteral(
+    "; expected a preset (a4-3x8, letter-3x10), a label product such as \"Avery 5160\" or "
+    "PAGE,COLSxROWS,LABELWxH,MARGINS,GAPS in mm");
 
 struct TSyntaxError
 {
@@ -105,24 +113,15 @@ QSizeF ReadGaps(const QString& text)
 
 void CheckFits(const TLabelSheet& sheet)
 {
-    const double across = sheet.Margins.left() + sheet.Columns * sheet.Label.width() +
-                          (sheet.Columns - 1) * sheet.Gap.width() + sheet.Margins.right();
-    const double down = sheet.Margins.top() + sheet.Rows * sheet.Label.height() +
-                        (sheet.Rows - 1) * sheet.Gap.height() + sheet.Margins.bottom();
-    if (across > sheet.Page.width() + FitTolerance)
-        throw TSyntaxError{QStringLiteral("the labels and margins need %1 across, the page is %2")
-                               .arg(Millimetres(across), Millimetres(sheet.Page.width()))};
-    if (down > sheet.Page.height() + FitTolerance)
-        throw TSyntaxError{QStringLiteral("the labels and margins need %1 down, the page is %2")
-                               .arg(Millimetres(down), Millimetres(sheet.Page.height()))};
+    if (const QString misfit = LabelSheetMisfit(sheet); !misfit.isEmpty())
+        throw TSyntaxError{misfit};
 }
 
 TLabelSheet ReadCustomSheet(const QString& text)
 {
     const QStringList fields = text.split(QLatin1Char(','));
     if (fields.size() != 5)
-        throw TSyntaxError{QStringLiteral("expected a preset (a4-3x8, letter-3x10) or "
-                                          "PAGE,COLSxROWS,LABELWxH,MARGINS,GAPS in mm")};
+        throw TSyntaxError{NotASheet.mid(2)};
     TLabelSheet sheet;
     sheet.Page = ReadPage(fields[0]);
     const QStringList counts =
@@ -151,6 +150,25 @@ const std::array<TLabelSheetPreset, 2> LabelSheetPresets{{
       {Inches(0.1875), Inches(0.5), Inches(0.1875), Inches(0.5)},
       {Inches(0.125), 0}}},
 }};
+
+QString LabelSheetMisfit(const TLabelSheet& sheet)
+{
+    if (sheet.Gap.width() < 0 || sheet.Gap.height() < 0)
+        return QStringLiteral("the labels overlap");
+    // A margin below zero is a label reaching beyond the page's edge.
+    const auto margin = [](double length) { return std::max(length, 0.0); };
+    const double across = margin(sheet.Margins.left()) + sheet.Columns * sheet.Label.width() +
+                          (sheet.Columns - 1) * sheet.Gap.width() + margin(sheet.Margins.right());
+    const double down = margin(sheet.Margins.top()) + sheet.Rows * sheet.Label.height() +
+                        (sheet.Rows - 1) * sheet.Gap.height() + margin(sheet.Margins.bottom());
+    if (across > sheet.Page.width() + FitTolerance)
+        return QStringLiteral("the labels and margins need %1 across, the page is %2")
+            .arg(Millimetres(across), Millimetres(sheet.Page.width()));
+    if (down > sheet.Page.height() + FitTolerance)
+        return QStringLiteral("the labels and margins need %1 down, the page is %2")
+            .arg(Millimetres(down), Millimetres(sheet.Page.height()));
+    return {};
+}
 
 QRectF TLabelSheet::LabelRect(int index) const
 {
@@ -190,6 +208,12 @@ TLabelSheetReading ReadLabelSheet(const QString& text)
     for (const TLabelSheetPreset& preset : LabelSheetPresets)
         if (compact.compare(QLatin1String(preset.Name), Qt::CaseInsensitive) == 0)
             return {preset.Sheet, {}};
+    if (!compact.contains(QLatin1Char(','))) {
+        const TLabelProductLookup product = InstalledLabelProducts().Find(text);
+        if (product.Product)
+            return {product.Product->Sheet, {}};
+        return {std::nullopt, product.Unknown ? product.Error + NotASheet : product.Error};
+    }
     try {
         return {ReadCustomSheet(compact), {}};
     } catch (const TSyntaxError& error) {

@@ -39,10 +39,13 @@ struct TLabelSheetReading
     QString Error; // what is wrong with the text, when there is no sheet
 };
 
-// A preset name, or "PAGE,COLSxROWS,LABELWxH,MARGINS,GAPS" in millimetres: PAGE is a4, letter
-// or WxH; MARGINS one length or TOP:RIGHT:BOTTOM:LEFT; GAPS one length or
-// BETWEEN-COLUMNSxBETWEEN-ROWS. Letter case and blanks do not count. The labels must fit on
-// the page.
+// Why the labels and margins of `sheet` do not fit its page, or overlap; empty when they fit.
+QString LabelSheetMisfit(const TLabelSheet& sheet);
+
+// A preset name, a label product of the installed database ("Avery 5160", "L7160"), or
+// "PAGE,COLSxROWS,LABELWxH,MARGINS,GAPS" in millimetres: PAGE is a4, letter or WxH; MARGINS one
+// length or TOP:RIGHT:BOTTOM:LEFT; GAPS one length or BETWEEN-COLUMNSxBETWEEN-ROWS. Letter case and
+// blanks do not count. The labels must fit on the page.
 TLabelSheetReading ReadLabelSheet(const QString& text);
 
 // The custom form of a sheet, as ReadLabelSheet reads it back.

@@ -1,5 +1,7 @@
 #include "../render/band_side_cases.h"
 #include "cli/batch_options.h"
+#include "cli/sheet_list.h"
+#include "io/label_products.h"
 #include "render/render_settings.h"
 #include "render/setting_lengths.h"
 #include "render/setting_names.h"
@@ -7,6 +9,7 @@
 #include "symbol/symbology_names.h"
 #include "symbol/zint_symbol.h"
 
+#include <QMap>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -535,4 +538,40 @@ TEST(BatchShard, CountsTheEntriesOfItsPartInASlice)
                     EXPECT_EQ(shard.CountOf(first, count), expected)
                         << index << "/" << parts << " from " << first << ", " << count;
                 }
+}
+
+// One product a line, its fields tab-separated; an alias names its product and a label that
+// cannot be filled says why.
+TEST(BatchOptions, ListSheetsListsMatchingProducts)
+{
+    const TLabelProductCatalogue catalogue =
+        TLabelProductCatalogue::Load({QStringLiteral(LINTARO_LABEL_TEMPLATES_DIR "/system")});
+    const QStringList lines = LabelProductList(catalogue, {QStringLiteral("acme")})
+                                  .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QMap<QString, QStringList> byName;
+    for (const QString& line : lines) {
+        const QStringList fields = line.split(QLatin1Char('\t'));
+        ASSERT_EQ(fields.size(), 4) << line.toStdString();
+        byName[fields[0]] = fields;
+    }
+    EXPECT_EQ(byName.keys(), (QStringList{QStringLiteral("Acme 100"), QStringLiteral("Acme 200"),
+                                          QStringLiteral("Acme 300"), QStringLiteral("Acme 400"),
+                                          QStringLiteral("Acme D2"), QStringLiteral("Acme O5"),
+                                          QStringLiteral("Acme R1")}));
+    EXPECT_EQ(byName[QStringLiteral("Acme 100")],
+              (QStringList{QStringLiteral("Acme 100"), QStringLiteral("A4"),
+                           QStringLiteral("3 x 8 labels of 70.00 x 37.00 mm"),
+                           QStringLiteral("Address labels")}));
+    EXPECT_EQ(byName[QStringLiteral("Acme 200")][3],
+              QStringLiteral("Address labels (as Acme 100)"));
+    EXPECT_EQ(byName[QStringLiteral("Acme O5")][1], QStringLiteral("100.00 x 50.00 mm"));
+    EXPECT_TRUE(byName[QStringLiteral("Acme R1")][2].startsWith(
+        QStringLiteral("cannot be filled: it is a round label")));
+
+    const TBatchParseResult listed =
+        ParseBatchOptions({QStringLiteral("lintaro-batch"), QStringLiteral("--list-sheets"),
+                           QStringLiteral("avery"), QStringLiteral("5160")});
+    EXPECT_EQ(listed.Command, TBatchCommand::bcListSheets);
+    EXPECT_EQ(listed.Text, LabelProductList(InstalledLabelProducts(),
+                                            {QStringLiteral("avery"), QStringLiteral("5160")}));
 }
