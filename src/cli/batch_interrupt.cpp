@@ -24,9 +24,7 @@ extern "C" void stopRun(int signalNumber)
 void TBatchInterrupt::Install()
 {
     for (const int signalNumber : {SIGINT, SIGTERM}) {
-        struct sigaction current = {};
-        if (::sigaction(signalNumber, nullptr, &current) != 0 || current.sa_handler != SIG_DFL ||
-            (current.sa_flags & SA_SIGINFO) != 0)
+        if (!HasDefaultAction(signalNumber))
             continue;
         struct sigaction ours = {};
         ours.sa_handler = stopRun;

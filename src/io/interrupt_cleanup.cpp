@@ -45,9 +45,7 @@ extern "C" void removeAndEnd(int signalNumber)
 void installHandlers()
 {
     for (const int signalNumber : kSignals) {
-        struct sigaction current = {};
-        if (::sigaction(signalNumber, nullptr, &current) != 0 || current.sa_handler != SIG_DFL ||
-            (current.sa_flags & SA_SIGINFO) != 0)
+        if (!HasDefaultAction(signalNumber))
             continue;
         struct sigaction ours = {};
         ours.sa_handler = removeAndEnd;
@@ -73,6 +71,13 @@ int takeSlot(const QByteArray& path)
 }
 
 } // namespace
+
+bool HasDefaultAction(int signalNumber)
+{
+    struct sigaction current = {};
+    return ::sigaction(signalNumber, nullptr, &current) == 0 && current.sa_handler == SIG_DFL &&
+           (current.sa_flags & SA_SIGINFO) == 0;
+}
 
 // Only async-signal-safe calls and atomics. A slot being opened belongs to a thread that holds
 // the ending signals back, so the wait for it ends once its open() returns.

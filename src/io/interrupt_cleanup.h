@@ -7,6 +7,9 @@
 // temporary. From the moment the file exists until the object is gone, those signals remove it
 // before the process ends as it would have. The handlers are installed with the first file, and
 // only for signals nobody else handles.
+// Whether nobody handles or ignores the signal: a handler of the program's own goes only there.
+bool HasDefaultAction(int signalNumber);
+
 // Removes every file a TRemovedOnInterrupt guards now, for a signal handler that ends the
 // process itself; async-signal-safe. Afterwards none of them is guarded any more.
 void RemoveFilesRemovedOnInterrupt();

@@ -118,3 +118,28 @@ TEST_F(BatchTool, AnEntryReportNamesTheLineOfTheSliceItIsOn)
     EXPECT_TRUE(report.match(run.Errors).hasMatch()) << run.Errors.toStdString();
     EXPECT_EQ(Files(), QStringList{QStringLiteral("101.png")});
 }
+
+// An evicted pod and its replacement, or a requeued task and its original, write one index at
+// the same time: each entry is written by one of them, never by both.
+TEST_F(BatchTool, TwoResumedRunsOfOneShardAtOnceWriteEachEntryOnce)
+{
+    QByteArray input;
+    for (int i = 1; i <= 300; ++i)
+        input += "SAME-" + QByteArray::number(i % 7) + '\n';
+    const QString path = WriteInput(input);
+    const QStringList options =
+        QuietZone + QStringList{QStringLiteral("--name"), QStringLiteral("{text}"),
+                                QStringLiteral("-j"), QStringLiteral("2"), path};
+    const QString whole = FDir.filePath(QStringLiteral("whole"));
+    ASSERT_EQ(Run(QStringList{QStringLiteral("-o"), whole} + options).ExitCode, 0);
+
+    QProcess runs[2];
+    for (QProcess& run : runs)
+        run.start(QStringLiteral(LINTARO_BATCH_EXECUTABLE),
+                  QStringList{QStringLiteral("-o"), Out()} + Resume + options);
+    for (QProcess& run : runs) {
+        ASSERT_TRUE(run.waitForFinished(120000));
+        EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
+    }
+    ExpectSameFiles(FolderContents(whole), FolderContents(Out()));
+}
