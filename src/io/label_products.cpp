@@ -12,6 +12,8 @@
 namespace {
 // More files than any real folder of templates holds.
 constexpr int MaxFilesPerFolder = 1000;
+// Ten times the installed database; what a folder holds beyond it is not read.
+constexpr std::size_t MaxTemplates = 20000;
 // Candidates named in the message of an ambiguous name.
 constexpr int MaxCandidatesNamed = 10;
 // Products are measured sheets written in points and inches: labels that fill the page may
@@ -120,6 +122,12 @@ TLabelProductCatalogue TLabelProductCatalogue::Load(const QStringList& folders)
         const QStringList names =
             dir.entryList({QStringLiteral("*.xml")}, QDir::Files | QDir::Readable, QDir::Name);
         for (const QString& name : names.mid(0, MaxFilesPerFolder)) {
+            if (templates.size() >= MaxTemplates) {
+                catalogue.FProblems << QStringLiteral("%1: not read: more than %2 templates")
+                                           .arg(dir.filePath(name))
+                                           .arg(MaxTemplates);
+                continue;
+            }
             QFile device(dir.filePath(name));
             if (!device.open(QIODevice::ReadOnly)) {
                 catalogue.FProblems

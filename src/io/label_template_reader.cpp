@@ -15,7 +15,6 @@ constexpr double MaxLength = 14400 * MillimetresPerInch / PointsPerInch;
 constexpr int MaxLabelsPerSide = 500;
 constexpr int MaxLayouts = 16;
 constexpr int MaxNameLength = 200;
-constexpr int MaxTemplates = 100000;
 
 struct TUnit
 {
@@ -181,8 +180,6 @@ void ReadTemplate(QXmlStreamReader& reader, const QString& name, TLabelTemplateF
     if (!problem.isEmpty())
         file.Problems << QStringLiteral("%1: %2 %3 skipped: %4")
                              .arg(product.Where, product.Brand, product.Part, problem);
-    else if (file.Templates.size() >= std::size_t(MaxTemplates))
-        file.Problems << QStringLiteral("%1: more than %2 templates").arg(name).arg(MaxTemplates);
     else
         file.Templates.push_back(std::move(product));
 }
