@@ -9,14 +9,6 @@
 
 #include <QFileInfo>
 
-namespace {
-TUserNotices& WindowNotices()
-{
-    static TQtUserNotices notices;
-    return notices;
-}
-} // namespace
-
 TProgramFacts TAppForm::ProgramFacts() const
 {
     return {FIdentity.AppName, FIdentity.AppProductName, FIdentity.AppVersion,
@@ -25,15 +17,15 @@ TProgramFacts TAppForm::ProgramFacts() const
 
 void TAppForm::Help2Click()
 {
-    OpenAddress(QUrl(OnlineHelpAddress(FIdentity.AppProductName)), WindowNotices(), this);
+    OpenAddress(QUrl(OnlineHelpAddress(FIdentity.AppProductName)), QtUserNotices(), this);
 }
 
 void TAppForm::SendFeedback1Click()
 {
-    (new TFeedbackForm(ProgramFacts(), WindowNotices(), this))->exec();
+    (new TFeedbackForm(ProgramFacts(), QtUserNotices(), this))->exec();
 }
 
 void TAppForm::About1Click()
 {
-    (new TAboutBox(ProgramFacts(), WindowNotices(), this))->exec();
+    (new TAboutBox(ProgramFacts(), QtUserNotices(), this))->exec();
 }

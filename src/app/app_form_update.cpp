@@ -3,6 +3,7 @@
 #include "app/app_form.h"
 
 #include "dialogs/new_ver.h"
+#include "dialogs/qt_user_notices.h"
 #include "platform/user_store.h"
 #include "update/checker.h"
 #include "update/installation_id.h"
@@ -30,7 +31,7 @@ void TAppForm::TimerCheckerTimer()
         UpdateNotifications1->setChecked(false);
     if (FUpdateResults->NewVersionAvailable)
         new TNewVer(FIdentity.AppProductName, FUpdateResults->LatestVersion,
-                    FUpdateResults->DownloadURL, this);
+                    FUpdateResults->DownloadURL, QtUserNotices(), this);
 }
 
 void TAppForm::UpdateNotifications1Click(bool checked)

@@ -2,6 +2,7 @@
 
 #include "app/folder_export_report.h"
 #include "app/label_sheet_dialog.h"
+#include "dialogs/open_address.h"
 #include "dialogs/whole_title.h"
 #include "i18n/translation_engine.h"
 
@@ -80,7 +81,11 @@ bool TQtDialogService::FolderExportSummary(QWidget* parent, const TFolderExportR
 
 void TQtDialogService::OpenFolder(const QString& folder)
 {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    // Asked for from a summary that has just closed: the window under it is the active one.
+    const QUrl address = QUrl::fromLocalFile(folder);
+    if (!QDesktopServices::openUrl(address))
+        ErrorBox(QApplication::activeWindow(), QGuiApplication::applicationDisplayName(),
+                 AddressNotOpenedText(address));
 }
 
 std::optional<TDialogService::TTextFileChoice>

@@ -1,6 +1,8 @@
 #include "dialogs/new_ver.h"
 
 #include "dialogs/ink_room.h"
+#include "dialogs/open_address.h"
+#include "dialogs/user_notices.h"
 #include "i18n/translation_engine.h"
 #include "update/download_address.h"
 
@@ -40,10 +42,10 @@ QTimer* AddTimer(QWidget* owner, const char* name, int intervalMs)
 } // namespace
 
 TNewVer::TNewVer(const QString& productName, const QString& latestVersion,
-                 const QString& downloadUrl, QWidget* parent)
+                 const QString& downloadUrl, TUserNotices& notices, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                           Qt::WindowDoesNotAcceptFocus),
-      FDownloadURL(downloadUrl)
+      FDownloadURL(downloadUrl), FNotices(notices)
 {
     setObjectName(QStringLiteral("NewVer"));
     setAttribute(Qt::WA_ShowWithoutActivating);
@@ -191,9 +193,14 @@ void TNewVer::TimerLinkTimer()
 
 void TNewVer::Label2Click()
 {
-    // A browser that does not start is no reason to keep the popup.
-    QDesktopServices::openUrl(DownloadAddress(FDownloadURL));
+    // A browser that does not start is no reason to keep the popup; it goes first, so the
+    // message is not shown beside a window that stays on top.
+    const QUrl address = DownloadAddress(FDownloadURL);
+    const bool opened = QDesktopServices::openUrl(address);
     close();
+    if (!opened)
+        FNotices.ShowMessage(parentWidget(), QGuiApplication::applicationDisplayName(),
+                             AddressNotOpenedText(address), TUserNotices::TNoticeIcon::niError);
 }
 
 void TNewVer::Button1Click()

@@ -7,6 +7,7 @@ class QLabel;
 class QPropertyAnimation;
 class QTimer;
 class QToolButton;
+class TUserNotices;
 
 // The update-available popup: a small frameless window in the top-right corner of the primary
 // screen that stays on top without taking the focus, shows itself with a short animation,
@@ -17,9 +18,10 @@ class TNewVer final : public QWidget
 
 public:
     // Creating it is enough: it shows itself right after. An empty or non-web download
-    // address leads to the maker's home page.
+    // address leads to the maker's home page. A download no program can open is reported
+    // through `notices`, over the parent.
     TNewVer(const QString& productName, const QString& latestVersion, const QString& downloadUrl,
-            QWidget* parent = nullptr);
+            TUserNotices& notices, QWidget* parent = nullptr);
 
     void Label2Click();
     void Button1Click();
@@ -39,6 +41,7 @@ private:
     bool StartsDrag(QObject* watched) const;
 
     QString FDownloadURL;
+    TUserNotices& FNotices;
     int FCountdown = 11;
     bool dragging = false;
     int dx = 0;

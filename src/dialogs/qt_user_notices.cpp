@@ -19,3 +19,9 @@ void TQtUserNotices::Beep()
 {
     QApplication::beep();
 }
+
+TUserNotices& QtUserNotices()
+{
+    static TQtUserNotices notices;
+    return notices;
+}

@@ -10,3 +10,6 @@ public:
                      TNoticeIcon icon) override;
     void Beep() override;
 };
+
+// The one the program's windows share.
+TUserNotices& QtUserNotices();

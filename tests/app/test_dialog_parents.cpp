@@ -1,9 +1,15 @@
 #include "gui_test_base.h"
 
 #include "app/color_box.h"
+#include "app/qt_dialog_service.h"
+#include "dialogs/without_desktop_opener.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
+#include <QTimer>
 
 #include <functional>
 
@@ -65,4 +71,26 @@ TEST_F(DialogParentsTest, EveryDialogTheWindowAsksForBelongsToTheWindow)
                 << c.Name << ": " << Dialogs.Asked[i].toStdString();
         }
     }
+}
+
+// "Open Folder" of the export summary on a system with no file manager once did nothing.
+TEST_F(DialogParentsTest, AFolderNoProgramCanOpenIsReportedOverTheWindow)
+{
+    const TWithoutDesktopOpener bare;
+    Form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Form.get()));
+    QString shown;
+    QWidget* parent = nullptr;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            parent = box->parentWidget();
+            box->accept();
+        }
+    });
+    poll.start(10);
+    TQtDialogService().OpenFolder(DataHome());
+    EXPECT_EQ(shown, QStringLiteral("No program on this system could open %1.").arg(DataHome()));
+    EXPECT_EQ(parent, Form.get());
 }

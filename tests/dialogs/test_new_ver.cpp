@@ -1,5 +1,7 @@
 #include "dialogs/new_ver.h"
+#include "recording_user_notices.h"
 #include "update/download_address.h"
+#include "without_desktop_opener.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -48,7 +50,7 @@ protected:
     TNewVer& ShowPopup(const QString& downloadUrl = Download)
     {
         Popup = std::make_unique<TNewVer>(QStringLiteral("Lintaro"), QStringLiteral("9.9"),
-                                          downloadUrl);
+                                          downloadUrl, Notices);
         Shown = Popup->geometry();
         EXPECT_TRUE(QTest::qWaitFor([&] { return Popup->isVisible() && Settled(); }));
         return *Popup;
@@ -86,6 +88,7 @@ protected:
         QApplication::sendEvent(target, &event);
     }
 
+    TRecordingUserNotices Notices;
     std::unique_ptr<TNewVer> Popup;
     QRect Shown;
 
@@ -158,6 +161,19 @@ TEST_F(NewVerTest, TheLinkOpensOnlyAWebAddressElseTheHomePageAndCloses)
         EXPECT_EQ(browser.Opened, QList<QUrl>{c.Opened}) << c.DownloadUrl.toStdString();
         EXPECT_FALSE(popup.isVisible());
     }
+    EXPECT_TRUE(Notices.Messages.empty());
+}
+
+TEST_F(NewVerTest, ADownloadNoProgramCanOpenIsReportedOnceThePopupHasGone)
+{
+    const TWithoutDesktopOpener bare;
+    TNewVer& popup = ShowPopup();
+    QTest::mouseClick(Child<QLabel>("Label2"), Qt::LeftButton);
+    EXPECT_FALSE(popup.isVisible());
+    ASSERT_EQ(Notices.Messages.size(), 1u);
+    EXPECT_EQ(Notices.Messages[0].Text,
+              QStringLiteral("No program on this system could open %1.").arg(Download));
+    EXPECT_EQ(Notices.Messages[0].Icon, TUserNotices::TNoticeIcon::niError);
 }
 
 TEST_F(NewVerTest, DraggingMovesItWithAnyButtonButTheRightAndNotFromTheLink)

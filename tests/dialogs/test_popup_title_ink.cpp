@@ -71,8 +71,9 @@ TEST_P(PopupTitleInkTest, TitleInkStaysInsideItsLabel)
 {
     InitLanguageIn(kLanguages, GetParam(), QStringLiteral("1033"));
     ASSERT_FALSE(CurrentLanguage().isEmpty());
+    TRecordingUserNotices notices;
     TNewVer popup(QStringLiteral("Lintaro"), QStringLiteral("9.9"),
-                  QStringLiteral("https://dl.example/lintaro-9.9.tar.gz"));
+                  QStringLiteral("https://dl.example/lintaro-9.9.tar.gz"), notices);
     popup.layout()->activate();
     const auto* title = popup.findChild<QLabel*>(QStringLiteral("Label1"));
     ASSERT_NE(title, nullptr);

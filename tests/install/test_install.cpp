@@ -262,10 +262,12 @@ TEST_F(InstalledTree, DesktopEntryAndMetainfoValidateAndNameInstalledFiles)
         Installed(QStringLiteral("share/metainfo/") + AppId + QStringLiteral(".metainfo.xml"));
     const TRun component = RunProgram(QStringLiteral("appstreamcli"),
                                       {QStringLiteral("validate"), QStringLiteral("--no-net"),
+                                       QStringLiteral("--strict"), QStringLiteral("--pedantic"),
                                        QStringLiteral("--no-color"), metainfo});
     EXPECT_EQ(component.ExitCode, 0) << component.Output.toStdString();
+    // Not even an info or a pedantic hint.
     EXPECT_FALSE(component.Output.contains(
-        QRegularExpression(QStringLiteral("^[EW]: "), QRegularExpression::MultilineOption)))
+        QRegularExpression(QStringLiteral("^[EWIP]: "), QRegularExpression::MultilineOption)))
         << component.Output.toStdString();
     EXPECT_TRUE(
         ReadWholeFile(metainfo).contains("<release version=\"" LINTARO_PROJECT_VERSION "\""));
