@@ -105,7 +105,11 @@ TLabelSheetDialog::TLabelSheetDialog(QWidget* parent, const QString& sheet, bool
 
     auto* form = new QFormLayout(FSheetFields);
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(Translate(QStringLiteral("Product:")), FPicker);
+    // The products' names and descriptions need the whole width of the fields.
+    auto* productLabel = new QLabel(Translate(QStringLiteral("Product:")), this);
+    productLabel->setBuddy(FPicker->SearchBox());
+    form->addRow(productLabel);
+    form->addRow(FPicker);
     form->addRow(Translate(QStringLiteral("Preset:")), FPreset);
     form->addRow(Translate(QStringLiteral("Page:")), FPage);
     form->addRow(Translate(QStringLiteral("Page size (mm):")), Pair(this, FPageWidth, FPageHeight));
