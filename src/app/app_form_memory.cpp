@@ -1,6 +1,7 @@
 // What the window remembers of the user's work from one start to the next: the symbology,
 // the settings page, the option sets, the output format and file names, the window's shape,
-// the folders and the table column the texts were loaded from, the list files used lately.
+// the folders and the table column the texts were loaded from, the list files used lately, the
+// label sheet.
 // The list itself is a new job at every start: closing asks before unsaved entries are lost.
 #include "app/app_form.h"
 
@@ -66,6 +67,7 @@ void TAppForm::RememberWork()
     if (const auto* names = ExportControl<QLineEdit>(exportControls))
         stored.FileNames = names->text();
     stored.RecentLists = FListPane->RecentLists();
+    FExport->Remember(stored);
     SaveStoredSettings(stored, store);
     // The keys below have no fixed shape: option paths come from the symbol's property
     // registry, the window's shape from Qt, and the folders are checked when they are used.
@@ -95,6 +97,7 @@ void TAppForm::RestoreWork()
     if (auto* names = ExportControl<QLineEdit>(exportControls))
         names->setText(stored.FileNames);
     FListPane->SetRecentLists(stored.RecentLists);
+    FExport->Restore(stored);
     for (const QString& path : OptionPaths(*FSymbol)) {
         if (!store.Contains(OptionsPrefix + path))
             continue;

@@ -21,6 +21,7 @@ class TZintSymbol;
 struct TExportEntries;
 struct TLabelPictures;
 struct TRenderSettings;
+struct TStoredSettings;
 
 // What an export renders with: the window's symbology, settings page and preview.
 class TExportSource
@@ -57,6 +58,9 @@ public:
     // The folder the exports went to last.
     void RememberWork(TUserStore& store) const;
     void RestoreWork(const TUserStore& store);
+    // The label sheet chosen last, which the stored settings keep.
+    void Remember(TStoredSettings& stored) const;
+    void Restore(const TStoredSettings& stored);
 
     void Savesingleimage1Click();
     void Savealltofolder1Click();

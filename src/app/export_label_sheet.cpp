@@ -12,6 +12,7 @@
 #include "i18n/translation_engine.h"
 #include "io/entry_export.h"
 #include "io/export_job.h"
+#include "io/stored_settings.h"
 #include "render/render_settings.h"
 
 TLabelPictures TExportController::ListPictures() const
@@ -26,6 +27,16 @@ TLabelPictures TExportController::ListPictures() const
                     return TMetafile();
                 }
             }};
+}
+
+void TExportController::Remember(TStoredSettings& stored) const
+{
+    stored.LabelSheet = FLastLabelSheet.Sheet;
+}
+
+void TExportController::Restore(const TStoredSettings& stored)
+{
+    FLastLabelSheet.Sheet = stored.LabelSheet;
 }
 
 void TExportController::Saveallaslabelsheet1Click()

@@ -1,5 +1,6 @@
 #include "app/label_sheet_dialog.h"
 
+#include "app/label_product_picker.h"
 #include "i18n/translation_engine.h"
 
 #include <QCheckBox>
@@ -9,6 +10,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -61,8 +63,10 @@ QWidget* Pair(QWidget* parent, QWidget* first, QWidget* second,
 } // namespace
 
 TLabelSheetDialog::TLabelSheetDialog(QWidget* parent, const QString& sheet, bool cutGuides,
-                                     const TLabelPictures& pictures, std::optional<bool> onePerPage)
-    : QDialog(parent), FPreset(new QComboBox(this)), FPage(new QComboBox(this)),
+                                     const TLabelPictures& pictures, std::optional<bool> onePerPage,
+                                     const TLabelProductCatalogue& products)
+    : QDialog(parent), FPicker(new TLabelProductPicker(products, this)),
+      FPreset(new QComboBox(this)), FPage(new QComboBox(this)),
       FPageWidth(NewLength("sbPageWidth")), FPageHeight(NewLength("sbPageHeight")),
       FColumns(new QSpinBox(this)), FRows(new QSpinBox(this)),
       FLabelWidth(NewLength("sbLabelWidth")), FLabelHeight(NewLength("sbLabelHeight")),
@@ -101,6 +105,11 @@ TLabelSheetDialog::TLabelSheetDialog(QWidget* parent, const QString& sheet, bool
 
     auto* form = new QFormLayout(FSheetFields);
     form->setContentsMargins(0, 0, 0, 0);
+    // The products' names and descriptions need the whole width of the fields.
+    auto* productLabel = new QLabel(Translate(QStringLiteral("Product:")), this);
+    productLabel->setBuddy(FPicker->SearchBox());
+    form->addRow(productLabel);
+    form->addRow(FPicker);
     form->addRow(Translate(QStringLiteral("Preset:")), FPreset);
     form->addRow(Translate(QStringLiteral("Page:")), FPage);
     form->addRow(Translate(QStringLiteral("Page size (mm):")), Pair(this, FPageWidth, FPageHeight));
@@ -135,16 +144,22 @@ TLabelSheetDialog::TLabelSheetDialog(QWidget* parent, const QString& sheet, bool
     connect(FButtons, &QDialogButtonBox::accepted, this, &TLabelSheetDialog::accept);
     connect(FButtons, &QDialogButtonBox::rejected, this, &TLabelSheetDialog::reject);
 
-    const TLabelSheetReading last = ReadLabelSheet(sheet);
+    FProduct = products.Find(sheet).Product;
+    const TLabelSheetReading last =
+        FProduct ? TLabelSheetReading{FProduct->Sheet, {}} : ReadLabelSheet(sheet);
     ShowSheet(last.Sheet.value_or(LabelSheetPresets.front().Sheet));
+    FPicker->ShowChosen(FProduct);
+    if (!products.Products().empty())
+        FPicker->SearchBox()->setFocus();
+    connect(FPicker, &TLabelProductPicker::Chosen, this, &TLabelSheetDialog::ProductChosen);
     connect(FPreset, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &TLabelSheetDialog::PresetChosen);
     connect(FPage, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &TLabelSheetDialog::PageChosen);
     for (QDoubleSpinBox* length : findChildren<QDoubleSpinBox*>())
-        connect(length, &QDoubleSpinBox::valueChanged, this, &TLabelSheetDialog::FieldsChanged);
+        connect(length, &QDoubleSpinBox::valueChanged, this, &TLabelSheetDialog::FieldsEdited);
     for (QSpinBox* count : {FColumns, FRows})
-        connect(count, &QSpinBox::valueChanged, this, &TLabelSheetDialog::FieldsChanged);
+        connect(count, &QSpinBox::valueChanged, this, &TLabelSheetDialog::FieldsEdited);
     connect(FCutGuides, &QCheckBox::toggled, this, &TLabelSheetDialog::FieldsChanged);
     if (FOnePerPage)
         connect(FOnePerPage, &QCheckBox::toggled, this, &TLabelSheetDialog::FieldsChanged);
@@ -164,24 +179,35 @@ QDoubleSpinBox* TLabelSheetDialog::NewLength(const char* name)
 void TLabelSheetDialog::ShowSheet(const TLabelSheet& sheet)
 {
     FFilling = true;
-    FPageWidth->setValue(sheet.Page.width());
-    FPageHeight->setValue(sheet.Page.height());
+    SetLength(FPageWidth, sheet.Page.width());
+    SetLength(FPageHeight, sheet.Page.height());
     FColumns->setValue(sheet.Columns);
     FRows->setValue(sheet.Rows);
-    FLabelWidth->setValue(sheet.Label.width());
-    FLabelHeight->setValue(sheet.Label.height());
-    FMarginTop->setValue(sheet.Margins.top());
-    FMarginRight->setValue(sheet.Margins.right());
-    FMarginBottom->setValue(sheet.Margins.bottom());
-    FMarginLeft->setValue(sheet.Margins.left());
-    FGapColumns->setValue(sheet.Gap.width());
-    FGapRows->setValue(sheet.Gap.height());
+    SetLength(FLabelWidth, sheet.Label.width());
+    SetLength(FLabelHeight, sheet.Label.height());
+    SetLength(FMarginTop, sheet.Margins.top());
+    SetLength(FMarginRight, sheet.Margins.right());
+    SetLength(FMarginBottom, sheet.Margins.bottom());
+    SetLength(FMarginLeft, sheet.Margins.left());
+    SetLength(FGapColumns, sheet.Gap.width());
+    SetLength(FGapRows, sheet.Gap.height());
     FFilling = false;
+}
+
+void TLabelSheetDialog::SetLength(QDoubleSpinBox* field, double length)
+{
+    field->setValue(length);
+    FGivenLengths[field] = {length, field->value()};
 }
 
 TLabelSheetReading TLabelSheetDialog::Reading() const
 {
-    const auto length = [](const QDoubleSpinBox* field) {
+    if (FProduct)
+        return {FProduct->Sheet, {}};
+    const auto length = [this](const QDoubleSpinBox* field) {
+        const auto given = FGivenLengths.find(field);
+        if (given != FGivenLengths.end() && given->second.Shown == field->value())
+            return QString::number(given->second.Exact, 'g', 12);
         return QString::number(field->value(), 'f', field->decimals());
     };
     return ReadLabelSheet(QStringLiteral("%1x%2,%3x%4,%5x%6,%7:%8:%9:%10,%11x%12")
@@ -195,6 +221,8 @@ TLabelSheetReading TLabelSheetDialog::Reading() const
 
 QString TLabelSheetDialog::Sheet() const
 {
+    if (FProduct)
+        return FProduct->Name();
     const TLabelSheetReading reading = Reading();
     if (!reading.Sheet)
         return {};
@@ -235,18 +263,45 @@ void TLabelSheetDialog::FieldsChanged()
     for (int i = 0; i < int(std::size(NamedPages)); ++i)
         if (SamePage(NamedPageSize(NamedPages[i].Name), page))
             pageIndex = i;
-    const QString chosen = Sheet();
-    const int presetIndex = FPreset->findText(chosen);
     const QSignalBlocker pageBlocker(FPage);
     const QSignalBlocker presetBlocker(FPreset);
+    // The chosen product stands after the presets while the fields are its own.
+    const int presetCount = 1 + int(std::size(LabelSheetPresets));
+    while (FPreset->count() > presetCount)
+        FPreset->removeItem(presetCount);
+    if (FProduct)
+        FPreset->addItem(FProduct->Name());
+    const int presetIndex = FPreset->findText(Sheet());
     FPage->setCurrentIndex(pageIndex);
     FPreset->setCurrentIndex(presetIndex < 0 ? 0 : presetIndex);
 }
 
+void TLabelSheetDialog::FieldsEdited()
+{
+    if (FFilling)
+        return;
+    ForgetProduct();
+    FieldsChanged();
+}
+
+void TLabelSheetDialog::ProductChosen(const TLabelProduct& product)
+{
+    FProduct = &product;
+    ShowSheet(*product.Sheet);
+    FieldsChanged();
+}
+
+void TLabelSheetDialog::ForgetProduct()
+{
+    FProduct = nullptr;
+    FPicker->ShowChosen(nullptr);
+}
+
 void TLabelSheetDialog::PresetChosen(int index)
 {
-    if (index < 1)
+    if (index < 1 || index > int(std::size(LabelSheetPresets)))
         return;
+    ForgetProduct();
     ShowSheet(LabelSheetPresets[std::size_t(index - 1)].Sheet);
     FieldsChanged();
 }
@@ -256,9 +311,10 @@ void TLabelSheetDialog::PageChosen(int index)
     if (index < 0 || index >= int(std::size(NamedPages)))
         return;
     const QSizeF page = NamedPageSize(NamedPages[index].Name);
+    ForgetProduct();
     FFilling = true;
-    FPageWidth->setValue(page.width());
-    FPageHeight->setValue(page.height());
+    SetLength(FPageWidth, page.width());
+    SetLength(FPageHeight, page.height());
     FFilling = false;
     FieldsChanged();
 }

@@ -2,6 +2,7 @@
 
 #include "base/zint_exception.h"
 #include "io/image_format.h"
+#include "io/label_sheet.h"
 #include "io/name_template.h"
 #include "platform/user_store.h"
 #include "render/render_pipeline.h"
@@ -318,6 +319,14 @@ std::vector<TStoredKey> MakeKeys()
          [](const S& settings) { return settings.RecentLists.join(QLatin1Char('\n')); },
          [](const QString& text, S& settings) {
              settings.RecentLists = text.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+             return true;
+         }},
+        // A product's name is kept unread: its database may be installed again later.
+        {"LabelSheet", T::stText, [](const S& settings) { return settings.LabelSheet; },
+         [](const QString& text, S& settings) {
+             if (text.contains(QLatin1Char(',')) && !ReadLabelSheet(text).Sheet)
+                 return false;
+             settings.LabelSheet = text;
              return true;
          }},
     };

@@ -27,9 +27,9 @@ struct TBandChoice
 };
 
 // The work the window remembers with a fixed shape: the render settings, the symbology, the
-// export format, the file-name template, whether the settings panel is shown and the list files
-// used lately. The window's defaults where a value it shows is not in effect yet (a bar height of
-// 50 modules while the height is the standard one).
+// export format, the file-name template, whether the settings panel is shown, the list files
+// used lately and the label sheet. The window's defaults where a value it shows is not in effect
+// yet (a bar height of 50 modules while the height is the standard one).
 struct TStoredSettings
 {
     TRenderSettings Render;
@@ -39,6 +39,8 @@ struct TStoredSettings
     QString FileNames = QStringLiteral("{n}");
     QStringList RecentLists; // the latest first
     bool SettingsPanelShown = true;
+    // The sheet of the last label sheet saved, as ReadLabelSheet reads it; empty before the first.
+    QString LabelSheet;
 
     TStoredSettings();
 };

@@ -49,6 +49,7 @@ public:
     std::deque<QString> SaveImageReplies;
     std::deque<QString> FolderReplies;
     std::deque<TLabelSheetChoice> LabelSheetReplies;
+    std::vector<TLabelSheetChoice> LabelSheetRequests;
     std::deque<TLabelSheetChoice> PrintLayoutReplies;
     std::vector<TLabelSheetChoice> PrintLayoutRequests;
     // The print dialog and the preview print into a PDF file of this name at this resolution,
@@ -106,11 +107,12 @@ public:
         SaveImageRequests.push_back({lastPath, filterIndex, defaultExt});
         return Next(SaveImageReplies);
     }
-    std::optional<TLabelSheetChoice> ChooseLabelSheet(QWidget* parent, const TLabelSheetChoice&,
-                                                      const TLabelPictures&) override
+    std::optional<TLabelSheetChoice>
+    ChooseLabelSheet(QWidget* parent, const TLabelSheetChoice& last, const TLabelPictures&) override
     {
         Asked << QStringLiteral("ChooseLabelSheet");
         Parents << parent;
+        LabelSheetRequests.push_back(last);
         return Next(LabelSheetReplies);
     }
     std::optional<QString> PickFolder(QWidget* parent, const QString& title,

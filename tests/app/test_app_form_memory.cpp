@@ -147,6 +147,27 @@ TEST_F(AppFormMemoryTest, TheUsersWorkComesBackAtTheNextStartButTheListDoesNot)
     EXPECT_TRUE(Dialogs.ErrorBoxes.empty());
 }
 
+// The sheet chosen for "Save all as label sheet..." is offered again after a restart, a
+// product's name as it was chosen.
+TEST_F(AppFormMemoryTest, TheLabelSheetComesBackAtTheNextStart)
+{
+    const QString product = QStringLiteral("Avery 5160");
+    ShowForm();
+    AddEntry(QStringLiteral("A1"));
+    Dialogs.LabelSheetReplies.push_back({product, true});
+    Find<QAction>("Saveallaslabelsheet1")->trigger();
+    Dialogs.UnsavedReplies.push_back(TDialogService::TUnsavedChoice::ucDiscard);
+    Form->close();
+    Form.reset();
+
+    ShowForm();
+    AddEntry(QStringLiteral("A1"));
+    Find<QAction>("Saveallaslabelsheet1")->trigger();
+    ASSERT_EQ(Dialogs.LabelSheetRequests.size(), 2u);
+    EXPECT_TRUE(Dialogs.LabelSheetRequests.front().Sheet.isEmpty()) << "nothing chosen before";
+    EXPECT_EQ(Dialogs.LabelSheetRequests.back().Sheet, product);
+}
+
 TEST_F(AppFormMemoryTest, DamagedOrForeignValuesFallBackToTheDefaultsSilently)
 {
     // The defaults: a window that never closed has written nothing.

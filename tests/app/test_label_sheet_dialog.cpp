@@ -12,8 +12,12 @@
 #include <QDoubleSpinBox>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -145,4 +149,160 @@ TEST(LabelSheetDialog, PreviewFollowsTheFields)
 
     Child<QSpinBox>(dialog, "sbRows")->setValue(3);
     EXPECT_FALSE(preview->Shown());
+}
+
+namespace {
+TLabelProductCatalogue ShopProducts()
+{
+    return TLabelProductCatalogue::Load({QStringLiteral(LINTARO_LABEL_PRODUCTS_DIR)});
+}
+
+QStringList ListedProducts(const QDialog& dialog)
+{
+    QStringList listed;
+    const auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstProducts"));
+    for (int row = 0; list && row < list->count(); ++row)
+        listed << list->item(row)->text();
+    return listed;
+}
+} // namespace
+
+// Typing lists the products whose brand, code or description hold the words, the exact code
+// first; the arrow keys move through the list from the search box, Enter chooses the product
+// and a second Enter answers the form with its name.
+TEST(LabelSheetDialog, TypingFindsAProductAndTheKeyboardChoosesIt)
+{
+    const TLabelProductCatalogue products = ShopProducts();
+    TLabelSheetDialog dialog(nullptr, QStringLiteral("a4-3x8"), false, {}, std::nullopt, products);
+    dialog.show();
+    auto* search = Child<QLineEdit>(dialog, "edProductSearch");
+    auto* list = Child<QListWidget>(dialog, "lstProducts");
+    ASSERT_TRUE(search && list);
+    EXPECT_EQ(dialog.focusWidget(), search);
+    EXPECT_EQ(ListedProducts(dialog).size(), qsizetype(products.Products().size()));
+
+    QTest::keyClicks(search, QStringLiteral("5160"));
+    const QStringList listed = ListedProducts(dialog);
+    ASSERT_EQ(listed.size(), 4) << listed.join(QLatin1Char('|')).toStdString();
+    EXPECT_EQ(listed[0], QStringLiteral("Avery 5160 — Address labels"));
+    EXPECT_TRUE(listed.contains(QStringLiteral("Avery 15160 — Easy peel address labels")));
+    EXPECT_TRUE(listed.contains(QStringLiteral("Avery 8160 — Address labels"))) << "an alias";
+    EXPECT_TRUE(
+        listed.contains(QStringLiteral("Zweckform 5160M — Mixed shapes (cannot be filled)")));
+    QTest::keyClicks(search, QStringLiteral(" easy"));
+    EXPECT_EQ(ListedProducts(dialog), QStringList{listed.filter(QStringLiteral("15160"))});
+    search->clear();
+    QTest::keyClicks(search, QStringLiteral("avery 5160"));
+    EXPECT_EQ(list->currentRow(), -1);
+
+    QTest::keyClick(search, Qt::Key_Down);
+    EXPECT_EQ(list->currentRow(), 0);
+    QTest::keyClick(search, Qt::Key_Down);
+    EXPECT_EQ(list->currentRow(), 1);
+    QTest::keyClick(search, Qt::Key_Up);
+    EXPECT_EQ(list->currentRow(), 0);
+    EXPECT_EQ(dialog.Sheet(), QStringLiteral("a4-3x8")) << "moving does not choose";
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.Sheet(), QStringLiteral("Avery 5160"));
+    EXPECT_EQ(Child<QComboBox>(dialog, "comPreset")->currentText(), QStringLiteral("Avery 5160"));
+    EXPECT_EQ(Child<QComboBox>(dialog, "comPage")->currentText(), QStringLiteral("Letter"));
+
+    // The fields and the preview hold the product's sheet.
+    const TLabelSheet& sheet = *products.Find(QStringLiteral("Avery 5160")).Product->Sheet;
+    EXPECT_EQ(Child<QSpinBox>(dialog, "sbColumns")->value(), sheet.Columns);
+    EXPECT_EQ(Child<QSpinBox>(dialog, "sbRows")->value(), sheet.Rows);
+    EXPECT_NEAR(Child<QDoubleSpinBox>(dialog, "sbLabelWidth")->value(), sheet.Label.width(), 1e-4);
+    EXPECT_NEAR(Child<QDoubleSpinBox>(dialog, "sbMarginLeft")->value(), sheet.Margins.left(), 1e-4);
+    EXPECT_NEAR(Child<QDoubleSpinBox>(dialog, "sbGapColumns")->value(), sheet.Gap.width(), 1e-4);
+    const auto* preview = dialog.findChild<TLabelSheetPreview*>(QStringLiteral("SheetPreview"));
+    ASSERT_TRUE(preview && preview->Shown());
+    EXPECT_EQ(LabelSheetText(*preview->Shown()), LabelSheetText(sheet));
+    EXPECT_TRUE(
+        Child<QLabel>(dialog, "lblProductNote")->text().contains(QStringLiteral("Avery 5160")));
+
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.Sheet(), QStringLiteral("Avery 5160"));
+}
+
+// A product whose labels cannot be filled is listed but refused with the reason; the sheet
+// stays as it was.
+TEST(LabelSheetDialog, RefusesAProductItCannotFill)
+{
+    const TLabelProductCatalogue products = ShopProducts();
+    TLabelSheetDialog dialog(nullptr, QStringLiteral("letter-3x10"), false, {}, std::nullopt,
+                             products);
+    dialog.show();
+    auto* search = Child<QLineEdit>(dialog, "edProductSearch");
+    ASSERT_TRUE(search);
+    QTest::keyClicks(search, QStringLiteral("mixed"));
+    ASSERT_EQ(ListedProducts(dialog).size(), 1);
+    QTest::keyClick(search, Qt::Key_Return);
+    EXPECT_TRUE(dialog.isVisible());
+    const QString note = Child<QLabel>(dialog, "lblProductNote")->text();
+    EXPECT_TRUE(note.startsWith(QStringLiteral("Zweckform 5160M cannot be filled: ")))
+        << note.toStdString();
+    EXPECT_TRUE(note.contains(QStringLiteral("shapes"))) << note.toStdString();
+    EXPECT_EQ(dialog.Sheet(), QStringLiteral("letter-3x10"));
+
+    search->clear();
+    QTest::keyClicks(search, QStringLiteral("no such label"));
+    EXPECT_TRUE(ListedProducts(dialog).isEmpty());
+    EXPECT_TRUE(
+        Child<QLabel>(dialog, "lblProductNote")->text().contains(QStringLiteral("no such label")));
+}
+
+// The form opens on the product it answered last, an alias by its own name; changing a field
+// by hand leaves the product for the custom sheet the fields make, which still fits its page.
+TEST(LabelSheetDialog, OpensOnTheRememberedProductUntilAFieldChanges)
+{
+    const TLabelProductCatalogue products = ShopProducts();
+    TLabelSheetDialog dialog(nullptr, QStringLiteral("avery 8160"), false, {}, std::nullopt,
+                             products);
+    EXPECT_EQ(dialog.Sheet(), QStringLiteral("Avery 8160"));
+    EXPECT_EQ(Child<QLineEdit>(dialog, "edProductSearch")->text(), QStringLiteral("Avery 8160"));
+    auto* list = Child<QListWidget>(dialog, "lstProducts");
+    ASSERT_TRUE(list && list->currentItem());
+    EXPECT_EQ(list->currentItem()->text(), QStringLiteral("Avery 8160 — Address labels"));
+    EXPECT_EQ(Child<QSpinBox>(dialog, "sbRows")->value(), 10);
+
+    Child<QSpinBox>(dialog, "sbRows")->setValue(9);
+    EXPECT_EQ(Child<QComboBox>(dialog, "comPreset")->currentIndex(), 0);
+    EXPECT_TRUE(Child<QLabel>(dialog, "lblProductNote")->text().isEmpty());
+    const TLabelSheetReading custom = ReadLabelSheet(dialog.Sheet());
+    ASSERT_TRUE(custom.Sheet) << dialog.Sheet().toStdString();
+    EXPECT_EQ(custom.Sheet->Rows, 9);
+    // The lengths the fields were given keep their digits beyond the fields' four decimals.
+    EXPECT_NEAR(custom.Sheet->Label.width(), 2.625 * 25.4, 1e-9);
+    EXPECT_NEAR(custom.Sheet->Margins.left(), 0.15625 * 25.4, 1e-9);
+    Child<QDoubleSpinBox>(dialog, "sbMarginRight")->setValue(3);
+    const TLabelSheetReading edited = ReadLabelSheet(dialog.Sheet());
+    ASSERT_TRUE(edited.Sheet) << dialog.Sheet().toStdString();
+    EXPECT_EQ(edited.Sheet->Margins.right(), 3);
+    EXPECT_NEAR(edited.Sheet->Margins.left(), 0.15625 * 25.4, 1e-9);
+}
+
+// Without a product database the form says so, and the presets and fields make sheets as
+// before.
+TEST(LabelSheetDialog, WithoutAProductDatabaseThePresetsStillWork)
+{
+    const QTemporaryDir empty;
+    const TLabelProductCatalogue none = TLabelProductCatalogue::Load({empty.path()});
+    TLabelSheetDialog dialog(nullptr, QStringLiteral("letter-3x10"), false, {}, std::nullopt, none);
+    dialog.show();
+    EXPECT_FALSE(Child<QLineEdit>(dialog, "edProductSearch")->isEnabled());
+    EXPECT_TRUE(Child<QLabel>(dialog, "lblProductNote")
+                    ->text()
+                    .startsWith(QStringLiteral("No label product database was found")));
+    auto* preset = Child<QComboBox>(dialog, "comPreset");
+    preset->setCurrentIndex(preset->findText(QStringLiteral("a4-3x8")));
+    EXPECT_EQ(dialog.Sheet(), QStringLiteral("a4-3x8"));
+    Child<QSpinBox>(dialog, "sbRows")->setValue(7);
+    EXPECT_TRUE(Child<QLabel>(dialog, "lblProductNote")
+                    ->text()
+                    .startsWith(QStringLiteral("No label product database was found")));
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(ReadLabelSheet(dialog.Sheet()).Sheet->Rows, 7);
 }

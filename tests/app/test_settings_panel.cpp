@@ -1,6 +1,7 @@
 #include "../io/stored_settings_sample.h"
 #include "gui_test_base.h"
 
+#include "app/export_controller.h"
 #include "app/list_pane.h"
 #include "app/preview_image.h"
 #include "app/settings_panel.h"
@@ -35,6 +36,7 @@ TStoredSettings Held(TAppForm& form)
     held.FileNames = form.findChild<QLineEdit*>(QStringLiteral("edFileNames"))->text();
     held.RecentLists = form.ListPane().RecentLists();
     held.SettingsPanelShown = form.findChild<QAction*>(QStringLiteral("Settings1"))->isChecked();
+    form.Export().Remember(held);
     return held;
 }
 } // namespace

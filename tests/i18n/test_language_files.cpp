@@ -49,7 +49,7 @@ const std::vector<TShippedLanguage>& ShippedLanguages()
         {"Dutch",
          "Dutch",
          "nl",
-         {"OK", "Info", "Help", "Pixels", "Modules", "Fuchsia", "Aqua", "&Help"}},
+         {"OK", "Info", "Help", "Pixels", "Modules", "Fuchsia", "Aqua", "&Help", "Product:"}},
         {"Finnish", "Finnish", "fi", {"OK", "&100 %"}},
         {"Greek", "Greek", "el", {"OK"}},
         {"Hebrew", "Hebrew", "he", {}},

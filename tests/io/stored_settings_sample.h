@@ -45,5 +45,6 @@ inline TStoredSettings ChangedStoredSettings()
     settings.FileNames = QStringLiteral("{col:SKU}-{n:04}");
     settings.RecentLists = {QStringLiteral("/home/a/labels.csv"), QStringLiteral("C:\\b c.csv")};
     settings.SettingsPanelShown = false;
+    settings.LabelSheet = QStringLiteral("Avery 5160");
     return settings;
 }

@@ -91,6 +91,7 @@ TEST_F(StoredSettingsTest, DamagedOrForeignTextsFallBackToTheirDefaults)
         {"ExportFormat", "TIFF"},
         {"ExportFormat", "0"},
         {"FileNames", "{x"},
+        {"LabelSheet", "a4,3x80,70x37,0,0"},
     };
     for (const auto& [key, text] : cases) {
         {
