@@ -8,23 +8,23 @@ namespace {
 
 // fontconfig names a configuration file it cannot load on standard error the moment it is
 // first asked for fonts: a run that never was shows no such line.
-class FontconfigProbe final
+class TFontconfigProbe final
 {
 public:
-    FontconfigProbe()
+    TFontconfigProbe()
         : FPrevious(qgetenv("FONTCONFIG_FILE")), FHad(qEnvironmentVariableIsSet("FONTCONFIG_FILE"))
     {
         qputenv("FONTCONFIG_FILE", "/nonexistent/lintaro-fonts.conf");
     }
-    ~FontconfigProbe()
+    ~TFontconfigProbe()
     {
         if (FHad)
             qputenv("FONTCONFIG_FILE", FPrevious);
         else
             qunsetenv("FONTCONFIG_FILE");
     }
-    FontconfigProbe(const FontconfigProbe&) = delete;
-    FontconfigProbe& operator=(const FontconfigProbe&) = delete;
+    TFontconfigProbe(const TFontconfigProbe&) = delete;
+    TFontconfigProbe& operator=(const TFontconfigProbe&) = delete;
 
 private:
     QByteArray FPrevious;
@@ -53,7 +53,7 @@ TEST_F(PlatformStart, FontsAreLookedUpOnlyWhenTextIsDrawn)
          false},
         {"Code 128 with its text", {QStringLiteral("-s"), QStringLiteral("zsCODE128")}, true},
     };
-    const FontconfigProbe probe;
+    const TFontconfigProbe probe;
     for (const TFontCase& c : cases) {
         SCOPED_TRACE(c.Name);
         const QString folder = FDir.filePath(QString::fromUtf8(c.Name));
