@@ -80,7 +80,7 @@ void BM_PngEncode(benchmark::State& state, TBreakdownCase c)
     state.counters["bytes"] = double(Png(image).size());
 }
 
-void BM_PublishNewFile(benchmark::State& state, TBreakdownCase c)
+void PublishNewFiles(benchmark::State& state, TBreakdownCase c, TNewFileMethod method)
 {
     TZintSymbol symbol;
     const QByteArray bytes = Png(RasteriseMetafile(Record(symbol, c)));
@@ -89,8 +89,24 @@ void BM_PublishNewFile(benchmark::State& state, TBreakdownCase c)
     for (auto _ : state) {
         const TNumberedFileName name(
             QDir(folder.path()).filePath(QString::number(++number) + QStringLiteral(".png")));
-        benchmark::DoNotOptimize(PublishNewFile(bytes, name));
+        benchmark::DoNotOptimize(PublishNewFile(bytes, name, 1, method));
     }
+}
+
+void BM_PublishNewFile(benchmark::State& state, TBreakdownCase c)
+{
+    PublishNewFiles(state, c, TNewFileMethod::nfmLinkComplete);
+}
+
+// The ways a folder without unnamed files or hard links gets its files, for comparison.
+void BM_PublishRenameNoReplace(benchmark::State& state, TBreakdownCase c)
+{
+    PublishNewFiles(state, c, TNewFileMethod::nfmRenameNoReplace);
+}
+
+void BM_PublishRenameOverReservation(benchmark::State& state, TBreakdownCase c)
+{
+    PublishNewFiles(state, c, TNewFileMethod::nfmRenameOverReservation);
 }
 
 #define LINTARO_BREAKDOWN(step)                                                                    \
@@ -111,5 +127,7 @@ LINTARO_BREAKDOWN(BM_EncodeLayoutRecord);
 LINTARO_BREAKDOWN(BM_Rasterise);
 LINTARO_BREAKDOWN(BM_PngEncode);
 LINTARO_BREAKDOWN(BM_PublishNewFile);
+LINTARO_BREAKDOWN(BM_PublishRenameNoReplace);
+LINTARO_BREAKDOWN(BM_PublishRenameOverReservation);
 
 } // namespace

@@ -24,24 +24,9 @@ bool NamesPlatform(int argc, char** argv)
             return true;
     return false;
 }
-} // namespace
 
-int main(int argc, char** argv)
+int RunCommand(QTextStream& out, QTextStream& errors)
 {
-    // Every entry allocates and frees pictures of the same few hundred kilobytes; kept in the
-    // heap they are reused, instead of being mapped, faulted in and handed back each time.
-    constexpr int MiB = 1024 * 1024;
-    mallopt(M_MMAP_THRESHOLD, 64 * MiB);
-    mallopt(M_TRIM_THRESHOLD, 256 * MiB);
-    // Fonts need a GUI application, a display does not: default to drawing offscreen.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !NamesPlatform(argc, argv))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    std::optional<TPlatformStartNotices> startNotices(std::in_place);
-    QGuiApplication app(argc, argv);
-    startNotices.reset();
-    QTextStream out(stdout);
-    QTextStream errors(stderr);
-
     const TBatchParseResult parsed = ParseBatchOptions(QCoreApplication::arguments());
     switch (parsed.Command) {
     case TBatchCommand::bcHelp:
@@ -75,4 +60,26 @@ int main(int argc, char** argv)
     if (parsed.Settings.Sheet)
         return RunLabelSheet(parsed.Settings, errors);
     return RunBatch(parsed.Settings, errors, isatty(STDERR_FILENO) == 1);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Every entry allocates and frees pictures of the same few hundred kilobytes; kept in the
+    // heap they are reused, instead of being mapped, faulted in and handed back each time.
+    constexpr int MiB = 1024 * 1024;
+    mallopt(M_MMAP_THRESHOLD, 64 * MiB);
+    mallopt(M_TRIM_THRESHOLD, 256 * MiB);
+    // Fonts need a GUI application, a display does not: default to drawing offscreen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !NamesPlatform(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    std::optional<TPlatformStartNotices> startNotices(std::in_place);
+    QGuiApplication app(argc, argv);
+    startNotices.reset();
+    QTextStream out(stdout);
+    QTextStream errors(stderr);
+    const int status = RunCommand(out, errors);
+    out.flush();
+    errors.flush();
+    EndWithoutTeardown(status);
 }

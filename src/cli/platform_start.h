@@ -10,3 +10,7 @@ public:
     TPlatformStartNotices(const TPlatformStartNotices&) = delete;
     TPlatformStartNotices& operator=(const TPlatformStartNotices&) = delete;
 };
+
+// Ends the process with `status` once standard output and error are flushed, without taking
+// the application object and the libraries down: the files are written and closed by then.
+[[noreturn]] void EndWithoutTeardown(int status);

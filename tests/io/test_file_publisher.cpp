@@ -2,6 +2,7 @@
 #include "io/file_publisher.h"
 #include "io/interrupt_cleanup.h"
 #include "io/unique_file_name.h"
+#include "refused_file_features.h"
 #include "support/temporary_folder.h"
 
 #include <QDir>
@@ -244,5 +245,50 @@ TEST(RemovedOnInterrupt, AnInterruptedRunLeavesCompleteFilesOnly)
     for (const QString& name : left) {
         EXPECT_FALSE(name.startsWith(u'.')) << name.toStdString();
         EXPECT_EQ(ReadWholeFile(dir.FilePath(name)), contents) << name.toStdString();
+    }
+}
+
+// Folders without unnamed files, hard links or a rename that refuses to replace still get
+// complete files under free names, and keep no temporary: each missing feature leads to the
+// next way of naming a file.
+TEST(FilePublisherFallbacks, EveryMissingFeatureLeadsToACompleteFile)
+{
+    const struct
+    {
+        const char* Name;
+        unsigned Refused;
+    } cases[] = {
+        {"no unnamed files", rffUnnamedFiles},
+        {"no unnamed files, no hard links", rffUnnamedFiles | rffHardLinks},
+        {"no unnamed files, no hard links, no refusing rename",
+         rffUnnamedFiles | rffHardLinks | rffRenameNoReplace},
+        {"no hard links", rffHardLinks},
+        {"no hard links, no refusing rename", rffHardLinks | rffRenameNoReplace},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const TTemporaryFolder dir;
+        const QString taken = dir.Write(QStringLiteral("1.png"), "taken");
+        const TNumberedFileName names(taken);
+        const QByteArray contents(5000, 'c');
+        QString written;
+        bool unnamedRefused = false;
+        const bool ran = RunWithRefusedFeatures(c.Refused, [&] {
+            const int probe = ::open(QFile::encodeName(dir.Path()).constData(),
+                                     O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);
+            unnamedRefused = probe < 0 && errno == EOPNOTSUPP;
+            if (probe >= 0)
+                ::close(probe);
+            written = PublishNewFile(contents, names);
+            PublishFileReplacing("replaced", taken);
+        });
+        if (!ran)
+            GTEST_SKIP() << "this system cannot refuse calls to one thread";
+        EXPECT_EQ(unnamedRefused, (c.Refused & rffUnnamedFiles) != 0);
+        EXPECT_EQ(written, dir.FilePath(QStringLiteral("1 (2).png")));
+        EXPECT_EQ(ReadWholeFile(written), contents);
+        EXPECT_EQ(ReadWholeFile(taken), QByteArray("replaced"));
+        EXPECT_EQ(dir.Entries(),
+                  (QStringList{QStringLiteral("1 (2).png"), QStringLiteral("1.png")}));
     }
 }
