@@ -92,8 +92,9 @@ void AddSheetOptions(QCommandLineParser& parser)
             "labels on A4) or letter-3x10 (2.625 x 1 in on US Letter); or "
             "PAGE,COLSxROWS,LABELWxH,MARGINS,GAPS in mm: PAGE a4, letter or WxH; MARGINS one "
             "length or TOP:RIGHT:BOTTOM:LEFT; GAPS one length or BETWEEN-COLUMNSxBETWEEN-ROWS "
-            "(a4,3x8,70x37,0.5:0:0.5:0,0). A symbol larger than its label is scaled down "
-            "whole and reported."),
+            "(a4,3x8,70x37,0.5:0:0.5:0,0). Unless --module is given, each symbol takes the "
+            "largest whole-dot module that fits its label, up to its symbology's size for "
+            "labels. A symbol larger than its label is scaled down whole and reported."),
         QStringLiteral("SHEET")));
     parser.addOption(QCommandLineOption(
         QStringLiteral("list-sheets"),
