@@ -26,11 +26,11 @@ std::optional<QString> ReadPerLine(const QCommandLineParser& parser, const char*
         return QStringLiteral("--%1 \"%2\" gives more values than there are --label-text lines.")
             .arg(QLatin1String(option), value);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::optional<TValue> read_ = read(parts[std::min(int(i), int(parts.size()) - 1)]);
-        if (!read_)
+        const std::optional<TValue> parsed = read(parts[std::min(int(i), int(parts.size()) - 1)]);
+        if (!parsed)
             return QStringLiteral("Invalid value for --%1: \"%2\".")
                 .arg(QLatin1String(option), value);
-        lines[i].*field = *read_;
+        lines[i].*field = *parsed;
     }
     return std::nullopt;
 }
