@@ -60,6 +60,8 @@ void TBatchInputReader::Check()
             ++FCount;
     }
     FSettings.Names.CheckColumns(FHeader, FRecords ? widest : -1);
+    for (const TLabelTextLine& line : FSettings.SheetPlacement.Text.Lines)
+        line.Template.CheckColumns(FHeader, FRecords ? widest : -1);
     Restart();
 }
 

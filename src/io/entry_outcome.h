@@ -14,6 +14,14 @@ enum class TEntryState
     esKept           // its file was there already, from an earlier run: left as it was
 };
 
+// What a label of a sheet had to give to fit.
+struct TLabelFitting
+{
+    bool TextShrunk = false;
+    bool TextCut = false; // cut with an ellipsis, or a line left out
+    bool ModuleBelowMinimum = false;
+};
+
 struct TEntryOutcome
 {
     TEntryState State = TEntryState::esWritten;
@@ -25,4 +33,5 @@ struct TEntryOutcome
     QString Note;
     QString Written;  // a folder export: the file written
     double Scale = 1; // a label sheet: the scale the picture was drawn at to fit its label
+    TLabelFitting Label;
 };

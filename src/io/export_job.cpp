@@ -5,6 +5,7 @@
 #include "io/entry_file_names.h"
 #include "io/file_publisher.h"
 #include "io/label_sheet_writer.h"
+#include "io/label_symbol_size.h"
 #include "io/unique_file_name.h"
 #include "render/zint_metafile.h"
 
@@ -344,27 +345,50 @@ TExportRun TExportJob::PaintLabels(const TExportEntries& entries, TLabelSheetPai
                                    const TExportCallbacks& callbacks)
 {
     int placed = 0;
+    int nearEdge = 0;
+    TWorker& first = FWorkers.front();
+    TLabelSymbolSizer sizer(FSymbology, first.Settings, FPreviewArea,
+                            labels.Placement().SizeSymbolForLabel);
     // Labels are filled in entry order: one worker, on this thread.
     TExportRun run = Run(
         AllEntries(entries), 1,
         [&](TWorker& worker, qsizetype index) {
+            const TExportEntry& entry = entries.Entries[std::size_t(index)];
             TEntryOutcome outcome;
+            TLabelDrawn drawn;
+            double moduleMm = 0;
             try {
-                outcome.Scale = labels.AddLabel(RenderEntryPicture(
-                    *worker.Symbol, FSymbology, entries.Entries[std::size_t(index)].Text,
-                    worker.Settings, FPreviewArea));
+                const QStringList texts =
+                    ExpandLabelText(labels.Placement().Text,
+                                    {qint64(index) + 1, entry.Text, entries.Header, entry.Cells});
+                const TLabelSymbol symbol =
+                    sizer.Render(*worker.Symbol, entry.Text, labels.NextSymbolRoom(texts));
+                drawn = labels.AddLabel(symbol.Picture, texts);
+                moduleMm = sizer.ModuleMm(symbol, drawn.Scale);
             } catch (const std::exception& error) {
                 labels.SkipLabel();
                 return Failure(TEntryState::esFailed, error);
             }
             ++placed;
-            if (outcome.Scale < 1)
-                outcome.Note = QStringLiteral("drawn at %1% to fit the label")
-                                   .arg(std::floor(outcome.Scale * 100));
+            nearEdge += drawn.NearPaperEdge;
+            outcome.Scale = drawn.Scale;
+            outcome.Label = {drawn.TextShrunk, drawn.TextCut, false};
+            QStringList notes;
+            if (drawn.Scale < 1)
+                notes << QStringLiteral("drawn at %1% to fit the label")
+                             .arg(std::floor(drawn.Scale * 100));
+            if (const QString small = ModuleBelowMinimumNote(FSymbology, moduleMm);
+                !small.isEmpty()) {
+                notes << small;
+                outcome.Label.ModuleBelowMinimum = true;
+            }
+            notes << drawn.Notes;
+            outcome.Note = notes.join(QStringLiteral("; "));
             return outcome;
         },
         callbacks);
     run.Placed = placed;
     run.Pages = labels.Pages();
+    run.NearPaperEdge = nearEdge;
     return run;
 }

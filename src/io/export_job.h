@@ -88,6 +88,8 @@ struct TExportRun
     QString Written;  // a label sheet: the file written, empty when none was
     int Pages = 0;    // a label sheet: its pages
     int Placed = 0;   // a label sheet: the labels drawn
+    // A label sheet: the labels with something drawn where most printers cannot print.
+    int NearPaperEdge = 0;
 
     bool Stopped() const { return Reported < Total; }
 };
@@ -131,8 +133,9 @@ public:
     TExportRun CheckEntries(const TExportEntries& entries, const TExportCallbacks& callbacks = {});
 
     // Draws every entry on the next label of the painter, on the calling thread with the first
-    // symbol. An entry that fails leaves its label empty; one scaled down to fit its label
-    // says so in its Scale and its note ("drawn at P% to fit the label").
+    // symbol, sized for its label when the placement asks. An entry that fails leaves its label
+    // empty. Its note tells what had to give: "drawn at P% to fit the label", a module below
+    // the symbology's minimum, text lines shrunk or cut; its Scale and Label say so too.
     TExportRun PaintLabels(const TExportEntries& entries, TLabelSheetPainter& labels,
                            const TExportCallbacks& callbacks = {});
 

@@ -43,21 +43,27 @@ TPlacedPicture PlacePicture(const QRect& label, QSize picture, const TLabelPlace
             scale};
 }
 
-double DrawOnLabel(QPainter& painter, const QRect& label, const TMetafile& picture,
-                   const TLabelPlacement& placement)
+void DrawPicture(QPainter& painter, const TPlacedPicture& placed, const TMetafile& picture)
 {
-    const TPlacedPicture placed = PlacePicture(label, picture.Size(), placement);
     painter.save();
     painter.translate(placed.TopLeft);
     painter.scale(placed.Scale, placed.Scale);
     picture.Play(painter, TPlayback::pbVector);
     painter.restore();
+}
+
+double DrawOnLabel(QPainter& painter, const QRect& label, const TMetafile& picture,
+                   const TLabelPlacement& placement)
+{
+    const TPlacedPicture placed = PlacePicture(label, picture.Size(), placement);
+    DrawPicture(painter, placed, picture);
     return placed.Scale;
 }
 
 TLabelSheetPainter::TLabelSheetPainter(QPagedPaintDevice& device, const TLabelSheet& sheet, int dpi,
                                        const TLabelPlacement& placement)
-    : FDevice(device), FSheet(sheet), FDpi(dpi), FPlacement(placement)
+    : FDevice(device), FSheet(sheet), FDpi(dpi), FPlacement(placement),
+      FArranger(FPlacement.Text, dpi)
 {}
 
 TLabelSheetPainter::~TLabelSheetPainter()
@@ -93,16 +99,72 @@ void TLabelSheetPainter::NextLabel()
     ++FNext;
 }
 
+QRect TLabelSheetPainter::NextLabelInDots() const
+{
+    return LabelInDots(FSheet, FNext % FSheet.LabelsPerPage(), FDpi);
+}
+
+bool TLabelSheetPainter::NearPaperEdge(const QRectF& drawn) const
+{
+    const double edge = UnprintableEdge * FDpi / MillimetresPerInch;
+    const QSizeF page = FSheet.Page * (FDpi / MillimetresPerInch);
+    return drawn.left() < edge || drawn.top() < edge || page.width() - drawn.right() < edge ||
+           page.height() - drawn.bottom() < edge;
+}
+
 double TLabelSheetPainter::AddLabel(const TMetafile& picture)
+{
+    return AddLabel(picture, {}).Scale;
+}
+
+QSize TLabelSheetPainter::NextSymbolRoom(const QStringList& texts) const
+{
+    return FArranger.SymbolRoom(FArranger.Content(NextLabelInDots()), texts);
+}
+
+TLabelDrawn TLabelSheetPainter::AddLabel(const TMetafile& picture, const QStringList& texts)
 {
     if (picture.IsEmpty() || picture.Width() < 1 || picture.Height() < 1)
         throw EZintException("There is no image to place on the label.");
-    const QRect label = LabelInDots(FSheet, FNext % FSheet.LabelsPerPage(), FDpi);
+    const QRect label = NextLabelInDots();
     // Drawn at no size, the label would be left blank without a word.
     if (label.isEmpty())
         throw EZintException("The labels are smaller than one dot at this resolution.");
     NextLabel();
-    return DrawOnLabel(FPainter, label, picture, FPlacement);
+    TLabelDrawn drawn;
+    if (FPlacement.Text.Lines.empty() && !FPlacement.SizeSymbolForLabel) {
+        const TPlacedPicture placed = PlacePicture(label, picture.Size(), FPlacement);
+        DrawPicture(FPainter, placed, picture);
+        drawn.Scale = placed.Scale;
+        drawn.NearPaperEdge =
+            NearPaperEdge(QRectF(placed.TopLeft, QSizeF(picture.Size()) * placed.Scale));
+        return drawn;
+    }
+    const TLabelArrangement arranged = FArranger.Arrange(
+        FArranger.Content(label), picture.Size(), texts, FPlacement.HAlign, FPlacement.VAlign);
+    DrawPicture(FPainter, {arranged.SymbolTopLeft, arranged.SymbolScale}, picture);
+    QRectF inked(arranged.SymbolTopLeft, QSizeF(picture.Size()) * arranged.SymbolScale);
+    FPainter.save();
+    FPainter.setPen(Qt::black);
+    for (const TPlacedLine& line : arranged.Lines) {
+        if (line.Line.Shown.isEmpty())
+            continue;
+        FPainter.setFont(LabelTextFont(FPlacement.Text.Font, line.Line.PixelSize));
+        const int flags = Qt::TextSingleLine | Qt::AlignVCenter |
+                          (line.Align == TZintHAlign::haLeft    ? Qt::AlignLeft
+                           : line.Align == TZintHAlign::haRight ? Qt::AlignRight
+                                                                : Qt::AlignHCenter);
+        QRectF bounds;
+        FPainter.drawText(line.Box, flags, line.Line.Shown, &bounds);
+        inked |= bounds;
+    }
+    FPainter.restore();
+    drawn.Scale = arranged.SymbolScale;
+    drawn.Notes = arranged.Notes;
+    drawn.TextShrunk = arranged.TextShrunk;
+    drawn.TextCut = arranged.TextCut;
+    drawn.NearPaperEdge = NearPaperEdge(inked);
+    return drawn;
 }
 
 void TLabelSheetPainter::SkipLabel()

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "io/label_arrangement.h"
 #include "io/label_sheet.h"
+#include "io/label_text.h"
 #include "render/zint_render_types.h"
 
 #include <QPainter>
@@ -17,6 +19,20 @@ struct TLabelPlacement
     TZintHAlign HAlign = TZintHAlign::haCenter;
     TZintVAlign VAlign = TZintVAlign::vaCenter;
     bool CutGuides = false; // a thin grey outline around every label
+    TLabelText Text;        // lines beside the symbol; none by default
+    // The symbol drawn with the largest whole-dot module its label takes (TLabelSymbolSizer)
+    // rather than the module its settings give.
+    bool SizeSymbolForLabel = false;
+};
+
+// What became of one label.
+struct TLabelDrawn
+{
+    double Scale = 1;  // below 1 when the picture was drawn smaller to fit
+    QStringList Notes; // text lines shrunk, cut or left out
+    bool TextShrunk = false;
+    bool TextCut = false;
+    bool NearPaperEdge = false; // something is drawn within UnprintableEdge of the paper's edge
 };
 
 // A picture's place on a label, in whole dots from the page's top left corner.
@@ -33,6 +49,9 @@ QRect LabelInDots(const TLabelSheet& sheet, int index, int dpi);
 // Where a picture of `picture` dots goes on `label`: aligned by the placement, starting on a
 // whole dot, and scaled down as a whole when it is larger than the label.
 TPlacedPicture PlacePicture(const QRect& label, QSize picture, const TLabelPlacement& placement);
+
+// Draws the picture where `placed` says, as vectors.
+void DrawPicture(QPainter& painter, const TPlacedPicture& placed, const TMetafile& picture);
 
 // Draws the picture on `label` where PlacePicture puts it, as vectors; returns its scale.
 double DrawOnLabel(QPainter& painter, const QRect& label, const TMetafile& picture,
@@ -53,6 +72,11 @@ public:
     // Fills the next label with the picture and returns the scale it was drawn at (1 when it
     // fits). Raises EZintException for an empty picture or a device that cannot be painted.
     double AddLabel(const TMetafile& picture);
+    // The same with the placement's text lines, `texts` their expanded texts.
+    TLabelDrawn AddLabel(const TMetafile& picture, const QStringList& texts);
+    // The room the next label leaves its symbol beside `texts`, in dots.
+    QSize NextSymbolRoom(const QStringList& texts) const;
+    const TLabelPlacement& Placement() const { return FPlacement; }
     // Leaves the next label empty (an entry that could not be rendered); a sheet of one label
     // a page goes on with the same page instead.
     void SkipLabel();
@@ -63,11 +87,14 @@ public:
 private:
     void NextLabel();
     void Begin();
+    QRect NextLabelInDots() const;
+    bool NearPaperEdge(const QRectF& drawn) const;
 
     QPagedPaintDevice& FDevice;
     TLabelSheet FSheet;
     int FDpi;
     TLabelPlacement FPlacement;
+    TLabelArranger FArranger;
     QPainter FPainter;
     int FNext = 0; // labels placed or skipped so far
     int FPages = 0;

@@ -219,6 +219,16 @@ enum class TSymbologyGroup : std::uint8_t
     Stacked
 };
 
+// The module a label sizes its symbol with: the largest whole-dot module up to LargestMm, but
+// not below SmallestMm while a larger one fits. Smaller than SmallestMm is reported, naming
+// SmallestSource. LargestMm 0: the symbol keeps the size its settings give.
+struct TLabelModules
+{
+    float LargestMm = 0;
+    float SmallestMm = 0; // 0: no minimum is known
+    const char* SmallestSource = "";
+};
+
 struct TSymbologyEntry
 {
     const char* DisplayName; // English, never translated
@@ -230,6 +240,7 @@ struct TSymbologyEntry
     const char* OptionSet;
     TSymbologyGroup Group;
     TSymbologyTraits Traits;
+    TLabelModules Label;
 };
 
 extern const std::array<TSymbologyEntry, SymbologyCount> SymbologyCatalogue;
@@ -241,4 +252,6 @@ TZintSymbology IntToSymbology(int libraryNumber);
 namespace lintaro {
 // Raises like SymbologyToInt for a value outside the catalogue.
 const TSymbologyTraits& Traits(TZintSymbology symbology);
+// Raises like SymbologyToInt for a value outside the catalogue.
+const TLabelModules& LabelModules(TZintSymbology symbology);
 } // namespace lintaro
