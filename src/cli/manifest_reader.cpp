@@ -41,9 +41,7 @@ bool TManifestReader::Next(TManifestRecord& record)
             continue;
         const auto skip = [&](const QString& why) {
             FProblems << QStringLiteral("Manifest \"%1\", line %2: %3.")
-                             .arg(FFile.fileName())
-                             .arg(FLineNumber)
-                             .arg(why);
+                             .arg(FFile.fileName(), QString::number(FLineNumber), why);
         };
         QJsonParseError error;
         const QJsonDocument document = QJsonDocument::fromJson(line, &error);
@@ -78,8 +76,6 @@ QString ManifestMismatchText(const QString& manifest, const QString& input, qint
     return QStringLiteral("The manifest \"%1\" does not match the input \"%2\": it records entry "
                           "%3 on line %4, the input has it on line %5. Give the input, "
                           "--first-number and table options of the run that wrote it.")
-        .arg(manifest, input)
-        .arg(entry)
-        .arg(recordedLine)
-        .arg(inputLine);
+        .arg(manifest, input, QString::number(entry), QString::number(recordedLine),
+             QString::number(inputLine));
 }
