@@ -70,6 +70,13 @@ TBatchProgress::TBatchProgress(TProgressFormat format, TProgressEvery every, boo
       FEvery(every), FShard(shard), FTotal(total), FErrors(errors)
 {}
 
+void TBatchProgress::Start()
+{
+    if (FFormat == TProgressFormat::pfJsonl)
+        WriteJson(TBatchTally(), 0, std::nullopt);
+    FErrors.flush();
+}
+
 void TBatchProgress::Update(const TBatchTally& tally, qint64 milliseconds)
 {
     const qint64 done = DoneOf(tally);
@@ -81,7 +88,7 @@ void TBatchProgress::Update(const TBatchTally& tally, qint64 milliseconds)
         }
     } else if (FFormat == TProgressFormat::pfJsonl) {
         const bool due =
-            FShownAt < 0 || (FEvery.Entries > 0 && done - FShownDone >= FEvery.Entries) ||
+            (FEvery.Entries > 0 && done - FShownDone >= FEvery.Entries) ||
             (FEvery.Milliseconds > 0 && milliseconds - FShownAt >= FEvery.Milliseconds);
         if (due)
             WriteJson(tally, milliseconds, std::nullopt);

@@ -40,7 +40,9 @@ public:
     TBatchProgress(TProgressFormat format, TProgressEvery every, bool terminal, TBatchShard shard,
                    qint64 total, QTextStream& errors);
 
-    // After entries finished; a JSON line at the start, then when one is due.
+    // Before the first entry: the first JSON line, so that the totals are known at once.
+    void Start();
+    // After entries finished: a line when one is due.
     void Update(const TBatchTally& tally, qint64 milliseconds);
     // Before another line is written to standard error: clears the terminal line.
     void Clear();

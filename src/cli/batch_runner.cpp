@@ -218,7 +218,7 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
     TBatchTally tally;
     TBatchProgress progress(settings.Progress, settings.ProgressEvery, showProgress, shard, total,
                             errors);
-    progress.Update(tally, 0);
+    progress.Start();
     TExportCallbacks callbacks;
     bool manifestFailed = false;
     callbacks.EntryDone = [&](qsizetype index, const TEntryOutcome& outcome) {
