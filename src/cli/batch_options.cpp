@@ -2,6 +2,7 @@
 
 #include "base/zint_exception.h"
 #include "cli/batch_length_report.h"
+#include "cli/manifest_options.h"
 #include "cli/sheet_list.h"
 #include "cli/sheet_options.h"
 #include "io/label_products.h"
@@ -205,20 +206,7 @@ void AddOptions(QCommandLineParser& parser)
         "and the file's name, bytes and SHA-256, or the error. An interrupted run leaves a true "
         "record; shards and retries may share one file.",
         "FILE");
-    add(name("only-failed"),
-        "Write only the entries whose last record in the manifest FILE (a --manifest of earlier "
-        "runs; repeatable, later files standing over earlier ones) is not a success: those that "
-        "failed and those a stopped run never reached; like --resume, never as \" (2)\". A "
-        "manifest that puts an entry on another input line is refused.",
-        "FILE");
-    add(name("check-manifest"),
-        "Check the manifests given as the arguments instead of writing: every entry of "
-        "--expect recorded with one file, none missing, none written twice, none failed; with "
-        "-o also every file's bytes and SHA-256. Exit status 0 when complete, 1 otherwise.");
-    add(name("expect"),
-        "The entries --check-manifest expects: their number, or the input file (its entries, "
-        "by the input options, each on the line it was recorded on).",
-        "N|INPUT");
+    AddManifestOptions(parser);
     add(name("progress"),
         "terminal (a line rewritten on a terminal; the default), jsonl (a JSON line on "
         "standard error now and then and at the end: shard, shards, total, done, written, "
