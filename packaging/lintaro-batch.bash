@@ -32,9 +32,10 @@ _lintaro_batch()
     --adjust) words="scale inflate" ;;
     --halign) words="left center right" ;;
     --valign) words="top center bottom" ;;
+    --progress) words="terminal jsonl none" ;;
     --size | --preview-area | --dpi | --margin | --padding | --border | --whitespace | \
         --text-spacing | --min-module | --max-module | --hexagon-scale | --primary | --fg | \
-        --bg | --font | --option | -j | --jobs | --column | --shard)
+        --bg | --font | --option | -j | --jobs | --column | --shard | --progress-every)
         return
         ;;
     esac

@@ -28,7 +28,7 @@ void TBatchInputReader::Restart()
         FHeader = std::move(header.Cells);
 }
 
-void TBatchInputReader::Check()
+void TBatchInputReader::Check(const std::function<void(qint64, qsizetype)>& seen)
 {
     const auto prefixed = [&](const EZintException& error) {
         return EZintException(QStringLiteral("Cannot use \"%1\": %2")
@@ -48,7 +48,10 @@ void TBatchInputReader::Check()
         TTableRecord record;
         while (FRecords->Next(record)) {
             widest = std::max(widest, record.Cells.size());
-            FCount += FColumn < record.Cells.size() && !record.Cells.at(FColumn).isEmpty();
+            const bool entry = FColumn < record.Cells.size() && !record.Cells.at(FColumn).isEmpty();
+            FCount += entry;
+            if (entry && seen)
+                seen(FCount, record.LineNumber);
         }
         try {
             TableColumnIndex(FHeader, widest, FSettings.TextColumn);
@@ -56,8 +59,11 @@ void TBatchInputReader::Check()
             throw prefixed(error);
         }
     } else {
-        for (TNumberedLine line; FLines->Next(line);)
+        for (TNumberedLine line; FLines->Next(line);) {
             ++FCount;
+            if (seen)
+                seen(FCount, line.LineNumber);
+        }
     }
     FSettings.Names.CheckColumns(FHeader, FRecords ? widest : -1);
     for (const TLabelTextLine& line : FSettings.SheetPlacement.Text.Lines)

@@ -23,8 +23,9 @@ public:
     // `remembers` picks the entries, by 1-based number, whose lines LineOf() will be asked for.
     TBatchInputReader(const TBatchSettings& settings, std::function<bool(qint64)> remembers);
 
-    // Reads the input through and rewinds it. Raises EZintException naming the input.
-    void Check();
+    // Reads the input through and rewinds it, telling `seen` (when set) the 1-based position
+    // and input line of every entry. Raises EZintException naming the input.
+    void Check(const std::function<void(qint64 position, qsizetype line)>& seen = {});
 
     // After Check(): the table's header (empty for lines) and the number of entries.
     const QStringList& Header() const { return FHeader; }

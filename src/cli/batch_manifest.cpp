@@ -1,42 +1,59 @@
 #include "cli/batch_manifest.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 
-namespace {
+#include <array>
+#include <utility>
 
-QString StatusName(TEntryState state)
+namespace {
+constexpr std::array<std::pair<TEntryState, const char*>, 7> StatusNames = {{
+    {TEntryState::esWritten, "written"},
+    {TEntryState::esVerified, "verified"},
+    {TEntryState::esNotVerifiable, "not verifiable"},
+    {TEntryState::esUnconfirmed, "unconfirmed"},
+    {TEntryState::esFailed, "failed"},
+    {TEntryState::esNotWritten, "not written"},
+    {TEntryState::esKept, "kept"},
+}};
+} // namespace
+
+QString ManifestStatusName(TEntryState state)
 {
-    switch (state) {
-    case TEntryState::esWritten:
-        return QStringLiteral("written");
-    case TEntryState::esVerified:
-        return QStringLiteral("verified");
-    case TEntryState::esNotVerifiable:
-        return QStringLiteral("not verifiable");
-    case TEntryState::esUnconfirmed:
-        return QStringLiteral("unconfirmed");
-    case TEntryState::esFailed:
-        return QStringLiteral("failed");
-    case TEntryState::esNotWritten:
-        return QStringLiteral("not written");
-    case TEntryState::esKept:
-        return QStringLiteral("kept");
-    }
+    for (const auto& [known, name] : StatusNames)
+        if (known == state)
+            return QString::fromLatin1(name);
     return {};
 }
 
-bool HasFile(TEntryState state)
+std::optional<TEntryState> ManifestStatusState(const QString& name)
+{
+    for (const auto& [state, known] : StatusNames)
+        if (name == QLatin1String(known))
+            return state;
+    return std::nullopt;
+}
+
+bool EntryStateHasFile(TEntryState state)
 {
     return state != TEntryState::esFailed && state != TEntryState::esNotWritten;
 }
 
-} // namespace
-
-bool TBatchManifest::Open(const QString& path)
+TFileDigest DigestOfFile(const QString& path)
 {
+    QFile file(path);
+    QCryptographicHash digest(QCryptographicHash::Sha256);
+    if (!file.open(QIODevice::ReadOnly) || !digest.addData(&file))
+        return {-1, {}, file.errorString()};
+    return {file.size(), QString::fromLatin1(digest.result().toHex()), {}};
+}
+
+bool TBatchManifest::Open(const QString& path, const QString& folder)
+{
+    FFolder = QDir(folder).absolutePath();
     FFile.setFileName(path);
     return FFile.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
 }
@@ -45,16 +62,18 @@ bool TBatchManifest::Record(qint64 number, qsizetype line, const TEntryOutcome& 
 {
     QJsonObject record{{QStringLiteral("entry"), number},
                        {QStringLiteral("line"), line},
-                       {QStringLiteral("status"), StatusName(outcome.State)}};
-    if (HasFile(outcome.State)) {
-        QFile written(outcome.Written);
-        QCryptographicHash digest(QCryptographicHash::Sha256);
-        if (!written.open(QIODevice::ReadOnly) || !digest.addData(&written)) {
-            record.insert(QStringLiteral("error"), written.errorString());
+                       {QStringLiteral("status"), ManifestStatusName(outcome.State)}};
+    if (EntryStateHasFile(outcome.State)) {
+        const TFileDigest digest = DigestOfFile(outcome.Written);
+        if (!digest.Error.isEmpty()) {
+            record.insert(QStringLiteral("error"), digest.Error);
         } else {
-            record.insert(QStringLiteral("file"), QFileInfo(outcome.Written).fileName());
-            record.insert(QStringLiteral("bytes"), written.size());
-            record.insert(QStringLiteral("sha256"), QString::fromLatin1(digest.result().toHex()));
+            // Relative to the folder, so that names in subfolders say where they are.
+            record.insert(
+                QStringLiteral("file"),
+                QDir(FFolder).relativeFilePath(QFileInfo(outcome.Written).absoluteFilePath()));
+            record.insert(QStringLiteral("bytes"), digest.Bytes);
+            record.insert(QStringLiteral("sha256"), digest.Sha256);
         }
     } else {
         record.insert(QStringLiteral("error"), outcome.Error);

@@ -2,6 +2,7 @@
 
 #include "base/zint_exception.h"
 #include "cli/batch_length_report.h"
+#include "cli/manifest_options.h"
 #include "cli/sheet_list.h"
 #include "cli/sheet_options.h"
 #include "io/label_products.h"
@@ -205,6 +206,14 @@ void AddOptions(QCommandLineParser& parser)
         "and the file's name, bytes and SHA-256, or the error. An interrupted run leaves a true "
         "record; shards and retries may share one file.",
         "FILE");
+    AddManifestOptions(parser);
+    add(name("progress"),
+        "terminal (a line rewritten on a terminal; the default), jsonl (a JSON line on "
+        "standard error now and then and at the end: shard, shards, total, done, written, "
+        "kept, failed, seconds, rate, and exit on the last) or none.",
+        "FORMAT");
+    add(name("progress-every"),
+        "How often --progress jsonl writes: entries (500) or seconds (30s). Default: 10s.", "N|Ns");
     add({QStringLiteral("j"), QStringLiteral("jobs")},
         "Entries rendered in parallel. Default: the number of processor cores.", "N");
     add(name("verify"),
@@ -320,6 +329,10 @@ TBatchSettings ReadSettings(const QCommandLineParser& parser)
     ReadOption(parser, QStringLiteral("first-number"), ParseFirstNumber, settings.FirstNumber);
     settings.Resume = parser.isSet(QStringLiteral("resume"));
     settings.ManifestPath = parser.value(QStringLiteral("manifest"));
+    settings.OnlyFailed = parser.values(QStringLiteral("only-failed"));
+    ReadOption(parser, QStringLiteral("progress"), ParseProgressFormat, settings.Progress);
+    ReadOption(parser, QStringLiteral("progress-every"), ParseProgressEvery,
+               settings.ProgressEvery);
     TRenderSettings& render = settings.Render;
     ReadOption(parser, QStringLiteral("preview-area"), ParseSize, settings.PreviewArea);
     ReadSettingOption(parser, QStringLiteral("image-size"), ParseImageSize, render);
@@ -361,6 +374,29 @@ TBatchSettings ReadSettings(const QCommandLineParser& parser)
         throw TUsageError{*error};
     return settings;
 }
+// --check-manifest reads what the runs recorded and writes nothing.
+TBatchSettings ReadCheckSettings(const QCommandLineParser& parser)
+{
+    TBatchSettings settings;
+    settings.CheckedManifests = parser.positionalArguments();
+    if (settings.CheckedManifests.isEmpty())
+        throw TUsageError{QStringLiteral("--check-manifest needs the manifests to check.")};
+    const QString expect = parser.value(QStringLiteral("expect"));
+    if (expect.isEmpty())
+        throw TUsageError{QStringLiteral(
+            "--check-manifest needs --expect: the number of entries or the input file.")};
+    // A file named by digits alone is given as ./NAME.
+    if (expect.front().isDigit())
+        ReadOption(parser, QStringLiteral("expect"), ParseFirstNumber, settings.ExpectedCount);
+    else
+        settings.InputPath = expect;
+    ReadOption(parser, QStringLiteral("encoding"), ParseTextEncoding, settings.Encoding);
+    ReadTableOptions(parser, settings);
+    ReadOption(parser, QStringLiteral("shard"), ParseShard, settings.Shard);
+    ReadOption(parser, QStringLiteral("first-number"), ParseFirstNumber, settings.FirstNumber);
+    settings.OutputFolder = parser.value(QStringLiteral("output"));
+    return settings;
+}
 } // namespace
 
 TBatchParseResult ParseBatchOptions(const QStringList& arguments)
@@ -393,6 +429,13 @@ TBatchParseResult ParseBatchOptions(const QStringList& arguments)
         return result;
     }
     try {
+        if (parser.isSet(QStringLiteral("check-manifest"))) {
+            result.Settings = ReadCheckSettings(parser);
+            result.Command = TBatchCommand::bcCheckManifest;
+            return result;
+        }
+        if (parser.isSet(QStringLiteral("expect")))
+            throw TUsageError{QStringLiteral("--expect needs --check-manifest.")};
         result.Settings = ReadSettings(parser);
         const TLengthReport lengths = ReportDrawnLengths(result.Settings.Render);
         if (lengths.Error)

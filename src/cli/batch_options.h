@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/batch_progress.h"
 #include "cli/batch_shard.h"
 #include "cli/batch_values.h"
 #include "io/label_sheet.h"
@@ -31,6 +32,15 @@ struct TBatchSettings
     // Write only the entries whose file is not in the folder yet (TFolderExport::KeepWritten).
     bool Resume = false;
     QString ManifestPath; // where the entries are recorded (TBatchManifest); empty: nowhere
+    // Manifests of earlier runs: only the entries whose last record there is not a success are
+    // written, as with Resume (TManifestLedger).
+    QStringList OnlyFailed;
+    TProgressFormat Progress = TProgressFormat::pfTerminal;
+    TProgressEvery ProgressEvery;
+    // --check-manifest: the manifests checked and, when no input is given, how many entries
+    // there are.
+    QStringList CheckedManifests;
+    qint64 ExpectedCount = -1;
     TTextEncoding Encoding = TTextEncoding::teUtf8;
     // Set for a CSV or TSV input: the delimiter of its fields. Unset: one text per line.
     std::optional<QChar> TableDelimiter;
@@ -54,6 +64,7 @@ enum class TBatchCommand
     bcRun,
     bcListSymbologies,
     bcListSheets,
+    bcCheckManifest,
     bcHelp,
     bcVersion,
     bcUsageError

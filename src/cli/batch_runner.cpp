@@ -5,7 +5,9 @@
 #include "cli/batch_interrupt.h"
 #include "cli/batch_manifest.h"
 #include "cli/batch_options.h"
+#include "cli/batch_progress.h"
 #include "cli/batch_tally.h"
+#include "cli/manifest_ledger.h"
 #include "cli/verify_read_back.h"
 #include "cli/verify_written_file.h"
 #include "io/text_table.h"
@@ -80,25 +82,6 @@ TBatchInput ReadBatchInput(const TBatchSettings& settings)
 }
 
 namespace {
-QString ProgressLine(int done, int total, double seconds)
-{
-    const double rate = seconds > 0 ? done / seconds : 0;
-    const QString left = rate > 0
-                             ? QStringLiteral("%1 s left").arg((total - done) / rate, 0, 'f', 0)
-                             : QStringLiteral("starting");
-    return QStringLiteral("%1/%2, %3 images/s, %4")
-        .arg(done)
-        .arg(total)
-        .arg(rate, 0, 'f', 0)
-        .arg(left);
-}
-
-// How often the progress line is rewritten, in milliseconds.
-constexpr qint64 ProgressInterval = 250;
-
-// Goes back to the start of the line and clears it.
-const QString EraseLine = QStringLiteral("\r\x1b[K");
-
 TBatchExitCode InterruptedExit(QTextStream& errors)
 {
     const bool ctrlC = TBatchInterrupt::Received() == SIGINT;
@@ -106,6 +89,23 @@ TBatchExitCode InterruptedExit(QTextStream& errors)
                   .arg(ctrlC ? QStringLiteral("Ctrl+C") : QStringLiteral("SIGTERM"))
            << Qt::endl;
     return ctrlC ? becInterruptedByCtrlC : becInterruptedBySigterm;
+}
+
+TBatchExitCode RunExit(const TBatchSettings& settings, const TBatchTally& tally,
+                       bool manifestFailed, const TBatchManifest& manifest, QTextStream& errors)
+{
+    if (TBatchInterrupt::Received() != 0)
+        return InterruptedExit(errors);
+    if (manifestFailed) {
+        // A run without its record would be taken for one that did not happen.
+        errors << QStringLiteral("Cannot write the manifest \"%1\": %2. The run was stopped.")
+                      .arg(settings.ManifestPath, manifest.ErrorString())
+               << Qt::endl;
+        return becUsageOrInput;
+    }
+    if (tally.Failed() == 0)
+        return becAllWritten;
+    return tally.Written() == 0 && tally.NotWritten() > 0 ? becUsageOrInput : becSomeFailed;
 }
 } // namespace
 
@@ -136,14 +136,37 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
     TBatchInterrupt::Install();
     const TBatchShard shard = settings.Shard;
     const qint64 firstNumber = settings.FirstNumber;
-    const auto included = [shard](qint64 number) { return shard.Contains(number); };
+    // Read before this run appends to any of them.
+    std::optional<TManifestLedger> ledger;
+    if (!settings.OnlyFailed.isEmpty()) {
+        QString error;
+        ledger = TManifestLedger::Read(
+            settings.OnlyFailed, [shard](qint64 number) { return shard.Contains(number); }, error);
+        if (!ledger) {
+            errors << error << Qt::endl;
+            return becUsageOrInput;
+        }
+        for (const QString& problem : ledger->Problems())
+            errors << "warning: " << problem << Qt::endl;
+    }
+    const auto included = [shard, &ledger](qint64 number) {
+        return shard.Contains(number) && !(ledger && ledger->Succeeded(number));
+    };
     std::optional<TBatchInputReader> reader;
+    std::optional<QString> mismatch;
     try {
         reader.emplace(settings,
-                       [=](qint64 position) { return shard.Contains(firstNumber + position - 1); });
-        reader->Check();
+                       [=](qint64 position) { return included(firstNumber + position - 1); });
+        reader->Check([&](qint64 position, qsizetype line) {
+            if (ledger && !mismatch)
+                mismatch = ledger->Mismatch(firstNumber + position - 1, line, settings.InputPath);
+        });
     } catch (const EZintException& error) {
         errors << QString::fromUtf8(error.what()) << Qt::endl;
+        return becUsageOrInput;
+    }
+    if (mismatch) {
+        errors << *mismatch << Qt::endl;
         return becUsageOrInput;
     }
     if (TBatchInterrupt::Received() != 0)
@@ -151,7 +174,8 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
     if (!CreateOutputFolder(settings, errors))
         return becUsageOrInput;
     TBatchManifest manifest;
-    if (!settings.ManifestPath.isEmpty() && !manifest.Open(settings.ManifestPath)) {
+    if (!settings.ManifestPath.isEmpty() &&
+        !manifest.Open(settings.ManifestPath, settings.OutputFolder)) {
         errors << QStringLiteral("Cannot open the manifest \"%1\": %2.")
                       .arg(settings.ManifestPath, manifest.ErrorString())
                << Qt::endl;
@@ -164,7 +188,9 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
                << Qt::endl;
     if (settings.Verify && !IsVerifiable(settings.Symbology))
         errors << SymbologyName(settings.Symbology) << ": not verifiable" << Qt::endl;
-    const qint64 total = shard.CountOf(firstNumber, reader->Count());
+    const qint64 end = firstNumber + reader->Count();
+    const qint64 total = shard.CountOf(firstNumber, reader->Count()) -
+                         (ledger ? ledger->SucceededIn(firstNumber, end) : 0);
 
     QElapsedTimer clock;
     clock.start();
@@ -180,7 +206,8 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
     TExportJob job(settings.Symbology, settings.Render, settings.PreviewArea, workers);
     TFolderExport target{settings.OutputFolder, settings.Names, settings.Extension, included, {}};
     target.FirstNumber = firstNumber;
-    target.KeepWritten = settings.Resume;
+    // A failed entry's file may have appeared since, written by a run the manifest missed.
+    target.KeepWritten = settings.Resume || ledger;
     if (settings.Verify)
         target.Check = [&](const TZintSymbol& symbol, const QString& text, const QString& written) {
             return VerifyWrittenFile(written, settings.Symbology, text,
@@ -189,8 +216,9 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
         };
 
     TBatchTally tally;
-    qint64 progressShownAt = -ProgressInterval;
-    bool progressShown = false;
+    TBatchProgress progress(settings.Progress, settings.ProgressEvery, showProgress, shard, total,
+                            errors);
+    progress.Start();
     TExportCallbacks callbacks;
     bool manifestFailed = false;
     callbacks.EntryDone = [&](qsizetype index, const TEntryOutcome& outcome) {
@@ -200,42 +228,26 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
             manifestFailed = true;
         const QString text = EntryReportText(outcome);
         if (!text.isEmpty()) {
-            if (std::exchange(progressShown, false))
-                errors << EraseLine;
+            progress.Clear();
             errors << EntryReportLine(settings, line, text);
         }
         return !manifestFailed && TBatchInterrupt::Received() == 0;
     };
-    callbacks.Progress = [&](int done, int total) {
-        if (showProgress && done < total && clock.elapsed() - progressShownAt >= ProgressInterval) {
-            progressShownAt = clock.elapsed();
-            errors << EraseLine << ProgressLine(done, total, progressShownAt / 1000.0);
-            progressShown = true;
-        }
-        errors.flush();
+    callbacks.Progress = [&](int, int) {
+        progress.Update(tally, clock.elapsed());
         return TBatchInterrupt::Received() == 0;
     };
     try {
         job.WriteFiles(*reader, reader->Header(), int(total), target, callbacks);
     } catch (const EZintException& error) {
         // The input changed after it was checked.
+        progress.Clear();
         errors << QString::fromUtf8(error.what()) << Qt::endl;
         return becUsageOrInput;
     }
-    if (progressShown)
-        errors << EraseLine;
-
+    progress.Clear();
     errors << tally.SummaryLine(settings.Verify, clock.nsecsElapsed() / 1e9) << Qt::endl;
-    if (TBatchInterrupt::Received() != 0)
-        return InterruptedExit(errors);
-    if (manifestFailed) {
-        // A run without its record would be taken for one that did not happen.
-        errors << QStringLiteral("Cannot write the manifest \"%1\": %2. The run was stopped.")
-                      .arg(settings.ManifestPath, manifest.ErrorString())
-               << Qt::endl;
-        return becUsageOrInput;
-    }
-    if (tally.Failed() == 0)
-        return becAllWritten;
-    return tally.Written() == 0 && tally.NotWritten() > 0 ? becUsageOrInput : becSomeFailed;
+    const TBatchExitCode exitCode = RunExit(settings, tally, manifestFailed, manifest, errors);
+    progress.Finish(tally, clock.elapsed(), exitCode);
+    return exitCode;
 }

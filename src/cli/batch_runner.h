@@ -59,11 +59,13 @@ std::optional<TBatchInput> PrepareBatchRun(const TBatchSettings& settings, QText
 // and writes every entry of settings.Shard with settings.Jobs workers as it is read, holding a
 // few entries per worker at a time. An entry that fails is reported on `errors` as
 // "line N: <symbology>: error: ..." (N the line of the input file) and skipped; reports come in
-// entry order whatever the number of workers, and the files are the same. With `showProgress` a
-// progress line is rewritten in place while the run goes on. The run ends with TBatchTally's
-// summary line. A run in which no file could be written at all (a full disk, a read-only folder)
-// ends as an input error does; one whose entries the encoder all refused has merely failed.
-// Ctrl+C or SIGTERM stop the run after the entries begun: it ends becInterruptedByCtrlC or
-// becInterruptedBySigterm, whatever became of the entries.
+// entry order whatever the number of workers, and the files are the same. Progress is told as
+// settings.Progress asks (the terminal line only when `showProgress`: standard error is a
+// terminal). With settings.OnlyFailed only the entries the manifests do not record as a success
+// are written, as with Resume; manifests written for another input stop the run before it
+// starts. The run ends with TBatchTally's summary line. A run in which no file could be written at
+// all (a full disk, a read-only folder) ends as an input error does; one whose entries the encoder
+// all refused has merely failed. Ctrl+C or SIGTERM stop the run after the entries begun: it ends
+// becInterruptedByCtrlC or becInterruptedBySigterm, whatever became of the entries.
 TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors,
                         bool showProgress = false);

@@ -1,6 +1,7 @@
 #include "cli/batch_options.h"
 #include "cli/batch_runner.h"
 #include "cli/batch_version.h"
+#include "cli/manifest_check.h"
 #include "cli/platform_start.h"
 #include "cli/sheet_run.h"
 
@@ -49,6 +50,8 @@ int RunCommand(QTextStream& out, QTextStream& errors)
     case TBatchCommand::bcListSymbologies:
         out << SymbologyTable();
         return becAllWritten;
+    case TBatchCommand::bcCheckManifest:
+        return CheckManifests(parsed.Settings, out, errors);
     case TBatchCommand::bcUsageError:
         errors << parsed.Text << "\nTry --help for the options." << Qt::endl;
         return becUsageOrInput;

@@ -160,7 +160,8 @@ std::optional<QString> ReadSheetOptions(const QCommandLineParser& parser, TBatch
         return QStringLiteral("--sheet writes a PDF; --format %1 does not go with it.").arg(format);
     if (parser.isSet(QStringLiteral("verify")))
         return QStringLiteral("--verify reads single files back; it does not go with --sheet.");
-    for (const char* fileOption : {"name", "shard", "resume", "first-number", "manifest"}) {
+    for (const char* fileOption :
+         {"name", "shard", "resume", "first-number", "manifest", "only-failed"}) {
         if (parser.isSet(QLatin1String(fileOption)))
             return QStringLiteral("--%1 is for one file per entry; it does not go with --sheet.")
                 .arg(QLatin1String(fileOption));

@@ -354,6 +354,10 @@ TEST(BatchOptions, RejectsBadValuesWithAMessage)
         {with({"--first-number", "1.5"}), "--first-number"},
         {with({"--first-number", "1000000000000001"}), "--first-number"},
         {with({"--sheet", "a4-3x8", "--resume"}), "--resume is for one file per entry"},
+        {with({"--sheet", "a4-3x8", "--only-failed", "m.jsonl"}),
+         "--only-failed is for one file per entry"},
+        {with({"--progress", "json"}), "--progress: \"json\""},
+        {with({"--progress-every", "10m"}), "--progress-every"},
         {with({"--sheet", "a4-3x8", "--first-number", "5"}),
          "--first-number is for one file per entry"},
     };
