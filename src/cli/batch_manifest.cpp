@@ -1,6 +1,7 @@
 #include "cli/batch_manifest.h"
 
 #include <QCryptographicHash>
+#include <QDir>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -35,8 +36,9 @@ bool HasFile(TEntryState state)
 
 } // namespace
 
-bool TBatchManifest::Open(const QString& path)
+bool TBatchManifest::Open(const QString& path, const QString& outputFolder)
 {
+    FOutputFolder = outputFolder;
     FFile.setFileName(path);
     return FFile.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered);
 }
@@ -52,7 +54,9 @@ bool TBatchManifest::Record(qint64 number, qsizetype line, const TEntryOutcome& 
         if (!written.open(QIODevice::ReadOnly) || !digest.addData(&written)) {
             record.insert(QStringLiteral("error"), written.errorString());
         } else {
-            record.insert(QStringLiteral("file"), QFileInfo(outcome.Written).fileName());
+            record.insert(QStringLiteral("file"),
+                          QDir(QDir(FOutputFolder).absolutePath())
+                              .relativeFilePath(QFileInfo(outcome.Written).absoluteFilePath()));
             record.insert(QStringLiteral("bytes"), written.size());
             record.insert(QStringLiteral("sha256"), QString::fromLatin1(digest.result().toHex()));
         }

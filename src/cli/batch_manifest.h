@@ -6,16 +6,17 @@
 #include <QString>
 
 // The record a run keeps of its entries on the output volume, as JSON lines, one per entry as
-// it finishes: {"entry": number, "line": input line, "status": ..., "file": name in the output
-// folder, "bytes": size, "sha256": hex digest} for a file written or kept, with "error"
-// instead of the file for a failure. Appended and handed to the system line by line, so that a
-// run stopped at any point, even killed, leaves a true record of the entries it finished, and
-// the runs of every shard and retry can share one file.
+// it finishes: {"entry": number, "line": input line, "status": ..., "file": path inside the
+// output folder ("000/123/000123456.png" in a subfolder), "bytes": size, "sha256": hex digest} for
+// a file written or kept, with "error" instead of the file for a failure. Appended and handed to
+// the system line by line, so that a run stopped at any point, even killed, leaves a true record of
+// the entries it finished, and the runs of every shard and retry can share one file.
 class TBatchManifest final
 {
 public:
-    // Opens `path` for appending, creating it. False when it cannot be.
-    bool Open(const QString& path);
+    // Opens `path` for appending, creating it, for the files of `outputFolder`. False when it
+    // cannot be.
+    bool Open(const QString& path, const QString& outputFolder);
     bool IsOpen() const { return FFile.isOpen(); }
     QString ErrorString() const { return FFile.errorString(); }
 
@@ -24,4 +25,5 @@ public:
 
 private:
     QFile FFile;
+    QString FOutputFolder;
 };

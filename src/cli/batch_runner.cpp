@@ -151,7 +151,8 @@ TBatchExitCode RunBatch(const TBatchSettings& settings, QTextStream& errors, boo
     if (!CreateOutputFolder(settings, errors))
         return becUsageOrInput;
     TBatchManifest manifest;
-    if (!settings.ManifestPath.isEmpty() && !manifest.Open(settings.ManifestPath)) {
+    if (!settings.ManifestPath.isEmpty() &&
+        !manifest.Open(settings.ManifestPath, settings.OutputFolder)) {
         errors << QStringLiteral("Cannot open the manifest \"%1\": %2.")
                       .arg(settings.ManifestPath, manifest.ErrorString())
                << Qt::endl;
