@@ -1,5 +1,6 @@
 #include "io/output_subfolders.h"
 
+#include "base/file_descriptor.h"
 #include "base/zint_exception.h"
 #include "io/temporary_file_names.h"
 
@@ -21,30 +22,6 @@ namespace {
     throw ECannotCreateFile("Cannot create folder \"" + path.toStdString() + "\". " + reason);
 }
 
-// Closes a folder descriptor however the walk ends.
-class TFolderFd final
-{
-public:
-    explicit TFolderFd(int fd) : FFd(fd) {}
-    ~TFolderFd()
-    {
-        if (FFd >= 0)
-            ::close(FFd);
-    }
-    TFolderFd(const TFolderFd&) = delete;
-    TFolderFd& operator=(const TFolderFd&) = delete;
-    void Reset(int fd)
-    {
-        if (FFd >= 0)
-            ::close(FFd);
-        FFd = fd;
-    }
-    int Get() const { return FFd; }
-
-private:
-    int FFd;
-};
-
 } // namespace
 
 TOutputSubfolders::TOutputSubfolders(QString root, bool removeStale)
@@ -54,7 +31,7 @@ TOutputSubfolders::TOutputSubfolders(QString root, bool removeStale)
 void TOutputSubfolders::Make(const QString& relative) const
 {
     // The output folder itself is the user's to name, a link included.
-    TFolderFd folder(
+    TFileDescriptor folder(
         ::open(QFile::encodeName(FRoot).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.Get() < 0)
         throwCannotCreate(FRoot, std::strerror(errno));
