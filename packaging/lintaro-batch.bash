@@ -22,7 +22,7 @@ _lintaro_batch()
         ;;
     -f | --format) words="png jpeg jpg gif bmp svg pdf" ;;
     --sheet) words="a4-3x8 letter-3x10" ;;
-    --name) words="{n} {text} {n:04}" ;;
+    --name) words="{n} {text} {n:04} {n:09/3}" ;;
     --encoding) words="ansi ascii utf-16le utf-16be utf-8 utf-7" ;;
     --image-size) words="fit preview" ;;
     --module) words="fit fit-exact" ;;

@@ -178,7 +178,9 @@ void AddOptions(QCommandLineParser& parser)
         "SET.PROPERTY=VALUE");
     add(name("name"),
         "File names, the format's extension added: {n} the entry number, {n:04} the number "
-        "zero-padded to 4 digits, {text} the entry's text, {col:NAME} or {col:3} a column of a "
+        "zero-padded to 4 digits, {n:09/3} the same to 9 digits, and the file put into "
+        "subfolders of DIR named by all but the last 3 of them, 3 digits each (000/123/"
+        "000123456.png), {text} the entry's text, {col:NAME} or {col:3} a column of a "
         "table input; {{ and }} write braces. Path separators, control characters and "
         "characters Windows or macOS forbid become _, Windows device names get a leading _, "
         "names are cut to 200 bytes, a name with nothing left becomes the number, and a "
@@ -199,7 +201,8 @@ void AddOptions(QCommandLineParser& parser)
         "Write only the entries whose file is missing: an entry whose name holds a complete "
         "file already (any file but an empty one; files appear only complete) is kept as it "
         "is and never written again as \" (2)\". Runs of any shard repeated into one folder "
-        "leave each entry there once.");
+        "leave each entry there once. Hidden temporary files that killed runs left in the "
+        "folders written to are removed.");
     add(name("manifest"),
         "Append a JSON line per entry to FILE as the entry finishes: entry number, input line, "
         "status (written, verified, not verifiable, unconfirmed, kept, failed, not written), "

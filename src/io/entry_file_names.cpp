@@ -58,16 +58,20 @@ bool TEntryFileNames::Take(const QString& name)
 
 TEntryFileName TEntryFileNames::Next(const TNameFields& fields)
 {
-    QString name = SafeFileName(FTemplate.Expand(fields), FExtension);
-    if (name.isEmpty())
-        name = SafeFileName(QString::number(fields.Number), FExtension);
-    if (Take(name))
-        return {name, 1};
-    const TNumberedFileName series(name);
-    const quint64 base = fingerprint(name);
+    TEntryFileName named;
+    named.Name = SafeFileName(FTemplate.Expand(fields), FExtension);
+    if (named.Name.isEmpty())
+        named.Name = SafeFileName(QString::number(fields.Number), FExtension);
+    named.Folder = FTemplate.FolderOf(fields.Number);
+    const QString path = named.RelativePath();
+    if (Take(path))
+        return named;
+    const TNumberedFileName series(path);
+    const quint64 base = fingerprint(path);
     qint64 candidate = std::max<qint64>(FNextNumber.value(base, 2), 2);
     while (!Take(series.Candidate(candidate)))
         ++candidate;
     FNextNumber.insert(base, candidate + 1);
-    return {name, candidate};
+    named.FirstCandidate = candidate;
+    return named;
 }

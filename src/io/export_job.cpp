@@ -6,6 +6,7 @@
 #include "io/file_publisher.h"
 #include "io/label_sheet_writer.h"
 #include "io/label_symbol_size.h"
+#include "io/output_subfolders.h"
 #include "io/unique_file_name.h"
 #include "render/zint_metafile.h"
 
@@ -239,7 +240,6 @@ TExportRun TExportJob::WriteFiles(TExportEntrySource& source, const QStringList&
                                   const TFolderExport& target, const TExportCallbacks& callbacks)
 {
     TEntryFileNames names(target.Names, target.Extension);
-    const QDir folder(target.Folder);
     // Enough entries per round that the workers rarely wait for the slowest of them.
     const std::size_t roundSize = 256 * FWorkers.size();
     std::vector<TNamedEntry> round;
@@ -253,13 +253,15 @@ TExportRun TExportJob::WriteFiles(TExportEntrySource& source, const QStringList&
         inRound.Progress = [&](int done, int) {
             return callbacks.Progress(whole.Reported + done, total);
         };
+    TOutputSubfolders subfolders(target.Folder, target.KeepWritten);
     const TEntryStep step = [&](TWorker& worker, qsizetype position) {
         const TNamedEntry& entry = round[std::size_t(position)];
+        const qint64 first = entry.Name.FirstCandidate;
+        QString path;
         try {
             if (!entry.NameError.isEmpty())
                 throw EZintException(entry.NameError.toStdString());
-            const QString path = folder.filePath(entry.Name.Name);
-            const qint64 first = entry.Name.FirstCandidate;
+            path = QDir(subfolders.Prepare(entry.Name.Folder)).filePath(entry.Name.Name);
             if (target.KeepWritten && HoldsPublishedFile(TNumberedFileName(path).Candidate(first)))
                 return Kept(path, first);
             const QString written = ExportEntryToNewFile(*worker.Symbol, FSymbology, entry.Text,
@@ -272,7 +274,7 @@ TExportRun TExportJob::WriteFiles(TExportEntrySource& source, const QStringList&
             return outcome;
         } catch (const EFileExists&) {
             // Another run wrote it meanwhile.
-            return Kept(folder.filePath(entry.Name.Name), entry.Name.FirstCandidate);
+            return Kept(path, first);
         } catch (const ECannotCreateFile& error) {
             return Failure(TEntryState::esNotWritten, error);
         } catch (const std::exception& error) {

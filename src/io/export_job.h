@@ -58,7 +58,8 @@ struct TFolderExport
     qint64 FirstNumber = 1;
     // Resuming: an entry whose planned name holds a complete file already (HoldsPublishedFile)
     // is esKept, and an entry is written under its planned name only, never a numbered
-    // neighbour, so runs repeated into one folder leave every entry there once.
+    // neighbour, so runs repeated into one folder leave every entry there once. The
+    // temporaries killed runs left in the folders written to are removed.
     bool KeepWritten = false;
 };
 
@@ -110,8 +111,9 @@ public:
     TExportJob(const TExportJob&) = delete;
     TExportJob& operator=(const TExportJob&) = delete;
 
-    // Writes every included entry into a file of its own in the folder, under its planned name
-    // or the next free numbered one; never replaces a file. A file the folder or the disk
+    // Writes every included entry into a file of its own in the folder, or the subfolder its
+    // name places it in (TOutputSubfolders), under its planned name or the next free numbered
+    // one; never replaces a file. A file the folder or the disk
     // refuses is esNotWritten, every other failure esFailed.
     TExportRun WriteFiles(const TExportEntries& entries, const TFolderExport& target,
                           const TExportCallbacks& callbacks = {});

@@ -2,10 +2,10 @@
 
 #include "base/zint_exception.h"
 #include "io/interrupt_cleanup.h"
+#include "io/temporary_file_names.h"
 #include "io/unique_file_name.h"
 
 #include <QFile>
-#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstdio>
@@ -63,8 +63,8 @@ int writeAllAndClose(int fd, const QByteArray& contents)
     return error;
 }
 
-// A hidden, randomly named file beside the final one, so link() and rename() stay within
-// one file system. Removes itself unless released.
+// A hidden file beside the final one, named as NewTemporaryFileName says, so link() and rename()
+// stay within one file system. Removes itself unless released.
 class TTemporaryFile final
 {
 public:
@@ -73,9 +73,7 @@ public:
         const QString folder = finalPath.left(finalPath.lastIndexOf(u'/') + 1);
         int fd = -1;
         while (fd < 0) {
-            const QString suffix = QString::number(QRandomGenerator::global()->generate64(), 36);
-            FName =
-                nativeName(folder + QStringLiteral(".lintaro-") + suffix + QStringLiteral(".tmp"));
+            FName = NewTemporaryFileName(folder);
             FGuard.emplace(FName, O_WRONLY);
             fd = FGuard->Fd();
             if (fd < 0 && errno != EEXIST)
@@ -119,6 +117,11 @@ public:
     // False when the file system has no unnamed files; the named temporary file is used then.
     bool Create(const QString& finalPath, const QByteArray& contents)
     {
+        // Lets the tests take the path of file systems without unnamed files.
+        static const bool unnamedRefused =
+            qEnvironmentVariableIsSet("LINTARO_TEST_NO_UNNAMED_FILES");
+        if (unnamedRefused)
+            return false;
         const QString folder = finalPath.left(finalPath.lastIndexOf(u'/') + 1);
         FFd = ::open(nativeName(folder.isEmpty() ? QStringLiteral(".") : folder).constData(),
                      O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666);

@@ -5,6 +5,7 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <limits>
 #include <utility>
 
@@ -26,7 +27,13 @@ constexpr int MaxNumberWidth = std::numeric_limits<quint64>::digits10 + 1;
 }
 
 const QString FieldList =
-    QStringLiteral("the fields are {n}, {n:04}, {text}, {col:NAME} and {col:3}.");
+    QStringLiteral("the fields are {n}, {n:04}, {n:09/3}, {text}, {col:NAME} and {col:3}.");
+
+// The number zero-padded to `width` digits; a longer number is never cut.
+QString PaddedNumber(qint64 number, int width)
+{
+    return QStringLiteral("%1").arg(number, width, 10, QLatin1Char('0'));
+}
 } // namespace
 
 TNameTemplate::TNameTemplate() : FParts{TPart{TPartKind::pkNumber, {}, 0}} {}
@@ -40,14 +47,21 @@ TNameTemplate::TPart TNameTemplate::ParsePlaceholder(const QString& text,
         return {TPartKind::pkText, {}, 0};
     const QString braced = u'{' + placeholder + u'}';
     if (placeholder.startsWith(QLatin1String("n:"))) {
-        static const QRegularExpression zeroPadded(QStringLiteral("^0[0-9]{1,2}$"));
-        const QString width = placeholder.mid(2);
-        if (!zeroPadded.match(width).hasMatch() || width.toInt() < 1 ||
-            width.toInt() > MaxNumberWidth)
+        static const QRegularExpression zeroPadded(
+            QStringLiteral("^(0[0-9]{1,2})(/([0-9]{1,2}))?$"));
+        const QRegularExpressionMatch match = zeroPadded.match(placeholder.mid(2));
+        const int width = match.hasMatch() ? match.captured(1).toInt() : 0;
+        if (width < 1 || width > MaxNumberWidth)
             throwMalformed(text, QStringLiteral("pads the number as %1; write a 0 and the width "
                                                 "from 1 to %2, as in {n:04}.")
                                      .arg(braced, QString::number(MaxNumberWidth)));
-        return {TPartKind::pkNumber, {}, width.toInt()};
+        const int group = match.hasCaptured(3) ? match.captured(3).toInt() : 0;
+        if (match.hasCaptured(3) && (group < 1 || group >= width))
+            throwMalformed(text, QStringLiteral("splits the number into folders as %1; write "
+                                                "the digits per folder from 1 to one less than "
+                                                "the width, as in {n:09/3}.")
+                                     .arg(braced));
+        return {TPartKind::pkNumber, {}, width, group};
     }
     if (placeholder.startsWith(QLatin1String("col:"))) {
         const QString column = placeholder.mid(4);
@@ -97,6 +111,11 @@ TNameTemplate TNameTemplate::Parse(const QString& text)
                                                     "writes a brace."));
             endLiteral();
             parsed.FParts.push_back(ParsePlaceholder(text, text.mid(i + 1, close - i - 1)));
+            // Two fields would put one file into two folders.
+            if (std::count_if(parsed.FParts.begin(), parsed.FParts.end(),
+                              [](const TPart& part) { return part.Group > 0; }) > 1)
+                throwMalformed(text, QStringLiteral("has more than one field that makes "
+                                                    "folders; one {n:0W/G} field names them."));
             i = close;
         } else {
             literal += c;
@@ -137,7 +156,7 @@ QString TNameTemplate::Expand(const TNameFields& fields) const
             name += part.Value;
             break;
         case TPartKind::pkNumber:
-            name += QStringLiteral("%1").arg(fields.Number, part.Number, 10, QLatin1Char('0'));
+            name += PaddedNumber(fields.Number, part.Number);
             break;
         case TPartKind::pkText:
             name += fields.Text;
@@ -172,4 +191,23 @@ void TNameTemplate::CheckColumns(const QStringList& header, qsizetype columnCoun
                 placeholder,
                 QStringLiteral("no such column; %1.").arg(TableColumnList(header, columnCount)));
     }
+}
+
+QString TNameTemplate::FolderOf(qint64 number) const
+{
+    for (const TPart& part : FParts) {
+        if (part.Group == 0)
+            continue;
+        const QString digits = PaddedNumber(number, part.Number);
+        QString leading = digits.left(digits.size() - part.Group);
+        QStringList folders;
+        // The first folder takes the digits of a number wider than the field.
+        for (int level = 1; level < (part.Number - 1) / part.Group; ++level) {
+            folders.prepend(leading.right(part.Group));
+            leading.chop(part.Group);
+        }
+        folders.prepend(leading);
+        return folders.join(u'/');
+    }
+    return {};
 }

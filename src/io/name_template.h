@@ -15,9 +15,15 @@ struct TNameFields
 };
 
 // A pattern for the names of exported files, such as "{col:SKU}-{n:04}": literal text with
-// the placeholders {n} (entry number), {n:0W} (zero-padded to W digits), {text},
+// the placeholders {n} (entry number), {n:0W} (zero-padded to W digits), {n:0W/G}, {text},
 // {col:NAME} (the cell under that header, case ignored) and {col:K} (the K-th cell, 1-based);
 // "{{" and "}}" stand for braces. The default template is "{n}".
+// {n:0W/G} (G from 1 to W-1, one such field per template) writes what {n:0W} writes and also
+// puts the file into subfolders named by the leading digits of that padded number: all but its
+// last G digits, split from the right into groups of G, the first group taking what is left.
+// The depth is fixed by W and G, (W-1)/G folders, so that a folder holds at most 10^G files or
+// folders: {n:09/3} puts entry 123456 into 000/123/000123456 and entry 1234567890 into
+// 1234/567/1234567890.
 class TNameTemplate final
 {
 public:
@@ -35,6 +41,10 @@ public:
     // input is not a table (`columnCount` -1).
     void CheckColumns(const QStringList& header, qsizetype columnCount) const;
 
+    // The subfolder that a {n:0W/G} field puts entry `number` into, as "000/123"; empty
+    // without such a field.
+    QString FolderOf(qint64 number) const;
+
 private:
     enum class TPartKind
     {
@@ -49,6 +59,7 @@ private:
         TPartKind Kind = TPartKind::pkLiteral;
         QString Value;  // the literal text or the column name
         int Number = 0; // the zero-padded width, or the 1-based column
+        int Group = 0;  // the digits per subfolder of a number; 0: no subfolders
     };
 
     static TPart ParsePlaceholder(const QString& text, const QString& placeholder);

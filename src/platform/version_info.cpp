@@ -1,5 +1,6 @@
 #include "platform/version_info.h"
 
+#include "base/file_descriptor.h"
 #include "platform/elf_section.h"
 #include "platform/os_error.h"
 #include "platform/version_record_section.h"
@@ -102,23 +103,6 @@ std::optional<TNode> findChild(const unsigned char* bytes, const TNode& parent, 
     SetLastOSError(ENODATA, resourceNameNotFound());
     return std::nullopt;
 }
-
-class TFileDescriptor
-{
-public:
-    explicit TFileDescriptor(int fd) : FFd(fd) {}
-    ~TFileDescriptor()
-    {
-        if (FFd >= 0)
-            ::close(FFd);
-    }
-    TFileDescriptor(const TFileDescriptor&) = delete;
-    TFileDescriptor& operator=(const TFileDescriptor&) = delete;
-    int Get() const { return FFd; }
-
-private:
-    int FFd;
-};
 
 bool readAll(int fd, QByteArray& bytes, std::uint64_t offset)
 {

@@ -2,6 +2,7 @@
 
 // Runs the real lintaro-batch against temporary folders and reads back what it wrote.
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QImage>
 #include <QMap>
@@ -26,13 +27,18 @@ inline const QStringList QuietZone = {QStringLiteral("--whitespace"), QStringLit
                                       QStringLiteral("--halign"),     QStringLiteral("center"),
                                       QStringLiteral("--valign"),     QStringLiteral("center")};
 
-// Every entry of a folder, hidden ones and folders included, with the contents of the files.
+// Every entry of a folder and its subfolders by its path inside the folder, hidden ones and
+// folders included, with the contents of the files.
 inline QMap<QString, QByteArray> FolderContents(const QString& folder)
 {
     QMap<QString, QByteArray> contents;
-    for (const QString& name :
-         QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
-        contents.insert(name, ReadWholeFile(QDir(folder).filePath(name)));
+    const QDir root(folder);
+    for (QDirIterator it(folder, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const QString path = it.next();
+        contents.insert(root.relativeFilePath(path), ReadWholeFile(path));
+    }
     return contents;
 }
 

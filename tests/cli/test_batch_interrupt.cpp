@@ -2,11 +2,16 @@
 #include "batch_manifest_lines.h"
 #include "batch_tool_fixture.h"
 
+#include <QDirIterator>
+#include <QScopeGuard>
 #include <QThread>
 
 #include <csignal>
+#include <ctime>
 #include <map>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -21,11 +26,20 @@ QByteArray ManyEntries()
     return input;
 }
 
-// Waits until the folder holds `count` entries or the process ended.
+// The files of a folder and its subfolders, hidden ones too.
+QStringList FilesIn(const QString& folder)
+{
+    QStringList files;
+    for (QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+         it.hasNext();)
+        files << it.next();
+    return files;
+}
+
+// Waits until the folder holds `count` files or the process ended.
 void WaitForFiles(const QString& folder, int count, QProcess& process)
 {
-    while (process.state() == QProcess::Running &&
-           QDir(folder).entryList(QDir::Files | QDir::Hidden).size() < count)
+    while (process.state() == QProcess::Running && FilesIn(folder).size() < count)
         process.waitForFinished(20);
 }
 
@@ -33,21 +47,44 @@ void WaitForFiles(const QString& folder, int count, QProcess& process)
 QStringList LeftOvers(const QString& folder)
 {
     QStringList left;
-    for (const QFileInfo& file :
-         QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot))
+    for (const QString& path : FilesIn(folder)) {
+        const QFileInfo file(path);
         if (file.fileName().startsWith(QLatin1Char('.')) || file.size() == 0)
-            left << file.fileName();
+            left << path;
+    }
     return left;
 }
+
+// Names in one folder or in subfolders by number; files published by linking an unnamed file
+// or, as where the file system has none (NFS), through named temporaries that a killed run
+// leaves behind.
+struct TLayout
+{
+    const char* Names;
+    bool UnnamedFiles;
+};
 } // namespace
 
-TEST_F(BatchTool, ShardsStoppedBySignalsAndResumedWriteTheFilesOfOneRun)
+class BatchInterrupt : public BatchTool, public testing::WithParamInterface<TLayout>
+{};
+
+INSTANTIATE_TEST_SUITE_P(
+    Layouts, BatchInterrupt,
+    testing::Values(TLayout{"{text}", true}, TLayout{"{text}-{n:05/2}", false}),
+    [](const auto& info) {
+        return std::string(info.param.UnnamedFiles ? "OneFolder" : "SubfoldersNamedTemporaries");
+    });
+
+TEST_P(BatchInterrupt, ShardsStoppedBySignalsAndResumedWriteTheFilesOfOneRun)
 {
+    if (!GetParam().UnnamedFiles)
+        qputenv("LINTARO_TEST_NO_UNNAMED_FILES", "1");
+    const auto restore = qScopeGuard([] { qunsetenv("LINTARO_TEST_NO_UNNAMED_FILES"); });
     const QString input = WriteInput(ManyEntries());
     const QStringList options = QuietZone + QStringList{QStringLiteral("-s"),
                                                         QStringLiteral("code128"),
                                                         QStringLiteral("--name"),
-                                                        QStringLiteral("{text}"),
+                                                        QString::fromUtf8(GetParam().Names),
                                                         QStringLiteral("-j"),
                                                         QStringLiteral("2"),
                                                         input};
@@ -68,7 +105,7 @@ TEST_F(BatchTool, ShardsStoppedBySignalsAndResumedWriteTheFilesOfOneRun)
     };
     for (int k = 0; k < 3; ++k) {
         SCOPED_TRACE(stops[k].Signal);
-        const int before = int(QDir(Out()).entryList(QDir::Files).size());
+        const int before = int(FilesIn(Out()).size());
         QProcess process;
         process.start(QStringLiteral(LINTARO_BATCH_EXECUTABLE),
                       QStringList{QStringLiteral("-o"), Out()} + shard(k) + options);
@@ -88,7 +125,14 @@ TEST_F(BatchTool, ShardsStoppedBySignalsAndResumedWriteTheFilesOfOneRun)
             EXPECT_EQ(LeftOvers(Out()), QStringList());
         }
     }
-    EXPECT_LT(QDir(Out()).entryList(QDir::Files).size(), EntryCount);
+    EXPECT_LT(FilesIn(Out()).size(), EntryCount);
+    // What a run killed long ago, or on another host, left: removed by age alone.
+    const QString stale = QFileInfo(FilesIn(Out()).constLast()).path() +
+                          QStringLiteral("/.lintaro-1-abc@elsewhere.tmp");
+    WriteWholeFile(stale, "stale");
+    const std::time_t old = std::time(nullptr) - 2 * 3600;
+    const timespec times[2] = {{old, 0}, {old, 0}};
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(stale).constData(), times, 0), 0);
 
     // Every shard again, the stopped ones and the one killed alike; twice, as retries may.
     for (int round = 0; round < 2; ++round)

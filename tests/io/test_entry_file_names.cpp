@@ -70,3 +70,30 @@ TEST(EntryFileNames, ManyEntriesOfOneNameTakeConsecutiveNumbers)
     EXPECT_EQ(last.FirstCandidate, Count);
     EXPECT_EQ(last.Name, QStringLiteral("same.gif"));
 }
+
+// Entries in different folders never share a name; the " (n)" of a repeated name counts
+// within its folder.
+TEST(EntryFileNames, NamesAreTakenPerSubfolder)
+{
+    TEntryFileNames names(TNameTemplate::Parse(QStringLiteral("{text}{n:03/1}")),
+                          QStringLiteral(".png"));
+    QStringList planned;
+    for (const auto& [number, text] : std::initializer_list<std::pair<qint64, const char*>>{
+             {15, "a/b"}, {16, "a/b"}, {5, "a/b"}, {25, "x"}, {115, "a/b"}})
+        try {
+            const TEntryFileName name = names.Next({number, QString::fromUtf8(text), {}, {}});
+            planned << TNumberedFileName(name.RelativePath()).Candidate(name.FirstCandidate);
+        } catch (const EZintException& error) {
+            planned << u'!' + QString::fromUtf8(error.what());
+        }
+    EXPECT_EQ(planned, Texts({"0/1/a_b015.png", "0/1/a_b016.png", "0/0/a_b005.png", "0/2/x025.png",
+                              "1/1/a_b115.png"}));
+    // The same file name twice in one folder.
+    TEntryFileNames same(TNameTemplate::Parse(QStringLiteral("{text}{n:02/1}")),
+                         QStringLiteral(".png"));
+    same.Next({1, QStringLiteral("a"), {}, {}});
+    const TEntryFileName again = same.Next({1, QStringLiteral("a"), {}, {}});
+    EXPECT_EQ(again.Folder, QStringLiteral("0"));
+    EXPECT_EQ(again.FirstCandidate, 2);
+    EXPECT_EQ(again.Name, QStringLiteral("a01.png"));
+}

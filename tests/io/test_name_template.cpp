@@ -36,6 +36,7 @@ TEST(NameTemplate, ExpandsEveryFieldAndLiteralBraces)
         {"a}}b{{c", "a}b{c"},
         {"label", "label"},
         {"%1 {n} %2", "%1 7 %2"},
+        {"{text}-{n:09/3}", "Grüße {x}-000000007"},
     };
     for (const auto& [pattern, expected] : cases) {
         SCOPED_TRACE(pattern);
@@ -67,6 +68,13 @@ TEST(NameTemplate, MalformedTemplatesAreRefusedWithTheirReason)
         {"{col:}", "names no column"},
         {"{col:0}", "count from 1"},
         {"{col:99999999999}", "count from 1"},
+        {"{n:09/0}", "splits the number into folders as {n:09/0}; write the digits per folder "
+                     "from 1 to one less than the width"},
+        {"{n:03/3}", "one less than the width"},
+        {"{n:9/3}", "{n:04}"},
+        {"{n:09/}", "{n:04}"},
+        {"{n:09/3/3}", "{n:04}"},
+        {"{n:04/2}-{n:04/2}", "more than one field that makes folders"},
     };
     for (const auto& [pattern, reason] : cases) {
         SCOPED_TRACE(pattern);
@@ -142,5 +150,40 @@ TEST(NameTemplate, ColumnFieldsAreCheckedAgainstTheInputFirst)
         const TNameTemplate parsed = TNameTemplate::Parse(QString::fromUtf8(c.Pattern));
         const std::string message = ErrorOf([&] { parsed.CheckColumns(c.Header, c.Columns); });
         EXPECT_EQ(message, c.Expected.empty() ? "(nothing raised)" : c.Expected);
+    }
+}
+
+// The folders are the padded number's leading digits in groups, the first group taking the
+// digits of a number wider than the field, so the depth stays the same.
+TEST(NameTemplate, ANumberFieldWithGroupsNamesSubfolders)
+{
+    const struct
+    {
+        const char* Pattern;
+        qint64 Number;
+        const char* Folder;
+        const char* Name;
+    } cases[] = {
+        {"{n:09/3}", 123456, "000/123", "000123456"},
+        {"{n:09/3}", 7, "000/000", "000000007"},
+        {"{n:09/3}", 999999999, "999/999", "999999999"},
+        {"{n:09/3}", 1234567890, "1234/567", "1234567890"},
+        {"{n:06/3}", 123456, "123", "123456"},
+        {"{n:08/3}", 123456, "00/123", "00123456"},
+        {"{n:04/3}", 7, "0", "0007"},
+        {"{n:02/1}", 35, "3", "35"},
+        {"{n:020/19}", 5, "0", "00000000000000000005"},
+        {"{col:1}-{n:05/2}.x", 4321, "0/43", "Widget-04321.x"},
+        {"{n:05}", 4321, "", "04321"},
+        {"{n}", 4321, "", "4321"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Pattern);
+        SCOPED_TRACE(c.Number);
+        const TNameTemplate parsed = TNameTemplate::Parse(QString::fromUtf8(c.Pattern));
+        TNameFields fields = Row;
+        fields.Number = c.Number;
+        EXPECT_EQ(parsed.FolderOf(c.Number), QString::fromUtf8(c.Folder));
+        EXPECT_EQ(parsed.Expand(fields), QString::fromUtf8(c.Name));
     }
 }
