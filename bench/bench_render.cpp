@@ -30,6 +30,12 @@ void BM_RenderPreview(benchmark::State& state, TBenchCase benchCase)
 }
 
 BENCHMARK_CAPTURE(BM_RenderPreview, Code128, TBenchCase{TZintSymbology::zsCODE128, "1234567890"});
+// The window's goal cases: a label of 20 characters and a web address of 60.
+BENCHMARK_CAPTURE(BM_RenderPreview, Code128Label,
+                  TBenchCase{TZintSymbology::zsCODE128, "LBL/00001-9e37/ABCDE"});
+BENCHMARK_CAPTURE(BM_RenderPreview, QRCodeUrl,
+                  TBenchCase{TZintSymbology::zsQRCODE,
+                             "https://www.kelmora.example/lintaro/item/000001?lot=ABCDEFGH"});
 BENCHMARK_CAPTURE(BM_RenderPreview, QRCode,
                   TBenchCase{TZintSymbology::zsQRCODE, "https://www.kelmora.example/lintaro"});
 BENCHMARK_CAPTURE(BM_RenderPreview, DataMatrix,
