@@ -3,9 +3,9 @@
 #include "render/zint_metafile.h"
 
 #include <QPainter>
-#include <QPolygon>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <variant>
@@ -21,16 +21,22 @@ namespace {
 using TCommand = TMetafile::TCommand;
 
 // Every pixel a command can touch lies inside this rectangle (before clipping to the picture).
-QRect Reach(const TCommand& command, int pictureWidth)
+QRect Reach(const TCommand& command)
 {
     struct
     {
-        int Width;
         QRect operator()(const TMetafile::TRectFills&) const { return {}; }
         QRect operator()(const TMetafile::TPolygonFill& c) const
         {
-            return QPolygon(QList<QPoint>(c.Points.begin(), c.Points.end()))
-                .boundingRect()
+            if (c.Points.empty())
+                return {};
+            const auto [minX, maxX] =
+                std::minmax_element(c.Points.begin(), c.Points.end(),
+                                    [](const QPoint& a, const QPoint& b) { return a.x() < b.x(); });
+            const auto [minY, maxY] =
+                std::minmax_element(c.Points.begin(), c.Points.end(),
+                                    [](const QPoint& a, const QPoint& b) { return a.y() < b.y(); });
+            return QRect(QPoint(minX->x(), minY->y()), QPoint(maxX->x(), maxY->y()))
                 .adjusted(-2, -2, 2, 2);
         }
         QRect operator()(const TMetafile::TEllipseStroke& c) const
@@ -44,11 +50,11 @@ QRect Reach(const TCommand& command, int pictureWidth)
         }
         QRect operator()(const TMetafile::TText& c) const
         {
-            // One line, aligned to its top: glyphs stay within a line height of their box.
+            // One line in its box; a glyph past it overflows the mask and is caught there.
             const int line = std::max(c.Rect.height(), 1);
-            return {0, c.Rect.top() - line - 2, Width, 3 * line + 4};
+            return c.Rect.normalized().adjusted(-line, -line / 2 - 2, line, line / 2 + 2);
         }
-    } reach{pictureWidth};
+    } reach;
     return std::visit(reach, command);
 }
 
@@ -60,11 +66,16 @@ QColor ColourOf(const TCommand& command)
 class TIndexedCanvas final
 {
 public:
-    explicit TIndexedCanvas(QSize size) : FImage(size, QImage::Format_Indexed8)
+    explicit TIndexedCanvas(QSize size)
+        : FImage(size, QImage::Format_Indexed8), FWidth(FImage.width()), FHeight(FImage.height()),
+          FStride(size_t(FImage.bytesPerLine())), FBits(FImage.bits()),
+          FSameAsAbove(size_t(std::max(FHeight, 1)), 1)
     {
+        FSameAsAbove[0] = 0;
         // RasteriseMetafile starts from white.
         FColours.push_back(qRgb(255, 255, 255));
-        FImage.fill(0);
+        if (FHeight > 0)
+            std::memset(FBits, 0, FStride);
     }
 
     // The colour's index, added when new; none for a colour indices cannot hold exactly.
@@ -87,23 +98,29 @@ public:
     {
         const QRect r = rect.normalized();
         const int left = std::max(r.left(), 0);
-        const int right = std::min(r.left() + r.width(), FImage.width());
+        const int right = std::min(r.left() + r.width(), FWidth);
         const int top = std::max(r.top(), 0);
-        const int bottom = std::min(r.top() + r.height(), FImage.height());
-        if (right <= left)
+        const int bottom = std::min(r.top() + r.height(), FHeight);
+        if (right <= left || bottom <= top)
             return;
+        Materialise(top);
+        if (bottom < FHeight)
+            Materialise(bottom);
         for (int y = top; y < bottom; ++y)
-            std::memset(FImage.scanLine(y) + left, index, size_t(right - left));
+            if (!FSameAsAbove[size_t(y)])
+                std::memset(Row(y) + left, index, size_t(right - left));
     }
 
     // Paints the commands into a mask over `area` and sets `index` where they cover a pixel.
     // False where a pixel is covered in part or the drawing reaches the mask's inner edges.
     bool PaintMasked(const TCommand* commands, std::size_t count, QRect area, uchar index)
     {
-        area &= FImage.rect();
+        area &= QRect(0, 0, FWidth, FHeight);
         if (area.isEmpty())
             return true;
-        QImage mask(area.size(), QImage::Format_ARGB32_Premultiplied);
+        for (int y = area.top(); y <= std::min(area.bottom() + 1, FHeight - 1); ++y)
+            Materialise(y);
+        QImage mask(area.size(), QImage::Format_Alpha8);
         mask.fill(Qt::transparent);
         {
             QPainter painter(&mask);
@@ -116,26 +133,49 @@ public:
 
     QImage Take()
     {
+        for (int y = 1; y < FHeight; ++y)
+            if (FSameAsAbove[size_t(y)])
+                std::memcpy(Row(y), Row(y - 1), FStride);
         FImage.setColorTable(FColours);
         return std::move(FImage);
     }
 
 private:
+    uchar* Row(int y) { return FBits + size_t(y) * FStride; }
+
+    // Row y takes its own pixels, a copy of the nearest row above that has its own.
+    void Materialise(int y)
+    {
+        if (!FSameAsAbove[size_t(y)])
+            return;
+        int source = y - 1;
+        while (FSameAsAbove[size_t(source)])
+            --source;
+        std::memcpy(Row(y), Row(source), FStride);
+        FSameAsAbove[size_t(y)] = false;
+    }
+
     bool Merge(const QImage& mask, const QRect& area, uchar index)
     {
         // An edge of the mask inside the picture must stay clear, or the drawing went past it.
-        const bool openLeft = area.left() > 0, openRight = area.right() < FImage.width() - 1;
-        const bool openTop = area.top() > 0, openBottom = area.bottom() < FImage.height() - 1;
-        for (int y = 0; y < mask.height(); ++y) {
-            const auto* in = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
-            uchar* out = FImage.scanLine(area.top() + y) + area.left();
-            const bool edgeRow = (y == 0 && openTop) || (y == mask.height() - 1 && openBottom);
-            for (int x = 0; x < mask.width(); ++x) {
-                const int alpha = qAlpha(in[x]);
+        const bool openLeft = area.left() > 0, openRight = area.right() < FWidth - 1;
+        const bool openTop = area.top() > 0, openBottom = area.bottom() < FHeight - 1;
+        const int width = mask.width(), height = mask.height();
+        for (int y = 0; y < height; ++y) {
+            const uchar* in = mask.constScanLine(y);
+            uchar* out = Row(area.top() + y) + area.left();
+            const bool edgeRow = (y == 0 && openTop) || (y == height - 1 && openBottom);
+            for (int x = 0; x < width; ++x) {
+                // Most of a caption's mask is empty: skip it eight pixels at a time.
+                std::uint64_t eight;
+                if (x + 8 <= width && (std::memcpy(&eight, in + x, 8), eight == 0)) {
+                    x += 7;
+                    continue;
+                }
+                const int alpha = in[x];
                 if (alpha == 0)
                     continue;
-                const bool edge =
-                    edgeRow || (x == 0 && openLeft) || (x == mask.width() - 1 && openRight);
+                const bool edge = edgeRow || (x == 0 && openLeft) || (x == width - 1 && openRight);
                 if (alpha != 255 || edge)
                     return false;
                 out[x] = index;
@@ -145,6 +185,12 @@ private:
     }
 
     QImage FImage;
+    const int FWidth, FHeight;
+    const size_t FStride;
+    uchar* const FBits;
+    // Most rows of a symbol equal the row above: only the first of each run is painted, and
+    // the others are copied from it at the end. Row 0 always has its own pixels.
+    std::vector<char> FSameAsAbove;
     QList<QRgb> FColours;
 };
 
@@ -165,12 +211,12 @@ QImage RasteriseMetafileIndexed(const TMetafile& metafile)
             continue;
         }
         // A run of shapes of one colour shares a mask: their order among themselves is moot.
-        QRect area = Reach(commands[i], metafile.Width());
+        QRect area = Reach(commands[i]);
         std::size_t end = i + 1;
         while (end < commands.size() &&
                !std::holds_alternative<TMetafile::TRectFills>(commands[end]) &&
                ColourOf(commands[end]) == ColourOf(commands[i]))
-            area |= Reach(commands[end++], metafile.Width());
+            area |= Reach(commands[end++]);
         if (!canvas.PaintMasked(&commands[i], end - i, area, *index))
             return {};
         i = end;
