@@ -52,7 +52,8 @@ QRect Reach(const TCommand& command)
         {
             // One line in its box; a glyph past it overflows the mask and is caught there.
             const int line = std::max(c.Rect.height(), 1);
-            return c.Rect.normalized().adjusted(-line, -line / 2 - 2, line, line / 2 + 2);
+            const int margin = line / 4 + 2;
+            return c.Rect.normalized().adjusted(-margin, -margin, margin, margin);
         }
     } reach;
     return std::visit(reach, command);
@@ -120,15 +121,19 @@ public:
             return true;
         for (int y = area.top(); y <= std::min(area.bottom() + 1, FHeight - 1); ++y)
             Materialise(y);
-        QImage mask(area.size(), QImage::Format_Alpha8);
-        mask.fill(Qt::transparent);
+        // The picture's own format, so that QPainter takes the same paths as for the picture;
+        // the mask's background is the command's colour inverted, so any blend shows.
+        const QRgb drawn = FColours[index];
+        const QRgb blank = drawn ^ 0x00FFFFFFu;
+        QImage mask(area.size(), QImage::Format_RGB32);
+        mask.fill(blank);
         {
             QPainter painter(&mask);
             painter.translate(-area.topLeft());
             for (std::size_t i = 0; i < count; ++i)
                 TMetafile::PlayCommand(painter, commands[i]);
         }
-        return Merge(mask, area, index);
+        return Merge(mask, area, drawn, blank, index);
     }
 
     QImage Take()
@@ -155,28 +160,28 @@ private:
         FSameAsAbove[size_t(y)] = false;
     }
 
-    bool Merge(const QImage& mask, const QRect& area, uchar index)
+    bool Merge(const QImage& mask, const QRect& area, QRgb drawn, QRgb blank, uchar index)
     {
         // An edge of the mask inside the picture must stay clear, or the drawing went past it.
         const bool openLeft = area.left() > 0, openRight = area.right() < FWidth - 1;
         const bool openTop = area.top() > 0, openBottom = area.bottom() < FHeight - 1;
         const int width = mask.width(), height = mask.height();
+        const std::uint64_t blankPair = (std::uint64_t(blank) << 32) | blank;
         for (int y = 0; y < height; ++y) {
-            const uchar* in = mask.constScanLine(y);
+            const auto* in = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
             uchar* out = Row(area.top() + y) + area.left();
             const bool edgeRow = (y == 0 && openTop) || (y == height - 1 && openBottom);
             for (int x = 0; x < width; ++x) {
-                // Most of a caption's mask is empty: skip it eight pixels at a time.
-                std::uint64_t eight;
-                if (x + 8 <= width && (std::memcpy(&eight, in + x, 8), eight == 0)) {
-                    x += 7;
+                // Most of a caption's mask is blank: skip it two pixels at a time.
+                std::uint64_t pair;
+                if (x + 2 <= width && (std::memcpy(&pair, in + x, 8), pair == blankPair)) {
+                    ++x;
                     continue;
                 }
-                const int alpha = in[x];
-                if (alpha == 0)
+                if (in[x] == blank)
                     continue;
                 const bool edge = edgeRow || (x == 0 && openLeft) || (x == width - 1 && openRight);
-                if (alpha != 255 || edge)
+                if (in[x] != drawn || edge)
                     return false;
                 out[x] = index;
             }
