@@ -11,10 +11,10 @@
 #include <variant>
 #include <vector>
 
-// QPainter's raster fills of a 32-bit picture, and the writers' pass that finds its colours
-// again, cost more than the label's encoding. Bars and modules are rectangles on whole pixels,
-// so their indices are set directly; only what QPainter alone knows how to draw (text, rings,
-// hexagons, dots) goes through it, into a mask the size of the area it can reach.
+// QPainter's raster fills of a 32-bit picture cost more than the label's encoding, and its
+// colours must be found again by a writer of indexed files. Bars and modules are rectangles on
+// whole pixels, so their indices are set directly; only what QPainter alone knows how to draw
+// (text, rings, hexagons, dots) goes through it, into a mask the size of the area it can reach.
 
 namespace {
 
