@@ -10,8 +10,39 @@
 // a two-colour picture never reaches it after its first pixels, and rows equal to the row
 // above (most rows of a linear symbol) are skipped with one memcmp.
 
+namespace {
+// As QImage's conversion gives it (an index past the table is black), a row at a
+// time: the rasteriser's pictures repeat most rows, and Qt's conversion costs more than the
+// rasterisation that made them.
+QImage OpaqueFromIndexed(const QImage& image)
+{
+    const QList<QRgb> colours = image.colorTable();
+    QRgb table[256];
+    for (int i = 0; i < 256; ++i)
+        table[i] = i < colours.size() ? colours[i] : qRgb(0, 0, 0);
+    QImage out(image.size(), QImage::Format_RGB32);
+    out.setDotsPerMeterX(image.dotsPerMeterX());
+    out.setDotsPerMeterY(image.dotsPerMeterY());
+    const int width = image.width();
+    for (int y = 0; y < image.height(); ++y) {
+        const uchar* in = image.constScanLine(y);
+        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
+        if (y > 0 && std::memcmp(in, image.constScanLine(y - 1), size_t(width)) == 0) {
+            std::memcpy(row, out.constScanLine(y - 1), size_t(width) * sizeof(QRgb));
+            continue;
+        }
+        for (int x = 0; x < width; ++x)
+            row[x] = table[in[x]];
+    }
+    return out;
+}
+} // namespace
+
 QImage PictureForColourTable(const QImage& image)
 {
+    if (image.format() == QImage::Format_Indexed8 && !image.colorTable().isEmpty() &&
+        !image.hasAlphaChannel())
+        return OpaqueFromIndexed(image);
     const QImage::Format format =
         image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32;
     return image.format() == format ? image : image.convertToFormat(format);

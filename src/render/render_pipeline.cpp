@@ -1,6 +1,7 @@
 #include "render/render_pipeline.h"
 
 #include "base/zint_exception.h"
+#include "render/indexed_raster.h"
 #include "render/render_settings.h"
 #include "render/zint_metafile.h"
 #include "render/zint_render_box.h"
@@ -118,7 +119,9 @@ TMetafile RenderSymbolToMetafile(TZintSymbol& symbol, const QString& text,
 
 QImage RenderedImage(const TMetafile& metafile, const TRenderSettings& settings)
 {
-    QImage image = RasteriseMetafile(metafile);
+    QImage image = RasteriseMetafileIndexed(metafile);
+    if (image.isNull())
+        image = RasteriseMetafile(metafile);
     const int dotsPerMetre = int(std::lround(settings.Dpi / MetresPerInch));
     image.setDotsPerMeterX(dotsPerMetre);
     image.setDotsPerMeterY(dotsPerMetre);

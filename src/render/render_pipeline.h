@@ -33,5 +33,7 @@ QString PrimaryMessageFor(TZintSymbology symbology, const QString& given);
 TMetafile RenderSymbolToMetafile(TZintSymbol& symbol, const QString& text,
                                  const TRenderSettings& settings, QSize previewArea);
 
-// The metafile rasterised 1:1, carrying the settings' resolution.
+// The metafile rasterised 1:1, carrying the settings' resolution: 8-bit indexed where
+// RasteriseMetafileIndexed draws it, otherwise as RasteriseMetafile does; the pixels are the
+// same either way.
 QImage RenderedImage(const TMetafile& metafile, const TRenderSettings& settings);

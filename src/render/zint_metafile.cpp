@@ -48,7 +48,7 @@ void TMetafile::AddText(const QRect& rect, int flags, const QString& text, const
     FCommands.emplace_back(TText{rect, flags, text, font, colour});
 }
 
-void TMetafile::Play(QPainter& painter, TPlayback playback) const
+void TMetafile::PlayCommand(QPainter& painter, const TCommand& command, TPlayback playback)
 {
     const auto play = TOverloaded{
         [&](const TRectFills& c) {
@@ -64,10 +64,15 @@ void TMetafile::Play(QPainter& painter, TPlayback playback) const
         [&](const TEllipseFill& c) { PaintCircle(painter, c.Colour, c.Rect); },
         [&](const TText& c) { PaintText(painter, c.Rect, c.Flags, c.Text, c.Font, c.Colour); },
     };
+    std::visit(play, command);
+}
+
+void TMetafile::Play(QPainter& painter, TPlayback playback) const
+{
     // The painter is left as it was given, as drawing a picture would.
     painter.save();
     for (const TCommand& command : FCommands)
-        std::visit(play, command);
+        PlayCommand(painter, command, playback);
     painter.restore();
 }
 

@@ -48,7 +48,7 @@ public:
 
     void Play(QPainter& painter, TPlayback playback = TPlayback::pbPixels) const;
 
-private:
+    // The recorded commands, for a player of its own (the indexed rasteriser).
     struct TRectFills
     {
         QColor Colour;
@@ -80,6 +80,12 @@ private:
     };
     using TCommand = std::variant<TRectFills, TPolygonFill, TEllipseStroke, TEllipseFill, TText>;
 
+    const std::vector<TCommand>& Commands() const { return FCommands; }
+    // One command played as Play plays it.
+    static void PlayCommand(QPainter& painter, const TCommand& command,
+                            TPlayback playback = TPlayback::pbPixels);
+
+private:
     QSize FSize;
     std::vector<TCommand> FCommands;
 };
