@@ -15,6 +15,6 @@ hosts=${LABELS_HOSTS:-node1,node2,node3}
 # No --tag: each shard's --progress lines stay JSON; they carry the shard themselves.
 seq 0 $((shards - 1)) | parallel --jobs 1 --sshlogin "$hosts" --line-buffer \
     --joblog "$output-joblog.txt" --resume-failed --retries 3 \
-    lintaro-batch -s qr --name "'{n:09}'" --fan-out 1000 \
+    lintaro-batch -s qr --name "'{n:09/3}'" \
     --shard "{}/$shards" --resume --manifest "'$output-manifest-{}.jsonl'" \
     --progress jsonl -o "'$output'" "'$input'"

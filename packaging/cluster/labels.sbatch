@@ -17,7 +17,7 @@ input=${LABELS_INPUT:-/shared/texts.txt}
 output=${LABELS_OUTPUT:-/shared/labels}
 # What the files are: an unsharded run with these options writes the same folder. Options
 # given after the script's name (sbatch --array=5 labels.sbatch --only-failed FILE) follow.
-set -- -s qr --name '{n:09}' --fan-out 1000 "$@"
+set -- -s qr --name '{n:09/3}' "$@"
 
 # --resume: any attempt of a task keeps the files there and writes only the rest, never " (2)".
 # The manifests lie beside the folder, one per shard, appended to by every attempt.
