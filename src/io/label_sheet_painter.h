@@ -4,6 +4,7 @@
 #include "render/zint_render_types.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QPointF>
 #include <QRect>
 #include <QSize>
@@ -16,7 +17,7 @@ struct TLabelPlacement
 {
     TZintHAlign HAlign = TZintHAlign::haCenter;
     TZintVAlign VAlign = TZintVAlign::vaCenter;
-    bool CutGuides = false; // a thin grey outline around every label
+    bool CutGuides = false; // a thin grey outline of every label
 };
 
 // A picture's place on a label, in whole dots from the page's top left corner.
@@ -29,6 +30,13 @@ struct TPlacedPicture
 // Label `index` of a page in dots at `dpi`, its edges on the nearest dot: a module drawn from
 // there covers whole printer dots instead of greying the dots it half covers.
 QRect LabelInDots(const TLabelSheet& sheet, int index, int dpi);
+
+// The part of label `index` that its picture goes in (see LabelContentRect), in whole dots
+// within LabelInDots and the label's outline.
+QRect LabelContentInDots(const TLabelSheet& sheet, int index, int dpi);
+
+// The outline of label `index` around LabelInDots, in dots.
+QPainterPath LabelOutlineInDots(const TLabelSheet& sheet, int index, int dpi);
 
 // Where a picture of `picture` dots goes on `label`: aligned by the placement, starting on a
 // whole dot, and scaled down as a whole when it is larger than the label.
