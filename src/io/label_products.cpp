@@ -36,21 +36,6 @@ QString Millimetres(QSizeF size)
     return QStringLiteral("%1 x %2 mm").arg(size.width(), 0, 'f', 2).arg(size.height(), 0, 'f', 2);
 }
 
-QString ShapeProblem(TLabelShape shape)
-{
-    switch (shape) {
-    case TLabelShape::lsRectangle:
-        return {};
-    case TLabelShape::lsRound:
-        return QStringLiteral("it is a round label; only rectangular labels can be filled");
-    case TLabelShape::lsEllipse:
-        return QStringLiteral("it is an oval label; only rectangular labels can be filled");
-    case TLabelShape::lsCd:
-        return QStringLiteral("it is a CD label; only rectangular labels can be filled");
-    }
-    return {};
-}
-
 // Labels and gaps along one side of the page.
 struct TSide
 {
@@ -77,22 +62,22 @@ TSide FitSide(int count, double start, double step, double label, double page)
     return {label, gap, page - (start + (count - 1) * pitch + label)};
 }
 
-// The sheet of a rectangular product with one layout, or why there is none.
+// The sheet of a product, or why there is none. The first layout fixes the label's size;
+// further ones are filled after it.
 QString MakeSheet(const TLabelTemplate& product, QSizeF paper, TLabelProduct& made)
 {
     if (product.Shapes > 1)
         return QStringLiteral("it has labels of several shapes on its page");
-    if (const QString problem = ShapeProblem(product.Shape); !problem.isEmpty())
-        return problem;
-    if (product.Layouts.size() != 1)
-        return QStringLiteral("it has %1 layouts of labels on its page; only one layout can be "
-                              "filled")
-            .arg(product.Layouts.size());
+    if (!product.Unsupported.isEmpty())
+        return product.Unsupported;
+    if (product.Layouts.empty())
+        return QStringLiteral("it has no layout of labels on its page");
     const TLabelLayout& layout = product.Layouts.front();
     TLabelSheet sheet;
     sheet.Page = paper;
     sheet.Columns = layout.Across;
     sheet.Rows = layout.Down;
+    sheet.Outline = product.Outline;
     const TSide across = FitSide(layout.Across, layout.Left, layout.StepAcross,
                                  product.Label.width(), paper.width());
     const TSide down =
@@ -100,6 +85,11 @@ QString MakeSheet(const TLabelTemplate& product, QSizeF paper, TLabelProduct& ma
     sheet.Label = {across.Label, down.Label};
     sheet.Gap = {across.Gap, down.Gap};
     sheet.Margins = {layout.Left, layout.Top, across.FarMargin, down.FarMargin};
+    for (auto more = product.Layouts.begin() + 1; more != product.Layouts.end(); ++more)
+        sheet.MoreGrids.push_back({more->Across,
+                                   more->Down,
+                                   {more->Left, more->Top},
+                                   {more->StepAcross, more->StepDown}});
     if (const QString misfit = LabelSheetMisfit(sheet); !misfit.isEmpty())
         return misfit;
     made.Sheet = sheet;

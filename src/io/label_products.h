@@ -17,7 +17,7 @@ struct TLabelProduct
     QString PaperName;
     QString SameAs; // "Avery 5160" for a product sold under another code too
     std::optional<TLabelSheet> Sheet;
-    QString Unsupported; // why there is no sheet: a round label, several layouts...
+    QString Unsupported; // why there is no sheet: a drawn outline, labels beyond the page...
 
     QString Name() const { return Brand + QLatin1Char(' ') + Part; }
 };

@@ -117,6 +117,26 @@ void CheckFits(const TLabelSheet& sheet)
         throw TSyntaxError{misfit};
 }
 
+TLabelGrid FirstGrid(const TLabelSheet& sheet)
+{
+    return {sheet.Columns,
+            sheet.Rows,
+            {sheet.Margins.left(), sheet.Margins.top()},
+            sheet.Label + sheet.Gap};
+}
+
+QRectF GridLabel(const TLabelGrid& grid, QSizeF label, int index)
+{
+    return {grid.TopLeft + QPointF(index % grid.Columns * grid.Pitch.width(),
+                                   index / grid.Columns * grid.Pitch.height()),
+            label};
+}
+
+QRectF GridBounds(const TLabelGrid& grid, QSizeF label)
+{
+    return GridLabel(grid, label, 0) | GridLabel(grid, label, grid.Columns * grid.Rows - 1);
+}
+
 TLabelSheet ReadCustomSheet(const QString& text)
 {
     const QStringList fields = text.split(QLatin1Char(','));
@@ -141,14 +161,16 @@ TLabelSheet ReadCustomSheet(const QString& text)
 const std::array<TLabelSheetPreset, 2> LabelSheetPresets{{
     // 3 x 70 mm fill the width; eight rows fill the height but for 1 mm, split above and
     // below.
-    {"a4-3x8", {A4, 3, 8, {70, (A4.height() - 1) / 8}, {0, 0.5, 0, 0.5}, {0, 0}}},
+    {"a4-3x8", {A4, 3, 8, {70, (A4.height() - 1) / 8}, {0, 0.5, 0, 0.5}, {0, 0}, {}, {}}},
     {"letter-3x10",
      {Letter,
       3,
       10,
       {Inches(2.625), Inches(1)},
       {Inches(0.1875), Inches(0.5), Inches(0.1875), Inches(0.5)},
-      {Inches(0.125), 0}}},
+      {Inches(0.125), 0},
+      {},
+      {}}},
 }};
 
 QString LabelSheetMisfit(const TLabelSheet& sheet)
@@ -167,20 +189,47 @@ QString LabelSheetMisfit(const TLabelSheet& sheet)
     if (down > sheet.Page.height() + FitTolerance)
         return QStringLiteral("the labels and margins need %1 down, the page is %2")
             .arg(Millimetres(down), Millimetres(sheet.Page.height()));
+    for (std::size_t i = 0; i < sheet.MoreGrids.size(); ++i) {
+        const TLabelGrid& grid = sheet.MoreGrids[i];
+        if ((grid.Columns > 1 && grid.Pitch.width() < sheet.Label.width() - FitTolerance) ||
+            (grid.Rows > 1 && grid.Pitch.height() < sheet.Label.height() - FitTolerance))
+            return QStringLiteral("the labels of grid %1 overlap").arg(i + 2);
+        const QRectF labels = GridBounds(grid, sheet.Label);
+        if (labels.left() < 0 || labels.top() < 0 ||
+            labels.right() > sheet.Page.width() + FitTolerance ||
+            labels.bottom() > sheet.Page.height() + FitTolerance)
+            return QStringLiteral("the labels of grid %1 reach beyond the page").arg(i + 2);
+    }
     return {};
+}
+
+int TLabelSheet::LabelsPerPage() const
+{
+    int labels = Columns * Rows;
+    for (const TLabelGrid& grid : MoreGrids)
+        labels += grid.Columns * grid.Rows;
+    return labels;
 }
 
 QRectF TLabelSheet::LabelRect(int index) const
 {
-    const int column = index % Columns;
-    const int row = index / Columns % Rows;
-    return {Margins.left() + column * (Label.width() + Gap.width()),
-            Margins.top() + row * (Label.height() + Gap.height()), Label.width(), Label.height()};
+    index %= LabelsPerPage();
+    if (index < Columns * Rows)
+        return GridLabel(FirstGrid(*this), Label, index);
+    index -= Columns * Rows;
+    for (const TLabelGrid& grid : MoreGrids) {
+        if (index < grid.Columns * grid.Rows)
+            return GridLabel(grid, Label, index);
+        index -= grid.Columns * grid.Rows;
+    }
+    return {};
 }
 
 bool LabelsNearPaperEdge(const TLabelSheet& sheet)
 {
-    const QRectF labels = sheet.LabelRect(0).united(sheet.LabelRect(sheet.LabelsPerPage() - 1));
+    QRectF labels = GridBounds(FirstGrid(sheet), sheet.Label);
+    for (const TLabelGrid& grid : sheet.MoreGrids)
+        labels |= GridBounds(grid, sheet.Label);
     return labels.left() < UnprintableEdge || labels.top() < UnprintableEdge ||
            sheet.Page.width() - labels.right() < UnprintableEdge ||
            sheet.Page.height() - labels.bottom() < UnprintableEdge;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "io/label_shape.h"
+
 #include <QMarginsF>
 #include <QRectF>
 #include <QSizeF>
@@ -7,6 +9,16 @@
 
 #include <array>
 #include <optional>
+#include <vector>
+
+// A further grid of a sheet's labels, as some products mix two on one page.
+struct TLabelGrid
+{
+    int Columns = 1;
+    int Rows = 1;
+    QPointF TopLeft; // of its first label
+    QSizeF Pitch;    // from one label's top left corner to the next one's, across and down
+};
 
 // A sheet of equal labels in rows and columns, every length in millimetres.
 struct TLabelSheet
@@ -15,12 +27,14 @@ struct TLabelSheet
     int Columns = 1;
     int Rows = 1;
     QSizeF Label;
-    QMarginsF Margins; // from the page's edges to the outer labels
-    QSizeF Gap;        // width: between columns, height: between rows
+    QMarginsF Margins;                 // from the page's edges to the outer labels
+    QSizeF Gap;                        // width: between columns, height: between rows
+    std::vector<TLabelGrid> MoreGrids; // filled after the grid above, in order
+    TLabelOutline Outline;             // of every label, within its rectangle
 
-    int LabelsPerPage() const { return Columns * Rows; }
-    // Label `index` of a page (counted along the rows, from the top left) on its page, from the
-    // page's top left corner.
+    int LabelsPerPage() const;
+    // Label `index` of a page (grid by grid, each along its rows from the top left) on its
+    // page, from the page's top left corner: the rectangle its outline is drawn in.
     QRectF LabelRect(int index) const;
 };
 
@@ -39,7 +53,8 @@ struct TLabelSheetReading
     QString Error; // what is wrong with the text, when there is no sheet
 };
 
-// Why the labels and margins of `sheet` do not fit its page, or overlap; empty when they fit.
+// Why the labels and margins of `sheet` do not fit its page, or the labels of a grid overlap;
+// empty when they fit.
 QString LabelSheetMisfit(const TLabelSheet& sheet);
 
 // A preset name, a label product of the installed database ("Avery 5160", "L7160"), or
@@ -48,7 +63,8 @@ QString LabelSheetMisfit(const TLabelSheet& sheet);
 // blanks do not count. The labels must fit on the page.
 TLabelSheetReading ReadLabelSheet(const QString& text);
 
-// The custom form of a sheet, as ReadLabelSheet reads it back.
+// The custom form of a sheet's first grid, as ReadLabelSheet reads it back; it holds neither
+// further grids nor the labels' outline.
 QString LabelSheetText(const TLabelSheet& sheet);
 
 // Most printers leave this much of the paper's edge blank, in millimetres.

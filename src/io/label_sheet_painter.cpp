@@ -31,6 +31,26 @@ QRect LabelInDots(const TLabelSheet& sheet, int index, int dpi)
     return {topLeft, QSize(after.x() - topLeft.x(), after.y() - topLeft.y())};
 }
 
+QRect LabelContentInDots(const TLabelSheet& sheet, int index, int dpi)
+{
+    const QRect label = LabelInDots(sheet, index, dpi);
+    if (sheet.Outline.IsPlainRectangle())
+        return label;
+    const QRectF content =
+        LabelContentRect(sheet.Outline.Scaled(dpi / MillimetresPerInch), QRectF(label));
+    // Inwards to whole dots, so that nothing drawn there is cut by the outline.
+    const QPoint topLeft(int(std::ceil(content.left())), int(std::ceil(content.top())));
+    const QPoint after(int(std::floor(content.right())), int(std::floor(content.bottom())));
+    return {topLeft,
+            QSize(std::max(0, after.x() - topLeft.x()), std::max(0, after.y() - topLeft.y()))};
+}
+
+QPainterPath LabelOutlineInDots(const TLabelSheet& sheet, int index, int dpi)
+{
+    return LabelOutlinePath(sheet.Outline.Scaled(dpi / MillimetresPerInch),
+                            QRectF(LabelInDots(sheet, index, dpi)));
+}
+
 TPlacedPicture PlacePicture(const QRect& label, QSize picture, const TLabelPlacement& placement)
 {
     const double scale = std::min(
@@ -92,7 +112,7 @@ void TLabelSheetPainter::NextLabel()
             FPainter.setPen(QPen(CutGuideColour, CutGuideWidthMm * FDpi / MillimetresPerInch));
             FPainter.setBrush(Qt::NoBrush);
             for (int i = 0; i < FSheet.LabelsPerPage(); ++i)
-                FPainter.drawRect(QRectF(LabelInDots(FSheet, i, FDpi)));
+                FPainter.drawPath(LabelOutlineInDots(FSheet, i, FDpi));
             FPainter.restore();
         }
     }
@@ -101,7 +121,7 @@ void TLabelSheetPainter::NextLabel()
 
 QRect TLabelSheetPainter::NextLabelInDots() const
 {
-    return LabelInDots(FSheet, FNext % FSheet.LabelsPerPage(), FDpi);
+    return LabelContentInDots(FSheet, FNext % FSheet.LabelsPerPage(), FDpi);
 }
 
 bool TLabelSheetPainter::NearPaperEdge(const QRectF& drawn) const
@@ -126,11 +146,25 @@ TLabelDrawn TLabelSheetPainter::AddLabel(const TMetafile& picture, const QString
 {
     if (picture.IsEmpty() || picture.Width() < 1 || picture.Height() < 1)
         throw EZintException("There is no image to place on the label.");
+    const int index = FNext % FSheet.LabelsPerPage();
     const QRect label = NextLabelInDots();
     // Drawn at no size, the label would be left blank without a word.
     if (label.isEmpty())
         throw EZintException("The labels are smaller than one dot at this resolution.");
     NextLabel();
+    // A round or CD label is cut to its shape; plain rectangles are drawn as before.
+    if (FSheet.Outline.IsPlainRectangle())
+        return DrawLabel(label, picture, texts);
+    FPainter.save();
+    FPainter.setClipPath(LabelOutlineInDots(FSheet, index, FDpi));
+    const TLabelDrawn drawn = DrawLabel(label, picture, texts);
+    FPainter.restore();
+    return drawn;
+}
+
+TLabelDrawn TLabelSheetPainter::DrawLabel(const QRect& label, const TMetafile& picture,
+                                          const QStringList& texts)
+{
     TLabelDrawn drawn;
     if (FPlacement.Text.Lines.empty() && !FPlacement.SizeSymbolForLabel) {
         const TPlacedPicture placed = PlacePicture(label, picture.Size(), FPlacement);

@@ -6,6 +6,7 @@
 #include "render/zint_render_types.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QPointF>
 #include <QRect>
 #include <QSize>
@@ -45,6 +46,13 @@ struct TPlacedPicture
 // Label `index` of a page in dots at `dpi`, its edges on the nearest dot: a module drawn from
 // there covers whole printer dots instead of greying the dots it half covers.
 QRect LabelInDots(const TLabelSheet& sheet, int index, int dpi);
+
+// The part of label `index` that its picture goes in (see LabelContentRect), in whole dots
+// within LabelInDots and the label's outline.
+QRect LabelContentInDots(const TLabelSheet& sheet, int index, int dpi);
+
+// The outline of label `index` around LabelInDots, in dots.
+QPainterPath LabelOutlineInDots(const TLabelSheet& sheet, int index, int dpi);
 
 // Where a picture of `picture` dots goes on `label`: aligned by the placement, starting on a
 // whole dot, and scaled down as a whole when it is larger than the label.
@@ -87,7 +95,9 @@ public:
 private:
     void NextLabel();
     void Begin();
+    // Where the next label's picture and lines go: its content, inside any shape.
     QRect NextLabelInDots() const;
+    TLabelDrawn DrawLabel(const QRect& label, const TMetafile& picture, const QStringList& texts);
     bool NearPaperEdge(const QRectF& drawn) const;
 
     QPagedPaintDevice& FDevice;

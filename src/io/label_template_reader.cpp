@@ -114,27 +114,47 @@ constexpr TShapeElement ShapeElements[] = {
     {"Label-cd", TLabelShape::lsCd},
 };
 
+// The lengths a label element may give and nothing reads: the margin printers bleed into.
+void ReadWaste(const TAttributeReader& attributes)
+{
+    for (const char* name : {"waste", "x_waste", "y_waste"})
+        attributes.Length(name, false);
+}
+
 void ReadLabelElement(QXmlStreamReader& reader, TLabelShape shape, TLabelTemplate& product,
                       QString& problem)
 {
     const TAttributeReader attributes(reader, problem);
-    product.Shape = shape;
+    product.Outline = {shape};
     ++product.Shapes;
     switch (shape) {
     case TLabelShape::lsRectangle:
+        product.Outline.CornerRadius = attributes.Length("round", false);
+        [[fallthrough]];
     case TLabelShape::lsEllipse:
         product.Label = {attributes.Length("width"), attributes.Length("height")};
         break;
-    case TLabelShape::lsRound:
-    case TLabelShape::lsCd: {
+    case TLabelShape::lsRound: {
         const double diameter = 2 * attributes.Length("radius");
+        product.Label = {diameter, diameter};
+        break;
+    }
+    case TLabelShape::lsCd: {
+        product.Outline.Radius = attributes.Length("radius");
+        product.Outline.HoleRadius = attributes.Length("hole");
+        const double diameter = 2 * product.Outline.Radius;
         // A CD label may be cut straight at the sides or ends.
         const double width = attributes.Length("width", false);
         const double height = attributes.Length("height", false);
-        product.Label = {width > 0 ? width : diameter, height > 0 ? height : diameter};
+        product.Label = {width > 0 ? std::min(width, diameter) : diameter,
+                         height > 0 ? std::min(height, diameter) : diameter};
+        if (problem.isEmpty() && 2 * product.Outline.HoleRadius >=
+                                     std::min(product.Label.width(), product.Label.height()))
+            problem = QStringLiteral("<Label-cd> has a hole as large as the label");
         break;
     }
     }
+    ReadWaste(attributes);
     while (reader.readNextStartElement()) {
         if (reader.name() == QLatin1String("Layout") && product.Layouts.size() < MaxLayouts) {
             const TAttributeReader layout(reader, problem);
@@ -170,10 +190,19 @@ void ReadTemplate(QXmlStreamReader& reader, const QString& name, TLabelTemplateF
                                         [&](const TShapeElement& element) {
                                             return reader.name() == QLatin1String(element.Name);
                                         });
-        if (shape != std::end(ShapeElements))
+        if (shape != std::end(ShapeElements)) {
             ReadLabelElement(reader, shape->Shape, product, problem);
-        else
+        } else {
+            if (reader.name().startsWith(QLatin1String("Label-"))) {
+                // An outline drawn as a path, or one of a later kind.
+                ++product.Shapes;
+                product.Unsupported =
+                    QStringLiteral("its labels are <%1>; only rectangular, round, oval and CD "
+                                   "labels can be filled")
+                        .arg(reader.name().left(MaxNameLength));
+            }
             reader.skipCurrentElement();
+        }
     }
     if (product.Equiv.isEmpty() && problem.isEmpty() && product.Shapes == 0)
         problem = QStringLiteral("no label shape");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "io/label_shape.h"
+
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -8,14 +10,6 @@
 #include <vector>
 
 class QIODevice;
-
-enum class TLabelShape
-{
-    lsRectangle,
-    lsRound,
-    lsEllipse,
-    lsCd
-};
 
 // One grid of labels, in millimetres from the page's top left corner.
 struct TLabelLayout
@@ -37,9 +31,10 @@ struct TLabelTemplate
     QString Equiv;   // the part of the same brand whose labels these are, when set
     QString PaperId; // "A4", "US-Letter"..., or "Other" with Paper set
     QSizeF Paper;
-    TLabelShape Shape = TLabelShape::lsRectangle;
-    int Shapes = 0; // label elements found; products with several are not read
-    QSizeF Label;
+    TLabelOutline Outline;
+    int Shapes = 0;      // label elements found; products with several are not read
+    QSizeF Label;        // the box of the outline
+    QString Unsupported; // why these labels cannot be filled, though the template reads
     std::vector<TLabelLayout> Layouts;
     QString Where; // "file:line", for messages
 };

@@ -569,8 +569,26 @@ TEST(BatchOptions, ListSheetsListsMatchingProducts)
     EXPECT_EQ(byName[QStringLiteral("Acme 200")][3],
               QStringLiteral("Address labels (as Acme 100)"));
     EXPECT_EQ(byName[QStringLiteral("Acme O5")][1], QStringLiteral("100.00 x 50.00 mm"));
-    EXPECT_TRUE(byName[QStringLiteral("Acme R1")][2].startsWith(
-        QStringLiteral("cannot be filled: it is a round label")));
+    EXPECT_EQ(byName[QStringLiteral("Acme R1")][2],
+              QStringLiteral("4 x 6 round labels of 40.00 mm"));
+    EXPECT_EQ(byName[QStringLiteral("Acme D2")][2],
+              QStringLiteral("2 x 5 + 1 x 5 labels of 50.00 x 20.00 mm"));
+    const QStringList shapes = LabelProductList(catalogue, {QStringLiteral("shape")})
+                                   .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const auto labelsOf = [&](const char* name) {
+        for (const QString& line : shapes)
+            if (line.startsWith(QLatin1String(name) + QLatin1Char('\t')))
+                return line.section(QLatin1Char('\t'), 2, 2);
+        return QString();
+    };
+    EXPECT_EQ(labelsOf("Shape Oval"), QStringLiteral("2 x 6 oval labels of 80.00 x 40.00 mm"));
+    EXPECT_EQ(labelsOf("Shape Disc"),
+              QStringLiteral("1 x 2 CD labels of 116.00 mm, hole 22.00 mm"));
+    EXPECT_EQ(
+        labelsOf("Shape Card disc"),
+        QStringLiteral("3 x 3 CD labels of 80.00 mm, hole 20.00 mm, cut to 60.00 x 70.00 mm"));
+    EXPECT_TRUE(labelsOf("Shape Drawn")
+                    .startsWith(QStringLiteral("cannot be filled: its labels are <Label-path>")));
 
     const TBatchParseResult listed =
         ParseBatchOptions({QStringLiteral("lintaro-batch"), QStringLiteral("--list-sheets"),

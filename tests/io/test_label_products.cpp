@@ -91,8 +91,10 @@ TEST(LabelProducts, NamesThatFindNoSheetSayWhy)
     const TLabelProductCatalogue catalogue = LoadSystem();
     const std::pair<const char*, const char*> cases[] = {
         {"100", "names 2 label products: Acme 100, Beta 100; add the brand"},
-        {"Acme R1", "Acme R1 cannot be filled: it is a round label"},
-        {"Acme D2", "it has 2 layouts of labels on its page"},
+        {"Shape Drawn", "Shape Drawn cannot be filled: its labels are <Label-path>"},
+        {"Shape Spilled", "the labels of grid 2 reach beyond the page"},
+        {"Shape Crowded", "the labels of grid 2 overlap"},
+        {"Shape Holed", "no label product is named"},
         {"Acme 999", "no label product is named \"Acme 999\""},
         {"Acme 500", "no label product is named"},
         {"Acme 600", "no label product is named"},
@@ -106,8 +108,84 @@ TEST(LabelProducts, NamesThatFindNoSheetSayWhy)
         EXPECT_TRUE(lookup.Error.contains(QLatin1String(message))) << lookup.Error.toStdString();
     }
     EXPECT_TRUE(catalogue.Find(QStringLiteral("Acme 999")).Unknown);
-    EXPECT_FALSE(catalogue.Find(QStringLiteral("Acme R1")).Unknown);
+    EXPECT_FALSE(catalogue.Find(QStringLiteral("Shape Drawn")).Unknown);
     EXPECT_FALSE(catalogue.Find(QStringLiteral("100")).Unknown);
+}
+
+// Every shape keeps its outline: the box it is placed by, its corners, a CD's disc and hole.
+TEST(LabelProducts, ShapesKeepTheirOutline)
+{
+    const TLabelProductCatalogue catalogue = LoadSystem();
+    struct TCase
+    {
+        const char* Name;
+        TLabelShape Shape;
+        QSizeF Label;
+        double CornerRadius, Radius, HoleRadius;
+        int Labels;
+    };
+    const TCase cases[] = {
+        {"Shape Rounded", TLabelShape::lsRectangle, {60, 30}, 6, 0, 0, 27},
+        {"Acme 300", TLabelShape::lsRectangle, {66.675, 25.4}, 0, 0, 0, 30},
+        {"Shape Oval", TLabelShape::lsEllipse, {80, 40}, 0, 0, 0, 12},
+        {"Shape Disc", TLabelShape::lsCd, {116, 116}, 0, 58, 11, 2},
+        {"Shape Card disc", TLabelShape::lsCd, {60, 70}, 0, 40, 10, 9},
+        {"Shape Mixed", TLabelShape::lsRound, {30, 30}, 0, 0, 0, 4},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        const TLabelProductLookup lookup = catalogue.Find(QLatin1String(c.Name));
+        ASSERT_TRUE(lookup.Product) << lookup.Error.toStdString();
+        const TLabelSheet& sheet = *lookup.Product->Sheet;
+        EXPECT_EQ(sheet.Outline.Shape, c.Shape);
+        EXPECT_NEAR(sheet.Label.width(), c.Label.width(), 1e-5);
+        EXPECT_NEAR(sheet.Label.height(), c.Label.height(), 1e-5);
+        EXPECT_NEAR(sheet.Outline.CornerRadius, c.CornerRadius, 1e-5);
+        EXPECT_NEAR(sheet.Outline.Radius, c.Radius, 1e-5);
+        EXPECT_NEAR(sheet.Outline.HoleRadius, c.HoleRadius, 1e-5);
+        EXPECT_EQ(sheet.LabelsPerPage(), c.Labels);
+    }
+}
+
+// Several layouts are filled one after the other, each along its rows, then the next page.
+TEST(LabelProducts, LayoutsAreFilledInTurn)
+{
+    const TLabelProductCatalogue catalogue = LoadSystem();
+    const std::pair<const char*, std::vector<QPointF>> cases[] = {
+        {"Acme D2",
+         {{10, 10},
+          {70, 10},
+          {10, 35},
+          {70, 35},
+          {10, 60},
+          {70, 60},
+          {10, 85},
+          {70, 85},
+          {10, 110},
+          {70, 110},
+          {140, 20},
+          {140, 45},
+          {140, 70},
+          {140, 95},
+          {140, 120}}},
+        {"Shape Mixed", {{10, 10}, {50, 10}, {100, 50}, {100, 90}}},
+    };
+    for (const auto& [name, corners] : cases) {
+        SCOPED_TRACE(name);
+        const TLabelProductLookup lookup = catalogue.Find(QLatin1String(name));
+        ASSERT_TRUE(lookup.Product) << lookup.Error.toStdString();
+        const TLabelSheet& sheet = *lookup.Product->Sheet;
+        ASSERT_EQ(std::size_t(sheet.LabelsPerPage()), corners.size());
+        for (std::size_t i = 0; i < corners.size(); ++i) {
+            SCOPED_TRACE(i);
+            for (const int page : {0, 1}) {
+                const QRectF label = sheet.LabelRect(page * sheet.LabelsPerPage() + int(i));
+                EXPECT_NEAR(label.left(), corners[i].x(), 1e-5);
+                EXPECT_NEAR(label.top(), corners[i].y(), 1e-5);
+                EXPECT_NEAR(label.width(), sheet.Label.width(), 1e-5);
+            }
+        }
+    }
 }
 
 // What was not read is reported with its file, and the rest of the folder still is.
@@ -117,7 +195,8 @@ TEST(LabelProducts, UnreadableTemplatesAreReportedAndSkipped)
     const QString problems = catalogue.Problems().join(QLatin1Char('\n'));
     for (const char* expected :
          {"broken-templates.xml", "Acme 500 skipped: <Label-rectangle> width=\"wide\"",
-          "Acme 600 is the same as Acme 999, which is not described"})
+          "Acme 600 is the same as Acme 999, which is not described",
+          "Shape Holed skipped: <Label-cd> has a hole as large as the label"})
         EXPECT_TRUE(problems.contains(QLatin1String(expected))) << problems.toStdString();
     EXPECT_TRUE(catalogue.Find(QStringLiteral("Beta 7160")).Product);
 }
