@@ -6,6 +6,8 @@
 #include "app/preview_image.h"
 #include "support/temporary_folder.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -201,7 +203,13 @@ TEST_P(WindowBatchAgreeTest, LabelSheetGivesTheSamePages)
     Dialogs.LabelSheetReplies.push_back({sheet, true});
     Dialogs.FolderReplies.push_back(window);
     Find<QAction>("Saveallaslabelsheet1")->trigger();
-    RunBatch(batch, {QStringLiteral("--sheet"), sheet, QStringLiteral("--cut-guides")});
+    // The window's sheet draws each symbol at the window's module; the batch tool does so
+    // when it is given one, and otherwise sizes the symbol for its label.
+    QStringList options = {QStringLiteral("--sheet"), sheet, QStringLiteral("--cut-guides")};
+    if (std::find(GetParam().Batch.begin(), GetParam().Batch.end(), std::string("--module")) ==
+        GetParam().Batch.end())
+        options << QStringLiteral("--module") << QStringLiteral("2");
+    RunBatch(batch, options);
 
     const QString name = QStringLiteral("sheet.pdf");
     const QByteArray written = ReadWholeFile(QDir(window).filePath(name));

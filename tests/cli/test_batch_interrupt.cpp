@@ -106,6 +106,8 @@ TEST_P(BatchInterrupt, ShardsStoppedBySignalsAndResumedWriteTheFilesOfOneRun)
     for (int k = 0; k < 3; ++k) {
         SCOPED_TRACE(stops[k].Signal);
         const int before = int(FilesIn(Out()).size());
+        // What the killed shard left is for the resumed runs to clear, not for this one.
+        const QStringList leftBefore = LeftOvers(Out());
         QProcess process;
         process.start(QStringLiteral(LINTARO_BATCH_EXECUTABLE),
                       QStringList{QStringLiteral("-o"), Out()} + shard(k) + options);
@@ -122,7 +124,7 @@ TEST_P(BatchInterrupt, ShardsStoppedBySignalsAndResumedWriteTheFilesOfOneRun)
             EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
             EXPECT_EQ(process.exitCode(), stops[k].ExitCode) << errors.toStdString();
             EXPECT_TRUE(errors.contains(QStringLiteral("Stopped by "))) << errors.toStdString();
-            EXPECT_EQ(LeftOvers(Out()), QStringList());
+            EXPECT_EQ(LeftOvers(Out()), leftBefore);
         }
     }
     EXPECT_LT(FilesIn(Out()).size(), EntryCount);
