@@ -178,8 +178,9 @@ TEST_F(BatchTool, AStoppedRunLeavesATrueRecordThatOnlyFailedCompletes)
         ASSERT_EQ(process.state(), QProcess::Running) << "the run ended before the signal";
         ::kill(pid_t(process.processId()), stop.Signal);
         ASSERT_TRUE(process.waitForFinished(120000));
-        if (stop.ExitCode > 0)
+        if (stop.ExitCode > 0) {
             EXPECT_EQ(process.exitCode(), stop.ExitCode);
+        }
 
         const QStringList check = {QStringLiteral("--check-manifest"),
                                    QStringLiteral("--expect"),
