@@ -43,8 +43,8 @@ constexpr float MaxiCodeModuleMm = 0.88f;
 constexpr TLabelModules EanUpcModules{
     0.33f, 0.264f, "GS1's minimum for EAN/UPC at the point of sale, 80 % of 0.33 mm"};
 constexpr TLabelModules LogisticModules{1.016f, 0.495f, "GS1's minimum on logistic labels"};
-constexpr TLabelModules LinearModules{
-    0.5f, 0.19f, "7.5 mil, the smallest module common linear scanners read"};
+constexpr TLabelModules LinearModules{0.5f, 0.19f,
+                                      "7.5 mil, the smallest module common linear scanners read"};
 constexpr TLabelModules ImagerModules{0.5f, 0.254f,
                                       "10 mil, the smallest module common imagers read"};
 // Postal codes are printed by their own rules, which give no one module minimum.

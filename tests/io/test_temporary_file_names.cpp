@@ -1,5 +1,5 @@
-#include "io/temporary_file_names.h"
 #include "io/qt_printers.h"
+#include "io/temporary_file_names.h"
 #include "support/temporary_folder.h"
 
 #include <QDir>
