@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -9,40 +10,19 @@
 // runs of one or two colours, so the last two colours met are checked before the table:
 // a two-colour picture never reaches it after its first pixels, and rows equal to the row
 // above (most rows of a linear symbol) are skipped with one memcmp.
+//
+// The rasteriser's pictures are indexed: their colours follow from the indices alone, and
+// their rows are coded through one lookup a pixel, with no 32-bit copy of the picture.
 
 namespace {
-// As QImage's conversion gives it (an index past the table is black), a row at a
-// time: the rasteriser's pictures repeat most rows, and Qt's conversion costs more than the
-// rasterisation that made them.
-QImage OpaqueFromIndexed(const QImage& image)
-{
-    const QList<QRgb> colours = image.colorTable();
-    QRgb table[256];
-    for (int i = 0; i < 256; ++i)
-        table[i] = i < colours.size() ? colours[i] : qRgb(0, 0, 0);
-    QImage out(image.size(), QImage::Format_RGB32);
-    out.setDotsPerMeterX(image.dotsPerMeterX());
-    out.setDotsPerMeterY(image.dotsPerMeterY());
-    const int width = image.width();
-    for (int y = 0; y < image.height(); ++y) {
-        const uchar* in = image.constScanLine(y);
-        auto* row = reinterpret_cast<QRgb*>(out.scanLine(y));
-        if (y > 0 && std::memcmp(in, image.constScanLine(y - 1), size_t(width)) == 0) {
-            std::memcpy(row, out.constScanLine(y - 1), size_t(width) * sizeof(QRgb));
-            continue;
-        }
-        for (int x = 0; x < width; ++x)
-            row[x] = table[in[x]];
-    }
-    return out;
-}
+// As Qt's conversion gives a pixel whose index is past the palette.
+constexpr QRgb PastPalette = qRgb(0, 0, 0);
 } // namespace
 
 QImage PictureForColourTable(const QImage& image)
 {
-    if (image.format() == QImage::Format_Indexed8 && !image.colorTable().isEmpty() &&
-        !image.hasAlphaChannel())
-        return OpaqueFromIndexed(image);
+    if (image.format() == QImage::Format_Indexed8 && !image.colorTable().isEmpty())
+        return image;
     const QImage::Format format =
         image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32;
     return image.format() == format ? image : image.convertToFormat(format);
@@ -51,10 +31,21 @@ QImage PictureForColourTable(const QImage& image)
 static_assert(TColourTable::MaxColours * 2 == 512, "SlotOf keeps the top 9 bits");
 
 TColourTable::TColourTable(const QImage& picture)
-    : FOpaqueFormat(picture.format() == QImage::Format_RGB32)
+    : FIndexed(picture.format() == QImage::Format_Indexed8),
+      FOpaqueFormat(FIndexed ? !picture.hasAlphaChannel()
+                             : picture.format() == QImage::Format_RGB32)
 {
     FSlotIndex.fill(-1);
+    FColourOfIndex.fill(-1);
     FColours.reserve(16);
+    if (FIndexed)
+        CountIndexed(picture);
+    else
+        CountRgb(picture);
+}
+
+void TColourTable::CountRgb(const QImage& picture)
+{
     const int width = picture.width();
     const size_t rowBytes = size_t(width) * sizeof(QRgb);
     QRgb recent = 0, older = 0;
@@ -67,7 +58,7 @@ TColourTable::TColourTable(const QImage& picture)
             const QRgb colour = Visible(row[x], FOpaqueFormat);
             if (haveRecent && colour == recent)
                 continue;
-            if (!(haveOlder && colour == older) && !Add(colour)) {
+            if (!(haveOlder && colour == older) && Add(colour) < 0) {
                 FTooMany = true;
                 return;
             }
@@ -79,20 +70,53 @@ TColourTable::TColourTable(const QImage& picture)
     }
 }
 
-bool TColourTable::Add(QRgb visible)
+void TColourTable::CountIndexed(const QImage& picture)
+{
+    const QList<QRgb> palette = picture.colorTable();
+    const int known = int(std::min<qsizetype>(palette.size(), 256));
+    const QRgb pastPalette = Visible(PastPalette, FOpaqueFormat);
+    // Once every palette entry is met, and the colour of an index past it is known, no
+    // index can add a colour: the rest of the picture cannot change the order.
+    int unmet = known;
+    bool settled = false;
+    const int width = picture.width();
+    for (int y = 0; y < picture.height() && !settled; ++y) {
+        const uchar* row = picture.constScanLine(y);
+        if (y > 0 && std::memcmp(row, picture.constScanLine(y - 1), size_t(width)) == 0)
+            continue;
+        for (int x = 0; x < width && !settled; ++x) {
+            const uchar index = row[x];
+            if (FColourOfIndex[index] >= 0)
+                continue;
+            // At most 256 indices: never a 257th colour.
+            const QRgb colour =
+                index < known ? Visible(palette[index], FOpaqueFormat) : pastPalette;
+            FColourOfIndex[index] = std::int16_t(Add(colour));
+            if (index < known)
+                --unmet;
+            settled = unmet == 0 && (known == 256 || IndexOf(pastPalette) >= 0);
+        }
+    }
+    // An index past the palette may occur where the scan no longer looked.
+    const int pastPaletteIndex = IndexOf(pastPalette);
+    for (int index = known; index < 256; ++index)
+        FColourOfIndex[size_t(index)] = std::int16_t(pastPaletteIndex);
+}
+
+int TColourTable::Add(QRgb visible)
 {
     unsigned slot = SlotOf(visible);
     while (FSlotIndex[slot] >= 0) {
         if (FSlotColour[slot] == visible)
-            return true;
+            return FSlotIndex[slot];
         slot = (slot + 1) % SlotCount;
     }
     if (int(FColours.size()) == MaxColours)
-        return false;
+        return -1;
     FSlotColour[slot] = visible;
     FSlotIndex[slot] = std::int16_t(FColours.size());
     FColours.push_back(visible);
-    return true;
+    return FSlotIndex[slot];
 }
 
 int TColourTable::IndexOf(QRgb visible) const
@@ -104,24 +128,46 @@ int TColourTable::IndexOf(QRgb visible) const
     return -1;
 }
 
-void TColourTable::CodeRow(const QImage& picture, int y, const unsigned char* codes,
-                           unsigned char* out) const
+TColourTable::TRowCoder::TRowCoder(const TColourTable& table, const unsigned char* codes)
+    : FTable(table), FCodes(codes)
 {
-    const auto* row = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
+    if (!table.FIndexed)
+        return;
+    // An index the picture lacks keeps code 0: no pixel asks for it.
+    for (size_t index = 0; index < FCodeOfIndex.size(); ++index)
+        if (table.FColourOfIndex[index] >= 0)
+            FCodeOfIndex[index] = codes[table.FColourOfIndex[index]];
+}
+
+void TColourTable::TRowCoder::CodeRow(const QImage& picture, int y, unsigned char* out) const
+{
     const int width = picture.width();
-    if (FColours.size() <= 2 && FOpaqueFormat) {
+    if (!FTable.FIndexed) {
+        CodeRgbRow(reinterpret_cast<const QRgb*>(picture.constScanLine(y)), width, out);
+        return;
+    }
+    const uchar* row = picture.constScanLine(y);
+    for (int x = 0; x < width; ++x)
+        out[x] = FCodeOfIndex[row[x]];
+}
+
+void TColourTable::TRowCoder::CodeRgbRow(const QRgb* row, int width, unsigned char* out) const
+{
+    const std::vector<QRgb>& colours = FTable.FColours;
+    const bool opaque = FTable.FOpaqueFormat;
+    if (colours.size() <= 2 && opaque) {
         // Two opaque colours, the common barcode: one comparison a pixel.
-        const QRgb first = FColours.front() & 0x00FFFFFFu;
-        const unsigned char firstCode = codes[0];
-        const unsigned char secondCode = codes[FColours.size() - 1];
+        const QRgb first = colours.front() & 0x00FFFFFFu;
+        const unsigned char firstCode = FCodes[0];
+        const unsigned char secondCode = FCodes[colours.size() - 1];
         for (int x = 0; x < width; ++x)
             out[x] = (row[x] & 0x00FFFFFFu) == first ? firstCode : secondCode;
         return;
     }
-    QRgb recent = Visible(row[0], FOpaqueFormat), older = recent;
-    unsigned char recentCode = codes[IndexOf(recent)], olderCode = recentCode;
+    QRgb recent = Visible(row[0], opaque), older = recent;
+    unsigned char recentCode = FCodes[FTable.IndexOf(recent)], olderCode = recentCode;
     for (int x = 0; x < width; ++x) {
-        const QRgb colour = Visible(row[x], FOpaqueFormat);
+        const QRgb colour = Visible(row[x], opaque);
         if (colour != recent) {
             if (colour == older) {
                 std::swap(older, recent);
@@ -130,7 +176,7 @@ void TColourTable::CodeRow(const QImage& picture, int y, const unsigned char* co
                 older = recent;
                 olderCode = recentCode;
                 recent = colour;
-                recentCode = codes[IndexOf(colour)];
+                recentCode = FCodes[FTable.IndexOf(colour)];
             }
         }
         out[x] = recentCode;

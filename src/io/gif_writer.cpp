@@ -46,9 +46,9 @@ void indexExactly(const QImage& picture, const TColourTable& table, TIndexedPict
     }
     if (!table.OpaqueFormat())
         indexed.FTransparentIndex = table.IndexOf(TColourTable::Invisible);
+    const TColourTable::TRowCoder coder(table, codes.data());
     for (int y = 0; y < picture.height(); ++y)
-        table.CodeRow(picture, y, codes.data(),
-                      indexed.FIndices.data() + size_t(y) * size_t(picture.width()));
+        coder.CodeRow(picture, y, indexed.FIndices.data() + size_t(y) * size_t(picture.width()));
 }
 
 // More than 256 colours: giflib's quantisation, keeping the last entry free for transparent

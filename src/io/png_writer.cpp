@@ -180,9 +180,9 @@ void PackCodes(const unsigned char* codes, int width, int depth, unsigned char* 
     }
 }
 
-// One row as the layout stores it.
-void StoredRow(const QImage& picture, int y, const TColourTable& table, const TPngLayout& layout,
-               unsigned char* codes, unsigned char* out)
+// One row as the layout stores it; `coder` serves grey and palette layouts.
+void StoredRow(const QImage& picture, int y, const TColourTable::TRowCoder& coder,
+               const TPngLayout& layout, unsigned char* codes, unsigned char* out)
 {
     const auto* pixels = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
     const int width = picture.width();
@@ -203,7 +203,7 @@ void StoredRow(const QImage& picture, int y, const TColourTable& table, const TP
         }
         return;
     default:
-        table.CodeRow(picture, y, layout.FCodes.data(), codes);
+        coder.CodeRow(picture, y, codes);
         PackCodes(codes, width, layout.FBitDepth, out);
         return;
     }
@@ -228,7 +228,8 @@ TBytes FilteredRows(const QImage& picture, const TColourTable& table, const TPng
     std::vector<unsigned char> previous(rowBytes, 0);
     std::vector<unsigned char> current(rowBytes);
     std::vector<unsigned char> codes(size_t(picture.width()));
-    const size_t scanBytes = size_t(picture.width()) * sizeof(QRgb);
+    const TColourTable::TRowCoder coder(table, layout.FCodes.data());
+    const size_t scanBytes = size_t(picture.width()) * size_t(picture.depth() / 8);
     unsigned char* out = filtered.get();
     for (int y = 0; y < picture.height(); ++y) {
         *out++ = packed ? FilterNone : FilterUp;
@@ -236,12 +237,12 @@ TBytes FilteredRows(const QImage& picture, const TColourTable& table, const TPng
                                                       picture.constScanLine(y - 1), scanBytes) == 0;
         if (packed) {
             if (!sameAsAbove)
-                StoredRow(picture, y, table, layout, codes.data(), current.data());
+                StoredRow(picture, y, coder, layout, codes.data(), current.data());
             std::memcpy(out, current.data(), rowBytes);
         } else if (sameAsAbove) {
             std::memset(out, 0, rowBytes);
         } else {
-            StoredRow(picture, y, table, layout, codes.data(), current.data());
+            StoredRow(picture, y, coder, layout, codes.data(), current.data());
             for (size_t i = 0; i < rowBytes; ++i)
                 out[i] = uchar(current[i] - previous[i]);
             previous.swap(current);
