@@ -158,25 +158,40 @@ void AppendChunk(QByteArray& out, const char type[4], const unsigned char* data,
 }
 
 // One-byte codes packed most significant bits first; the last byte's spare bits stay 0.
-void PackCodes(const unsigned char* codes, int width, int depth, unsigned char* out)
+// The depth is a constant so that each byte's codes are combined without a loop.
+template <int Depth> void PackCodesAt(const unsigned char* codes, int width, unsigned char* out)
 {
-    if (depth == 8) {
-        std::memcpy(out, codes, size_t(width));
-        return;
-    }
-    const int perByte = 8 / depth;
+    constexpr int perByte = 8 / Depth;
     int x = 0;
     for (; x + perByte <= width; x += perByte) {
         unsigned packed = 0;
         for (int k = 0; k < perByte; ++k)
-            packed = (packed << depth) | codes[x + k];
+            packed = (packed << Depth) | codes[x + k];
         *out++ = static_cast<unsigned char>(packed);
     }
     if (x < width) {
         unsigned packed = 0;
         for (int k = 0; k < perByte; ++k)
-            packed = (packed << depth) | (x + k < width ? codes[x + k] : 0u);
+            packed = (packed << Depth) | (x + k < width ? codes[x + k] : 0u);
         *out = static_cast<unsigned char>(packed);
+    }
+}
+
+void PackCodes(const unsigned char* codes, int width, int depth, unsigned char* out)
+{
+    switch (depth) {
+    case 1:
+        PackCodesAt<1>(codes, width, out);
+        return;
+    case 2:
+        PackCodesAt<2>(codes, width, out);
+        return;
+    case 4:
+        PackCodesAt<4>(codes, width, out);
+        return;
+    default:
+        std::memcpy(out, codes, size_t(width));
+        return;
     }
 }
 
