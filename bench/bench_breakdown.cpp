@@ -14,7 +14,8 @@
 #include <benchmark/benchmark.h>
 
 // Where the time of one exported entry goes, step by step: encode, encode with layout and
-// recording, rasterising, PNG encoding, and putting the bytes under a new file name.
+// recording, rasterising, PNG encoding, and putting the bytes under a new file name. The
+// picture is the one an export writes (indexed where it can be).
 namespace {
 
 struct TBreakdownCase
@@ -68,13 +69,13 @@ void BM_Rasterise(benchmark::State& state, TBreakdownCase c)
     TZintSymbol symbol;
     const TMetafile metafile = Record(symbol, c);
     for (auto _ : state)
-        benchmark::DoNotOptimize(RasteriseMetafile(metafile));
+        benchmark::DoNotOptimize(RenderedImage(metafile, TRenderSettings()));
 }
 
 void BM_PngEncode(benchmark::State& state, TBreakdownCase c)
 {
     TZintSymbol symbol;
-    const QImage image = RasteriseMetafile(Record(symbol, c));
+    const QImage image = RenderedImage(Record(symbol, c), TRenderSettings());
     for (auto _ : state)
         benchmark::DoNotOptimize(Png(image));
     state.counters["bytes"] = double(Png(image).size());
@@ -83,7 +84,7 @@ void BM_PngEncode(benchmark::State& state, TBreakdownCase c)
 void PublishNewFiles(benchmark::State& state, TBreakdownCase c, TNewFileMethod method)
 {
     TZintSymbol symbol;
-    const QByteArray bytes = Png(RasteriseMetafile(Record(symbol, c)));
+    const QByteArray bytes = Png(RenderedImage(Record(symbol, c), TRenderSettings()));
     QTemporaryDir folder;
     int number = 0;
     for (auto _ : state) {
