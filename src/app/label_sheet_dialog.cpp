@@ -201,7 +201,7 @@ TLabelSheetDialog::TLabelSheetDialog(QWidget* parent, const TDialogService::TLab
         order << row.Template << row.Size << row.Align;
     }
     connect(FTextLayout, qOverload<int>(&QComboBox::currentIndexChanged), this,
-            &TLabelSheetDialog::FieldsChanged);
+            &TLabelSheetDialog::LayoutChosen);
     connect(FKeepModule, &QCheckBox::toggled, this, &TLabelSheetDialog::FieldsChanged);
     // The form's fields in the order they are read, then the buttons.
     order << FTextLayout << FKeepModule;
@@ -247,6 +247,7 @@ QWidget* TLabelSheetDialog::NewTextFields(const TDialogService::TLabelSheetChoic
     FTextLayout = new QComboBox(fields);
     FTextLayout->setObjectName(QStringLiteral("comLabelTextLayout"));
     FillChoices(FTextLayout, LabelTextLayoutNames, last.Text.Layout);
+    FLayoutShown = last.Text.Layout;
     // Unchecked, as the batch tool without --module: each symbol takes the largest module its
     // label holds.
     FKeepModule = new QCheckBox(
@@ -276,6 +277,16 @@ QWidget* TLabelSheetDialog::NewTextFields(const TDialogService::TLabelSheetChoic
     form->addRow(layoutLabel, FTextLayout);
     form->addRow(FKeepModule);
     return fields;
+}
+
+void TLabelSheetDialog::LayoutChosen()
+{
+    const TLabelTextLayout layout = ChoiceOf<TLabelTextLayout>(FTextLayout);
+    for (const TTextRowFields& row : FTextRows)
+        if (ChoiceOf<TZintHAlign>(row.Align) == DefaultLabelTextAlign(FLayoutShown))
+            SelectChoice(row.Align, DefaultLabelTextAlign(layout));
+    FLayoutShown = layout;
+    FieldsChanged();
 }
 
 TLabelTextRows TLabelSheetDialog::TextRows() const

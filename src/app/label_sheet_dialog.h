@@ -71,6 +71,8 @@ private:
     void ForgetProduct();
     void PresetChosen(int index);
     void PageChosen(int index);
+    // Lines still aligned as the former layout aligns them by default take the new one's.
+    void LayoutChosen();
 
     bool FFilling = false; // the fields are set from a sheet; their signals are not the user's
     // The product whose sheet the fields show.
@@ -102,6 +104,7 @@ private:
     QCheckBox* FOnePerPage = nullptr;
     std::array<TTextRowFields, MaxLabelTextLines> FTextRows;
     QComboBox* FTextLayout = nullptr;
+    TLabelTextLayout FLayoutShown = TLabelTextLayout::ltlBelow; // the layout chosen before
     QCheckBox* FKeepModule = nullptr;
     QWidget* FSheetFields;
     QWidget* FTextFields;

@@ -61,11 +61,8 @@ std::optional<QString> ReadLabelText(const QCommandLineParser& parser, TBatchSet
             .arg(MaxLabelTextLines);
     for (const QString& line : templates) {
         try {
-            // Lines read from the left in a column right of the symbol.
             text.Lines.push_back({TNameTemplate::Parse(line), DefaultLabelTextPt,
-                                  text.Layout == TLabelTextLayout::ltlRight
-                                      ? TZintHAlign::haLeft
-                                      : TZintHAlign::haCenter});
+                                  DefaultLabelTextAlign(text.Layout)});
         } catch (const EZintException& error) {
             return QStringLiteral("Invalid value for --label-text: \"%1\"; %2")
                 .arg(line, QString::fromUtf8(error.what()));

@@ -29,6 +29,12 @@ enum class TLabelTextLayout
 };
 extern const TSettingNames<TLabelTextLayout> LabelTextLayoutNames;
 
+// How a line is aligned unless it says: centred under the symbol, from the left beside it.
+constexpr TZintHAlign DefaultLabelTextAlign(TLabelTextLayout layout)
+{
+    return layout == TLabelTextLayout::ltlRight ? TZintHAlign::haLeft : TZintHAlign::haCenter;
+}
+
 // The text lines every label of a sheet carries besides its symbol.
 struct TLabelText
 {

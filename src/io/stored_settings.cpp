@@ -89,6 +89,19 @@ template <bool TRenderSettings::*Member> TStoredKey BooleanKey(const char* key)
             }};
 }
 
+// A yes or no of the window's own, outside the render settings.
+template <bool TStoredSettings::*Member> TStoredKey WindowBooleanKey(const char* key)
+{
+    return {key, TStoredType::stBoolean,
+            [](const TStoredSettings& settings) { return Boolean(settings.*Member); },
+            [](const QString& text, TStoredSettings& settings) {
+                const std::optional<bool> value = ReadBoolean(text);
+                if (value)
+                    settings.*Member = *value;
+                return value.has_value();
+            }};
+}
+
 template <QColor TRenderSettings::*Member> TStoredKey ColourKey(const char* key)
 {
     return {key, TStoredType::stColour,
@@ -228,15 +241,7 @@ void AddLabelTextKeys(std::vector<TStoredKey>& keys, std::index_sequence<Rows...
                             settings.LabelText.Layout = *value;
                         return value.has_value();
                     }});
-    keys.push_back(
-        {"LabelKeepsModule", TStoredType::stBoolean,
-         [](const TStoredSettings& settings) { return Boolean(settings.LabelKeepsModule); },
-         [](const QString& text, TStoredSettings& settings) {
-             const std::optional<bool> value = ReadBoolean(text);
-             if (value)
-                 settings.LabelKeepsModule = *value;
-             return value.has_value();
-         }});
+    keys.push_back(WindowBooleanKey<&TStoredSettings::LabelKeepsModule>("LabelKeepsModule"));
 }
 
 std::vector<TStoredKey> MakeKeys()
@@ -366,14 +371,7 @@ std::vector<TStoredKey> MakeKeys()
                  }
              return false;
          }},
-        {"SettingsPanelShown", T::stBoolean,
-         [](const S& settings) { return Boolean(settings.SettingsPanelShown); },
-         [](const QString& text, S& settings) {
-             const std::optional<bool> value = ReadBoolean(text);
-             if (value)
-                 settings.SettingsPanelShown = *value;
-             return value.has_value();
-         }},
+        WindowBooleanKey<&TStoredSettings::SettingsPanelShown>("SettingsPanelShown"),
         {"FileNames", T::stText, [](const S& settings) { return settings.FileNames; },
          [](const QString& text, S& settings) {
              try {

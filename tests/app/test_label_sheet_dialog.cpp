@@ -193,6 +193,13 @@ TEST(LabelSheetDialog, TextLinesAndTheModuleChoiceMakeTheSheetsPlacement)
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     Child<QLineEdit>(dialog, "edLabelText3")->clear();
     EXPECT_TRUE(ok->isEnabled());
+
+    // A line aligned as its layout aligns lines by default follows the layout, as the batch
+    // tool's lines do; one aligned otherwise keeps its alignment.
+    auto* layout = Child<QComboBox>(dialog, "comLabelTextLayout");
+    layout->setCurrentIndex(layout->findData(int(TLabelTextLayout::ltlBelow)));
+    EXPECT_EQ(dialog.Choice().Text.Rows[0].Align, TZintHAlign::haCenter);
+    EXPECT_EQ(dialog.Choice().Text.Rows[1].Align, TZintHAlign::haRight);
 }
 
 namespace {
