@@ -1,5 +1,7 @@
 #pragma once
 
+#include "io/label_text.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -28,6 +30,9 @@ public:
         QString Sheet; // a preset name or a custom sheet, as ReadLabelSheet reads it
         bool CutGuides = false;
         bool OnePerPage = false; // printing only: a symbol a page instead of the sheet
+        TLabelTextRows Text;
+        // Each symbol drawn at the window's module rather than at the largest its label holds.
+        bool KeepModule = false;
     };
 
     // What to do with entries not saved yet when the list would be lost.

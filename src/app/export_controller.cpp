@@ -23,6 +23,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace {
 constexpr int ControlMargin = 3;
 
@@ -185,13 +187,14 @@ void TExportController::DosyayiKaydet(const QString& DosyaAdi)
     SavePictureReplacing(FSource.Preview().Picture(), FSource.CurrentRenderSettings(), DosyaAdi);
 }
 
-TExportEntries TExportController::ListEntries() const
+TExportEntries TExportController::ListEntries(int count) const
 {
     const TItemListModel& items = FList.Items();
+    count = std::min(count, items.Count());
     TExportEntries entries;
     entries.Header = items.ColumnHeader();
-    entries.Entries.reserve(std::size_t(items.Count()));
-    for (int i = 0; i < items.Count(); ++i)
+    entries.Entries.reserve(std::size_t(count));
+    for (int i = 0; i < count; ++i)
         entries.Entries.push_back({items.Text(i), items.ItemCells(i)});
     return entries;
 }

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+#include <limits>
 #include <optional>
 
 class QAction;
@@ -76,9 +77,9 @@ public:
     // summary names the labels drawn smaller to fit.
     void Saveallaslabelsheet1Click();
 
-    // The list's entries as the export job takes them.
-    TExportEntries ListEntries() const;
-    // The list's entries drawn one by one for a sheet's preview.
+    // The list's first `count` entries (all by default) as the export job takes them.
+    TExportEntries ListEntries(int count = std::numeric_limits<int>::max()) const;
+    // The list's entries drawn on a sheet's preview.
     TLabelPictures ListPictures() const;
 
 private:

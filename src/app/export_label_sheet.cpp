@@ -3,6 +3,7 @@
 
 #include "app/folder_export_report.h"
 #include "app/item_list_model.h"
+#include "app/label_sheet_placement.h"
 #include "app/label_sheet_preview.h"
 #include "app/list_pane.h"
 #include "app/preview_image.h"
@@ -10,7 +11,6 @@
 #include "base/zint_exception.h"
 #include "dialogs/busy_cursor.h"
 #include "i18n/translation_engine.h"
-#include "io/entry_export.h"
 #include "io/export_job.h"
 #include "io/stored_settings.h"
 #include "render/render_settings.h"
@@ -18,25 +18,26 @@
 TLabelPictures TExportController::ListPictures() const
 {
     const TRenderSettings settings = FSource.CurrentRenderSettings();
-    return {FList.Items().Count(), settings.Dpi, [this, settings](int index) {
-                try {
-                    return RenderEntryPicture(FSource.Symbol(), FSource.CurrentSymbology(),
-                                              FList.Items().Text(index), settings,
-                                              FSource.Preview().size());
-                } catch (const EZintException&) {
-                    return TMetafile();
-                }
+    return {FList.Items().Count(), settings.Dpi, settings.Font, FList.Items().ColumnHeader(),
+            [this, settings](TLabelSheetPainter& labels, int count) {
+                TExportJob job(FSource.CurrentSymbology(), settings, FSource.Preview().size(),
+                               {&FSource.Symbol()});
+                job.PaintLabels(ListEntries(count), labels);
             }};
 }
 
 void TExportController::Remember(TStoredSettings& stored) const
 {
     stored.LabelSheet = FLastLabelSheet.Sheet;
+    stored.LabelText = FLastLabelSheet.Text;
+    stored.LabelKeepsModule = FLastLabelSheet.KeepModule;
 }
 
 void TExportController::Restore(const TStoredSettings& stored)
 {
     FLastLabelSheet.Sheet = stored.LabelSheet;
+    FLastLabelSheet.Text = stored.LabelText;
+    FLastLabelSheet.KeepModule = stored.LabelKeepsModule;
 }
 
 void TExportController::Saveallaslabelsheet1Click()
@@ -77,10 +78,10 @@ void TExportController::Saveallaslabelsheet1Click()
             report.ScaledDown.push_back(entry);
         return true;
     };
-    TLabelPlacement placement;
-    placement.CutGuides = choice->CutGuides;
     try {
         const TBusyCursor busy;
+        const TLabelPlacement placement =
+            LabelSheetPlacement(*choice, FSource.CurrentRenderSettings().Font);
         report.SheetFile =
             job.WriteLabelSheet(ListEntries(), {*folder, *sheet.Sheet, placement}, callbacks)
                 .Written;

@@ -1,6 +1,9 @@
 #include "app/label_sheet_dialog.h"
 
 #include "app/label_product_picker.h"
+#include "app/label_sheet_placement.h"
+#include "app/setting_choices.h"
+#include "base/zint_exception.h"
 #include "i18n/translation_engine.h"
 
 #include <QCheckBox>
@@ -8,9 +11,11 @@
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
 
@@ -62,8 +67,8 @@ QWidget* Pair(QWidget* parent, QWidget* first, QWidget* second,
 }
 } // namespace
 
-TLabelSheetDialog::TLabelSheetDialog(QWidget* parent, const QString& sheet, bool cutGuides,
-                                     const TLabelPictures& pictures, std::optional<bool> onePerPage,
+TLabelSheetDialog::TLabelSheetDialog(QWidget* parent, const TDialogService::TLabelSheetChoice& last,
+                                     const TLabelPictures& pictures, bool printing,
                                      const TLabelProductCatalogue& products)
     : QDialog(parent), FPicker(new TLabelProductPicker(products, this)),
       FPreset(new QComboBox(this)), FPage(new QComboBox(this)),
@@ -74,7 +79,8 @@ TLabelSheetDialog::TLabelSheetDialog(QWidget* parent, const QString& sheet, bool
       FMarginBottom(NewLength("sbMarginBottom")), FMarginLeft(NewLength("sbMarginLeft")),
       FGapColumns(NewLength("sbGapColumns")), FGapRows(NewLength("sbGapRows")),
       FCutGuides(new QCheckBox(Translate(QStringLiteral("Cut guides")), this)),
-      FSheetFields(new QWidget(this)), FProblem(new QLabel(this)), FEdgeWarning(new QLabel(this)),
+      FSheetFields(new QWidget(this)), FTextFields(NewTextFields(last, pictures.Header)),
+      FProblem(new QLabel(this)), FEdgeWarning(new QLabel(this)), FTextFont(pictures.Font),
       FPreview(new TLabelSheetPreview(pictures, this)),
       FButtons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
 {
@@ -93,7 +99,7 @@ TLabelSheetDialog::TLabelSheetDialog(QWidget* parent, const QString& sheet, bool
     FColumns->setObjectName(QStringLiteral("sbColumns"));
     FRows->setObjectName(QStringLiteral("sbRows"));
     FCutGuides->setObjectName(QStringLiteral("cbCutGuides"));
-    FCutGuides->setChecked(cutGuides);
+    FCutGuides->setChecked(last.CutGuides);
     FProblem->setObjectName(QStringLiteral("lblSheetProblem"));
     FEdgeWarning->setObjectName(QStringLiteral("lblEdgeWarning"));
     FEdgeWarning->setText(
@@ -126,28 +132,32 @@ TLabelSheetDialog::TLabelSheetDialog(QWidget* parent, const QString& sheet, bool
     form->addRow(FProblem);
     form->addRow(FEdgeWarning);
     auto* fields = new QVBoxLayout;
-    if (onePerPage) {
+    if (printing) {
         setWindowTitle(Translate(QStringLiteral("Print")));
         FOnePerPage = new QCheckBox(Translate(QStringLiteral("One symbol per page")), this);
         FOnePerPage->setObjectName(QStringLiteral("cbOnePerPage"));
-        FOnePerPage->setChecked(*onePerPage);
+        FOnePerPage->setChecked(last.OnePerPage);
         fields->addWidget(FOnePerPage);
     }
     fields->addWidget(FSheetFields);
     fields->addStretch();
+    // The lines go beside the page they are seen on.
+    auto* page = new QVBoxLayout;
+    page->addWidget(FPreview, 1);
+    page->addWidget(FTextFields);
     auto* columns = new QHBoxLayout;
     columns->addLayout(fields);
-    columns->addWidget(FPreview, 1);
+    columns->addLayout(page, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
     layout->addWidget(FButtons);
     connect(FButtons, &QDialogButtonBox::accepted, this, &TLabelSheetDialog::accept);
     connect(FButtons, &QDialogButtonBox::rejected, this, &TLabelSheetDialog::reject);
 
-    FProduct = products.Find(sheet).Product;
-    const TLabelSheetReading last =
-        FProduct ? TLabelSheetReading{FProduct->Sheet, {}} : ReadLabelSheet(sheet);
-    ShowSheet(last.Sheet.value_or(LabelSheetPresets.front().Sheet));
+    FProduct = products.Find(last.Sheet).Product;
+    const TLabelSheetReading lastSheet =
+        FProduct ? TLabelSheetReading{FProduct->Sheet, {}} : ReadLabelSheet(last.Sheet);
+    ShowSheet(lastSheet.Sheet.value_or(LabelSheetPresets.front().Sheet));
     FPicker->ShowChosen(FProduct);
     if (!products.Products().empty())
         FPicker->SearchBox()->setFocus();
@@ -156,14 +166,159 @@ TLabelSheetDialog::TLabelSheetDialog(QWidget* parent, const QString& sheet, bool
             &TLabelSheetDialog::PresetChosen);
     connect(FPage, qOverload<int>(&QComboBox::currentIndexChanged), this,
             &TLabelSheetDialog::PageChosen);
-    for (QDoubleSpinBox* length : findChildren<QDoubleSpinBox*>())
+    for (QDoubleSpinBox* length : {FPageWidth, FPageHeight, FLabelWidth, FLabelHeight, FMarginTop,
+                                   FMarginRight, FMarginBottom, FMarginLeft, FGapColumns, FGapRows})
         connect(length, &QDoubleSpinBox::valueChanged, this, &TLabelSheetDialog::FieldsEdited);
     for (QSpinBox* count : {FColumns, FRows})
         connect(count, &QSpinBox::valueChanged, this, &TLabelSheetDialog::FieldsEdited);
     connect(FCutGuides, &QCheckBox::toggled, this, &TLabelSheetDialog::FieldsChanged);
     if (FOnePerPage)
         connect(FOnePerPage, &QCheckBox::toggled, this, &TLabelSheetDialog::FieldsChanged);
+    QList<QWidget*> order{FPicker->SearchBox(),
+                          FPicker->findChild<QListWidget*>(),
+                          FPreset,
+                          FPage,
+                          FPageWidth,
+                          FPageHeight,
+                          FColumns,
+                          FRows,
+                          FLabelWidth,
+                          FLabelHeight,
+                          FMarginTop,
+                          FMarginBottom,
+                          FMarginLeft,
+                          FMarginRight,
+                          FGapColumns,
+                          FGapRows,
+                          FCutGuides};
+    if (FOnePerPage)
+        order.prepend(FOnePerPage);
+    for (const TTextRowFields& row : FTextRows) {
+        connect(row.Template, &QLineEdit::textChanged, this, &TLabelSheetDialog::FieldsChanged);
+        connect(row.Size, &QDoubleSpinBox::valueChanged, this, &TLabelSheetDialog::FieldsChanged);
+        connect(row.Align, qOverload<int>(&QComboBox::currentIndexChanged), this,
+                &TLabelSheetDialog::FieldsChanged);
+        order << row.Template << row.Size << row.Align;
+    }
+    connect(FTextLayout, qOverload<int>(&QComboBox::currentIndexChanged), this,
+            &TLabelSheetDialog::LayoutChosen);
+    connect(FKeepModule, &QCheckBox::toggled, this, &TLabelSheetDialog::FieldsChanged);
+    // The form's fields in the order they are read, then the buttons.
+    order << FTextLayout << FKeepModule;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
     FieldsChanged();
+}
+
+QWidget* TLabelSheetDialog::NewTextFields(const TDialogService::TLabelSheetChoice& last,
+                                          const QStringList& columns)
+{
+    auto* fields = new QWidget(this);
+    fields->setObjectName(QStringLiteral("TextFields"));
+    auto* grid = new QGridLayout;
+    grid->setContentsMargins(0, 0, 0, 0);
+    for (int i = 0; i < MaxLabelTextLines; ++i) {
+        const TLabelTextRow& given = last.Text.Rows[std::size_t(i)];
+        TTextRowFields& row = FTextRows[std::size_t(i)];
+        row.Template = new QLineEdit(given.Template, fields);
+        row.Template->setObjectName(QStringLiteral("edLabelText%1").arg(i + 1));
+        // The fields are the file names' own; they are not translated.
+        row.Template->setPlaceholderText(Translate(QStringLiteral("Text with fields such as %1"))
+                                             .arg(QStringLiteral("{text}, {n}, {col:name}")));
+        row.Template->setAccessibleName(Translate(QStringLiteral("Text line %1")).arg(i + 1));
+        row.Size = new QDoubleSpinBox(fields);
+        row.Size->setObjectName(QStringLiteral("sbLabelTextSize%1").arg(i + 1));
+        row.Size->setDecimals(1);
+        row.Size->setRange(1, MaxLabelTextPt);
+        row.Size->setSuffix(QStringLiteral(" pt"));
+        row.Size->setValue(given.SizePt);
+        row.Size->setToolTip(Translate(QStringLiteral("Size of text line %1")).arg(i + 1));
+        row.Size->setAccessibleName(row.Size->toolTip());
+        row.Align = new QComboBox(fields);
+        row.Align->setObjectName(QStringLiteral("comLabelTextAlign%1").arg(i + 1));
+        FillChoices(row.Align, HAlignNames, given.Align);
+        row.Align->setToolTip(Translate(QStringLiteral("Alignment of text line %1")).arg(i + 1));
+        row.Align->setAccessibleName(row.Align->toolTip());
+        grid->addWidget(row.Template, i, 0);
+        grid->addWidget(row.Size, i, 1);
+        grid->addWidget(row.Align, i, 2);
+    }
+    grid->setColumnStretch(0, 1);
+    FTextLayout = new QComboBox(fields);
+    FTextLayout->setObjectName(QStringLiteral("comLabelTextLayout"));
+    FillChoices(FTextLayout, LabelTextLayoutNames, last.Text.Layout);
+    FLayoutShown = last.Text.Layout;
+    // Unchecked, as the batch tool without --module: each symbol takes the largest module its
+    // label holds.
+    FKeepModule = new QCheckBox(
+        Translate(QStringLiteral("Keep the window's &module size instead of the largest that "
+                                 "fits each label")),
+        fields);
+    FKeepModule->setObjectName(QStringLiteral("cbKeepModule"));
+    FKeepModule->setChecked(last.KeepModule);
+
+    auto* form = new QFormLayout(fields);
+    form->setContentsMargins(0, 0, 0, 0);
+    auto* linesLabel = new QLabel(Translate(QStringLiteral("Te&xt lines:")), fields);
+    linesLabel->setBuddy(FTextRows.front().Template);
+    form->addRow(linesLabel);
+    form->addRow(grid);
+    // {col:name} takes these names.
+    if (!columns.isEmpty()) {
+        auto* named = new QLabel(Translate(QStringLiteral("Columns of the list: %1"))
+                                     .arg(columns.join(QStringLiteral(", "))),
+                                 fields);
+        named->setObjectName(QStringLiteral("lblListColumns"));
+        named->setWordWrap(true);
+        form->addRow(named);
+    }
+    auto* layoutLabel = new QLabel(Translate(QStringLiteral("Text &layout:")), fields);
+    layoutLabel->setBuddy(FTextLayout);
+    form->addRow(layoutLabel, FTextLayout);
+    form->addRow(FKeepModule);
+    return fields;
+}
+
+void TLabelSheetDialog::LayoutChosen()
+{
+    const TLabelTextLayout layout = ChoiceOf<TLabelTextLayout>(FTextLayout);
+    for (const TTextRowFields& row : FTextRows)
+        if (ChoiceOf<TZintHAlign>(row.Align) == DefaultLabelTextAlign(FLayoutShown))
+            SelectChoice(row.Align, DefaultLabelTextAlign(layout));
+    FLayoutShown = layout;
+    FieldsChanged();
+}
+
+TLabelTextRows TLabelSheetDialog::TextRows() const
+{
+    TLabelTextRows rows;
+    rows.Layout = ChoiceOf<TLabelTextLayout>(FTextLayout);
+    for (std::size_t i = 0; i < FTextRows.size(); ++i)
+        rows.Rows[i] = {FTextRows[i].Template->text(), FTextRows[i].Size->value(),
+                        ChoiceOf<TZintHAlign>(FTextRows[i].Align)};
+    return rows;
+}
+
+QString TLabelSheetDialog::TextProblem() const
+{
+    for (std::size_t i = 0; i < FTextRows.size(); ++i) {
+        const QString text = FTextRows[i].Template->text();
+        if (text.isEmpty())
+            continue;
+        try {
+            TNameTemplate::Parse(text);
+        } catch (const EZintException& error) {
+            return Translate(QStringLiteral("Text line %1: %2"))
+                .arg(i + 1)
+                .arg(QString::fromUtf8(error.what()));
+        }
+    }
+    return {};
+}
+
+TDialogService::TLabelSheetChoice TLabelSheetDialog::Choice() const
+{
+    return {Sheet(), CutGuides(), OnePerPage(), TextRows(), FKeepModule->isChecked()};
 }
 
 QDoubleSpinBox* TLabelSheetDialog::NewLength(const char* name)
@@ -248,15 +403,20 @@ void TLabelSheetDialog::FieldsChanged()
     if (FFilling)
         return;
     FSheetFields->setEnabled(!OnePerPage());
+    FTextFields->setEnabled(!OnePerPage());
     FPreview->setVisible(!OnePerPage());
     const TLabelSheetReading reading = Reading();
-    FProblem->setText(reading.Sheet ? QString() : Sentence(reading.Error));
-    FProblem->setVisible(!reading.Sheet);
+    const QString textProblem = TextProblem();
+    FProblem->setText(!reading.Sheet ? Sentence(reading.Error) : textProblem);
+    FProblem->setVisible(!FProblem->text().isEmpty());
     FEdgeWarning->setVisible(reading.Sheet && LabelsNearPaperEdge(*reading.Sheet));
-    FButtons->button(QDialogButtonBox::Ok)->setEnabled(reading.Sheet || OnePerPage());
-    TLabelPlacement placement;
-    placement.CutGuides = FCutGuides->isChecked();
-    FPreview->Show(reading.Sheet, placement);
+    FButtons->button(QDialogButtonBox::Ok)
+        ->setEnabled((reading.Sheet && textProblem.isEmpty()) || OnePerPage());
+    TDialogService::TLabelSheetChoice choice = Choice();
+    // Lines that cannot be read are left out until they can.
+    if (!textProblem.isEmpty())
+        choice.Text = {};
+    FPreview->Show(reading.Sheet, LabelSheetPlacement(choice, FTextFont));
 
     const QSizeF page(FPageWidth->value(), FPageHeight->value());
     int pageIndex = int(std::size(NamedPages));
@@ -321,10 +481,13 @@ void TLabelSheetDialog::PageChosen(int index)
 
 void TLabelSheetDialog::accept()
 {
-    const TLabelSheetReading reading = Reading();
-    if (!reading.Sheet && !OnePerPage()) {
-        FProblem->setText(Sentence(reading.Error));
-        return;
+    if (!OnePerPage()) {
+        const TLabelSheetReading reading = Reading();
+        const QString problem = reading.Sheet ? TextProblem() : Sentence(reading.Error);
+        if (!problem.isEmpty()) {
+            FProblem->setText(problem);
+            return;
+        }
     }
     QDialog::accept();
 }

@@ -33,20 +33,25 @@ void TLabelSheetPreview::Show(const std::optional<TLabelSheet>& sheet,
 {
     FSheet = sheet;
     FPlacement = placement;
+    FDrawn = QImage();
     update();
-}
-
-const TMetafile& TLabelSheetPreview::Picture(int index)
-{
-    auto found = FDrawn.find(index);
-    if (found == FDrawn.end())
-        found = FDrawn.emplace(index, FPictures.Picture(index)).first;
-    return found->second;
 }
 
 void TLabelSheetPreview::paintEvent(QPaintEvent*)
 {
-    QPainter painter(this);
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (FDrawn.size() != pixels) {
+        FDrawn = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        FDrawn.setDevicePixelRatio(ratio);
+        QPainter page(&FDrawn);
+        DrawPage(page);
+    }
+    QPainter(this).drawImage(0, 0, FDrawn);
+}
+
+void TLabelSheetPreview::DrawPage(QPainter& painter) const
+{
     painter.fillRect(rect(), palette().window());
     if (!FSheet)
         return;
@@ -66,18 +71,24 @@ void TLabelSheetPreview::paintEvent(QPaintEvent*)
     edge.addRect(QRectF(QPointF(band, band), paper - QSizeF(2 * band, 2 * band)));
     painter.fillPath(edge, EdgeBandColour);
 
-    // Labels and pictures are placed in the pictures' dots, as the sheet places them.
+    // Labels and their contents are drawn in dots, as the sheet draws them.
     const double dotsPerMm = FPictures.Dpi / MillimetresPerInch;
     painter.scale(pixelsPerMm / dotsPerMm, pixelsPerMm / dotsPerMm);
-    painter.setPen(QPen(LabelColour, 0));
     for (int i = 0; i < sheet.LabelsPerPage(); ++i) {
-        const QRect label = LabelInDots(sheet, i, FPictures.Dpi);
-        painter.drawRect(QRectF(label));
-        if (i >= FPictures.Count || i >= MaxPreviewPictures || !FPictures.Picture)
-            continue;
-        const TMetafile& picture = Picture(i);
-        if (picture.IsEmpty() || picture.Width() < 1 || picture.Height() < 1)
-            continue;
-        DrawOnLabel(painter, label, picture, FPlacement);
+        painter.setPen(QPen(LabelColour, 0));
+        painter.drawPath(LabelOutlineInDots(sheet, i, FPictures.Dpi));
+        // Round and CD labels take their symbols and lines in the rectangle inside the shape.
+        if (!sheet.Outline.IsPlainRectangle()) {
+            painter.setPen(QPen(LabelColour, 0, Qt::DotLine));
+            painter.drawRect(LabelContentInDots(sheet, i, FPictures.Dpi));
+        }
     }
+    const int count = std::min({FPictures.Count, sheet.LabelsPerPage(), MaxPreviewPictures});
+    if (count < 1 || !FPictures.Paint)
+        return;
+    TLabelPlacement placement = FPlacement;
+    // The preview outlines every label already.
+    placement.CutGuides = false;
+    TLabelSheetPainter labels(painter, sheet, FPictures.Dpi, placement);
+    FPictures.Paint(labels, count);
 }

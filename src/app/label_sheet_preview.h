@@ -2,26 +2,29 @@
 
 #include "io/label_sheet.h"
 #include "io/label_sheet_painter.h"
-#include "render/zint_metafile.h"
 
+#include <QFont>
+#include <QImage>
+#include <QStringList>
 #include <QWidget>
 
 #include <functional>
-#include <map>
 #include <optional>
 
 // The list's first entries as a sheet's labels will show them.
 struct TLabelPictures
 {
-    int Count = 0; // entries in the list
-    int Dpi = 300; // the pictures' resolution: a pixel is 1/Dpi inch
-    // Entry `index` (from 0) drawn as the export draws it; an empty picture when it fails.
-    std::function<TMetafile(int index)> Picture;
+    int Count = 0;      // entries in the list
+    int Dpi = 300;      // the dots the labels are drawn in: a dot is 1/Dpi inch
+    QFont Font;         // the text lines' family
+    QStringList Header; // the names of the list's columns; none when it holds plain texts
+    // Draws the list's first `count` entries on the labels as the sheet will draw them.
+    std::function<void(TLabelSheetPainter& labels, int count)> Paint;
 };
 
-// The first page of a label sheet, scaled to the widget: the paper, the labels, the band
-// where most printers cannot print, and the list's first entries on their labels, placed as
-// the sheet will place them.
+// The first page of a label sheet, scaled to the widget: the paper, the labels in their shapes,
+// the band where most printers cannot print, and the list's first entries drawn on their labels
+// by the painter and export job that write the sheet.
 class TLabelSheetPreview final : public QWidget
 {
     Q_OBJECT
@@ -38,10 +41,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    const TMetafile& Picture(int index);
+    void DrawPage(QPainter& painter) const;
 
     TLabelPictures FPictures;
-    std::map<int, TMetafile> FDrawn; // the pictures drawn so far, by entry
     std::optional<TLabelSheet> FSheet;
     TLabelPlacement FPlacement;
+    // The page as last drawn: the symbols are rendered again only when the sheet or the
+    // widget's size changes.
+    QImage FDrawn;
 };

@@ -3,6 +3,7 @@
 #include "app/export_controller.h"
 #include "app/folder_export_report.h"
 #include "app/item_list_model.h"
+#include "app/label_sheet_placement.h"
 #include "app/label_sheet_preview.h"
 #include "app/list_pane.h"
 #include "app/preview_image.h"
@@ -95,8 +96,6 @@ void TPrintController::PrintList(QPrinter& printer)
     TExportJob job(FSource.CurrentSymbology(),
                    AtPrinterResolution(FSource.CurrentRenderSettings(), dpi),
                    FSource.Preview().size(), {&FSource.Symbol()});
-    TLabelPlacement placement;
-    placement.CutGuides = !FLastLayout.OnePerPage && FLastLayout.CutGuides;
     std::vector<TReportedEntry> failures;
     TExportCallbacks callbacks;
     callbacks.EntryDone = [&](qsizetype index, const TEntryOutcome& outcome) {
@@ -106,6 +105,11 @@ void TPrintController::PrintList(QPrinter& printer)
     };
     try {
         const TBusyCursor busy;
+        // One symbol a page is the window's picture; a sheet's labels are drawn as its form says.
+        const TLabelPlacement placement =
+            FLastLayout.OnePerPage
+                ? TLabelPlacement()
+                : LabelSheetPlacement(FLastLayout, FSource.CurrentRenderSettings().Font);
         TLabelSheetPainter labels(printer, sheet, dpi, placement);
         job.PaintLabels(FExports.ListEntries(), labels, callbacks);
         labels.End();

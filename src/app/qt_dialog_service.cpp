@@ -155,10 +155,10 @@ std::optional<TDialogService::TLabelSheetChoice>
 TQtDialogService::ChooseLabelSheet(QWidget* parent, const TLabelSheetChoice& last,
                                    const TLabelPictures& pictures)
 {
-    TLabelSheetDialog dialog(parent, last.Sheet, last.CutGuides, pictures);
+    TLabelSheetDialog dialog(parent, last, pictures);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return TLabelSheetChoice{dialog.Sheet(), dialog.CutGuides()};
+    return dialog.Choice();
 }
 
 std::optional<QString> TQtDialogService::PickFolder(QWidget* parent, const QString& title,

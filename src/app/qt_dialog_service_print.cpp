@@ -10,10 +10,10 @@ std::optional<TDialogService::TLabelSheetChoice>
 TQtDialogService::ChoosePrintLayout(QWidget* parent, const TLabelSheetChoice& last,
                                     const TLabelPictures& pictures)
 {
-    TLabelSheetDialog dialog(parent, last.Sheet, last.CutGuides, pictures, last.OnePerPage);
+    TLabelSheetDialog dialog(parent, last, pictures, true);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return TLabelSheetChoice{dialog.Sheet(), dialog.CutGuides(), dialog.OnePerPage()};
+    return dialog.Choice();
 }
 
 bool TQtDialogService::SetUpPrinter(QWidget* parent, QPrinter& printer)

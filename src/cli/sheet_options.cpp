@@ -4,13 +4,13 @@
 #include "cli/batch_options.h"
 #include "cli/batch_values.h"
 #include "io/image_format.h"
+#include "io/label_text.h"
 
 #include <QCommandLineParser>
 
 namespace {
 const char* const LabelTextOptions[] = {"label-text", "label-text-size", "label-text-align",
                                         "label-layout"};
-constexpr double MaxLabelTextPt = 144;
 
 // A list of one value per line; the last value given holds for the lines after it.
 template <typename TValue, typename TRead>
@@ -49,11 +49,10 @@ std::optional<QString> ReadLabelText(const QCommandLineParser& parser, TBatchSet
     TLabelText& text = settings.SheetPlacement.Text;
     text.Font = settings.Render.Font;
     const QString layout = parser.value(QStringLiteral("label-layout"));
-    if (layout.isEmpty() || layout.compare(QLatin1String("below"), Qt::CaseInsensitive) == 0)
-        text.Layout = TLabelTextLayout::ltlBelow;
-    else if (layout.compare(QLatin1String("right"), Qt::CaseInsensitive) == 0)
-        text.Layout = TLabelTextLayout::ltlRight;
-    else
+    const std::optional<TLabelTextLayout> named = SettingByName(LabelTextLayoutNames, layout);
+    if (named)
+        text.Layout = *named;
+    else if (!layout.isEmpty())
         return QStringLiteral("Invalid value for --label-layout: \"%1\"; expected below or right.")
             .arg(layout);
     const QStringList templates = parser.values(QStringLiteral("label-text"));
@@ -62,11 +61,8 @@ std::optional<QString> ReadLabelText(const QCommandLineParser& parser, TBatchSet
             .arg(MaxLabelTextLines);
     for (const QString& line : templates) {
         try {
-            // Lines read from the left in a column right of the symbol.
-            text.Lines.push_back({TNameTemplate::Parse(line), 9,
-                                  text.Layout == TLabelTextLayout::ltlRight
-                                      ? TZintHAlign::haLeft
-                                      : TZintHAlign::haCenter});
+            text.Lines.push_back({TNameTemplate::Parse(line), DefaultLabelTextPt,
+                                  DefaultLabelTextAlign(text.Layout)});
         } catch (const EZintException& error) {
             return QStringLiteral("Invalid value for --label-text: \"%1\"; %2")
                 .arg(line, QString::fromUtf8(error.what()));

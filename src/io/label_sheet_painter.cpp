@@ -82,19 +82,25 @@ double DrawOnLabel(QPainter& painter, const QRect& label, const TMetafile& pictu
 
 TLabelSheetPainter::TLabelSheetPainter(QPagedPaintDevice& device, const TLabelSheet& sheet, int dpi,
                                        const TLabelPlacement& placement)
-    : FDevice(device), FSheet(sheet), FDpi(dpi), FPlacement(placement),
-      FArranger(FPlacement.Text, dpi)
+    : FDevice(&device), FSheet(sheet), FDpi(dpi), FPlacement(placement),
+      FArranger(FPlacement.Text, dpi), FPainter(FOwnPainter)
+{}
+
+TLabelSheetPainter::TLabelSheetPainter(QPainter& painter, const TLabelSheet& sheet, int dpi,
+                                       const TLabelPlacement& placement)
+    : FDevice(nullptr), FSheet(sheet), FDpi(dpi), FPlacement(placement),
+      FArranger(FPlacement.Text, dpi), FPainter(painter)
 {}
 
 TLabelSheetPainter::~TLabelSheetPainter()
 {
-    if (FPainter.isActive())
-        FPainter.end();
+    if (FOwnPainter.isActive())
+        FOwnPainter.end();
 }
 
 void TLabelSheetPainter::Begin()
 {
-    if (!FPainter.begin(&FDevice))
+    if (FDevice && !FOwnPainter.begin(FDevice))
         throw EZintException("The label sheet cannot be written.");
 }
 
@@ -104,8 +110,10 @@ void TLabelSheetPainter::NextLabel()
     if (onPage == 0) {
         if (FPages == 0)
             Begin();
+        else if (!FDevice)
+            throw EZintException("Only the first page of the label sheet is drawn here.");
         else
-            FDevice.newPage();
+            FDevice->newPage();
         ++FPages;
         if (FPlacement.CutGuides) {
             FPainter.save();
@@ -210,7 +218,9 @@ void TLabelSheetPainter::SkipLabel()
 
 void TLabelSheetPainter::End()
 {
+    if (!FDevice)
+        return;
     if (FPages == 0)
         Begin();
-    FPainter.end();
+    FOwnPainter.end();
 }

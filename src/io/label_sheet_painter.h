@@ -73,6 +73,10 @@ class TLabelSheetPainter final
 public:
     TLabelSheetPainter(QPagedPaintDevice& device, const TLabelSheet& sheet, int dpi,
                        const TLabelPlacement& placement);
+    // The first page alone, drawn with `painter`, which measures in dots as the device would
+    // (a preview); a label past that page raises EZintException.
+    TLabelSheetPainter(QPainter& painter, const TLabelSheet& sheet, int dpi,
+                       const TLabelPlacement& placement);
     ~TLabelSheetPainter();
     TLabelSheetPainter(const TLabelSheetPainter&) = delete;
     TLabelSheetPainter& operator=(const TLabelSheetPainter&) = delete;
@@ -100,12 +104,13 @@ private:
     TLabelDrawn DrawLabel(const QRect& label, const TMetafile& picture, const QStringList& texts);
     bool NearPaperEdge(const QRectF& drawn) const;
 
-    QPagedPaintDevice& FDevice;
+    QPagedPaintDevice* FDevice; // none: the first page only, on a painter given
     TLabelSheet FSheet;
     int FDpi;
     TLabelPlacement FPlacement;
     TLabelArranger FArranger;
-    QPainter FPainter;
+    QPainter FOwnPainter;
+    QPainter& FPainter;
     int FNext = 0; // labels placed or skipped so far
     int FPages = 0;
 };

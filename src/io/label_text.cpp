@@ -3,6 +3,27 @@
 #include <QFontMetricsF>
 
 #include <cmath>
+#include <iterator>
+
+namespace {
+constexpr TSettingName<TLabelTextLayout> LabelTextLayouts[] = {
+    {TLabelTextLayout::ltlBelow, "below", "Below the symbol"},
+    {TLabelTextLayout::ltlRight, "right", "Right of the symbol"}};
+} // namespace
+
+const TSettingNames<TLabelTextLayout> LabelTextLayoutNames{LabelTextLayouts,
+                                                           std::size(LabelTextLayouts)};
+
+TLabelText ReadLabelTextRows(const TLabelTextRows& rows, const QFont& font)
+{
+    TLabelText text;
+    text.Layout = rows.Layout;
+    text.Font = font;
+    for (const TLabelTextRow& row : rows.Rows)
+        if (!row.Template.isEmpty())
+            text.Lines.push_back({TNameTemplate::Parse(row.Template), row.SizePt, row.Align});
+    return text;
+}
 
 QStringList ExpandLabelText(const TLabelText& text, const TNameFields& fields)
 {

@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <optional>
+#include <utility>
 
 namespace {
 QString Number(double value)
@@ -84,6 +85,19 @@ template <bool TRenderSettings::*Member> TStoredKey BooleanKey(const char* key)
                 const std::optional<bool> value = ReadBoolean(text);
                 if (value)
                     settings.Render.*Member = *value;
+                return value.has_value();
+            }};
+}
+
+// A yes or no of the window's own, outside the render settings.
+template <bool TStoredSettings::*Member> TStoredKey WindowBooleanKey(const char* key)
+{
+    return {key, TStoredType::stBoolean,
+            [](const TStoredSettings& settings) { return Boolean(settings.*Member); },
+            [](const QString& text, TStoredSettings& settings) {
+                const std::optional<bool> value = ReadBoolean(text);
+                if (value)
+                    settings.*Member = *value;
                 return value.has_value();
             }};
 }
@@ -168,6 +182,66 @@ template <std::size_t Band> void AddBandKeys(std::vector<TStoredKey>& keys, cons
                  settings.Bands[Band].AllSame = *value;
              return value.has_value();
          }});
+}
+
+// Each text line of the label sheet: its template, size and alignment.
+template <std::size_t Row> void AddLabelTextRowKeys(std::vector<TStoredKey>& keys)
+{
+    static const QByteArray name = "LabelText" + QByteArray::number(int(Row) + 1);
+    static const QByteArray sizeKey = name + "Size";
+    static const QByteArray alignKey = name + "Align";
+    keys.push_back(
+        {name.constData(), TStoredType::stText,
+         [](const TStoredSettings& settings) { return settings.LabelText.Rows[Row].Template; },
+         [](const QString& text, TStoredSettings& settings) {
+             try {
+                 if (!text.isEmpty())
+                     TNameTemplate::Parse(text);
+             } catch (const EZintException&) {
+                 return false;
+             }
+             settings.LabelText.Rows[Row].Template = text;
+             return true;
+         }});
+    keys.push_back({sizeKey.constData(), TStoredType::stNumber,
+                    [](const TStoredSettings& settings) {
+                        return Number(settings.LabelText.Rows[Row].SizePt);
+                    },
+                    [](const QString& text, TStoredSettings& settings) {
+                        const std::optional<double> value =
+                            ReadNumber(text, 1, MaxLabelTextPt, true);
+                        if (value)
+                            settings.LabelText.Rows[Row].SizePt = *value;
+                        return value.has_value();
+                    }});
+    keys.push_back({alignKey.constData(), TStoredType::stChoice,
+                    [](const TStoredSettings& settings) {
+                        return SettingName(HAlignNames, settings.LabelText.Rows[Row].Align);
+                    },
+                    [](const QString& text, TStoredSettings& settings) {
+                        const std::optional<TZintHAlign> value = SettingByName(HAlignNames, text);
+                        if (value)
+                            settings.LabelText.Rows[Row].Align = *value;
+                        return value.has_value();
+                    }});
+}
+
+template <std::size_t... Rows>
+void AddLabelTextKeys(std::vector<TStoredKey>& keys, std::index_sequence<Rows...>)
+{
+    (AddLabelTextRowKeys<Rows>(keys), ...);
+    keys.push_back({"LabelTextLayout", TStoredType::stChoice,
+                    [](const TStoredSettings& settings) {
+                        return SettingName(LabelTextLayoutNames, settings.LabelText.Layout);
+                    },
+                    [](const QString& text, TStoredSettings& settings) {
+                        const std::optional<TLabelTextLayout> value =
+                            SettingByName(LabelTextLayoutNames, text);
+                        if (value)
+                            settings.LabelText.Layout = *value;
+                        return value.has_value();
+                    }});
+    keys.push_back(WindowBooleanKey<&TStoredSettings::LabelKeepsModule>("LabelKeepsModule"));
 }
 
 std::vector<TStoredKey> MakeKeys()
@@ -297,14 +371,7 @@ std::vector<TStoredKey> MakeKeys()
                  }
              return false;
          }},
-        {"SettingsPanelShown", T::stBoolean,
-         [](const S& settings) { return Boolean(settings.SettingsPanelShown); },
-         [](const QString& text, S& settings) {
-             const std::optional<bool> value = ReadBoolean(text);
-             if (value)
-                 settings.SettingsPanelShown = *value;
-             return value.has_value();
-         }},
+        WindowBooleanKey<&TStoredSettings::SettingsPanelShown>("SettingsPanelShown"),
         {"FileNames", T::stText, [](const S& settings) { return settings.FileNames; },
          [](const QString& text, S& settings) {
              try {
@@ -331,6 +398,7 @@ std::vector<TStoredKey> MakeKeys()
          }},
     };
     keys.insert(keys.end(), outputSize.begin(), outputSize.end());
+    AddLabelTextKeys(keys, std::make_index_sequence<MaxLabelTextLines>());
     return keys;
 }
 } // namespace

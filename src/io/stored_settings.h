@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/label_text.h"
 #include "render/length_text.h"
 #include "render/render_settings.h"
 #include "symbol/zint_symbology.h"
@@ -28,8 +29,8 @@ struct TBandChoice
 
 // The work the window remembers with a fixed shape: the render settings, the symbology, the
 // export format, the file-name template, whether the settings panel is shown, the list files
-// used lately and the label sheet. The window's defaults where a value it shows is not in effect
-// yet (a bar height of 50 modules while the height is the standard one).
+// used lately and the label sheet with its text lines. The window's defaults where a value it shows
+// is not in effect yet (a bar height of 50 modules while the height is the standard one).
 struct TStoredSettings
 {
     TRenderSettings Render;
@@ -41,6 +42,10 @@ struct TStoredSettings
     bool SettingsPanelShown = true;
     // The sheet of the last label sheet saved, as ReadLabelSheet reads it; empty before the first.
     QString LabelSheet;
+    // Its text lines, and whether its symbols kept the window's module instead of taking the
+    // largest one their labels hold.
+    TLabelTextRows LabelText;
+    bool LabelKeepsModule = false;
 
     TStoredSettings();
 };

@@ -271,8 +271,8 @@ TEST_F(ImageExportTest, LabelSheetHoldsEveryEntryAndNamesTheFailures)
     EXPECT_EQ(Dialogs.Summaries[0].Failures[0].Number, 2);
 }
 
-// A symbol larger than its label is drawn smaller to fit it; the summary names it and by how
-// much, as lintaro-batch does.
+// A symbol that keeps the window's module and is larger than its label is drawn smaller to fit
+// it; the summary names it and by how much, as lintaro-batch does.
 TEST_F(ImageExportTest, LabelSheetSummaryNamesTheLabelsDrawnSmaller)
 {
     ChooseSymbology(TZintSymbology::zsQRCODE);
@@ -283,7 +283,10 @@ TEST_F(ImageExportTest, LabelSheetSummaryNamesTheLabelsDrawnSmaller)
     const QString large(120, QLatin1Char('L'));
     for (const QString& text : {QStringLiteral("A"), large, QStringLiteral("B")})
         AddEntry(text);
-    Dialogs.LabelSheetReplies.push_back({QStringLiteral("a4,2x2,30x30,10,5"), false});
+    // The symbols keep the window's 1 mm modules instead of taking what their labels hold.
+    TDialogService::TLabelSheetChoice choice{QStringLiteral("a4,2x2,30x30,10,5"), false};
+    choice.KeepModule = true;
+    Dialogs.LabelSheetReplies.push_back(choice);
     Dialogs.FolderReplies.push_back(Folder());
     Find<QAction>("Saveallaslabelsheet1")->trigger();
 

@@ -1,8 +1,9 @@
 #include "app/label_sheet_dialog.h"
 
+#include "app/label_sheet_placement.h"
 #include "app/label_sheet_preview.h"
+#include "io/export_job.h"
 #include "io/label_sheet_painter.h"
-#include "render/render_pipeline.h"
 #include "render/render_settings.h"
 #include "symbol/zint_symbol.h"
 
@@ -45,7 +46,7 @@ int DarkPixels(const QImage& image)
 // is wrong otherwise; a preset's own fields answer with its name.
 TEST(LabelSheetDialog, AnswersOnlyASheetThatCanBeRead)
 {
-    TLabelSheetDialog dialog(nullptr, QStringLiteral("letter-3x10"), true);
+    TLabelSheetDialog dialog(nullptr, {QStringLiteral("letter-3x10"), true});
     auto* preset = Child<QComboBox>(dialog, "comPreset");
     auto* problem = Child<QLabel>(dialog, "lblSheetProblem");
     auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
@@ -80,7 +81,7 @@ TEST(LabelSheetDialog, AnswersOnlyASheetThatCanBeRead)
 // Labels within 4 mm of the paper's edge are flagged while the fields say so.
 TEST(LabelSheetDialog, WarnsWhileALabelReachesThePrintersEdge)
 {
-    TLabelSheetDialog dialog(nullptr, QStringLiteral("a4-3x8"), false);
+    TLabelSheetDialog dialog(nullptr, {QStringLiteral("a4-3x8"), false});
     auto* warning = Child<QLabel>(dialog, "lblEdgeWarning");
     ASSERT_TRUE(warning);
     EXPECT_FALSE(warning->isHidden());
@@ -93,21 +94,23 @@ TEST(LabelSheetDialog, WarnsWhileALabelReachesThePrintersEdge)
 }
 
 // The preview draws the first page of the sheet the fields make, with the list's first entries
-// on their labels, and follows every change of the fields.
+// on their labels as the export job draws them, and follows every change of the fields; it
+// draws them again only then.
 TEST(LabelSheetDialog, PreviewFollowsTheFields)
 {
     TZintSymbol symbol;
-    PrepareSymbol(symbol, TZintSymbology::zsQRCODE);
-    TRenderSettings settings;
-    settings.ModuleSize = 6;
-    int drawn = 0;
-    const TLabelPictures pictures{2, settings.Dpi, [&](int index) {
-                                      ++drawn;
-                                      return RenderSymbolToMetafile(
-                                          symbol, QStringLiteral("E%1").arg(index), settings,
-                                          QSize(303, 417));
-                                  }};
-    TLabelSheetDialog dialog(nullptr, QStringLiteral("100x100,2x2,45x45,2.5,5"), false, pictures);
+    const TRenderSettings settings;
+    const TExportEntries entries{{}, {{QStringLiteral("E0"), {}}, {QStringLiteral("E1"), {}}}};
+    int painted = 0;
+    const TLabelPictures pictures{
+        2, settings.Dpi, settings.Font, {}, [&](TLabelSheetPainter& labels, int count) {
+            ++painted;
+            TExportEntries first = entries;
+            first.Entries.resize(std::size_t(count));
+            TExportJob job(TZintSymbology::zsQRCODE, settings, QSize(303, 417), {&symbol});
+            job.PaintLabels(first, labels);
+        }};
+    TLabelSheetDialog dialog(nullptr, {QStringLiteral("100x100,2x2,45x45,2.5,5"), false}, pictures);
     auto* preview = dialog.findChild<TLabelSheetPreview*>(QStringLiteral("SheetPreview"));
     ASSERT_TRUE(preview);
     preview->resize(400, 400);
@@ -133,7 +136,8 @@ TEST(LabelSheetDialog, PreviewFollowsTheFields)
     EXPECT_GT(DarkPixels(labelArea(page, 1)), 50);
     EXPECT_EQ(DarkPixels(labelArea(page, 2)), 0);
     EXPECT_EQ(DarkPixels(labelArea(page, 3)), 0);
-    EXPECT_EQ(drawn, 2);
+    EXPECT_EQ(preview->grab().toImage(), page);
+    EXPECT_EQ(painted, 1);
 
     Child<QSpinBox>(dialog, "sbColumns")->setValue(1);
     Child<QDoubleSpinBox>(dialog, "sbLabelWidth")->setValue(95);
@@ -141,14 +145,61 @@ TEST(LabelSheetDialog, PreviewFollowsTheFields)
     EXPECT_EQ(preview->Shown()->LabelsPerPage(), 2);
     EXPECT_EQ(LabelSheetText(*preview->Shown()),
               QStringLiteral("100x100,1x2,95x45,2.5:2.5:2.5:2.5,5x5"));
-    // Now the second entry sits on the lower label; the pictures are drawn only once.
+    // Now the second entry sits on the lower label.
     const QImage again = preview->grab().toImage();
     EXPECT_NE(again, page);
     EXPECT_GT(DarkPixels(labelArea(again, 1)), 50);
-    EXPECT_EQ(drawn, 2);
+    EXPECT_EQ(painted, 2);
 
     Child<QSpinBox>(dialog, "sbRows")->setValue(3);
     EXPECT_FALSE(preview->Shown());
+}
+
+// The text lines and the module choice reach the sheet as the form shows them; a line that
+// cannot be read is named and keeps the form from answering.
+TEST(LabelSheetDialog, TextLinesAndTheModuleChoiceMakeTheSheetsPlacement)
+{
+    TDialogService::TLabelSheetChoice last{QStringLiteral("a4-3x8"), false};
+    last.Text.Rows[1] = {QStringLiteral("{n}"), 11, TZintHAlign::haRight};
+    last.Text.Layout = TLabelTextLayout::ltlRight;
+    TLabelSheetDialog dialog(nullptr, last);
+    EXPECT_EQ(Child<QLineEdit>(dialog, "edLabelText2")->text(), QStringLiteral("{n}"));
+    EXPECT_EQ(Child<QDoubleSpinBox>(dialog, "sbLabelTextSize2")->value(), 11);
+    auto* keepModule = Child<QCheckBox>(dialog, "cbKeepModule");
+    ASSERT_TRUE(keepModule);
+    EXPECT_FALSE(keepModule->isChecked()) << "symbols are sized for their labels by default";
+
+    Child<QLineEdit>(dialog, "edLabelText1")->setText(QStringLiteral("{col:name}"));
+    Child<QComboBox>(dialog, "comLabelTextAlign1")->setCurrentIndex(0);
+    keepModule->setChecked(true);
+    const TDialogService::TLabelSheetChoice choice = dialog.Choice();
+    EXPECT_EQ(choice.Text.Rows[0].Template, QStringLiteral("{col:name}"));
+    EXPECT_EQ(choice.Text.Rows[0].Align, TZintHAlign::haLeft);
+    EXPECT_EQ(choice.Text.Rows[1].SizePt, 11);
+    EXPECT_EQ(choice.Text.Rows[1].Align, TZintHAlign::haRight);
+    EXPECT_EQ(choice.Text.Layout, TLabelTextLayout::ltlRight);
+    EXPECT_TRUE(choice.KeepModule);
+    const TLabelPlacement placement = LabelSheetPlacement(choice, QFont());
+    EXPECT_EQ(placement.Text.Lines.size(), 2u);
+    EXPECT_FALSE(placement.SizeSymbolForLabel);
+
+    auto* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    Child<QLineEdit>(dialog, "edLabelText3")->setText(QStringLiteral("{col:name"));
+    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_TRUE(Child<QLabel>(dialog, "lblSheetProblem")
+                    ->text()
+                    .startsWith(QStringLiteral("Text line 3: ")));
+    dialog.accept();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    Child<QLineEdit>(dialog, "edLabelText3")->clear();
+    EXPECT_TRUE(ok->isEnabled());
+
+    // A line aligned as its layout aligns lines by default follows the layout, as the batch
+    // tool's lines do; one aligned otherwise keeps its alignment.
+    auto* layout = Child<QComboBox>(dialog, "comLabelTextLayout");
+    layout->setCurrentIndex(layout->findData(int(TLabelTextLayout::ltlBelow)));
+    EXPECT_EQ(dialog.Choice().Text.Rows[0].Align, TZintHAlign::haCenter);
+    EXPECT_EQ(dialog.Choice().Text.Rows[1].Align, TZintHAlign::haRight);
 }
 
 namespace {
@@ -173,7 +224,7 @@ QStringList ListedProducts(const QDialog& dialog)
 TEST(LabelSheetDialog, TypingFindsAProductAndTheKeyboardChoosesIt)
 {
     const TLabelProductCatalogue products = ShopProducts();
-    TLabelSheetDialog dialog(nullptr, QStringLiteral("a4-3x8"), false, {}, std::nullopt, products);
+    TLabelSheetDialog dialog(nullptr, {QStringLiteral("a4-3x8"), false}, {}, false, products);
     dialog.show();
     auto* search = Child<QLineEdit>(dialog, "edProductSearch");
     auto* list = Child<QListWidget>(dialog, "lstProducts");
@@ -231,8 +282,7 @@ TEST(LabelSheetDialog, TypingFindsAProductAndTheKeyboardChoosesIt)
 TEST(LabelSheetDialog, RefusesAProductItCannotFill)
 {
     const TLabelProductCatalogue products = ShopProducts();
-    TLabelSheetDialog dialog(nullptr, QStringLiteral("letter-3x10"), false, {}, std::nullopt,
-                             products);
+    TLabelSheetDialog dialog(nullptr, {QStringLiteral("letter-3x10"), false}, {}, false, products);
     dialog.show();
     auto* search = Child<QLineEdit>(dialog, "edProductSearch");
     ASSERT_TRUE(search);
@@ -258,8 +308,7 @@ TEST(LabelSheetDialog, RefusesAProductItCannotFill)
 TEST(LabelSheetDialog, OpensOnTheRememberedProductUntilAFieldChanges)
 {
     const TLabelProductCatalogue products = ShopProducts();
-    TLabelSheetDialog dialog(nullptr, QStringLiteral("avery 8160"), false, {}, std::nullopt,
-                             products);
+    TLabelSheetDialog dialog(nullptr, {QStringLiteral("avery 8160"), false}, {}, false, products);
     EXPECT_EQ(dialog.Sheet(), QStringLiteral("Avery 8160"));
     EXPECT_EQ(Child<QLineEdit>(dialog, "edProductSearch")->text(), QStringLiteral("Avery 8160"));
     auto* list = Child<QListWidget>(dialog, "lstProducts");
@@ -289,7 +338,7 @@ TEST(LabelSheetDialog, WithoutAProductDatabaseThePresetsStillWork)
 {
     const QTemporaryDir empty;
     const TLabelProductCatalogue none = TLabelProductCatalogue::Load({empty.path()});
-    TLabelSheetDialog dialog(nullptr, QStringLiteral("letter-3x10"), false, {}, std::nullopt, none);
+    TLabelSheetDialog dialog(nullptr, {QStringLiteral("letter-3x10"), false}, {}, false, none);
     dialog.show();
     EXPECT_FALSE(Child<QLineEdit>(dialog, "edProductSearch")->isEnabled());
     EXPECT_TRUE(Child<QLabel>(dialog, "lblProductNote")

@@ -200,16 +200,18 @@ TEST_P(WindowBatchAgreeTest, LabelSheetGivesTheSamePages)
     const QString batch = Work(QStringLiteral("batch"));
     ASSERT_TRUE(QDir().mkpath(window));
     const QString sheet = QStringLiteral("a4-3x8");
-    Dialogs.LabelSheetReplies.push_back({sheet, true});
+    // Both size each symbol for its label unless a module is asked for: the batch tool's
+    // --module, the form's choice to keep the window's module.
+    const bool fixedModule = std::find(GetParam().Batch.begin(), GetParam().Batch.end(),
+                                       std::string("--module")) != GetParam().Batch.end();
+    TDialogService::TLabelSheetChoice choice{sheet, true};
+    choice.KeepModule = fixedModule;
+    choice.Text.Rows[0].Template = QStringLiteral("{n}: {text}");
+    Dialogs.LabelSheetReplies.push_back(choice);
     Dialogs.FolderReplies.push_back(window);
     Find<QAction>("Saveallaslabelsheet1")->trigger();
-    // The window's sheet draws each symbol at the window's module; the batch tool does so
-    // when it is given one, and otherwise sizes the symbol for its label.
-    QStringList options = {QStringLiteral("--sheet"), sheet, QStringLiteral("--cut-guides")};
-    if (std::find(GetParam().Batch.begin(), GetParam().Batch.end(), std::string("--module")) ==
-        GetParam().Batch.end())
-        options << QStringLiteral("--module") << QStringLiteral("2");
-    RunBatch(batch, options);
+    RunBatch(batch, {QStringLiteral("--sheet"), sheet, QStringLiteral("--cut-guides"),
+                     QStringLiteral("--label-text"), QStringLiteral("{n}: {text}")});
 
     const QString name = QStringLiteral("sheet.pdf");
     const QByteArray written = ReadWholeFile(QDir(window).filePath(name));

@@ -3,85 +3,12 @@
 #include "batch_tool_fixture.h"
 
 #include "io/label_sheet.h"
-
-#include <QRegularExpression>
+#include "support/pdf_read_back.h"
 
 #include <cmath>
 
 namespace {
 constexpr int Dpi = 300;
-constexpr double PointsPerMm = 72 / 25.4;
-
-struct TPdfWord
-{
-    int Page = 0; // from 0
-    QRectF Box;   // in millimetres from the page's top left corner
-    QString Text;
-};
-
-QString RunPoppler(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    EXPECT_TRUE(process.waitForFinished(120000)) << program.toStdString();
-    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-// Every word pdftotext finds, with its box.
-std::vector<TPdfWord> PdfWords(const QString& pdf)
-{
-    const QString html = RunPoppler(QStringLiteral("pdftotext"),
-                                    {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    static const QRegularExpression tag(
-        QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\" xMax=\"([0-9.]+)\" "
-                       "yMax=\"([0-9.]+)\">([^<]*)</word>"));
-    std::vector<TPdfWord> words;
-    int page = -1;
-    for (auto it = tag.globalMatch(html); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        if (match.captured(0) == QLatin1String("<page ")) {
-            ++page;
-            continue;
-        }
-        const auto at = [&](int i) { return match.captured(i).toDouble() / PointsPerMm; };
-        words.push_back({page, QRectF(QPointF(at(1), at(2)), QPointF(at(3), at(4))),
-                         match.captured(5).replace(QLatin1String("&amp;"), QLatin1String("&"))});
-    }
-    return words;
-}
-
-QImage PdfPage(const QString& pdf, int page)
-{
-    QTemporaryDir dir;
-    const QString prefix = dir.filePath(QStringLiteral("page"));
-    RunPoppler(QStringLiteral("pdftoppm"),
-               {QStringLiteral("-r"), QString::number(Dpi), QStringLiteral("-f"),
-                QString::number(page + 1), QStringLiteral("-l"), QString::number(page + 1),
-                QStringLiteral("-singlefile"), QStringLiteral("-png"), pdf, prefix});
-    return QImage(prefix + QStringLiteral(".png"));
-}
-
-QRect InPixels(const QRectF& millimetres)
-{
-    const double perMm = Dpi / 25.4;
-    return QRectF(millimetres.topLeft() * perMm, millimetres.size() * perMm).toAlignedRect();
-}
-
-// The words of `line` one after another among `words`, each inside `box`.
-bool LineInBox(const QString& line, const std::vector<const TPdfWord*>& words, const QRectF& box)
-{
-    const QStringList wanted = line.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    for (std::size_t start = 0; start + std::size_t(wanted.size()) <= words.size(); ++start) {
-        bool all = true;
-        for (int i = 0; i < wanted.size() && all; ++i)
-            all = words[start + std::size_t(i)]->Text == wanted[i] &&
-                  box.contains(words[start + std::size_t(i)]->Box);
-        if (all)
-            return true;
-    }
-    return false;
-}
 
 QString Ean13(int i)
 {
@@ -149,14 +76,15 @@ TEST_F(BatchTool, TextLinesFromColumnsReadBackInsideTheirLabels)
 
         const QString pdf = QDir(folder).filePath(QStringLiteral("sheet.pdf"));
         const std::vector<TPdfWord> words = PdfWords(pdf);
-        std::vector<QImage> pages{PdfPage(pdf, 0), PdfPage(pdf, 1)};
+        std::vector<QImage> pages{PdfPageImage(pdf, 0, Dpi), PdfPageImage(pdf, 1, Dpi)};
         for (int i = 0; i < Entries; ++i) {
             SCOPED_TRACE(i);
             const int page = i / sheet.LabelsPerPage();
             const QRectF label = sheet.LabelRect(i % sheet.LabelsPerPage());
             const QString code = QStringLiteral("ITEM-%1").arg(i, 4, 10, QLatin1Char('0'));
-            EXPECT_EQ(DecodeImage(pages[std::size_t(page)].copy(InPixels(label)), c.Format).Text,
-                      code);
+            EXPECT_EQ(
+                DecodeImage(pages[std::size_t(page)].copy(InPixels(label, Dpi)), c.Format).Text,
+                code);
             // A hair of slack for the glyphs' own side bearings.
             const QRectF box = label.adjusted(-0.1, -0.1, 0.1, 0.1);
             std::vector<const TPdfWord*> inLabel;
@@ -220,9 +148,11 @@ TEST_F(BatchTool, EveryLabelOfADefaultSheetReadsBack)
         // Sized for the label, nothing is scaled or below its minimum.
         EXPECT_TRUE(run.Errors.startsWith(QStringLiteral("written %1 labels").arg(entries)))
             << run.Errors.toStdString();
-        const QImage page = PdfPage(QDir(folder).filePath(QStringLiteral("sheet.pdf")), 0);
+        const QImage page =
+            PdfPageImage(QDir(folder).filePath(QStringLiteral("sheet.pdf")), 0, Dpi);
         for (int i = 0; i < entries; ++i)
-            EXPECT_EQ(DecodeImage(page.copy(InPixels(sheet.LabelRect(i))), c.Format).Text, texts[i])
+            EXPECT_EQ(DecodeImage(page.copy(InPixels(sheet.LabelRect(i), Dpi)), c.Format).Text,
+                      texts[i])
                 << i;
     }
 }

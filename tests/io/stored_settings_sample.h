@@ -46,5 +46,11 @@ inline TStoredSettings ChangedStoredSettings()
     settings.RecentLists = {QStringLiteral("/home/a/labels.csv"), QStringLiteral("C:\\b c.csv")};
     settings.SettingsPanelShown = false;
     settings.LabelSheet = QStringLiteral("Avery 5160");
+    const char* const lines[] = {"{col:name}", "EUR {col:price}", "{n:04}", "Lot {{{text}}}"};
+    for (std::size_t row = 0; row < settings.LabelText.Rows.size(); ++row)
+        settings.LabelText.Rows[row] = {QString::fromUtf8(lines[row]), 7.5 + double(row),
+                                        row % 2 ? TZintHAlign::haRight : TZintHAlign::haLeft};
+    settings.LabelText.Layout = TLabelTextLayout::ltlRight;
+    settings.LabelKeepsModule = true;
     return settings;
 }

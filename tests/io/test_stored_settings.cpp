@@ -92,6 +92,12 @@ TEST_F(StoredSettingsTest, DamagedOrForeignTextsFallBackToTheirDefaults)
         {"ExportFormat", "0"},
         {"FileNames", "{x"},
         {"LabelSheet", "a4,3x80,70x37,0,0"},
+        {"LabelText2", "{col:name"},
+        {"LabelText1Size", "0"},
+        {"LabelText4Size", "145"},
+        {"LabelText3Align", "middle"},
+        {"LabelTextLayout", "above"},
+        {"LabelKeepsModule", "1"},
     };
     for (const auto& [key, text] : cases) {
         {

@@ -1,5 +1,6 @@
 #include "support/program_vocabulary.h"
 
+#include "io/label_text.h"
 #include "render/named_colors.h"
 #include "render/setting_names.h"
 
@@ -67,6 +68,7 @@ QStringList ProgramVocabulary()
     AddLabels(texts, QuietZoneNames);
     AddLabels(texts, CaptionSizeNames);
     AddLabels(texts, BandUnitNames);
+    AddLabels(texts, LabelTextLayoutNames);
     for (const TNamedColor& entry : StandardColors)
         texts.insert(QLatin1String(entry.Name));
     for (const TNamedColor& entry : ExtendedColors)
