@@ -74,7 +74,7 @@ void TExportController::AddMyFolder(const QString& Foldername)
     progress.setRange(0, items.Count());
     progress.setValue(0);
 
-    TFolderExportReport report{Foldername, 0, items.Count(), false, {}, {}};
+    TFolderExportReport report{Foldername, 0, items.Count(), false, {}, {}, false, {}};
     int last = -1;
     bool lastWritten = false;
     std::optional<QString> writeError;

@@ -25,8 +25,9 @@ protected:
     {
         TEntryChecker& checker = Form->EntryChecker();
         QSignalSpy finished(&checker, &TEntryChecker::Finished);
-        if (checker.Busy())
+        if (checker.Busy()) {
             ASSERT_TRUE(finished.wait(120000));
+        }
     }
 
     // The rows that carry a mark, each with its tooltip.

@@ -27,8 +27,9 @@ TEST(WindowMessageTest, FailuresReadAsSentencesWithWhatToDo)
         EXPECT_TRUE(hinted.startsWith(QString::fromUtf8(c.Sentence))) << c.Message;
         // The hint is a sentence of its own on a line of its own.
         EXPECT_EQ(hinted.contains(u'\n'), c.Hinted) << c.Message;
-        if (c.Hinted)
+        if (c.Hinted) {
             EXPECT_TRUE(hinted.section(u'\n', 1).front().isUpper()) << c.Message;
+        }
     }
 }
 
@@ -49,7 +50,7 @@ TEST(WindowMessageTest, ExportSummaryIsTitledByHowTheExportEnded)
         {true, 2, "Export stopped with 2 errors"},
     };
     for (const auto& c : cases) {
-        TFolderExportReport report{QStringLiteral("/out"), 1, 5, c.Stopped, {}, {}};
+        TFolderExportReport report{QStringLiteral("/out"), 1, 5, c.Stopped, {}, {}, false, {}};
         report.Failures.assign(c.Failures, failed);
         EXPECT_EQ(FolderExportSummaryTitle(report), QLatin1String(c.Title)) << c.Title;
     }

@@ -390,17 +390,21 @@ TEST(BatchOptions, ChoicesTakeTheNamesOfTheSettingsTables)
         EXPECT_EQ(run("--quiet-zones", entry.Name).QuietZones, entry.Value);
     // The modes that need no length are named alone.
     for (const auto& entry : ImageSizeNames)
-        if (entry.Value != TImageSizeMode::ismFixed)
+        if (entry.Value != TImageSizeMode::ismFixed) {
             EXPECT_EQ(run("--image-size", entry.Name).ImageSize, entry.Value);
+        }
     for (const auto& entry : BarHeightNames)
-        if (!UnitOf(entry.Value))
+        if (!UnitOf(entry.Value)) {
             EXPECT_EQ(run("--bar-height", entry.Name).BarHeightMode, entry.Value);
+        }
     for (const auto& entry : CaptionSizeNames)
-        if (!UnitOf(entry.Value))
+        if (!UnitOf(entry.Value)) {
             EXPECT_EQ(run("--caption-size", entry.Name).CaptionSizeMode, entry.Value);
+        }
     for (const auto& entry : ModuleSizeNames)
-        if (!UnitOf(entry.Value))
+        if (!UnitOf(entry.Value)) {
             EXPECT_EQ(run("--module", entry.Name).ModuleSizeMode, entry.Value);
+        }
 }
 
 // The band options read the texts the window's band editors read, always in the C locale.

@@ -34,7 +34,7 @@ protected:
     TFeedbackForm& Open()
     {
         Form = new TFeedbackForm({QStringLiteral("Kelmora - Lintaro"), QStringLiteral("Lintaro"),
-                                  QStringLiteral("1.1"), QString()},
+                                  QStringLiteral("1.1"), QString(), QString()},
                                  Notices);
         Form->show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(Form));

@@ -140,7 +140,7 @@ TEST(InstalledLabelSheets, PdfLabelsHaveTheProductsGeometry)
         ASSERT_EQ(std::size_t(reading.Sheet->LabelsPerPage()), labels.size());
 
         TLabelSheetWriter writer(*reading.Sheet, Dpi,
-                                 {TZintHAlign::haCenter, TZintVAlign::vaCenter, true});
+                                 {TZintHAlign::haCenter, TZintVAlign::vaCenter, true, {}, false});
         for (std::size_t i = 0; i < labels.size(); ++i)
             writer.Labels().AddLabel(picture);
         const QByteArray pdf = writer.Finish();

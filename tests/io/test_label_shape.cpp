@@ -78,8 +78,9 @@ TEST(LabelShape, ContentSitsWhereTheShapeLeavesRoom)
         SCOPED_TRACE(c.Name);
         const QRectF content = LabelContentRect(c.Outline, c.Box);
         EXPECT_NEAR(content.center().x(), c.Box.center().x(), 1e-9);
-        if (c.Outline.Shape == TLabelShape::lsRound)
+        if (c.Outline.Shape == TLabelShape::lsRound) {
             EXPECT_NEAR(content.width(), content.height(), 1e-9);
+        }
         if (c.Outline.Shape != TLabelShape::lsCd) {
             EXPECT_NEAR(content.center().y(), c.Box.center().y(), 1e-9);
             continue;
@@ -110,8 +111,9 @@ TEST(LabelShape, OutlineIsTheLabelsShape)
                      !c.Outline.IsPlainRectangle());
         EXPECT_LT(std::abs(outline.boundingRect().width() - c.Box.width()), 1e-5);
         EXPECT_LT(std::abs(outline.boundingRect().height() - c.Box.height()), 1e-5);
-        if (c.Outline.Shape == TLabelShape::lsCd)
+        if (c.Outline.Shape == TLabelShape::lsCd) {
             EXPECT_TRUE(outline.contains(
                 centre - QPointF(0, (c.Outline.HoleRadius + c.Box.height() / 2) / 2)));
+        }
     }
 }

@@ -31,7 +31,7 @@ TEST(LabelSheetPainter, LabelsAndPicturesStartOnWholeDots)
         TLabelPlacement Placement;
     } cases[] = {
         {"a4-3x8", 300, {101, 77}, {}},
-        {"a4-3x8", 600, {333, 99}, {TZintHAlign::haRight, TZintVAlign::vaBottom, false}},
+        {"a4-3x8", 600, {333, 99}, {TZintHAlign::haRight, TZintVAlign::vaBottom, false, {}, false}},
         {"letter-3x10", 203, {120, 60}, {}},
         {"110x70,2x2,40.3x25.1,5.05,10.1x5.3", 300, {90, 41}, {}},
     };

@@ -53,7 +53,8 @@ QRect InPixels(const QRectF& millimetres)
 TEST(LabelSheetWriter, FiftyEntriesFillThreeA4PagesLabelByLabel)
 {
     const TLabelSheet sheet = ReadLabelSheet(QStringLiteral("a4-3x8")).Sheet.value();
-    TLabelSheetWriter writer(sheet, Dpi, {TZintHAlign::haCenter, TZintVAlign::vaCenter, true});
+    TLabelSheetWriter writer(sheet, Dpi,
+                             {TZintHAlign::haCenter, TZintVAlign::vaCenter, true, {}, false});
     constexpr int Entries = 50;
     // Where the dark modules stand inside each picture, in its own pixels.
     std::vector<QRect> symbolInPicture;
@@ -114,8 +115,10 @@ TEST(LabelSheetWriter, AlignmentScalingAndSkippedLabels)
     ASSERT_LT(pictureMm.height(), 25);
     const TMetafile large = QrPicture(QStringLiteral("large"), 2);
 
-    TLabelSheetWriter topLeft(sheet, Dpi, {TZintHAlign::haLeft, TZintVAlign::vaTop, false});
-    TLabelSheetWriter bottomRight(sheet, Dpi, {TZintHAlign::haRight, TZintVAlign::vaBottom, false});
+    TLabelSheetWriter topLeft(sheet, Dpi,
+                              {TZintHAlign::haLeft, TZintVAlign::vaTop, false, {}, false});
+    TLabelSheetWriter bottomRight(sheet, Dpi,
+                                  {TZintHAlign::haRight, TZintVAlign::vaBottom, false, {}, false});
     for (TLabelSheetWriter* writer : {&topLeft, &bottomRight}) {
         writer->Labels().SkipLabel();
         EXPECT_EQ(writer->Labels().AddLabel(picture), 1.0);

@@ -211,9 +211,10 @@ TEST_F(StoredSettingsTest, TheOldFixedPrimaryMessageIsNotMigrated)
         EXPECT_EQ(migration.Values.contains(QStringLiteral("PrimaryMessage")),
                   c.Migrated != nullptr)
             << c.Stored;
-        if (c.Migrated)
+        if (c.Migrated) {
             EXPECT_EQ(migration.Values.value(QStringLiteral("PrimaryMessage")),
                       QLatin1String(c.Migrated));
+        }
         EXPECT_TRUE(migration.Retired.contains(QStringLiteral("edPrimary"))) << c.Stored;
     }
 }
@@ -232,8 +233,9 @@ TEST_F(StoredSettingsTest, OldListIndicesOutsideTheirListsAreDropped)
     EXPECT_TRUE(migration.Values.isEmpty())
         << migration.Values.keys().join(QLatin1Char(' ')).toStdString();
     for (auto value = old.cbegin(); value != old.cend(); ++value)
-        if (value.key() != QLatin1String("Symbology"))
+        if (value.key() != QLatin1String("Symbology")) {
             EXPECT_TRUE(migration.Retired.contains(value.key())) << value.key().toStdString();
+        }
 }
 
 } // namespace

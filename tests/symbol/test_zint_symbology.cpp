@@ -84,11 +84,13 @@ TEST(SymbologyCatalogue, TraitsAgreeWithTheLibrary)
         EXPECT_EQ(traits.IsComposite(), ZBarcode_Cap(number, ZINT_CAP_COMPOSITE) != 0)
             << entry.EnumName;
         EXPECT_EQ(traits.IsComposite(), traits.LinearComponent != nullptr) << entry.EnumName;
-        if (traits.IsDotty())
+        if (traits.IsDotty()) {
             EXPECT_TRUE(ZBarcode_Cap(number, ZINT_CAP_DOTTY)) << entry.EnumName;
+        }
         EXPECT_FALSE(traits.IsUpcA() && traits.IsUpcE()) << entry.EnumName;
-        if (traits.IsUpcA() || traits.IsUpcE())
+        if (traits.IsUpcA() || traits.IsUpcE()) {
             EXPECT_TRUE(traits.IsEanUpc()) << entry.EnumName;
+        }
         EXPECT_EQ(traits.StandardModuleMm > 0, traits.IsMaxiCode()) << entry.EnumName;
         EXPECT_EQ(&lintaro::Traits(entry.Symbology), &traits) << entry.EnumName;
     }
