@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <iterator>
 #include <optional>
 #include <variant>
 #include <vector>
@@ -69,10 +68,12 @@ class TIndexedCanvas final
 public:
     explicit TIndexedCanvas(QSize size)
         : FImage(size, QImage::Format_Indexed8), FWidth(FImage.width()), FHeight(FImage.height()),
-          FStride(size_t(FImage.bytesPerLine())), FBits(FImage.bits()), FOwnRows{0}
+          FStride(size_t(FImage.bytesPerLine())), FBits(FImage.bits()),
+          FOwnRow(size_t(std::max(FHeight, 1)), 0)
     {
         // RasteriseMetafile starts from white.
         FColours.push_back(qRgb(255, 255, 255));
+        FOwnRow[0] = 1;
         if (FHeight > 0)
             std::memset(FBits, 0, FStride);
     }
@@ -105,9 +106,14 @@ public:
         Materialise(top);
         if (bottom < FHeight)
             Materialise(bottom);
-        for (auto own = std::lower_bound(FOwnRows.begin(), FOwnRows.end(), top);
-             own != FOwnRows.end() && *own < bottom; ++own)
-            std::memset(Row(*own) + left, index, size_t(right - left));
+        for (int y = top; y < bottom; ++y) {
+            const auto* own =
+                static_cast<const char*>(std::memchr(FOwnRow.data() + y, 1, size_t(bottom - y)));
+            if (!own)
+                break;
+            y = int(own - FOwnRow.data());
+            std::memset(Row(y) + left, index, size_t(right - left));
+        }
     }
 
     // Paints the commands into a mask over `area` and sets `index` where they cover a pixel.
@@ -136,11 +142,9 @@ public:
 
     QImage Take()
     {
-        for (std::size_t i = 0; i < FOwnRows.size(); ++i) {
-            const int end = i + 1 < FOwnRows.size() ? FOwnRows[i + 1] : FHeight;
-            for (int y = FOwnRows[i] + 1; y < end; ++y)
-                std::memcpy(Row(y), Row(FOwnRows[i]), FStride);
-        }
+        for (int y = 1; y < FHeight; ++y)
+            if (!FOwnRow[size_t(y)])
+                std::memcpy(Row(y), Row(y - 1), FStride);
         FImage.setColorTable(FColours);
         return std::move(FImage);
     }
@@ -151,11 +155,13 @@ private:
     // Row y takes its own pixels, a copy of the nearest row above that has its own.
     void Materialise(int y)
     {
-        const auto own = std::lower_bound(FOwnRows.begin(), FOwnRows.end(), y);
-        if (own != FOwnRows.end() && *own == y)
+        if (FOwnRow[size_t(y)])
             return;
-        std::memcpy(Row(y), Row(*std::prev(own)), FStride);
-        FOwnRows.insert(own, y);
+        int source = y - 1;
+        while (!FOwnRow[size_t(source)])
+            --source;
+        std::memcpy(Row(y), Row(source), FStride);
+        FOwnRow[size_t(y)] = 1;
     }
 
     bool Merge(const QImage& mask, const QRect& area, QRgb drawn, QRgb blank, uchar index)
@@ -198,9 +204,9 @@ private:
     const size_t FStride;
     uchar* const FBits;
     // Most rows of a symbol equal the row above: only the first of each run is painted, and
-    // the others are copied from it at the end. These first rows, ascending, so that a bar
-    // as tall as the symbol costs a fill per run, not per row. Row 0 always has its own pixels.
-    std::vector<int> FOwnRows;
+    // the others are copied from it at the end. 1 marks such a first row, so that memchr finds
+    // them under a bar as tall as the symbol. Row 0 always has its own pixels.
+    std::vector<char> FOwnRow;
     QList<QRgb> FColours;
 };
 
