@@ -5,7 +5,6 @@
 #include <QPainter>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
 #include <optional>
 #include <variant>
@@ -70,11 +69,11 @@ public:
     explicit TIndexedCanvas(QSize size)
         : FImage(size, QImage::Format_Indexed8), FWidth(FImage.width()), FHeight(FImage.height()),
           FStride(size_t(FImage.bytesPerLine())), FBits(FImage.bits()),
-          FSameAsAbove(size_t(std::max(FHeight, 1)), 1)
+          FOwnRow(size_t(std::max(FHeight, 1)), 0)
     {
-        FSameAsAbove[0] = 0;
         // RasteriseMetafile starts from white.
         FColours.push_back(qRgb(255, 255, 255));
+        FOwnRow[0] = 1;
         if (FHeight > 0)
             std::memset(FBits, 0, FStride);
     }
@@ -107,9 +106,14 @@ public:
         Materialise(top);
         if (bottom < FHeight)
             Materialise(bottom);
-        for (int y = top; y < bottom; ++y)
-            if (!FSameAsAbove[size_t(y)])
-                std::memset(Row(y) + left, index, size_t(right - left));
+        for (int y = top; y < bottom; ++y) {
+            const auto* own =
+                static_cast<const char*>(std::memchr(FOwnRow.data() + y, 1, size_t(bottom - y)));
+            if (!own)
+                break;
+            y = int(own - FOwnRow.data());
+            std::memset(Row(y) + left, index, size_t(right - left));
+        }
     }
 
     // Paints the commands into a mask over `area` and sets `index` where they cover a pixel.
@@ -139,7 +143,7 @@ public:
     QImage Take()
     {
         for (int y = 1; y < FHeight; ++y)
-            if (FSameAsAbove[size_t(y)])
+            if (!FOwnRow[size_t(y)])
                 std::memcpy(Row(y), Row(y - 1), FStride);
         FImage.setColorTable(FColours);
         return std::move(FImage);
@@ -151,13 +155,13 @@ private:
     // Row y takes its own pixels, a copy of the nearest row above that has its own.
     void Materialise(int y)
     {
-        if (!FSameAsAbove[size_t(y)])
+        if (FOwnRow[size_t(y)])
             return;
         int source = y - 1;
-        while (FSameAsAbove[size_t(source)])
+        while (!FOwnRow[size_t(source)])
             --source;
         std::memcpy(Row(y), Row(source), FStride);
-        FSameAsAbove[size_t(y)] = false;
+        FOwnRow[size_t(y)] = 1;
     }
 
     bool Merge(const QImage& mask, const QRect& area, QRgb drawn, QRgb blank, uchar index)
@@ -166,36 +170,43 @@ private:
         const bool openLeft = area.left() > 0, openRight = area.right() < FWidth - 1;
         const bool openTop = area.top() > 0, openBottom = area.bottom() < FHeight - 1;
         const int width = mask.width(), height = mask.height();
-        const std::uint64_t blankPair = (std::uint64_t(blank) << 32) | blank;
+        const std::vector<QRgb> blankRow(size_t(width), blank);
         for (int y = 0; y < height; ++y) {
             const auto* in = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
             uchar* out = Row(area.top() + y) + area.left();
+            if (std::memcmp(in, blankRow.data(), size_t(width) * sizeof(QRgb)) == 0)
+                continue;
             const bool edgeRow = (y == 0 && openTop) || (y == height - 1 && openBottom);
-            for (int x = 0; x < width; ++x) {
-                // Most of a caption's mask is blank: skip it two pixels at a time.
-                std::uint64_t pair;
-                if (x + 2 <= width && (std::memcpy(&pair, in + x, 8), pair == blankPair)) {
-                    ++x;
+            for (int start = 0; start < width; start += BlankRun) {
+                const int end = std::min(start + BlankRun, width);
+                if (std::memcmp(in + start, blankRow.data(), size_t(end - start) * sizeof(QRgb)) ==
+                    0)
                     continue;
+                for (int x = start; x < end; ++x) {
+                    if (in[x] == blank)
+                        continue;
+                    const bool edge =
+                        edgeRow || (x == 0 && openLeft) || (x == width - 1 && openRight);
+                    if (in[x] != drawn || edge)
+                        return false;
+                    out[x] = index;
                 }
-                if (in[x] == blank)
-                    continue;
-                const bool edge = edgeRow || (x == 0 && openLeft) || (x == width - 1 && openRight);
-                if (in[x] != drawn || edge)
-                    return false;
-                out[x] = index;
             }
         }
         return true;
     }
+
+    // Most of a caption's mask is blank: runs of it are skipped at the speed of memcmp.
+    static constexpr int BlankRun = 16;
 
     QImage FImage;
     const int FWidth, FHeight;
     const size_t FStride;
     uchar* const FBits;
     // Most rows of a symbol equal the row above: only the first of each run is painted, and
-    // the others are copied from it at the end. Row 0 always has its own pixels.
-    std::vector<char> FSameAsAbove;
+    // the others are copied from it at the end. 1 marks such a first row, so that memchr finds
+    // them under a bar as tall as the symbol. Row 0 always has its own pixels.
+    std::vector<char> FOwnRow;
     QList<QRgb> FColours;
 };
 

@@ -129,6 +129,16 @@ const TPictureCase kPictures[] = {
      kPalette, 2},
     {"over 256 colours, some transparent", 37, 16, QImage::Format_ARGB32,
      [](int i) { return i % 5 == 0 ? 0 : qRgba(i & 0xFF, i >> 8, 3, 200); }, 8, kRgba, 8},
+    // Label-sized: long runs of equal rows and a band that differs, as the compressor matches
+    // them in the files a batch writes.
+    {"bars of a label over a caption", 378, 116, QImage::Format_RGB32,
+     [](int i) {
+         const int x = i % 378, y = i / 378;
+         return grey((y < 90 ? x * 7 / 13 : x * y) % 3 == 0 ? 0 : 255);
+     },
+     1, kGrey, 1},
+    {"256 greys in runs of equal rows", 300, 120, QImage::Format_RGB32,
+     [](int i) { return grey((i % 300 + i / 300 / 40) % 256); }, 8, kGrey, 8},
 };
 
 } // namespace
